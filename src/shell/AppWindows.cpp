@@ -1,0 +1,5 @@
+#include "AppWindows.h"
+
+void registerAppWindows()
+{
+}

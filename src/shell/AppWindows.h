@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers every window class that can be opened by its class name.
+void registerAppWindows();

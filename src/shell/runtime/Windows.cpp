@@ -1,0 +1,110 @@
+#include "Windows.h"
+
+#include "WindowRegistry.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QProcess>
+
+namespace rt {
+
+Message &message()
+{
+    static Message instance;
+    return instance;
+}
+
+namespace windows {
+
+namespace {
+// Ends a local event loop when the watched widget is closed or destroyed.
+class CloseWatcher : public QObject
+{
+public:
+    CloseWatcher(QWidget *watched, QEventLoop *loop)
+        : QObject(watched)
+        , m_loop(loop)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close || event->type() == QEvent::Hide)
+            QMetaObject::invokeMethod(m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop *m_loop;
+};
+} // namespace
+
+int openModal(QWidget *window)
+{
+    if (!window)
+        return -1;
+    int result = 0;
+    if (auto *dialog = qobject_cast<QDialog *>(window)) {
+        result = dialog->exec();
+    } else {
+        QEventLoop loop;
+        new CloseWatcher(window, &loop);
+        QPointer<QWidget> guard(window);
+        QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+        window->setWindowModality(Qt::ApplicationModal);
+        window->show();
+        loop.exec();
+        if (!guard)
+            return result;
+    }
+    window->deleteLater();
+    return result;
+}
+
+int openModalWithParm(QWidget *window, QObject *parameter)
+{
+    message().powerObjectParm = parameter;
+    return openModal(window);
+}
+
+void openOrdinary(QWidget *window)
+{
+    if (window)
+        window->show();
+}
+
+bool openModalByName(const QString &className, QWidget *parent)
+{
+    QWidget *window = WindowRegistry::instance().create(className, parent);
+    if (!window)
+        return false;
+    openModal(window);
+    return true;
+}
+
+} // namespace windows
+
+void post(QObject *context, std::function<void()> call)
+{
+    QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+}
+
+bool startCommandLine(const QString &commandLine)
+{
+    QStringList parts = QProcess::splitCommand(commandLine);
+    if (parts.isEmpty())
+        return false;
+    const QString program = parts.takeFirst();
+    return QProcess::startDetached(program, parts);
+}
+
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace rt

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <vector>
+
+namespace rt {
+
+// One ODBC connection with explicit transactions (the program's sqlca).
+//
+// Fields as the program sets and reads them: DBMS, AutoCommit, DBParm
+// ("ConnectString='...'"), and after every operation SQLCode (0 success,
+// -1 failure, 100 no row for a single-row select) and SQLErrText (the
+// driver's own diagnostic text, never the connect string).
+class Transaction
+{
+public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    QString DBMS;
+    bool AutoCommit = true;
+    QString DBParm;
+    long SQLCode = 0;
+    QString SQLErrText;
+    long SQLNRows = 0;
+
+    // The ODBC connect string inside DBParm's ConnectString='...'.
+    QString connectString() const;
+
+    void connect();
+    void disconnect(); // harmless without a connection
+    void commit();     // SQLEndTran, never COMMIT as SQL text
+    void rollback();
+    bool isConnected() const;
+
+    // Parameters are bound with their SQL type, never spliced into the SQL
+    // text: QString as VARCHAR, double as DOUBLE, float as REAL, integers as
+    // BIGINT, a null QVariant as NULL.
+    using Row = std::vector<std::optional<QString>>;
+
+    // Runs a statement that returns no rows. SQLNRows holds the rows affected.
+    bool execute(const QString &sql, const std::vector<QVariant> &params = {});
+
+    // Runs a query and returns all rows as text (nullopt for SQL null).
+    std::optional<std::vector<Row>> select(const QString &sql,
+                                           const std::vector<QVariant> &params = {});
+
+    // The single-row select: SQLCode 0 with exactly one row, 100 with none;
+    // more than one row is an error (-1) like a failed statement.
+    std::optional<Row> selectSingleRow(const QString &sql,
+                                       const std::vector<QVariant> &params = {});
+
+    // The native handle for code that needs the ODBC API directly (tests).
+    void *nativeConnection() const;
+
+private:
+    struct Impl;
+    Impl *d;
+};
+
+} // namespace rt
