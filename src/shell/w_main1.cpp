@@ -1,0 +1,141 @@
+#include "w_main1.h"
+
+#include "Application.h"
+#include "LayoutUnits.h"
+#include "StockImages.h"
+#include "SystemColors.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QPointer<w_main1> &currentFrame()
+{
+    static QPointer<w_main1> frame;
+    return frame;
+}
+
+constexpr int kStartPageWidth = 3671;
+constexpr int kStartPageHeight = 2144;
+constexpr int kStartPageMinY = 220;
+constexpr int kRestoredWidth = 4018;
+constexpr int kRestoredHeight = 2692;
+} // namespace
+
+w_main1::w_main1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("w_main1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(frameTitle());
+    setWindowIcon(rt::stock::icon(QStringLiteral("AppIcon!")));
+    setCursor(rt::stock::pointer(QStringLiteral("Arrow!")));
+    resize(rt::units::toPixels(QSize(kRestoredWidth, kRestoredHeight)));
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("mdi_1"));
+    // The start page draws no background of its own: the frame's pale
+    // background shows behind its pictures and captions.
+    m_mdi->setBackground(rt::colors::fromCode(rt::colors::kFramePale));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCentralWidget(m_mdi);
+
+    m_startPage = new QWidget(m_mdi->viewport());
+    m_startPage->setObjectName(QStringLiteral("dw_main"));
+    m_startPage->resize(rt::units::toPixels(QSize(kStartPageWidth, kStartPageHeight)));
+
+    m_background = new QLabel(m_mdi->viewport());
+    m_background->setObjectName(QStringLiteral("p_2"));
+    m_background->setPixmap(QPixmap(QStringLiteral(":/shell/main.png")));
+    m_background->setScaledContents(true);
+    m_background->setGeometry(rt::units::rect(192, 48, 549, 436));
+    m_background->hide();
+
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("frameToolBar"));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    statusBar()->showMessage(Application::microhelpDefault());
+    currentFrame() = this;
+}
+
+w_main1::~w_main1()
+{
+    if (currentFrame() == this)
+        currentFrame() = nullptr;
+}
+
+w_main1 *w_main1::current()
+{
+    return currentFrame();
+}
+
+QString w_main1::frameTitle()
+{
+    return QStringLiteral("TavrinKelvaro（初中） ");
+}
+
+int w_main1::widthUnits() const
+{
+    return rt::units::fromPixelsX(frameGeometry().width());
+}
+
+int w_main1::heightUnits() const
+{
+    return rt::units::fromPixelsY(frameGeometry().height());
+}
+
+QPoint w_main1::centredStartPagePosition(int frameWidth, int frameHeight, int pageWidth,
+                                         int pageHeight)
+{
+    int x = static_cast<int>(std::floor((frameWidth - pageWidth) / 2.0));
+    int y = static_cast<int>(std::floor((frameHeight - pageHeight) / 2.0));
+    x = std::max(x, 0);
+    y = std::max(y, kStartPageMinY);
+    return { x, y };
+}
+
+void w_main1::placeStartPage()
+{
+    const QPoint units = centredStartPagePosition(widthUnits(), heightUnits(), kStartPageWidth,
+                                                  kStartPageHeight);
+    // Positions count from the top of the frame's client area (below the
+    // menu bar); the page lives in the client area's viewport.
+    const QPoint origin = m_mdi->viewport()->mapFrom(this, QPoint(0, menuBar()->height()));
+    QPoint pixels = origin + rt::units::toPixels(units);
+    pixels.setY(std::max(pixels.y(), 0));
+    m_startPage->move(pixels);
+}
+
+void w_main1::open()
+{
+    Application::instance().button_flag = true;
+}
+
+void w_main1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_opened) {
+        m_opened = true;
+        open();
+    }
+    placeStartPage();
+}
+
+void w_main1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placeStartPage();
+}
+
+void w_main1::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPointer>
+
+class QToolBar;
+
+// The program's main window: a multiple-document frame with a menu, a
+// toolbar, a status bar that shows the highlighted menu item's help text,
+// and the start page in its client area.
+class w_main1 : public QMainWindow
+{
+public:
+    explicit w_main1(QWidget *parent = nullptr);
+    ~w_main1() override;
+
+    // The one frame window while it is open (the global reference w_main1).
+    static w_main1 *current();
+
+    static QString frameTitle();
+
+    // Outer size in layout units.
+    int widthUnits() const;
+    int heightUnits() const;
+
+    QMdiArea *mdi_1() const { return m_mdi; }
+    QWidget *dw_main() const { return m_startPage; }
+    QLabel *p_2() const { return m_background; }
+    QToolBar *frameToolBar() const { return m_toolBar; }
+
+    // The name of the start-page picture now raised under the pointer.
+    QString is_focus_picture;
+
+    // Places the start page centred in the frame, never left of x 0 and
+    // never above y 220 (layout units); returns the position it chose.
+    static QPoint centredStartPagePosition(int frameWidth, int frameHeight, int pageWidth,
+                                           int pageHeight);
+
+    // Moves the start page by the centring rule (runs on every resize).
+    void placeStartPage();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void open();
+
+    QMdiArea *m_mdi = nullptr;
+    QWidget *m_startPage = nullptr;
+    QLabel *m_background = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    bool m_opened = false;
+};
