@@ -46,11 +46,18 @@ public:
     // 1 on success, -1 for a bad row or column.
     int setItem(long row, const QString &column, const std::optional<QString> &value);
 
+    // Whether the item was set since the last retrieve or update, and
+    // whether the row is new (inserted and not yet written).
+    bool isModified(long row, const QString &column) const;
+    bool isNewRow(long row) const;
+
     int acceptText() { return 1; }
 
     // INSERT for new rows, UPDATE of the changed columns (by the key as
     // retrieved) for retrieved rows. 1 on success, -1 on failure; after a
     // success the rows count as stored. The caller commits or rolls back.
+    // A new row with no item set is not written; nothing to write gives 1.
+    // Items are bound as strings (VARCHAR columns).
     int update();
 
     const DataObject &dataObject() const { return m_object; }
@@ -65,6 +72,9 @@ private:
     };
 
     int columnIndex(const QString &column) const;
+    bool isValidObject() const;
+    bool isUsable() const; // also sets the transaction's error when invalid
+    bool writeRow(const RowData &row);
 
     DataObject m_object;
     Transaction *m_transaction = nullptr;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,7 +14,12 @@ namespace rt {
 // Fields as the program sets and reads them: DBMS, AutoCommit, DBParm
 // ("ConnectString='...'"), and after every operation SQLCode (0 success,
 // -1 failure, 100 no row for a single-row select) and SQLErrText (the
-// driver's own diagnostic text, never the connect string).
+// driver's own diagnostic text, never the connect string). SQLState and
+// SQLDBCode carry the first diagnostic record's SQLSTATE and native code.
+//
+// With AutoCommit false, autocommit is switched off right after connecting;
+// commit() and rollback() end the transaction through SQLEndTran.
+// disconnect() rolls back whatever is still open and never commits.
 class Transaction
 {
 public:
@@ -28,6 +34,8 @@ public:
     long SQLCode = 0;
     QString SQLErrText;
     long SQLNRows = 0;
+    QString SQLState;
+    long SQLDBCode = 0;
 
     // The ODBC connect string inside DBParm's ConnectString='...'.
     QString connectString() const;
@@ -43,10 +51,12 @@ public:
     // BIGINT, a null QVariant as NULL.
     using Row = std::vector<std::optional<QString>>;
 
-    // Runs a statement that returns no rows. SQLNRows holds the rows affected.
+    // Runs a statement that returns no rows. SQLNRows holds the rows affected
+    // (0, with SQLCode 0, for an UPDATE or DELETE that matched nothing).
     bool execute(const QString &sql, const std::vector<QVariant> &params = {});
 
-    // Runs a query and returns all rows as text (nullopt for SQL null).
+    // Runs a query and returns all rows as text (nullopt for SQL null);
+    // nullopt as a whole on failure.
     std::optional<std::vector<Row>> select(const QString &sql,
                                            const std::vector<QVariant> &params = {});
 
@@ -59,6 +69,17 @@ public:
     void *nativeConnection() const;
 
 private:
+    void setSuccess(long rows = 0);
+    void setFailure(const QString &text, const QString &state = {}, long native = 0);
+    void setFailureFrom(short handleType, void *handle, const QString &fallback);
+    QString sanitized(QString text) const;
+    void endTransaction(bool commitWork);
+    // Prepares, binds and executes; onResult then reads the open statement.
+    bool run(const QString &sql, const std::vector<QVariant> &params,
+             const std::function<bool(void *statement)> &onResult);
+    std::optional<std::vector<Row>> fetchRows(const QString &sql,
+                                              const std::vector<QVariant> &params, long maxRows);
+
     struct Impl;
     Impl *d;
 };
