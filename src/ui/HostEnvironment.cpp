@@ -1,0 +1,40 @@
+#include "HostEnvironment.h"
+
+namespace ui {
+
+namespace {
+std::unique_ptr<HostEnvironment> &installed()
+{
+    static std::unique_ptr<HostEnvironment> environment;
+    return environment;
+}
+} // namespace
+
+bool DefaultHostEnvironment::getEnvironment(Environment &environment) const
+{
+    environment.majorVersion = kMajorVersion;
+    return true;
+}
+
+bool FixedHostEnvironment::getEnvironment(Environment &environment) const
+{
+    if (!m_queryWorks)
+        return false;
+    environment.majorVersion = m_majorVersion;
+    return true;
+}
+
+const HostEnvironment &hostEnvironment()
+{
+    static const DefaultHostEnvironment defaultEnvironment;
+    if (const auto &environment = installed())
+        return *environment;
+    return defaultEnvironment;
+}
+
+void installHostEnvironment(std::unique_ptr<HostEnvironment> environment)
+{
+    installed() = std::move(environment);
+}
+
+} // namespace ui

@@ -1,0 +1,19 @@
+#include "ToolbarGlobals.h"
+
+#include "uo_toolbarutil.h"
+
+namespace ui {
+
+ToolbarSwitches &toolbarSwitches()
+{
+    static ToolbarSwitches switches;
+    return switches;
+}
+
+std::unique_ptr<uo_toolbarutil> &toolbarUtil()
+{
+    static std::unique_ptr<uo_toolbarutil> util;
+    return util;
+}
+
+} // namespace ui

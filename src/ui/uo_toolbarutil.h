@@ -1,0 +1,67 @@
+#pragma once
+
+#include "FrameToolBar.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+// Changes the frame window's toolbar: the font of the button texts, the
+// text under the icons, the separators and the icon size the buttons are
+// laid out for. The program holds one variant of it (uo_toolbarutil6/7/8,
+// one per host version) in ui::toolbarUtil(), made by
+// f_create_toolbarutil.
+//
+// The object is unbound until of_inittoolbar has found the frame's toolbar.
+// The binding is a guarded pointer: once that frame (and so its toolbar)
+// is gone, the object is unbound again and every operation leaves the
+// screen alone until the next successful of_inittoolbar.
+class uo_toolbarutil
+{
+public:
+    static constexpr int kDefaultIconSize = 16;
+
+    virtual ~uo_toolbarutil() = default;
+    uo_toolbarutil(const uo_toolbarutil &) = delete;
+    uo_toolbarutil &operator=(const uo_toolbarutil &) = delete;
+
+    // Binds to the first toolbar directly under `aw_frame` whose window
+    // class is this variant's, and records `ai_size` as the icon size when
+    // it is above 16. False when `aw_frame` is empty or has no such toolbar;
+    // an earlier binding and icon size then stay.
+    bool of_inittoolbar(QWidget *aw_frame, int ai_size);
+
+    // The font of the button texts (size: negative points, positive pixels).
+    void of_settoolbarfont(const QString &as_fontname, int ai_fontsize, const QString &as_extent);
+
+    // Text under the icons on or off; with the text on the separators are
+    // shown, with it off the buttons are laid out for the icon size.
+    void of_toolbarshowtext(bool ib_show);
+
+    void of_displayseperator();
+    void of_adjusttoolbariconsize();
+
+    QString toolClassName() const { return is_toolclassname; }
+    int iconSize() const { return ii_iconsize; }
+    bool isBound() const { return !il_ptoolbar.isNull(); }
+    ui::FrameToolBar *boundToolbar() const { return il_ptoolbar.data(); }
+    QWidget *boundFrame() const { return il_hframe.data(); }
+
+protected:
+    explicit uo_toolbarutil(const QString &toolClassName)
+        : is_toolclassname(toolClassName)
+    {
+    }
+
+    // The host library's toolbar routines, one set per variant.
+    virtual void fn_toolbarsetfont(ui::FrameToolBar &toolbar, const QString &fontname,
+                                   int fontsize, const QString &extent)
+        = 0;
+    virtual void fn_toolbarshowtext(ui::FrameToolBar &toolbar, bool show) = 0;
+
+private:
+    QPointer<ui::FrameToolBar> il_ptoolbar;
+    QPointer<QWidget> il_hframe;
+    QString is_toolclassname;
+    int ii_iconsize = kDefaultIconSize;
+};

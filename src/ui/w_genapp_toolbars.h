@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QMainWindow;
+class QPushButton;
+class QRadioButton;
+
+// The toolbar settings dialog: where the frame's toolbar stands (left,
+// top, right, bottom or floating), whether it is shown, whether its icons
+// carry their text and whether its buttons show tips. Every click applies
+// at once; closing keeps every change.
+//
+// The opener hands the frame over as the open parameter
+// (rt::windows::openModalWithParm); the dialog reads it when it is first
+// shown. Without a frame the position and show/hide controls change
+// nothing; without a toolbar utility the text box changes nothing.
+class w_genapp_toolbars : public QDialog
+{
+public:
+    explicit w_genapp_toolbars(QWidget *parent = nullptr);
+
+    // The frame whose toolbar the dialog changes; null when none was given.
+    QMainWindow *targetWindow() const { return iw_window.data(); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void ue_open();
+
+    void setAlignment(int code);
+    void cb_visible_clicked();
+    void cbx_showtips_clicked();
+    void cbx_showtext_clicked();
+
+    QPointer<QMainWindow> iw_window;
+    bool m_opened = false;
+
+    QGroupBox *gb_1 = nullptr;
+    QRadioButton *rb_top = nullptr;
+    QRadioButton *rb_left = nullptr;
+    QRadioButton *rb_floating = nullptr;
+    QRadioButton *rb_right = nullptr;
+    QRadioButton *rb_bottom = nullptr;
+    QButtonGroup *m_positions = nullptr;
+    QCheckBox *cbx_showtext = nullptr;
+    QCheckBox *cbx_showtips = nullptr;
+    QPushButton *cb_visible = nullptr;
+    QPushButton *cb_done = nullptr;
+};
