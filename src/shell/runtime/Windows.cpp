@@ -3,6 +3,7 @@
 #include "WindowRegistry.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMetaObject>
