@@ -1,0 +1,110 @@
+# Database tests run once per ODBC driver.
+#
+# kelvaro_register_database_test(<name> <env>) registers
+#   <name>_sqlite    against the SQLite3 ODBC driver and a SQLite file of
+#                    its own in the build tree;
+#   <name>_postgres  against psqlODBC and a database of its own in the
+#                    throwaway PostgreSQL cluster that the pg_server fixture
+#                    starts on loopback (and stops after the last test).
+# Each registration gets its own odbcinst.ini + odbc.ini, written here and
+# selected through ODBCSYSINI / ODBCINI, with DSN vomar (the program's data
+# source, NoCreat=1 on SQLite) and DSN vomar_admin (the test fixture's side
+# door: it may create the SQLite file, and on PostgreSQL it reaches the
+# maintenance database to create the test's own database). Since no two
+# tests share a file or a database, the tests run in parallel.
+
+set(_kelvaro_odbc_hints
+    /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/odbc /usr/lib/x86_64-linux-gnu/odbc
+    /usr/lib/aarch64-linux-gnu/odbc /usr/lib/odbc /usr/local/lib)
+find_file(KELVARO_SQLITE_ODBC_DRIVER libsqlite3odbc.so HINTS ${_kelvaro_odbc_hints}
+    DOC "SQLite3 ODBC driver (Debian libsqliteodbc)")
+find_file(KELVARO_PSQL_ODBC_DRIVER psqlodbcw.so HINTS ${_kelvaro_odbc_hints}
+    DOC "PostgreSQL Unicode ODBC driver (Debian odbc-postgresql)")
+if(NOT KELVARO_SQLITE_ODBC_DRIVER OR NOT KELVARO_PSQL_ODBC_DRIVER)
+    message(FATAL_ERROR "The database tests need libsqlite3odbc.so and psqlodbcw.so "
+        "(packages libsqliteodbc and odbc-postgresql); run scripts/setup.sh.")
+endif()
+
+# Each build tree gets its own port and cluster folder, so that two build
+# trees can run their tests at the same time.
+string(MD5 _kelvaro_tree_hash "${CMAKE_BINARY_DIR}")
+string(SUBSTRING "${_kelvaro_tree_hash}" 0 4 _kelvaro_tree_hash)
+math(EXPR _kelvaro_default_port "0x${_kelvaro_tree_hash} % 10000 + 40000")
+set(KELVARO_PG_TEST_PORT "${_kelvaro_default_port}" CACHE STRING
+    "Loopback port of the throwaway PostgreSQL test cluster")
+set(KELVARO_PG_TEST_DIR "/tmp/kelvaro-pg-${KELVARO_PG_TEST_PORT}" CACHE PATH
+    "Folder of the throwaway PostgreSQL test cluster (removed when the tests end)")
+set(KELVARO_PG_TEST_ROLE kelvaro_test)
+
+set(_kelvaro_pg_script ${PROJECT_SOURCE_DIR}/scripts/pg-test-server.sh)
+add_test(NAME pg_server_start
+    COMMAND bash ${_kelvaro_pg_script} start ${KELVARO_PG_TEST_DIR} ${KELVARO_PG_TEST_PORT})
+set_tests_properties(pg_server_start PROPERTIES FIXTURES_SETUP pg_server TIMEOUT 180)
+add_test(NAME pg_server_stop
+    COMMAND bash ${_kelvaro_pg_script} stop ${KELVARO_PG_TEST_DIR} ${KELVARO_PG_TEST_PORT})
+set_tests_properties(pg_server_stop PROPERTIES FIXTURES_CLEANUP pg_server TIMEOUT 60)
+
+function(kelvaro_register_database_test name env)
+    set(common_env ${env} "KELVARO_TEST_DATA_DIR=${PROJECT_SOURCE_DIR}/data")
+
+    # SQLite: a file per test program.
+    set(dir ${CMAKE_CURRENT_BINARY_DIR}/odbc/${name}_sqlite)
+    set(file ${dir}/test.db)
+    file(CONFIGURE OUTPUT ${dir}/odbcinst.ini CONTENT
+"[SQLite3]
+Description=SQLite3 ODBC Driver
+Driver=${KELVARO_SQLITE_ODBC_DRIVER}
+")
+    file(CONFIGURE OUTPUT ${dir}/odbc.ini CONTENT
+"[vomar]
+Driver=SQLite3
+Database=${file}
+NoCreat=1
+Timeout=5000
+
+[vomar_admin]
+Driver=SQLite3
+Database=${file}
+NoCreat=0
+Timeout=5000
+")
+    add_test(NAME ${name}_sqlite COMMAND ${name})
+    set_tests_properties(${name}_sqlite PROPERTIES TIMEOUT 180 ENVIRONMENT
+        "${common_env};KELVARO_TEST_BACKEND=sqlite;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_SQLITE_FILE=${file}")
+
+    # PostgreSQL: a database per test program in the shared test cluster.
+    # The program's connect string carries only the password, so the user
+    # name is in the DSN. Server-side prepare stays on: parameters are bound
+    # with their SQL type, and the tests check that this is enough.
+    set(dir ${CMAKE_CURRENT_BINARY_DIR}/odbc/${name}_postgres)
+    string(TOLOWER "kelvaro_t_${name}" database)
+    string(MAKE_C_IDENTIFIER "${database}" database)
+    file(CONFIGURE OUTPUT ${dir}/odbcinst.ini CONTENT
+"[PostgreSQL Unicode]
+Description=PostgreSQL ODBC driver (Unicode version)
+Driver=${KELVARO_PSQL_ODBC_DRIVER}
+")
+    file(CONFIGURE OUTPUT ${dir}/odbc.ini CONTENT
+"[vomar]
+Driver=PostgreSQL Unicode
+Servername=127.0.0.1
+Port=${KELVARO_PG_TEST_PORT}
+Database=${database}
+Username=${KELVARO_PG_TEST_ROLE}
+SSLMode=disable
+UseServerSidePrepare=1
+
+[vomar_admin]
+Driver=PostgreSQL Unicode
+Servername=127.0.0.1
+Port=${KELVARO_PG_TEST_PORT}
+Database=kelvaro
+Username=${KELVARO_PG_TEST_ROLE}
+SSLMode=disable
+UseServerSidePrepare=1
+")
+    add_test(NAME ${name}_postgres COMMAND ${name})
+    set_tests_properties(${name}_postgres PROPERTIES TIMEOUT 180
+        FIXTURES_REQUIRED pg_server ENVIRONMENT
+        "${common_env};KELVARO_TEST_BACKEND=postgres;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_PG_DATABASE=${database}")
+endfunction()
