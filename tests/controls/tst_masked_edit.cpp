@@ -1,0 +1,274 @@
+#include "MaskedEdit.h"
+
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A little window of three fields that counts how often the first one is
+// left and remembers the text it had when it was left.
+class ThreeFields : public QWidget
+{
+public:
+    ThreeFields()
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (int i = 0; i < 3; ++i) {
+            auto *field = new my_maskedit(this);
+            field->setObjectName(u"em_%1"_s.arg(i + 1));
+            layout->addWidget(field);
+            fields[i] = field;
+        }
+        fields[0]->installEventFilter(this);
+    }
+
+    my_maskedit *fields[3] = {};
+    int focusOuts = 0;
+    QString textWhenLeft;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == fields[0] && event->type() == QEvent::FocusOut) {
+            ++focusOuts;
+            textWhenLeft = fields[0]->text();
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+};
+
+bool wholeTextSelected(const QLineEdit *field)
+{
+    return field->hasSelectedText() && field->selectedText() == field->text()
+        && field->selectionStart() == 0;
+}
+
+} // namespace
+
+class TestMaskedEdit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void initialLook();
+    void enterMovesOnLikeTab_data();
+    void enterMovesOnLikeTab();
+    void enterDoesNotReachTheWindow();
+    void tabSelectsWholeText();
+    void clickSelectsWholeText();
+    void typingReplacesValue();
+    void badInputRefused_data();
+    void badInputRefused();
+    void minusCanBeTyped();
+    void leavingFormats();
+    void setTextFormats();
+    void oneDecimalMask();
+    void value_data();
+    void value();
+
+private:
+    ThreeFields *m_window = nullptr;
+};
+
+void TestMaskedEdit::init()
+{
+    m_window = new ThreeFields;
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_window->fields[0]->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(m_window->fields[0]->hasFocus());
+}
+
+void TestMaskedEdit::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestMaskedEdit::initialLook()
+{
+    my_maskedit field;
+    QCOMPARE(field.text(), u"none"_s);
+    QCOMPARE(field.mask(), u"###,###.00"_s);
+    QCOMPARE(field.palette().color(QPalette::Base), QColor(166, 202, 240));
+    QVERIFY(field.hasFrame());
+    QCOMPARE(field.font().pointSize(), 9);
+    QCOMPARE(field.value(), 0.0f);
+}
+
+void TestMaskedEdit::enterMovesOnLikeTab_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Tab") << int(Qt::Key_Tab);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void TestMaskedEdit::enterMovesOnLikeTab()
+{
+    QFETCH(int, key);
+    my_maskedit *first = m_window->fields[0];
+    QTest::keyClicks(first, u"3450"_s);
+    QTest::keyClick(first, Qt::Key(key));
+    QVERIFY(m_window->fields[1]->hasFocus());
+    QCOMPARE(m_window->focusOuts, 1);
+    // The leave handling sees the value that was typed.
+    QCOMPARE(NumericMask::value(m_window->textWhenLeft), 3450.0f);
+    QCOMPARE(first->text(), u"3,450.00"_s);
+    QVERIFY(wholeTextSelected(m_window->fields[1]));
+}
+
+void TestMaskedEdit::enterDoesNotReachTheWindow()
+{
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy returnPressed(first, &QLineEdit::returnPressed);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(first, &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(returnPressed.count(), 0);
+    QVERIFY(m_window->fields[1]->hasFocus());
+}
+
+void TestMaskedEdit::tabSelectsWholeText()
+{
+    m_window->fields[1]->setText(u"12.5"_s);
+    QTest::keyClick(m_window->fields[0], Qt::Key_Tab);
+    QVERIFY(m_window->fields[1]->hasFocus());
+    QCOMPARE(m_window->fields[1]->selectedText(), u"12.50"_s);
+    // Shift+Tab back: the first field's text is selected as a whole too.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(m_window->fields[0]->hasFocus());
+    QVERIFY(wholeTextSelected(m_window->fields[0]));
+}
+
+void TestMaskedEdit::clickSelectsWholeText()
+{
+    my_maskedit *third = m_window->fields[2];
+    third->setText(u"123.45"_s);
+    // A click in the middle of the text would place the cursor there.
+    QTest::mouseClick(third, Qt::LeftButton, {}, QPoint(third->width() / 3, third->height() / 2));
+    QTRY_VERIFY(third->hasFocus());
+    QVERIFY(wholeTextSelected(third));
+    QCOMPARE(m_window->focusOuts, 1);
+    // A second click in a field that already has the focus places the cursor.
+    QTest::mouseClick(third, Qt::LeftButton, {}, QPoint(third->width() / 3, third->height() / 2));
+    QVERIFY(!third->hasSelectedText());
+}
+
+void TestMaskedEdit::typingReplacesValue()
+{
+    m_window->fields[1]->setText(u"987"_s);
+    QTest::keyClick(m_window->fields[0], Qt::Key_Tab);
+    QTest::keyClicks(m_window->fields[1], u"5"_s);
+    QCOMPARE(m_window->fields[1]->text(), u"5"_s);
+    // "none" is replaced as a whole as well.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Tab);
+    QVERIFY(m_window->fields[2]->hasFocus());
+    QTest::keyClicks(m_window->fields[2], u"1.5"_s);
+    QCOMPARE(m_window->fields[2]->text(), u"1.5"_s);
+}
+
+void TestMaskedEdit::badInputRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters") << u"1a2b"_s << u"12"_s;
+    QTest::newRow("second point") << u"1.2.3"_s << u"1.23"_s;
+    QTest::newRow("third decimal") << u"1.234"_s << u"1.23"_s;
+    QTest::newRow("seventh digit") << u"1234567"_s << u"123456"_s;
+    QTest::newRow("minus inside") << u"12-3"_s << u"123"_s;
+    QTest::newRow("plus") << u"+5"_s << u"5"_s;
+    QTest::newRow("blank") << u"4 5"_s << u"45"_s;
+}
+
+void TestMaskedEdit::badInputRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    my_maskedit *first = m_window->fields[0];
+    QTest::keyClicks(first, typed);
+    QCOMPARE(first->text(), shown);
+}
+
+void TestMaskedEdit::minusCanBeTyped()
+{
+    my_maskedit *first = m_window->fields[0];
+    QTest::keyClicks(first, u"-2.5"_s);
+    QCOMPARE(first->text(), u"-2.5"_s);
+    QCOMPARE(first->value(), -2.5f);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QCOMPARE(first->text(), u"-2"_s);
+}
+
+void TestMaskedEdit::leavingFormats()
+{
+    my_maskedit *first = m_window->fields[0];
+    QTest::keyClicks(first, u"123456.7"_s);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(first->text(), u"123,456.70"_s);
+    QCOMPARE(first->value(), 123456.7f);
+    // Leaving an emptied field leaves it empty, read as 0.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backspace);
+    QCOMPARE(m_window->fields[1]->text(), QString());
+    QTest::keyClick(m_window->fields[1], Qt::Key_Tab);
+    QCOMPARE(m_window->fields[1]->text(), QString());
+    QCOMPARE(m_window->fields[1]->value(), 0.0f);
+}
+
+void TestMaskedEdit::setTextFormats()
+{
+    my_maskedit field;
+    field.setText(u"3450"_s);
+    QCOMPARE(field.text(), u"3,450.00"_s);
+    QCOMPARE(field.value(), 3450.0f);
+    field.setText(u"none"_s);
+    QCOMPARE(field.text(), u"none"_s);
+    field.setText(QString());
+    QCOMPARE(field.value(), 0.0f);
+}
+
+void TestMaskedEdit::oneDecimalMask()
+{
+    my_maskedit *first = m_window->fields[0];
+    first->setMask(u"###,###.0"_s);
+    QTest::keyClicks(first, u"85.25"_s);
+    QCOMPARE(first->text(), u"85.2"_s);
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(first->text(), u"85.2"_s);
+    first->setText(u"1234"_s);
+    QCOMPARE(first->text(), u"1,234.0"_s);
+}
+
+void TestMaskedEdit::value_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("expected");
+    QTest::newRow("grouped") << u"3,450.00"_s << 3450.0f;
+    QTest::newRow("empty") << QString() << 0.0f;
+    QTest::newRow("none") << u"none"_s << 0.0f;
+    QTest::newRow("negative") << u"-2.5"_s << -2.5f;
+}
+
+void TestMaskedEdit::value()
+{
+    QFETCH(QString, text);
+    QFETCH(float, expected);
+    // Typed by the user, not set from code.
+    my_maskedit *first = m_window->fields[0];
+    if (text.isEmpty())
+        QTest::keyClick(first, Qt::Key_Backspace);
+    else if (text != u"none"_s)
+        QTest::keyClicks(first, text);
+    QCOMPARE(first->text(), text.isEmpty() ? QString() : text);
+    QCOMPARE(first->value(), expected);
+}
+
+QTEST_MAIN(TestMaskedEdit)
+#include "tst_masked_edit.moc"

@@ -1,0 +1,384 @@
+#include "LayoutUnits.h"
+#include "PictureButtonRules.h"
+#include "PictureCommandButton.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+using Declaration = pfc_picture_command_button::Declaration;
+
+namespace {
+
+// The values a window declares on an instance; the rest keep their defaults.
+Declaration declared(const QString &text, const QString &bitmap, int width = 329,
+                     bool enabled = true)
+{
+    Declaration d;
+    d.buttontext = text;
+    d.bitmapname = bitmap;
+    d.width = width;
+    d.enabled = enabled;
+    return d;
+}
+
+QPoint pixels(int x, int y)
+{
+    return rt::units::toPixels(QPoint(x, y));
+}
+
+// A window with a field before and after the button, for focus moves.
+struct FocusWindow
+{
+    QWidget window;
+    QLineEdit *before = nullptr;
+    pfc_picture_command_button *button = nullptr;
+    QLineEdit *after = nullptr;
+
+    FocusWindow()
+    {
+        window.resize(400, 200);
+        before = new QLineEdit(&window);
+        before->setObjectName(u"before"_s);
+        before->setGeometry(10, 10, 100, 24);
+        Declaration d = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
+        d.x = 100;
+        d.y = 200;
+        button = new pfc_picture_command_button(d, &window);
+        after = new QLineEdit(&window);
+        after->setObjectName(u"after"_s);
+        after->setGeometry(10, 120, 100, 24);
+        QWidget::setTabOrder(before, button->command_button());
+        QWidget::setTabOrder(button->command_button(), after);
+    }
+};
+
+} // namespace
+
+class TestPictureCommandButton : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void construction();
+    void bitmapname_data();
+    void bitmapname();
+    void sizeFromControlWhenOneIsZero();
+    void explicitButtonSize();
+    void restingAndPressedPlace_data();
+    void restingAndPressedPlace();
+    void pressDragOutInRelease();
+    void enteringWithButtonHeldElsewhere();
+    void spaceWhileMouseHolds();
+    void mouseMovesIgnoredWhileSpaceHeld();
+    void spaceRepeatStaysPressed();
+    void clickIsPostedOnce();
+    void enterClicksOnceAfterHandler();
+    void arrowsMoveFocus_data();
+    void arrowsMoveFocus();
+    void disabledAtCreation();
+    void setEnabledTouchesInnerButtonOnly();
+    void disabledButtonRaisesNoClick();
+};
+
+void TestPictureCommandButton::construction()
+{
+    pfc_picture_command_button button(declared(u"None"_s, QString(), 329, true));
+    QCOMPARE(button.command_button()->objectName(), u"command_button"_s);
+    QCOMPARE(button.uo_bitmap()->objectName(), u"uo_bitmap"_s);
+    QCOMPARE(button.size(), rt::units::toPixels(QSize(329, 100)));
+    QCOMPARE(button.command_button()->pos(), QPoint(0, 0));
+    QCOMPARE(button.command_button()->size(), button.size());
+    QCOMPARE(button.command_button()->text(), u"None"_s);
+    QVERIFY(!button.uo_bitmap()->isEnabled());
+    QCOMPARE(button.uo_bitmap()->focusPolicy(), Qt::NoFocus);
+    QVERIFY(button.uo_bitmap()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(button.command_button()->font().pixelSize(), 12);
+    QVERIFY(!button.command_button()->isDefault());
+    // The picture lies over the inner button.
+    QCOMPARE(button.children().indexOf(button.uo_bitmap()),
+             button.children().size() - 1);
+}
+
+void TestPictureCommandButton::bitmapname_data()
+{
+    QTest::addColumn<QString>("bitmapname");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("empty") << QString() << false << u"保存（&S)"_s;
+    QTest::newRow("blanks") << u"   "_s << false << u"保存（&S)"_s;
+    QTest::newRow("stock") << u"Save!"_s << true << u"   保存（&S)"_s;
+    QTest::newRow("stock and blank") << u"Save! "_s << false << u"保存（&S)"_s;
+    QTest::newRow("ico") << u"face.ico"_s << false << u"保存（&S)"_s;
+    QTest::newRow("jpeg") << u"face.jpeg"_s << false << u"保存（&S)"_s;
+    QTest::newRow("gif without dot") << u"facegif"_s << true << u"   保存（&S)"_s;
+    // A picture that does not load keeps the caption's leading blanks.
+    QTest::newRow("missing file") << u"/nonexistent/face.bmp"_s << true << u"   保存（&S)"_s;
+}
+
+void TestPictureCommandButton::bitmapname()
+{
+    QFETCH(QString, bitmapname);
+    QFETCH(bool, shown);
+    QFETCH(QString, caption);
+    pfc_picture_command_button button(
+        declared(u"保存（&S)"_s, bitmapname, 329, true));
+    QCOMPARE(button.pictureShown(), shown);
+    QCOMPARE(button.command_button()->text(), caption);
+}
+
+void TestPictureCommandButton::sizeFromControlWhenOneIsZero()
+{
+    Declaration d = declared(u"None"_s, QString(), 361);
+    d.buttonwidth = 200;
+    pfc_picture_command_button button(d);
+    QCOMPARE(button.buttonwidth(), rt::units::toPixelsX(361));
+    QCOMPARE(button.buttonheight(), rt::units::toPixelsY(100));
+    QCOMPARE(button.command_button()->size(), button.size());
+}
+
+void TestPictureCommandButton::explicitButtonSize()
+{
+    Declaration d;
+    d.buttonwidth = 60;
+    d.buttonheight = 20;
+    pfc_picture_command_button button(d);
+    QCOMPARE(button.buttonwidth(), 60);
+    QCOMPARE(button.command_button()->size(), QSize(60, 20));
+    // The resting place follows the inner button, not the control.
+    const QPoint rest = controls::picture_button::restingPlace(rt::units::fromPixelsX(60),
+                                                               rt::units::fromPixelsY(20));
+    QCOMPARE(QPoint(button.il_picx(), button.il_picy()), rest);
+}
+
+void TestPictureCommandButton::restingAndPressedPlace_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QPoint>("rest");
+    QTest::newRow("361") << 361 << QPoint(33, 21);
+    QTest::newRow("360") << 360 << QPoint(33, 21);
+    QTest::newRow("329") << 329 << QPoint(30, 21);
+}
+
+void TestPictureCommandButton::restingAndPressedPlace()
+{
+    QFETCH(int, width);
+    QFETCH(QPoint, rest);
+    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, width, true));
+    button.show();
+    QCOMPARE(QPoint(button.il_picx(), button.il_picy()), rest);
+    QCOMPARE(button.uo_bitmap()->pos(), pixels(rest.x(), rest.y()));
+    QTest::mousePress(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(button.picturePlace(), rest + QPoint(3, 3));
+    QCOMPARE(button.uo_bitmap()->pos(), pixels(rest.x() + 3, rest.y() + 3));
+    QTest::mouseRelease(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(button.picturePlace(), rest);
+}
+
+void TestPictureCommandButton::pressDragOutInRelease()
+{
+    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QPushButton *inner = button.command_button();
+    const QPoint rest(33, 21);
+    const QPoint pressed(36, 24);
+    const QPoint inside(20, 10);
+    const QPoint outside(inner->width() + 30, 10);
+
+    QTest::mousePress(inner, Qt::LeftButton, {}, inside);
+    QVERIFY(button.lb_inbounds());
+    QCOMPARE(button.picturePlace(), pressed);
+    QMouseEvent out(QEvent::MouseMove, outside, inner->mapToGlobal(outside), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(inner, &out);
+    QCOMPARE(button.picturePlace(), rest);
+    // The right edge itself counts as outside.
+    const QPoint edge(inner->width(), 10);
+    QMouseEvent onEdge(QEvent::MouseMove, edge, inner->mapToGlobal(edge), Qt::NoButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(inner, &onEdge);
+    QCOMPARE(button.picturePlace(), rest);
+    QMouseEvent in(QEvent::MouseMove, inside, inner->mapToGlobal(inside), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(inner, &in);
+    QCOMPARE(button.picturePlace(), pressed);
+    QTest::mouseRelease(inner, Qt::LeftButton, {}, inside);
+    QVERIFY(!button.lb_inbounds());
+    QCOMPARE(button.picturePlace(), rest);
+}
+
+void TestPictureCommandButton::enteringWithButtonHeldElsewhere()
+{
+    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    button.show();
+    QPushButton *inner = button.command_button();
+    const QPoint inside(20, 10);
+    QMouseEvent move(QEvent::MouseMove, inside, inner->mapToGlobal(inside), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(inner, &move);
+    QVERIFY(!button.lb_inbounds());
+    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+}
+
+void TestPictureCommandButton::spaceWhileMouseHolds()
+{
+    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    button.show();
+    QPushButton *inner = button.command_button();
+    QTest::mousePress(inner, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::keyPress(inner, Qt::Key_Space);
+    QVERIFY(!button.lb_keyboard());
+    QCOMPARE(button.picturePlace(), QPoint(36, 24));
+    QTest::keyRelease(inner, Qt::Key_Space);
+    QVERIFY(!button.lb_keyboard());
+    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+    QTest::mouseRelease(inner, Qt::LeftButton, {}, QPoint(20, 10));
+}
+
+void TestPictureCommandButton::mouseMovesIgnoredWhileSpaceHeld()
+{
+    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    button.show();
+    QPushButton *inner = button.command_button();
+    QTest::keyPress(inner, Qt::Key_Space);
+    QVERIFY(button.lb_keyboard());
+    QCOMPARE(button.picturePlace(), QPoint(36, 24));
+    const QPoint outside(inner->width() + 30, 10);
+    QMouseEvent move(QEvent::MouseMove, outside, inner->mapToGlobal(outside), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(inner, &move);
+    QCOMPARE(button.picturePlace(), QPoint(36, 24));
+    QTest::keyRelease(inner, Qt::Key_Space);
+    QVERIFY(!button.lb_keyboard());
+    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+}
+
+void TestPictureCommandButton::spaceRepeatStaysPressed()
+{
+    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    button.show();
+    QPushButton *inner = button.command_button();
+    QTest::keyPress(inner, Qt::Key_Space);
+    for (int i = 0; i < 4; ++i) {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
+        QApplication::sendEvent(inner, &release);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
+        QApplication::sendEvent(inner, &press);
+        QCOMPARE(button.picturePlace(), QPoint(36, 24));
+    }
+    QTest::keyRelease(inner, Qt::Key_Space);
+    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+}
+
+void TestPictureCommandButton::clickIsPostedOnce()
+{
+    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 329, true));
+    button.show();
+    QSignalSpy clicked(&button, &pfc_picture_command_button::clicked);
+    int innerClicks = 0;
+    int controlClicksSeenByInnerHandler = -1;
+    connect(button.command_button(), &QPushButton::clicked, &button, [&] {
+        ++innerClicks;
+        controlClicksSeenByInnerHandler = int(clicked.count());
+    });
+    QTest::mouseClick(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(innerClicks, 1);
+    QCOMPARE(controlClicksSeenByInnerHandler, 0);
+    QCOMPARE(clicked.count(), 0);
+    QTRY_COMPARE(clicked.count(), 1);
+    QTest::qWait(20);
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TestPictureCommandButton::enterClicksOnceAfterHandler()
+{
+    FocusWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.button->command_button()->setFocus();
+    QSignalSpy clicked(w.button, &pfc_picture_command_button::clicked);
+    QSignalSpy innerClicked(w.button->command_button(), &QPushButton::clicked);
+    QTest::keyClick(w.button->command_button(), Qt::Key_Return);
+    // The inner button clicked at once; the control's clicked waits for the
+    // key handling to return.
+    QCOMPARE(innerClicked.count(), 1);
+    QCOMPARE(clicked.count(), 0);
+    QTRY_COMPARE(clicked.count(), 1);
+    QTest::qWait(20);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(innerClicked.count(), 1);
+    QVERIFY(w.button->command_button()->hasFocus());
+}
+
+void TestPictureCommandButton::arrowsMoveFocus_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("forward");
+    QTest::newRow("Down") << int(Qt::Key_Down) << true;
+    QTest::newRow("Right") << int(Qt::Key_Right) << true;
+    QTest::newRow("Up") << int(Qt::Key_Up) << false;
+    QTest::newRow("Left") << int(Qt::Key_Left) << false;
+}
+
+void TestPictureCommandButton::arrowsMoveFocus()
+{
+    QFETCH(int, key);
+    QFETCH(bool, forward);
+    FocusWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.button->command_button()->setFocus();
+    QVERIFY(w.button->command_button()->hasFocus());
+    QTest::keyClick(w.button->command_button(), Qt::Key(key));
+    // The focus moves once the key handler has returned.
+    QVERIFY(w.button->command_button()->hasFocus());
+    QLineEdit *expected = forward ? w.after : w.before;
+    QTRY_VERIFY(expected->hasFocus());
+}
+
+void TestPictureCommandButton::disabledAtCreation()
+{
+    pfc_picture_command_button button(
+        declared(u"保存（&S)"_s, u"Save!"_s, 329, false));
+    QVERIFY(!button.isEnabled());
+    QVERIFY(!button.innerEnabledFlag());
+    QVERIFY(!button.command_button()->isEnabled());
+    QVERIFY(!button.isAvailable());
+    // Enabling only the control leaves the inner button disabled.
+    button.setEnabled(true);
+    QVERIFY(!button.command_button()->isEnabled());
+    QVERIFY(!button.isAvailable());
+    button.setAvailable(true);
+    QVERIFY(button.isAvailable());
+    QVERIFY(button.command_button()->isEnabled());
+}
+
+void TestPictureCommandButton::setEnabledTouchesInnerButtonOnly()
+{
+    pfc_picture_command_button button(declared(u"None"_s, QString(), 329, false));
+    button.of_setenabled(true);
+    QVERIFY(button.innerEnabledFlag());
+    QVERIFY(!button.isEnabled());
+    QVERIFY(!button.isAvailable());
+    QVERIFY(!button.uo_bitmap()->isEnabled());
+
+    pfc_picture_command_button enabled(declared(u"None"_s, QString(), 329, true));
+    enabled.of_setenabled(false);
+    QVERIFY(enabled.isEnabled());
+    QVERIFY(!enabled.innerEnabledFlag());
+    QVERIFY(!enabled.isAvailable());
+}
+
+void TestPictureCommandButton::disabledButtonRaisesNoClick()
+{
+    pfc_picture_command_button button(declared(u"None"_s, QString(), 329, false));
+    button.show();
+    QSignalSpy clicked(&button, &pfc_picture_command_button::clicked);
+    QTest::mouseClick(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::qWait(20);
+    QCOMPARE(clicked.count(), 0);
+}
+
+QTEST_MAIN(TestPictureCommandButton)
+#include "tst_picture_command_button.moc"
