@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QMainWindow>
 #include <QPointer>
 
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
-class QMainWindow;
 class QPushButton;
 class QRadioButton;
 
@@ -21,6 +21,8 @@ class QRadioButton;
 // nothing; without a toolbar utility the text box changes nothing.
 class w_genapp_toolbars : public QDialog
 {
+    Q_OBJECT
+
 public:
     explicit w_genapp_toolbars(QWidget *parent = nullptr);
 
