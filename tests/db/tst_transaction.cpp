@@ -1,0 +1,360 @@
+// The transaction over ODBC, against the real driver of this run (SQLite
+// ODBC or psqlODBC): refused connections with the driver's own text,
+// autocommit off, commit and rollback, bound parameters and text that
+// round-trips.
+
+#include "TestDatabase.h"
+#include "Transaction.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+long countRows(TestDatabase &db, const QString &table)
+{
+    const auto rows = db.query(u"select count(*) from "_s + table);
+    if (!rows || rows->size() != 1 || !rows->front().front())
+        return -1;
+    return rows->front().front()->toLong();
+}
+
+} // namespace
+
+class TransactionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void connectsThroughTheProgramsConnectString();
+    void refusedWithoutDataSource();
+    void refusedWhenDatabaseIsMissing();
+    void refusedWithWrongPassword();
+    void disconnectWithoutConnectionIsHarmless();
+    void statementWithoutConnectionFails();
+
+    void uncommittedInsertIsInvisibleToSecondConnection();
+    void rollbackUndoesInsert();
+    void disconnectDoesNotCommit();
+
+    void floatParameterQuery_data();
+    void floatParameterQuery();
+    void singleRowQueryWithMoreThanOneRowFails();
+    void failedStatementGivesDriverText();
+
+    void parameterTypesRoundTrip();
+    void chineseTextRoundTrips();
+    void longValueIsReadWhole();
+
+private:
+    TestDatabase m_db;
+};
+
+void TransactionTest::init()
+{
+    QVERIFY2(m_db.create(TestDatabase::Standard::Demo), qPrintable(m_db.lastError()));
+}
+
+void TransactionTest::connectsThroughTheProgramsConnectString()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    QCOMPARE(sqlca.connectString(), u"DSN=vomar;PWD=merovi2749"_s);
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    QVERIFY(sqlca.isConnected());
+    QVERIFY(sqlca.SQLErrText.isEmpty());
+    sqlca.disconnect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    QVERIFY(!sqlca.isConnected());
+}
+
+void TransactionTest::refusedWithoutDataSource()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.DBParm = u"ConnectString='DSN=kelvaro_no_such_dsn;PWD=merovi2749'"_s;
+    sqlca.connect();
+    QVERIFY(sqlca.SQLCode != 0);
+    QVERIFY(!sqlca.isConnected());
+    // The driver manager's own words.
+    QVERIFY2(sqlca.SQLErrText.contains(u"Data source name not found"_s),
+             qPrintable(sqlca.SQLErrText));
+    QCOMPARE(sqlca.SQLState, u"IM002"_s);
+    QVERIFY(!sqlca.SQLErrText.contains(u"merovi2749"_s));
+    QVERIFY(!sqlca.SQLErrText.contains(u"PWD="_s));
+}
+
+void TransactionTest::refusedWhenDatabaseIsMissing()
+{
+    QVERIFY2(m_db.remove(), qPrintable(m_db.lastError()));
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QVERIFY(sqlca.SQLCode != 0);
+    QVERIFY(!sqlca.isConnected());
+    QVERIFY(!sqlca.SQLErrText.isEmpty());
+    QVERIFY(!sqlca.SQLErrText.contains(u"merovi2749"_s));
+    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+        // NoCreat=1: the refused connection leaves no new empty file behind.
+        QVERIFY(!QFile::exists(qEnvironmentVariable("KELVARO_TEST_SQLITE_FILE")));
+    } else {
+        QVERIFY2(sqlca.SQLErrText.contains(u"does not exist"_s), qPrintable(sqlca.SQLErrText));
+    }
+}
+
+void TransactionTest::refusedWithWrongPassword()
+{
+    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+        QSKIP("SQLite files have no password");
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.DBParm = u"ConnectString='DSN=vomar;PWD=wrongpw0000'"_s;
+    sqlca.connect();
+    QVERIFY(sqlca.SQLCode != 0);
+    QVERIFY(!sqlca.isConnected());
+    QVERIFY2(sqlca.SQLErrText.contains(u"password authentication failed"_s),
+             qPrintable(sqlca.SQLErrText));
+    QVERIFY(!sqlca.SQLErrText.contains(u"wrongpw0000"_s));
+    QVERIFY(!sqlca.SQLErrText.contains(u"PWD="_s));
+}
+
+void TransactionTest::disconnectWithoutConnectionIsHarmless()
+{
+    rt::Transaction sqlca;
+    sqlca.disconnect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    sqlca.disconnect();
+    sqlca.disconnect();
+    QCOMPARE(sqlca.SQLCode, 0);
+}
+
+void TransactionTest::statementWithoutConnectionFails()
+{
+    rt::Transaction sqlca;
+    QVERIFY(!sqlca.execute(u"delete from xmsz"_s));
+    QCOMPARE(sqlca.SQLCode, -1);
+    QVERIFY(!sqlca.SQLErrText.isEmpty());
+    sqlca.commit();
+    QCOMPARE(sqlca.SQLCode, -1);
+    QVERIFY(!sqlca.selectSingleRow(u"select z1 from cz123_m where s = 150"_s));
+    QCOMPARE(sqlca.SQLCode, -1);
+}
+
+void TransactionTest::uncommittedInsertIsInvisibleToSecondConnection()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values (?, ?)"_s, {u"21"_s, u"1"_s}),
+             qPrintable(sqlca.SQLErrText));
+    QCOMPARE(sqlca.SQLNRows, 1);
+    // The program's own connection sees its insert, a second one does not.
+    QVERIFY(sqlca.selectSingleRow(u"select xm_z_m from xmsz where nj = ?"_s, {u"21"_s}));
+    QCOMPARE(sqlca.SQLCode, 0);
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
+
+    sqlca.commit();
+    QCOMPARE(sqlca.SQLCode, 0);
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 1L);
+    sqlca.disconnect();
+}
+
+void TransactionTest::rollbackUndoesInsert()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, {u"22"_s}));
+    sqlca.rollback();
+    QCOMPARE(sqlca.SQLCode, 0);
+    QVERIFY(!sqlca.selectSingleRow(u"select nj from xmsz where nj = ?"_s, {u"22"_s}));
+    QCOMPARE(sqlca.SQLCode, 100);
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
+
+    // The connection goes on working after the rollback.
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, {u"23"_s}));
+    sqlca.commit();
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 1L);
+    sqlca.disconnect();
+}
+
+void TransactionTest::disconnectDoesNotCommit()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, {u"21"_s}));
+    sqlca.disconnect();
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
+}
+
+void TransactionTest::floatParameterQuery_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<float>("height");
+    QTest::addColumn<long>("code");
+    QTest::addColumn<QString>("z1");
+    QTest::addColumn<QString>("z4");
+
+    // The rows of data/demo-standard-tables.sql.
+    QTest::newRow("boy 150.5 -> 150") << u"cz123_m"_s << 150.5f << 0L << u"31.5"_s << u"54"_s;
+    QTest::newRow("boy 150 -> 150") << u"cz123_m"_s << 150.0f << 0L << u"31.5"_s << u"54"_s;
+    QTest::newRow("boy 149.99 -> 149") << u"cz123_m"_s << 149.99f << 0L << u"31.1"_s << u"53.3"_s;
+    QTest::newRow("boy 123 -> 123") << u"cz123_m"_s << 123.0f << 0L << u"21.2"_s << u"36.3"_s;
+    QTest::newRow("boy 186.9 -> 186") << u"cz123_m"_s << 186.9f << 0L << u"48.4"_s << u"83"_s;
+    QTest::newRow("girl 150.5 -> 150") << u"cz123_w"_s << 150.5f << 0L << u"30.4"_s << u"55.1"_s;
+    QTest::newRow("girl 121 -> 121") << u"cz123_w"_s << 121.0f << 0L << u"19.8"_s << u"35.9"_s;
+    QTest::newRow("girl 190 none") << u"cz123_w"_s << 190.0f << 100L << QString() << QString();
+    QTest::newRow("boy 0 none") << u"cz123_m"_s << 0.0f << 100L << QString() << QString();
+}
+
+void TransactionTest::floatParameterQuery()
+{
+    QFETCH(QString, table);
+    QFETCH(float, height);
+    QFETCH(long, code);
+    QFETCH(QString, z1);
+    QFETCH(QString, z4);
+
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    // The calculators' query, with the 4-byte real height in both places.
+    const QString sql =
+        u"select z1 , z2 , z3 , z4 from %1 where s <= ? and s > ( ? - 1 ) "_s.arg(table);
+    const auto row = sqlca.selectSingleRow(sql, {QVariant(height), QVariant(height)});
+    QVERIFY2(sqlca.SQLCode == code,
+             qPrintable(u"SQLCode %1: %2"_s.arg(sqlca.SQLCode).arg(sqlca.SQLErrText)));
+    if (code != 0) {
+        QVERIFY(!row);
+        return;
+    }
+    QVERIFY(row);
+    QCOMPARE(row->size(), std::size_t(4));
+    for (const auto &value : *row)
+        QVERIFY(value.has_value());
+    // Compared as numbers: PostgreSQL may write 54 as "54" or "54.0".
+    QCOMPARE(row->at(0)->toFloat(), z1.toFloat());
+    QCOMPARE(row->at(3)->toFloat(), z4.toFloat());
+    QVERIFY(row->at(0)->toFloat() < row->at(1)->toFloat());
+    QVERIFY(row->at(1)->toFloat() < row->at(2)->toFloat());
+    QVERIFY(row->at(2)->toFloat() < row->at(3)->toFloat());
+    sqlca.disconnect();
+}
+
+void TransactionTest::singleRowQueryWithMoreThanOneRowFails()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    const auto row =
+        sqlca.selectSingleRow(u"select z1 from cz123_m where s < ?"_s, {QVariant(125.0f)});
+    QVERIFY(!row);
+    QCOMPARE(sqlca.SQLCode, -1);
+    QVERIFY(!sqlca.SQLErrText.isEmpty());
+    sqlca.disconnect();
+}
+
+void TransactionTest::failedStatementGivesDriverText()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QVERIFY(!sqlca.select(u"select nj from kelvaro_no_such_table"_s));
+    QCOMPARE(sqlca.SQLCode, -1);
+    QVERIFY2(sqlca.SQLErrText.contains(u"kelvaro_no_such_table"_s), qPrintable(sqlca.SQLErrText));
+    QVERIFY(!sqlca.SQLState.isEmpty());
+    // After a failed statement and a rollback the connection still works.
+    sqlca.rollback();
+    QVERIFY(sqlca.selectSingleRow(u"select z1 from cz123_m where s = ?"_s, {QVariant(150)}));
+    QCOMPARE(sqlca.SQLCode, 0);
+    sqlca.disconnect();
+}
+
+void TransactionTest::parameterTypesRoundTrip()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    // Integer, double and null parameters; an empty string is not null.
+    QVERIFY2(sqlca.execute(u"delete from cz123_m where s = ?"_s, {QVariant(150)}),
+             qPrintable(sqlca.SQLErrText));
+    QCOMPARE(sqlca.SQLNRows, 1);
+    QVERIFY2(sqlca.execute(u"insert into cz123_m (s, z1, z2, z3, z4) values (?, ?, ?, ?, ?)"_s,
+                           {QVariant(150), QVariant(30.25), QVariant(34.5f), QVariant(qint64(47)),
+                            QVariant(54.0)}),
+             qPrintable(sqlca.SQLErrText));
+    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_z_m, xm_5_m) values (?, ?, ?)"_s,
+                           {u"21"_s, QVariant(), u""_s}),
+             qPrintable(sqlca.SQLErrText));
+    const auto numbers =
+        sqlca.selectSingleRow(u"select z1, z2, z3 from cz123_m where s = ?"_s, {QVariant(150)});
+    QVERIFY2(numbers, qPrintable(sqlca.SQLErrText));
+    QCOMPARE(numbers->at(0)->toDouble(), 30.25);
+    QCOMPARE(numbers->at(1)->toDouble(), 34.5);
+    QCOMPARE(numbers->at(2)->toDouble(), 47.0);
+    const auto flags =
+        sqlca.selectSingleRow(u"select xm_z_m, xm_5_m from xmsz where nj = ?"_s, {u"21"_s});
+    QVERIFY2(flags, qPrintable(sqlca.SQLErrText));
+    QVERIFY(!flags->at(0).has_value());
+    QVERIFY(flags->at(1).has_value());
+    QCOMPARE(*flags->at(1), QString());
+    // An UPDATE that matches nothing is not an error.
+    QVERIFY(sqlca.execute(u"update xmsz set xm_z_m = ? where nj = ?"_s, {u"1"_s, u"99"_s}));
+    QCOMPARE(sqlca.SQLCode, 0);
+    QCOMPARE(sqlca.SQLNRows, 0);
+    sqlca.rollback();
+    sqlca.disconnect();
+}
+
+void TransactionTest::chineseTextRoundTrips()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    const QString text = u"身高标准体重（15分）优秀"_s;
+    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_t_w) values (?, ?)"_s, {u"21"_s, text}),
+             qPrintable(sqlca.SQLErrText));
+    // Chinese in the statement text itself as well as in a parameter.
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_t_w) values ('22', '及格不及格')"_s));
+    sqlca.commit();
+    const auto own = sqlca.selectSingleRow(u"select xm_t_w from xmsz where nj = ?"_s, {u"21"_s});
+    QVERIFY2(own, qPrintable(sqlca.SQLErrText));
+    QCOMPARE(*own->at(0), text);
+    const auto side = m_db.query(u"select xm_t_w from xmsz where xm_t_w = ?"_s, {u"及格不及格"_s});
+    QVERIFY2(side, qPrintable(m_db.lastError()));
+    QCOMPARE(side->size(), std::size_t(1));
+    QCOMPARE(*side->front().front(), u"及格不及格"_s);
+    sqlca.disconnect();
+}
+
+void TransactionTest::longValueIsReadWhole()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QVERIFY(sqlca.execute(u"create table long_text (t VARCHAR(5000))"_s));
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text.append(i % 3 == 0 ? QChar(u'成') : QChar(u'a' + i % 26));
+    QVERIFY2(sqlca.execute(u"insert into long_text (t) values (?)"_s, {text}),
+             qPrintable(sqlca.SQLErrText));
+    const auto row = sqlca.selectSingleRow(u"select t from long_text"_s);
+    QVERIFY2(row, qPrintable(sqlca.SQLErrText));
+    QCOMPARE(row->at(0)->size(), text.size());
+    QCOMPARE(*row->at(0), text);
+    sqlca.rollback();
+    sqlca.disconnect();
+}
+
+QTEST_GUILESS_MAIN(TransactionTest)
+#include "tst_transaction.moc"
