@@ -49,7 +49,10 @@ Driver=$driver
 INI
 
 # NoCreat=1: a missing database file is a refused connection, never a new
-# empty database.
+# empty database. (A school that points vomar at a PostgreSQL server through
+# psqlODBC instead sets UseServerSidePrepare=0 in that DSN: with server-side
+# prepare the server takes the height parameter of "( ? - 1 )" for an
+# integer and refuses a height such as 150.5.)
 cat > "$var/odbc/odbc.ini" <<INI
 [vomar]
 Description=Physical-health test scores
