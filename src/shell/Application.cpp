@@ -1,5 +1,11 @@
 #include "Application.h"
 
+#include "MessageBoxService.h"
+#include "ToolbarGlobals.h"
+#include "Windows.h"
+#include "w_flash.h"
+#include "w_pwd.h"
+
 Application &Application::instance()
 {
     static Application app;
@@ -11,9 +17,26 @@ QString Application::microhelpDefault()
     return QStringLiteral("就绪");
 }
 
+QString Application::connectParameters()
+{
+    return QStringLiteral("ConnectString='DSN=vomar;PWD=merovi2749'");
+}
+
 bool Application::open()
 {
-    return false;
+    sqlca.DBMS = QStringLiteral("ODBC");
+    sqlca.AutoCommit = false;
+    sqlca.DBParm = connectParameters();
+    sqlca.connect();
+    if (sqlca.SQLCode != 0) {
+        rt::MessageBoxService::show(nullptr, QStringLiteral("数据库连接失败"), sqlca.SQLErrText,
+                                    rt::MessageBoxService::Icon::Information);
+        return false;
+    }
+
+    rt::windows::openModal(new w_flash([] { rt::windows::openOrdinary(new w_pwd); }));
+    ui::toolbarSwitches().userControl = false;
+    return true;
 }
 
 void Application::close()

@@ -2,29 +2,31 @@
 
 #include "Transaction.h"
 
-#include <QObject>
-
-class uo_toolbarutil;
+#include <QString>
 
 // The application object "book": the globals that the windows share and
 // the start-up and close handling.
-class Application : public QObject
+class Application
 {
 public:
     static Application &instance();
 
+    // The program's one database connection.
     rt::Transaction sqlca;
+    // True while the frame shows its start page.
     bool button_flag = false;
-    bool toolbarUserControl = true;
-    bool toolbarText = false;
-    bool toolbarTips = true;
 
+    // What the status bar shows while no menu item is highlighted.
     static QString microhelpDefault();
 
-    // Start-up: connect, then the splash window. False when the connection
-    // was refused (the box has been shown; the caller ends the program).
+    // The data source's settings, fixed in the program.
+    static QString connectParameters();
+
+    // Start-up: connect, then the splash window, which opens the start
+    // window. False when the connection was refused: the message box has
+    // been shown and no window is open, so the program ends.
     bool open();
-    // Runs when the last window has closed.
+    // Runs when the last window has closed: disconnects.
     void close();
 
 private:

@@ -1,0 +1,56 @@
+// The frame window: the start page's centring rule and its opening state.
+
+#include "Application.h"
+#include "w_main1.h"
+
+#include <QStatusBar>
+#include <QTest>
+
+class TestFrame : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void centring_data();
+    void centring();
+    void opensInStartPageState();
+};
+
+void TestFrame::centring_data()
+{
+    QTest::addColumn<int>("frameWidth");
+    QTest::addColumn<int>("frameHeight");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("wide and high") << 4800 << 3000 << QPoint(564, 428);
+    QTest::newRow("too small") << 3000 << 2000 << QPoint(0, 220);
+    QTest::newRow("exactly the page plus margins") << 3671 << 2584 << QPoint(0, 220);
+    QTest::newRow("half a unit rounds down") << 3672 << 2585 << QPoint(0, 220);
+    QTest::newRow("first unit below the margin") << 3673 << 2586 << QPoint(1, 221);
+    QTest::newRow("odd difference") << 3674 << 3000 << QPoint(1, 428);
+}
+
+void TestFrame::centring()
+{
+    QFETCH(int, frameWidth);
+    QFETCH(int, frameHeight);
+    QFETCH(QPoint, expected);
+    QCOMPARE(w_main1::centredStartPagePosition(frameWidth, frameHeight, 3671, 2144), expected);
+}
+
+void TestFrame::opensInStartPageState()
+{
+    Application::instance().button_flag = false;
+    w_main1 frame;
+    frame.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(Application::instance().button_flag);
+    QVERIFY(frame.dw_main()->isVisible());
+    QVERIFY(!frame.p_2()->isVisible());
+    QCOMPARE(frame.windowTitle(), QStringLiteral("TavrinKelvaro（初中） "));
+    QVERIFY(frame.is_focus_picture.isEmpty());
+    // The status bar has the height that the frame's open handling gave it.
+    QCOMPARE(frame.statusBar()->height(), 23);
+}
+
+QTEST_MAIN(TestFrame)
+#include "tst_frame.moc"

@@ -1,0 +1,122 @@
+// Start-up without a usable data source, and the splash window's hand-over.
+
+#include "Application.h"
+#include "MessageBoxService.h"
+#include "Windows.h"
+#include "w_flash.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refusedConnectionShowsOnlyTheDriversText_data();
+    void refusedConnectionShowsOnlyTheDriversText();
+    void splashHandsOverAfterTwoSeconds();
+    void clickOnPictureHandsOverAtOnceAndOnlyOnce();
+    void escapeDoesNotCloseTheSplash();
+};
+
+void TestStartup::refusedConnectionShowsOnlyTheDriversText_data()
+{
+    QTest::addColumn<QString>("odbcIni");
+    QTest::addColumn<QString>("expectedFragment");
+    // No data source named vomar at all.
+    QTest::newRow("no data source") << QString() << QStringLiteral("not found");
+    // A data source whose database file is missing: NoCreat refuses it.
+    QTest::newRow("missing database file")
+        << QStringLiteral("[vomar]\nDriver=SQLite3\nDatabase=%1/missing.db\nNoCreat=1\n")
+        << QString();
+}
+
+void TestStartup::refusedConnectionShowsOnlyTheDriversText()
+{
+    QFETCH(QString, odbcIni);
+    QFETCH(QString, expectedFragment);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile ini(dir.filePath(QStringLiteral("odbc.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write(QString(odbcIni).replace(QStringLiteral("%1"), dir.path()).toUtf8());
+    ini.close();
+    QFile inst(dir.filePath(QStringLiteral("odbcinst.ini")));
+    QVERIFY(inst.open(QIODevice::WriteOnly));
+    inst.write("[SQLite3]\nDriver=libsqlite3odbc.so\n");
+    inst.close();
+    qputenv("ODBCSYSINI", dir.path().toUtf8());
+    qputenv("ODBCINI", ini.fileName().toUtf8());
+
+    rt::MessageBoxRecorder boxes;
+    Application &book = Application::instance();
+    QVERIFY(!book.open());
+
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+    const auto &box = boxes.boxes().front();
+    QCOMPARE(box.title, QStringLiteral("数据库连接失败"));
+    QCOMPARE(box.icon, rt::MessageBoxService::Icon::Information);
+    QCOMPARE(box.text, book.sqlca.SQLErrText);
+    QVERIFY(!box.text.isEmpty());
+    QVERIFY(box.text.contains(expectedFragment, Qt::CaseInsensitive));
+    QVERIFY(!box.text.contains(QStringLiteral("merovi2749")));
+    QVERIFY(book.sqlca.SQLCode != 0);
+    // No window was opened, so nothing keeps the program alive.
+    QVERIFY(QApplication::topLevelWidgets().isEmpty()
+            || std::none_of(QApplication::topLevelWidgets().cbegin(),
+                            QApplication::topLevelWidgets().cend(),
+                            [](QWidget *w) { return w->isVisible(); }));
+    // Disconnecting what never connected does no harm.
+    book.close();
+    book.close();
+}
+
+void TestStartup::splashHandsOverAfterTwoSeconds()
+{
+    int opened = 0;
+    QElapsedTimer clock;
+    clock.start();
+    rt::windows::openModal(new w_flash([&opened] { ++opened; }));
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(opened, 1);
+    QVERIFY2(elapsed >= 1900 && elapsed < 4000, qPrintable(QString::number(elapsed)));
+}
+
+void TestStartup::clickOnPictureHandsOverAtOnceAndOnlyOnce()
+{
+    int opened = 0;
+    auto *splash = new w_flash([&opened] { ++opened; });
+    QTimer::singleShot(100, splash, [splash] {
+        QWidget *picture = splash->findChild<QWidget *>(QStringLiteral("p_1"));
+        QVERIFY(picture);
+        QTest::mouseClick(picture, Qt::LeftButton);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    rt::windows::openModal(splash);
+    QVERIFY(clock.elapsed() < 1500);
+    QCOMPARE(opened, 1);
+    // The two seconds pass: no second start window.
+    QTest::qWait(2300);
+    QCOMPARE(opened, 1);
+}
+
+void TestStartup::escapeDoesNotCloseTheSplash()
+{
+    int opened = 0;
+    w_flash splash([&opened] { ++opened; });
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    QVERIFY(splash.isVisible());
+    QCOMPARE(opened, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(opened, 1, 3000);
+    QVERIFY(!splash.isVisible());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

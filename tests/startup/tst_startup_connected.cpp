@@ -1,0 +1,116 @@
+// Start-up with a working data source: the splash comes first, start-up
+// resumes once it has closed with the start window open, and going back to
+// the start window and entering again keeps the one connection.
+
+#include "AppWindows.h"
+#include "Application.h"
+#include "PictureCommandButton.h"
+#include "TestDatabase.h"
+#include "ToolbarGlobals.h"
+#include "w_main1.h"
+#include "w_pwd.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
+class TestStartupConnected : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { registerAppWindows(); }
+    void init();
+    void cleanup();
+    void splashThenStartWindowThenFrameAndBack();
+
+private:
+    TestDatabase m_db;
+};
+
+namespace {
+template<typename T>
+T *visibleTopLevel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
+            return t;
+    return nullptr;
+}
+
+QWidget *visibleByName(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+} // namespace
+
+void TestStartupConnected::init()
+{
+    QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
+}
+
+void TestStartupConnected::cleanup()
+{
+    Application::instance().close();
+    // Deleting one window can delete others that it owns: go by guarded
+    // pointers.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        windows.append(w);
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
+}
+
+void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
+{
+    Application &book = Application::instance();
+    bool splashSeen = false;
+    bool startWindowDuringSplash = true;
+    QTimer::singleShot(500, [&] {
+        splashSeen = visibleByName(QStringLiteral("w_flash")) != nullptr;
+        startWindowDuringSplash = visibleByName(QStringLiteral("w_pwd")) != nullptr;
+    });
+
+    QVERIFY(book.open());
+    QCOMPARE(book.sqlca.SQLCode, 0);
+    QVERIFY(splashSeen);
+    QVERIFY(!startWindowDuringSplash);
+    // The splash has gone; the start window is now the only window.
+    QVERIFY(!visibleByName(QStringLiteral("w_flash")));
+    QPointer<QWidget> start = visibleByName(QStringLiteral("w_pwd"));
+    QVERIFY(start);
+    QVERIFY(!ui::toolbarSwitches().userControl);
+
+    auto *pwd = static_cast<w_pwd *>(start.data());
+    QTest::mouseClick(pwd->uo_3()->command_button(), Qt::LeftButton);
+    QTRY_VERIFY(start.isNull());
+    QPointer<w_main1> frame = w_main1::current();
+    QVERIFY(frame);
+
+    // "重新登录": the start window opens, then the frame closes.
+    auto *relogin = frame->findChild<QAction *>(QStringLiteral("m_重新登录"));
+    QVERIFY(relogin);
+    relogin->trigger();
+    QTRY_VERIFY(frame.isNull());
+    start = visibleByName(QStringLiteral("w_pwd"));
+    QVERIFY(start);
+
+    pwd = static_cast<w_pwd *>(start.data());
+    QTest::mouseClick(pwd->uo_3()->command_button(), Qt::LeftButton);
+    QTRY_VERIFY(start.isNull());
+    QVERIFY(w_main1::current());
+    QVERIFY(Application::instance().button_flag);
+
+    // Still the same, working connection.
+    QVERIFY(book.sqlca.isConnected());
+    const auto rows = book.sqlca.select(QStringLiteral("select count(*) from xmsz"));
+    QVERIFY2(rows.has_value(), qPrintable(book.sqlca.SQLErrText));
+    QCOMPARE(rows->front().front().value_or(QString()), QStringLiteral("0"));
+}
+
+QTEST_MAIN(TestStartupConnected)
+#include "tst_startup_connected.moc"

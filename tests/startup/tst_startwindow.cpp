@@ -1,0 +1,120 @@
+// The start window: focus and arrow keys, "退出(&X)", and "登录(&L)" opening
+// the frame and setting up its toolbar with one toolbar utility.
+
+#include "FrameToolBar.h"
+#include "PictureCommandButton.h"
+#include "ToolbarGlobals.h"
+#include "uo_toolbarutil.h"
+#include "w_main1.h"
+#include "w_pwd.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
+class TestStartWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void enterButtonHasFocusAndArrowsMoveIt();
+    void exitClosesTheWindow();
+    void enterOpensFrameWithToolbarText();
+    void enteringAgainRebindsTheSameUtility();
+};
+
+namespace {
+w_pwd *openStartWindow()
+{
+    auto *window = new w_pwd;
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("start window not active");
+    return window;
+}
+
+void clickButton(pfc_picture_command_button *button)
+{
+    QTest::mouseClick(button->command_button(), Qt::LeftButton);
+}
+} // namespace
+
+void TestStartWindow::cleanup()
+{
+    // Deleting one window can delete others that it owns: go by guarded
+    // pointers.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        windows.append(w);
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
+}
+
+void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()
+{
+    QPointer<w_pwd> window = openStartWindow();
+    QCOMPARE(window->windowTitle(), QStringLiteral("登录管理系统....."));
+    QCOMPARE(QApplication::focusWidget(), window->uo_3()->command_button());
+    QTest::keyClick(window->uo_3()->command_button(), Qt::Key_Down);
+    QTRY_COMPARE(QApplication::focusWidget(), window->uo_4()->command_button());
+    QTest::keyClick(window->uo_4()->command_button(), Qt::Key_Up);
+    QTRY_COMPARE(QApplication::focusWidget(), window->uo_3()->command_button());
+    QTest::keyClick(window->uo_3()->command_button(), Qt::Key_Right);
+    QTRY_COMPARE(QApplication::focusWidget(), window->uo_4()->command_button());
+    QTest::keyClick(window->uo_4()->command_button(), Qt::Key_Left);
+    QTRY_COMPARE(QApplication::focusWidget(), window->uo_3()->command_button());
+}
+
+void TestStartWindow::exitClosesTheWindow()
+{
+    QPointer<w_pwd> window = openStartWindow();
+    clickButton(window->uo_4());
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(!w_main1::current());
+}
+
+void TestStartWindow::enterOpensFrameWithToolbarText()
+{
+    QPointer<w_pwd> window = openStartWindow();
+    // Enter on the focused enter button clicks it.
+    QTest::keyClick(window->uo_3()->command_button(), Qt::Key_Return);
+    QTRY_VERIFY(window.isNull());
+
+    w_main1 *frame = w_main1::current();
+    QVERIFY(frame);
+    QVERIFY(frame->isVisible());
+    QVERIFY(frame->windowState() & Qt::WindowMaximized);
+    auto *toolBar = qobject_cast<ui::FrameToolBar *>(frame->frameToolBar());
+    QVERIFY(toolBar);
+    QVERIFY(toolBar->isTextShown());
+    QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QCOMPARE(toolBar->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(toolBar->font().pointSize(), 11);
+    QVERIFY(toolBar->separatorsShown());
+    QVERIFY(ui::toolbarUtil());
+}
+
+void TestStartWindow::enteringAgainRebindsTheSameUtility()
+{
+    QPointer<w_pwd> window = openStartWindow();
+    clickButton(window->uo_3());
+    QTRY_VERIFY(window.isNull());
+    uo_toolbarutil *first = ui::toolbarUtil().get();
+    QVERIFY(first);
+    QPointer<w_main1> firstFrame = w_main1::current();
+    firstFrame->close();
+    QTRY_VERIFY(firstFrame.isNull());
+
+    window = openStartWindow();
+    clickButton(window->uo_3());
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(ui::toolbarUtil().get(), first);
+    auto *toolBar = qobject_cast<ui::FrameToolBar *>(w_main1::current()->frameToolBar());
+    QVERIFY(toolBar->isTextShown());
+    QCOMPARE(toolBar->font().family(), QStringLiteral("Courier New"));
+}
+
+QTEST_MAIN(TestStartWindow)
+#include "tst_startwindow.moc"
