@@ -4,6 +4,7 @@
 #include "LayoutUnits.h"
 #include "StockImages.h"
 #include "SystemColors.h"
+#include "menu/m_main.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -47,9 +48,7 @@ w_main1::w_main1(QWidget *parent)
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(m_mdi);
 
-    m_startPage = new QWidget(m_mdi->viewport());
-    m_startPage->setObjectName(QStringLiteral("dw_main"));
-    m_startPage->resize(rt::units::toPixels(QSize(kStartPageWidth, kStartPageHeight)));
+    m_startPage = new StartPage(this, m_mdi->viewport());
 
     m_background = new QLabel(m_mdi->viewport());
     m_background->setObjectName(QStringLiteral("p_2"));
@@ -61,6 +60,8 @@ w_main1::w_main1(QWidget *parent)
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("frameToolBar"));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    new m_main(this);
 
     statusBar()->showMessage(Application::microhelpDefault());
     currentFrame() = this;
@@ -112,6 +113,17 @@ void w_main1::placeStartPage()
     QPoint pixels = origin + rt::units::toPixels(units);
     pixels.setY(std::max(pixels.y(), 0));
     m_startPage->move(pixels);
+}
+
+QString w_main1::of_gettagstring(const QString &name, const QString &key,
+                                 const QString &defaultValue) const
+{
+    return m_startPage->of_gettagstring(name, key, defaultValue);
+}
+
+void w_main1::ue_run()
+{
+    m_startPage->ue_run();
 }
 
 void w_main1::open()

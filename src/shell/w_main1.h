@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startpage/StartPage.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -26,7 +28,7 @@ public:
     int heightUnits() const;
 
     QMdiArea *mdi_1() const { return m_mdi; }
-    QWidget *dw_main() const { return m_startPage; }
+    StartPage *dw_main() const { return m_startPage; }
     QLabel *p_2() const { return m_background; }
     QToolBar *frameToolBar() const { return m_toolBar; }
 
@@ -41,6 +43,12 @@ public:
     // Moves the start page by the centring rule (runs on every resize).
     void placeStartPage();
 
+    // The value of `key` in the tag of the start-page object `name`.
+    QString of_gettagstring(const QString &name, const QString &key,
+                            const QString &defaultValue) const;
+    // Runs when the start page is clicked: opens what the raised picture names.
+    void ue_run();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -50,7 +58,7 @@ private:
     void open();
 
     QMdiArea *m_mdi = nullptr;
-    QWidget *m_startPage = nullptr;
+    StartPage *m_startPage = nullptr;
     QLabel *m_background = nullptr;
     QToolBar *m_toolBar = nullptr;
     bool m_opened = false;

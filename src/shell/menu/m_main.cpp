@@ -1,0 +1,254 @@
+#include "m_main.h"
+
+#include "Application.h"
+#include "LayoutUnits.h"
+#include "MessageBoxService.h"
+#include "StockImages.h"
+#include "WindowRegistry.h"
+#include "Windows.h"
+#include "w_about.h"
+#include "w_main1.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+#include <algorithm>
+
+m_main::m_main(w_main1 *frame)
+    : QObject(frame)
+    , m_frame(frame)
+{
+    setObjectName(QStringLiteral("m_main"));
+    QMenu *file = addMenu(nullptr, QStringLiteral("m_file"), QStringLiteral("系统管理(&S)"));
+    QAction *toolbars = addItem(file, QStringLiteral("m_工具栏设置b"),
+                                QStringLiteral("工具栏设置(&B)"), QStringLiteral("工具栏设置(&B)"));
+    connect(toolbars, &QAction::triggered, this, &m_main::m_工具栏设置b_clicked);
+    addSeparator(file, QStringLiteral("m_-34"));
+    QAction *relogin = addItem(file, QStringLiteral("m_重新登录"), QStringLiteral("重新登录\tAlt+I"),
+                               QStringLiteral("重新登录[Alt+I]"),
+                               { QStringLiteral("RunSCC!"), QStringLiteral("重新登录"), 8, 2 });
+    relogin->setShortcut(QKeySequence(Qt::ALT | Qt::Key_I));
+    connect(relogin, &QAction::triggered, this, &m_main::m_重新登录_clicked);
+    addSeparator(file, QStringLiteral("m_-2"));
+    QAction *exit = addItem(file, QStringLiteral("m_退出系统"), QStringLiteral("退出系统\tAlt+X"),
+                            QStringLiteral("退出系统[Alt+X]"),
+                            { QStringLiteral("Exit!"), QStringLiteral("退出系统"), 9, 2 });
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    connect(exit, &QAction::triggered, this, &m_main::m_退出系统_clicked);
+
+    // Items that open a window class by its name.
+    auto opens = [this](QAction *action, const QString &className) {
+        connect(action, &QAction::triggered, this,
+                [this, className] { openWindowClass(className); });
+    };
+
+    QMenu *settings = addMenu(nullptr, QStringLiteral("m_项目设置"), QStringLiteral("项目设置"));
+    QMenu *settingsJunior = addMenu(settings, QStringLiteral("m_初中0"), QStringLiteral("初中"));
+    opens(addItem(settingsJunior, QStringLiteral("m_初一"), QStringLiteral("初一项目"),
+                  QStringLiteral("初一项目设置"),
+                  { QStringLiteral("FullBuild!"), QStringLiteral("初一项目"), 1, 0 }),
+          QStringLiteral("w_xm_cz1"));
+    opens(addItem(settingsJunior, QStringLiteral("m_初二"), QStringLiteral("初二项目"),
+                  QStringLiteral("初二项目设置"),
+                  { QStringLiteral("FullBuild!"), QStringLiteral("初二项目"), 3, 2 }),
+          QStringLiteral("w_xm_cz2"));
+    opens(addItem(settingsJunior, QStringLiteral("m_初三"), QStringLiteral("初三项目"),
+                  QStringLiteral("初三项目设置"),
+                  { QStringLiteral("FullBuild!"), QStringLiteral("初三项目"), 5, 2 }),
+          QStringLiteral("w_xm_cz3"));
+
+    QMenu *scores = addMenu(nullptr, QStringLiteral("m_成绩计算"), QStringLiteral("成绩计算"));
+    QMenu *scoresJunior = addMenu(scores, QStringLiteral("m_初中"), QStringLiteral("初中"));
+    opens(addItem(scoresJunior, QStringLiteral("m_1"), QStringLiteral("初一成绩计算"),
+                  QStringLiteral("初一成绩计算"),
+                  { QStringLiteral("Properties!"), QStringLiteral("初一成绩"), 2, 0 }),
+          QStringLiteral("w_jsq_cz1"));
+    opens(addItem(scoresJunior, QStringLiteral("m_2"), QStringLiteral("初二成绩计算"),
+                  QStringLiteral("初二成绩计算"),
+                  { QStringLiteral("Properties!"), QStringLiteral("初二成绩"), 4, 0 }),
+          QStringLiteral("w_jsq_cz2"));
+    opens(addItem(scoresJunior, QStringLiteral("m_3"), QStringLiteral("初三成绩计算"),
+                  QStringLiteral("初三成绩计算"),
+                  { QStringLiteral("Properties!"), QStringLiteral("初三成绩"), 6, 0 }),
+          QStringLiteral("w_jsq_cz3"));
+    addSeparator(scoresJunior, QStringLiteral("m_-8"));
+    opens(addItem(scoresJunior, QStringLiteral("m_毕业成绩"), QStringLiteral("毕业成绩计算"),
+                  QStringLiteral("初中毕业成绩"),
+                  { QStringLiteral("EditObject!"), QStringLiteral("毕业成绩"), 7, 2 }),
+          QStringLiteral("w_jsq_by"));
+
+    QMenu *tools = addMenu(nullptr, QStringLiteral("m_工具"), QStringLiteral("工具"));
+    QAction *calculator = addItem(tools, QStringLiteral("m_计算器"), QStringLiteral("计算器"),
+                                  QStringLiteral("计算器"));
+    connect(calculator, &QAction::triggered, this, &m_main::m_计算器_clicked);
+
+    // A command directly on the menu bar, without a drop-down.
+    QAction *navigation = addItem(nullptr, QStringLiteral("m_导航"), QStringLiteral("导航"), {});
+    connect(navigation, &QAction::triggered, this, &m_main::m_导航_clicked);
+
+    QMenu *help = addMenu(nullptr, QStringLiteral("m_帮助"), QStringLiteral("帮助"));
+    QAction *about = addItem(help, QStringLiteral("m_关于"), QStringLiteral("技术支持"), {});
+    connect(about, &QAction::triggered, this, &m_main::m_关于_clicked);
+
+    // The greyed version label, last on the menu bar.
+    QAction *version = addItem(nullptr, QStringLiteral("m_0"),
+                               QStringLiteral("Version 3.0 Build 0101"), {});
+    version->setEnabled(false);
+
+    buildToolbar();
+    frame->installEventFilter(this);
+}
+
+QMenu *m_main::addMenu(QMenu *parentMenu, const QString &name, const QString &text)
+{
+    QMenu *menu = parentMenu ? parentMenu->addMenu(text) : m_frame->menuBar()->addMenu(text);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction *m_main::addItem(QMenu *menu, const QString &name, const QString &text,
+                         const QString &microhelp, const ToolbarButton &button)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setStatusTip(microhelp);
+    if (!button.picture.isEmpty()) {
+        action->setIcon(rt::stock::icon(button.picture));
+        action->setIconVisibleInMenu(false);
+        action->setIconText(button.text);
+        action->setToolTip(button.text);
+        m_buttons.push_back({ action, button });
+    }
+    if (menu)
+        menu->addAction(action);
+    else
+        m_frame->menuBar()->addAction(action);
+    // Shortcuts act while the frame is active, without opening the drop-down.
+    m_frame->addAction(action);
+    return action;
+}
+
+void m_main::addSeparator(QMenu *menu, const QString &name)
+{
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(name);
+}
+
+void m_main::buildToolbar()
+{
+    std::stable_sort(m_buttons.begin(), m_buttons.end(),
+                     [](const PendingButton &a, const PendingButton &b) {
+                         return a.button.order < b.button.order;
+                     });
+    QToolBar *toolBar = m_frame->frameToolBar();
+    bool first = true;
+    for (const PendingButton &pending : m_buttons) {
+        // A space before a button leaves a gap, drawn as a separator.
+        if (pending.button.space > 0 && !first)
+            toolBar->addSeparator();
+        toolBar->addAction(pending.action);
+        first = false;
+    }
+}
+
+void m_main::showMissingWindow()
+{
+    rt::MessageBoxService::show(
+        m_frame, w_main1::frameTitle(),
+        QStringLiteral("对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"),
+        rt::MessageBoxService::Icon::StopSign);
+}
+
+void m_main::openWindowClass(const QString &className)
+{
+    if (!rt::WindowRegistry::instance().contains(className)) {
+        showMissingWindow();
+        return;
+    }
+    rt::windows::openModalByName(className, m_frame);
+}
+
+void m_main::m_工具栏设置b_clicked()
+{
+    // The dialog takes the frame from the message object when it opens.
+    rt::message().powerObjectParm = m_frame;
+    QWidget *dialog = rt::WindowRegistry::instance().create(QStringLiteral("w_genapp_toolbars"),
+                                                            m_frame);
+    if (!dialog) {
+        showMissingWindow();
+        return;
+    }
+    rt::windows::openModalWithParm(dialog, m_frame);
+}
+
+void m_main::m_重新登录_clicked()
+{
+    // The start window opens first, so that a window stays open and the
+    // program goes on while the frame closes.
+    QWidget *startWindow = rt::WindowRegistry::instance().create(QStringLiteral("w_pwd"), nullptr);
+    rt::windows::openOrdinary(startWindow);
+    m_frame->close();
+}
+
+void m_main::m_退出系统_clicked()
+{
+    m_frame->close();
+}
+
+void m_main::m_导航_clicked()
+{
+    Application &app = Application::instance();
+    StartPage *page = m_frame->dw_main();
+    QLabel *picture = m_frame->p_2();
+    if (!app.button_flag) {
+        page->setVisible(true);
+        picture->setVisible(false);
+        app.button_flag = true;
+        return;
+    }
+    page->setVisible(false);
+    // x 0, y 210 of the client area, as wide as the frame and 515 units
+    // lower; a frame lower than 515 units gives an empty picture.
+    const int width = m_frame->widthUnits();
+    const int height = std::max(m_frame->heightUnits() - 515, 0);
+    const QWidget *viewport = m_frame->mdi_1()->viewport();
+    const QPoint origin = viewport->mapFrom(m_frame, QPoint(0, m_frame->menuBar()->height()));
+    QPoint topLeft = origin + rt::units::toPixels(QPoint(0, 210));
+    topLeft.setY(std::max(topLeft.y(), 0));
+    picture->setGeometry(QRect(topLeft, rt::units::toPixels(QSize(width, height))));
+    picture->setVisible(true);
+    app.button_flag = false;
+}
+
+void m_main::m_计算器_clicked()
+{
+    QWidget *calculator = rt::WindowRegistry::instance().create(QStringLiteral("w_4"), nullptr);
+    if (!calculator) {
+        showMissingWindow();
+        return;
+    }
+    rt::windows::openOrdinary(calculator);
+}
+
+void m_main::m_关于_clicked()
+{
+    rt::windows::openModal(new w_about(m_frame));
+}
+
+bool m_main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_frame && event->type() == QEvent::StatusTip) {
+        const auto *tip = static_cast<QStatusTipEvent *>(event);
+        if (tip->tip().isEmpty()) {
+            m_frame->statusBar()->showMessage(Application::microhelpDefault());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+class QAction;
+class QMenu;
+class w_main1;
+
+// The frame's main menu: the item tree on the frame's menu bar, one action
+// per item shared by the menu and the toolbar, the help texts that the
+// status bar shows while an item is highlighted, and the items' handlers.
+class m_main : public QObject
+{
+public:
+    // Builds the menu bar and the toolbar buttons of `frame`.
+    explicit m_main(w_main1 *frame);
+
+    // The handlers, one per item that acts.
+    void m_工具栏设置b_clicked();
+    void m_重新登录_clicked();
+    void m_退出系统_clicked();
+    void m_导航_clicked();
+    void m_计算器_clicked();
+    void m_关于_clicked();
+
+    // Opens the window class `className` modally with the frame as parent;
+    // tells the user when the class does not exist.
+    void openWindowClass(const QString &className);
+
+protected:
+    // Shows the default status-bar text when no highlighted item has a help text.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct ToolbarButton
+    {
+        QString picture;
+        QString text;
+        int order;
+        int space;
+    };
+
+    QMenu *addMenu(QMenu *parentMenu, const QString &name, const QString &text);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &text,
+                     const QString &microhelp, const ToolbarButton &button = {});
+    void addSeparator(QMenu *menu, const QString &name);
+    void buildToolbar();
+    void showMissingWindow();
+
+    w_main1 *m_frame;
+    struct PendingButton
+    {
+        QAction *action;
+        ToolbarButton button;
+    };
+    std::vector<PendingButton> m_buttons;
+};

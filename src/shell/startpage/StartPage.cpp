@@ -1,0 +1,266 @@
+#include "StartPage.h"
+
+#include "LayoutUnits.h"
+#include "MessageBoxService.h"
+#include "StartPageTag.h"
+#include "StockImages.h"
+#include "SystemColors.h"
+#include "WindowRegistry.h"
+#include "Windows.h"
+#include "w_main1.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+// Resources of a static library must be registered explicitly.
+static void initStartPageResources()
+{
+    Q_INIT_RESOURCE(startpage);
+}
+
+namespace {
+
+const QString &bitmapType()
+{
+    static const QString type = QStringLiteral("bitmap");
+    return type;
+}
+
+QFont pageFont(int points, int weight)
+{
+    QFont font(QStringLiteral("宋体"));
+    font.setFamilies({ QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+                       QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
+                       QStringLiteral("Noto Serif CJK SC") });
+    font.setPointSize(points);
+    font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+// A two-pixel 3D edge around `rect`: raised (light top-left) or lowered.
+void drawEdge(QPainter &painter, const QRect &rect, bool raised)
+{
+    const QColor light(255, 255, 255);
+    const QColor mid(160, 160, 160);
+    const QColor dark(64, 64, 64);
+    const QRect outer = rect.adjusted(-2, -2, 1, 1);
+    const QRect inner = rect.adjusted(-1, -1, 0, 0);
+    const QColor outerTopLeft = raised ? light : mid;
+    const QColor outerBottomRight = raised ? dark : light;
+    const QColor innerTopLeft = raised ? QColor(230, 230, 230) : dark;
+    const QColor innerBottomRight = raised ? mid : QColor(230, 230, 230);
+    auto edge = [&painter](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    edge(outer, outerTopLeft, outerBottomRight);
+    edge(inner, innerTopLeft, innerBottomRight);
+}
+
+} // namespace
+
+StartPage::StartPage(w_main1 *frame, QWidget *parent)
+    : QWidget(parent)
+    , m_frame(frame)
+{
+    initStartPageResources();
+    setObjectName(QStringLiteral("dw_main"));
+    setMouseTracking(true);
+    // No background of its own: the frame's colour shows behind the objects.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    resize(rt::units::toPixels(QSize(startpage::kPageWidth, startpage::kPageHeight)));
+
+    for (const startpage::PageObject &object : startpage::d_start()) {
+        Item item;
+        item.object = object;
+        item.rect = rt::units::rect(object.x, object.y, object.width, object.height);
+        if (!object.picture.isEmpty())
+            item.pixmap = QPixmap(object.picture);
+        m_items.push_back(std::move(item));
+    }
+}
+
+const StartPage::Item *StartPage::find(const QString &name) const
+{
+    for (const Item &item : m_items) {
+        if (item.object.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &item;
+    }
+    return nullptr;
+}
+
+StartPage::Item *StartPage::find(const QString &name)
+{
+    return const_cast<Item *>(std::as_const(*this).find(name));
+}
+
+QString StartPage::objectAt(const QPoint &pos) const
+{
+    // The topmost object wins: later objects are drawn above earlier ones.
+    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
+        if (it->object.visible && it->rect.contains(pos))
+            return it->object.name.toLower();
+    }
+    return {};
+}
+
+QRect StartPage::objectRect(const QString &name) const
+{
+    const Item *item = find(name);
+    return item ? item->rect : QRect();
+}
+
+QString StartPage::objectTag(const QString &name) const
+{
+    const Item *item = find(name);
+    if (!item)
+        return QString(startpage::kNoObject);
+    if (!item->object.tag)
+        return QString(startpage::kNoTag);
+    return *item->object.tag;
+}
+
+QString StartPage::objectType(const QString &name) const
+{
+    const Item *item = find(name);
+    if (!item)
+        return QString(startpage::kNoObject);
+    return item->object.type == startpage::ObjectType::Bitmap ? bitmapType()
+                                                                : QStringLiteral("text");
+}
+
+int StartPage::border(const QString &name) const
+{
+    const Item *item = find(name);
+    return item ? item->border : -1;
+}
+
+bool StartPage::setBorder(const QString &name, int code)
+{
+    Item *item = find(name);
+    if (!item)
+        return false;
+    if (code != startpage::kBorderNone && code != startpage::kBorderLowered
+        && code != startpage::kBorderRaised)
+        return false;
+    if (item->border != code) {
+        item->border = code;
+        update(item->rect.adjusted(-3, -3, 3, 3));
+    }
+    return true;
+}
+
+QString StartPage::of_gettagstring(const QString &name, const QString &key,
+                                   const QString &defaultValue) const
+{
+    return startpage::tagValue(objectTag(name), key, defaultValue);
+}
+
+void StartPage::hover(const QPoint &pos)
+{
+    const QString name = objectAt(pos);
+    QString &focus = m_frame->is_focus_picture;
+    if (name == focus)
+        return;
+    if (!focus.isEmpty()) {
+        setBorder(focus, startpage::kBorderNone);
+        focus.clear();
+    }
+    if (objectType(name) != bitmapType())
+        return;
+    if (of_gettagstring(name, QStringLiteral("Run"), QString()).isEmpty())
+        return;
+    if (setBorder(name, startpage::kBorderRaised))
+        focus = name;
+}
+
+void StartPage::ue_run()
+{
+    const QString name = objectAt(m_lastPointer);
+    if (name.isEmpty() || name != m_frame->is_focus_picture)
+        return;
+    setBorder(name, startpage::kBorderLowered);
+
+    const QString run = startpage::trimBlanks(of_gettagstring(name, QStringLiteral("Run"), QString()));
+    if (run.isEmpty()) {
+        rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
+                                    QStringLiteral("此项功能尚未设置, 请与系统管理员联系修改"),
+                                    rt::MessageBoxService::Icon::StopSign);
+        return;
+    }
+    // OpenSheet is read as the tag allows, but every window opens modally.
+    const QString openSheet = of_gettagstring(name, QStringLiteral("OpenSheet"),
+                                              QStringLiteral("True"))
+                                  .toUpper();
+    Q_UNUSED(openSheet);
+    const QString openType = of_gettagstring(name, QStringLiteral("OpenType"),
+                                             QStringLiteral("Window"))
+                                 .toUpper();
+
+    if (openType == u"EXE") {
+        rt::startCommandLine(run);
+        return;
+    }
+    if (openType == u"WINDOW") {
+        if (!rt::WindowRegistry::instance().contains(run)) {
+            rt::MessageBoxService::show(
+                m_frame, w_main1::frameTitle(),
+                QStringLiteral("对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"),
+                rt::MessageBoxService::Icon::StopSign);
+            return;
+        }
+        rt::windows::openModalByName(run, m_frame);
+    }
+}
+
+void StartPage::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const Item &item : m_items) {
+        if (!item.object.visible)
+            continue;
+        if (item.object.type == startpage::ObjectType::Bitmap) {
+            if (!item.pixmap.isNull())
+                painter.drawPixmap(item.rect, item.pixmap);
+            if (item.border == startpage::kBorderRaised)
+                drawEdge(painter, item.rect, true);
+            else if (item.border == startpage::kBorderLowered)
+                drawEdge(painter, item.rect, false);
+        } else {
+            painter.setFont(pageFont(item.object.fontPoints, item.object.fontWeight));
+            painter.setPen(rt::colors::fromCode(item.object.colorCode));
+            painter.drawText(item.rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+                             item.object.text);
+        }
+    }
+}
+
+void StartPage::mouseMoveEvent(QMouseEvent *event)
+{
+    m_lastPointer = event->position().toPoint();
+    hover(m_lastPointer);
+    const Item *item = find(objectAt(m_lastPointer));
+    if (item && !item->object.pointer.isEmpty())
+        setCursor(rt::stock::pointer(item->object.pointer));
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void StartPage::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_lastPointer = event->position().toPoint();
+    ue_run();
+}

@@ -1,0 +1,303 @@
+#include "LayoutUnits.h"
+#include "MessageBoxService.h"
+#include "RecordingWindows.h"
+#include "w_main1.h"
+
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The start page inside a real frame: hover and click by object position.
+class TestStartPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void drawsTheDefinedObjects();
+    void hoverRaisesPictureUnderPointer_data();
+    void hoverRaisesPictureUnderPointer();
+    void movingStraightOntoAnotherPicture();
+    void hiddenObjectsTakeNoPart_data();
+    void hiddenObjectsTakeNoPart();
+    void clickOpensWindowModally_data();
+    void clickOpensWindowModally();
+    void clickAgainOpensAgain();
+    void clickOnUnregisteredClassShowsMessage();
+    void clickOffRaisedPictureDoesNothing_data();
+    void clickOffRaisedPictureDoesNothing();
+    void tagsOfPageObjects_data();
+    void tagsOfPageObjects();
+
+private:
+    QPoint centreOf(const QString &name) const;
+    void moveTo(const QString &name);
+
+    QPointer<w_main1> m_frame;
+    StartPage *m_page = nullptr;
+};
+
+void TestStartPage::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestStartPage::init()
+{
+    OpenLog::records().clear();
+    for (const QString &name : modalWindowClasses())
+        registerRecordingDialog(name);
+    m_frame = new w_main1;
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame));
+    m_page = m_frame->dw_main();
+    QVERIFY(m_page->isVisible());
+    // Start from empty page area, nothing raised.
+    QTest::mouseMove(m_page, QPoint(2, 2));
+    QCOMPARE(m_frame->is_focus_picture, QString());
+}
+
+void TestStartPage::cleanup()
+{
+    delete m_frame;
+    for (const QString &name : modalWindowClasses())
+        rt::WindowRegistry::instance().unregisterClass(name);
+}
+
+QPoint TestStartPage::centreOf(const QString &name) const
+{
+    const QRect rect = m_page->objectRect(name);
+    Q_ASSERT(!rect.isEmpty());
+    return rect.center();
+}
+
+void TestStartPage::moveTo(const QString &name)
+{
+    QTest::mouseMove(m_page, centreOf(name));
+}
+
+void TestStartPage::drawsTheDefinedObjects()
+{
+    QCOMPARE(m_page->objectName(), u"dw_main"_s);
+    QCOMPARE(m_page->size(), rt::units::toPixels(QSize(3671, 2144)));
+    // Pictures are 411 x 392 units, about 91 x 98 pixels.
+    QCOMPARE(m_page->objectRect(u"p_1"_s), rt::units::rect(238, 60, 411, 392));
+    QCOMPARE(m_page->objectRect(u"p_18"_s), rt::units::rect(2807, 728, 137, 324));
+
+    const QImage image = m_page->grab().toImage();
+    // Inside p_8 the picture is drawn (the screen's blue), and an arrow's
+    // green fills the middle of p_7.
+    const QPoint arrowCentre = centreOf(u"p_7"_s);
+    const QColor arrowColour = image.pixelColor(arrowCentre * image.devicePixelRatio());
+    QCOMPARE(arrowColour, QColor(0, 255, 128));
+    const QRect computer = m_page->objectRect(u"p_8"_s);
+    const QColor screen = image.pixelColor(
+        (computer.topLeft() + QPoint(computer.width() / 5, computer.height() / 5))
+        * image.devicePixelRatio());
+    QVERIFY2(screen.blue() > 120 && screen.red() < 120, qPrintable(screen.name()));
+}
+
+void TestStartPage::hoverRaisesPictureUnderPointer_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("raised");
+
+    for (const char16_t *picture : { u"p_1", u"p_8", u"p_10", u"p_6", u"p_11", u"p_12", u"p_13" })
+        QTest::newRow(QString::fromUtf16(picture).toLatin1()) << QString::fromUtf16(picture)
+                                                             << QString::fromUtf16(picture);
+    // Captions, the title and the arrows are never raised.
+    QTest::newRow("caption") << u"t_5"_s << QString();
+    QTest::newRow("title") << u"t_12"_s << QString();
+    QTest::newRow("arrow right") << u"p_7"_s << QString();
+    QTest::newRow("arrow down") << u"p_18"_s << QString();
+}
+
+void TestStartPage::hoverRaisesPictureUnderPointer()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, raised);
+
+    moveTo(object);
+    QCOMPARE(m_page->objectAt(centreOf(object)), object);
+    QCOMPARE(m_frame->is_focus_picture, raised);
+    QCOMPARE(m_page->border(object), raised.isEmpty() ? 0 : 6);
+
+    // Moving within the object changes nothing.
+    QTest::mouseMove(m_page, centreOf(object) + QPoint(3, 2));
+    QCOMPARE(m_frame->is_focus_picture, raised);
+
+    // Empty page area lowers it again.
+    QTest::mouseMove(m_page, QPoint(2, 2));
+    QCOMPARE(m_frame->is_focus_picture, QString());
+    QCOMPARE(m_page->border(object), 0);
+}
+
+void TestStartPage::movingStraightOntoAnotherPicture()
+{
+    moveTo(u"p_1"_s);
+    QCOMPARE(m_page->border(u"p_1"_s), 6);
+    moveTo(u"p_8"_s);
+    QCOMPARE(m_page->border(u"p_1"_s), 0);
+    QCOMPARE(m_page->border(u"p_8"_s), 6);
+    QCOMPARE(m_frame->is_focus_picture, u"p_8"_s);
+
+    // From a picture onto its caption: lowered, nothing raised.
+    moveTo(u"t_5"_s);
+    QCOMPARE(m_page->border(u"p_8"_s), 0);
+    QCOMPARE(m_frame->is_focus_picture, QString());
+}
+
+void TestStartPage::hiddenObjectsTakeNoPart_data()
+{
+    QTest::addColumn<QString>("hidden");
+    QTest::newRow("p_14 (upper right)") << u"p_14"_s;
+    QTest::newRow("p_9 (exe tag)") << u"p_9"_s;
+    QTest::newRow("p_3 (exe tag)") << u"p_3"_s;
+    QTest::newRow("p_4") << u"p_4"_s;
+    QTest::newRow("t_11") << u"t_11"_s;
+}
+
+void TestStartPage::hiddenObjectsTakeNoPart()
+{
+    QFETCH(QString, hidden);
+    rt::MessageBoxRecorder boxes;
+
+    // The hidden object's tag is there, but its area is empty page area.
+    const QPoint centre = centreOf(hidden);
+    QCOMPARE(m_page->objectAt(centre), QString());
+    QTest::mouseMove(m_page, centre);
+    QCOMPARE(m_frame->is_focus_picture, QString());
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, centre);
+    QCOMPARE(m_page->border(hidden), 0);
+    QVERIFY(boxes.boxes().empty());
+    QVERIFY(OpenLog::records().empty());
+}
+
+void TestStartPage::clickOpensWindowModally_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("className");
+    QTest::newRow("初一项目设置") << u"p_1"_s << u"w_xm_cz1"_s;
+    QTest::newRow("初一成绩计算") << u"p_8"_s << u"w_jsq_cz1"_s;
+    QTest::newRow("初二项目设置") << u"p_10"_s << u"w_xm_cz2"_s;
+    QTest::newRow("毕业成绩计算") << u"p_6"_s << u"w_jsq_by"_s;
+    QTest::newRow("初二成绩计算") << u"p_11"_s << u"w_jsq_cz2"_s;
+    QTest::newRow("初三项目设置") << u"p_12"_s << u"w_xm_cz3"_s;
+    QTest::newRow("初三成绩计算") << u"p_13"_s << u"w_jsq_cz3"_s;
+}
+
+void TestStartPage::clickOpensWindowModally()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, className);
+    rt::MessageBoxRecorder boxes;
+
+    moveTo(picture);
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(picture));
+
+    // The click returns only after the modal window has closed.
+    QCOMPARE(OpenLog::records().size(), size_t(1));
+    const OpenRecord &record = OpenLog::records().front();
+    QCOMPARE(record.className, className);
+    QCOMPARE(record.parent.data(), static_cast<QWidget *>(m_frame.data()));
+    QVERIFY(record.modal);
+    QVERIFY(boxes.boxes().empty());
+
+    // Still pressed and still recorded after the window has closed.
+    QCOMPARE(m_page->border(picture), 5);
+    QCOMPARE(m_frame->is_focus_picture, picture);
+    QTest::mouseMove(m_page, centreOf(picture) + QPoint(2, 1));
+    QCOMPARE(m_page->border(picture), 5);
+    QTest::mouseMove(m_page, QPoint(2, 2));
+    QCOMPARE(m_page->border(picture), 0);
+}
+
+void TestStartPage::clickAgainOpensAgain()
+{
+    moveTo(u"p_6"_s);
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(u"p_6"_s));
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(u"p_6"_s) + QPoint(1, 1));
+    QCOMPARE(OpenLog::records().size(), size_t(2));
+    QCOMPARE(OpenLog::records().back().className, u"w_jsq_by"_s);
+}
+
+void TestStartPage::clickOnUnregisteredClassShowsMessage()
+{
+    rt::WindowRegistry::instance().unregisterClass(u"w_jsq_cz2"_s);
+    rt::MessageBoxRecorder boxes;
+
+    moveTo(u"p_11"_s);
+    QCOMPARE(m_page->border(u"p_11"_s), 6);
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(u"p_11"_s));
+
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+    const auto &box = boxes.boxes().front();
+    QCOMPARE(box.title, u"TavrinKelvaro（初中） "_s);
+    QCOMPARE(box.text, u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s);
+    QCOMPARE(box.icon, rt::MessageBoxService::Icon::StopSign);
+    QVERIFY(OpenLog::records().empty());
+    QCOMPARE(m_page->border(u"p_11"_s), 5);
+}
+
+void TestStartPage::clickOffRaisedPictureDoesNothing_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::newRow("caption") << u"t_1"_s;
+    QTest::newRow("title") << u"t_12"_s;
+    QTest::newRow("arrow") << u"p_16"_s;
+}
+
+void TestStartPage::clickOffRaisedPictureDoesNothing()
+{
+    QFETCH(QString, object);
+    rt::MessageBoxRecorder boxes;
+
+    moveTo(u"p_1"_s);
+    // A click whose object is not the raised picture does nothing, not
+    // even lower the picture.
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(object));
+    QCOMPARE(m_page->border(u"p_1"_s), 6);
+    QCOMPARE(m_page->border(object), 0);
+
+    // Moved there first, the picture is lowered and the click still does nothing.
+    moveTo(object);
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(object));
+    QTest::mouseMove(m_page, QPoint(2, 2));
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(OpenLog::records().empty());
+    QVERIFY(boxes.boxes().empty());
+    QCOMPARE(m_page->border(object), 0);
+    QCOMPARE(m_page->border(u"p_1"_s), 0);
+}
+
+void TestStartPage::tagsOfPageObjects_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("defaultValue");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("p_1 run") << u"p_1"_s << u"Run"_s << QString() << u"w_xm_cz1"_s;
+    QTest::newRow("upper-case name") << u"P_13"_s << u"run"_s << QString() << u"w_jsq_cz3"_s;
+    QTest::newRow("hidden exe picture") << u"p_9"_s << u"OpenType"_s << u"Window"_s << u"Exe"_s;
+    QTest::newRow("hidden command line")
+        << u"p_3"_s << u"Run"_s << QString() << u"NotePad.exe ReadMe.txt"_s;
+    QTest::newRow("hidden open sheet") << u"p_4"_s << u"OpenSheet"_s << u"True"_s << u"False"_s;
+    QTest::newRow("arrow has no tag") << u"p_7"_s << u"Run"_s << u"dflt"_s << u"dflt"_s;
+    QTest::newRow("caption has no tag") << u"t_1"_s << u"Run"_s << u"dflt"_s << u"dflt"_s;
+    QTest::newRow("no such object") << u"p_99"_s << u"Run"_s << u"dflt"_s << u"dflt"_s;
+}
+
+void TestStartPage::tagsOfPageObjects()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, key);
+    QFETCH(QString, defaultValue);
+    QFETCH(QString, expected);
+    QCOMPARE(m_frame->of_gettagstring(object, key, defaultValue), expected);
+}
+
+QTEST_MAIN(TestStartPage)
+#include "tst_startpage.moc"
