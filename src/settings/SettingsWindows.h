@@ -1,0 +1,7 @@
+#pragma once
+
+#include "Transaction.h"
+
+// Registers w_xm_cz1, w_xm_cz2 and w_xm_cz3 in the window class registry;
+// the windows work on `sqlca`, which must outlive the registrations.
+void registerSettingsWindows(rt::Transaction &sqlca);

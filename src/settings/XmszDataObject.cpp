@@ -1,0 +1,22 @@
+#include "XmszDataObject.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace settings {
+
+const QStringList &xmszColumns()
+{
+    static const QStringList columns = {
+        u"nj"_s,     u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,  u"xm_58_m"_s,
+        u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s,  u"xm_l_w"_s,
+        u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s,
+    };
+    return columns;
+}
+
+rt::DataObject d_xmsz()
+{
+    return rt::DataObject { u"xmsz"_s, xmszColumns(), { u"nj"_s }, { u"nj"_s } };
+}
+
+} // namespace settings

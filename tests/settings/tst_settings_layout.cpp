@@ -1,0 +1,138 @@
+#include "SettingsLayout.h"
+#include "SettingsYearProfile.h"
+#include "XmszDataObject.h"
+
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace settings;
+
+class TestSettingsLayout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dataObject();
+    void profiles();
+    void controlList();
+    void membershipByEnclosure_data();
+    void membershipByEnclosure();
+    void choiceGroups();
+    void keyboardOrder();
+    void choiceItemsCoverTheFlags();
+};
+
+void TestSettingsLayout::dataObject()
+{
+    const rt::DataObject object = d_xmsz();
+    QCOMPARE(object.table, u"xmsz"_s);
+    const QStringList expected = { u"nj"_s,     u"xm_z_m"_s,  u"xm_5_m"_s, u"xm_l_m"_s,
+                                   u"xm_t_m"_s, u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s,
+                                   u"xm_8_w"_s, u"xm_z_w"_s,  u"xm_5_w"_s, u"xm_l_w"_s,
+                                   u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s };
+    QCOMPARE(object.columns, expected);
+    QCOMPARE(object.keyColumns, QStringList { u"nj"_s });
+    QCOMPARE(object.argumentColumns, QStringList { u"nj"_s });
+}
+
+void TestSettingsLayout::profiles()
+{
+    QCOMPARE(w_xm_cz1().yearCode, u"21"_s);
+    QCOMPARE(w_xm_cz2().yearCode, u"22"_s);
+    QCOMPARE(w_xm_cz3().yearCode, u"23"_s);
+    QCOMPARE(w_xm_cz1().title, u"初中一年级项目"_s);
+    QCOMPARE(w_xm_cz2().title, u"初中二年级项目"_s);
+    QCOMPARE(w_xm_cz3().title, u"初中三年级项目"_s);
+    QCOMPARE(w_xm_cz3().outerSize, QSize(1883, 1424));
+    QCOMPARE(w_xm_cz3().saveButton.y(), 1172);
+    QCOMPARE(w_xm_cz3().closeButton.y(), 1168);
+    QCOMPARE(w_xm_cz1().closeTabOrder, 60);
+    QCOMPARE(w_xm_cz2().closeTabOrder, 70);
+}
+
+void TestSettingsLayout::controlList()
+{
+    const auto first = settingsControls(w_xm_cz1());
+    const auto third = settingsControls(w_xm_cz3());
+    QCOMPARE(first.size(), std::size_t(28));
+    QCOMPARE(first.front().name, u"cb_2"_s);
+    QCOMPARE(first.back().name, u"gb_5"_s);
+    // Only the two buttons differ between the years.
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        if (first[i].name == u"cb_1"_s || first[i].name == u"cb_2"_s)
+            continue;
+        QCOMPARE(first[i].rect, third[i].rect);
+        QCOMPARE(first[i].text, third[i].text);
+    }
+    QCOMPARE(third[0].rect, QRect(1445, 1168, 360, 100));
+    QCOMPARE(third[1].rect, QRect(987, 1172, 360, 100));
+    QCOMPARE(third[1].text, u"保存（&S)"_s);
+    QVERIFY(!third[1].enabled);
+}
+
+void TestSettingsLayout::membershipByEnclosure_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("groupBox");
+    // These four reach into the next group box's rectangle.
+    QTest::newRow("rb_1_m") << u"rb_1_m"_s << u"gb_1"_s;
+    QTest::newRow("rb_l_m") << u"rb_l_m"_s << u"gb_2"_s;
+    QTest::newRow("rb_8_w") << u"rb_8_w"_s << u"gb_6"_s;
+    QTest::newRow("rb_l_w") << u"rb_l_w"_s << u"gb_7"_s;
+    QTest::newRow("rb_y_w") << u"rb_y_w"_s << u"gb_8"_s;
+    // The fixed items lie in their frame only.
+    QTest::newRow("rb_9") << u"rb_9"_s << u"gb_4"_s;
+    QTest::newRow("rb_2") << u"rb_2"_s << u"gb_5"_s;
+}
+
+void TestSettingsLayout::membershipByEnclosure()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, groupBox);
+    const auto controls = settingsControls(w_xm_cz1());
+    const auto it = std::find_if(controls.begin(), controls.end(),
+                                 [&](const SettingsControl &c) { return c.name == radio; });
+    QVERIFY(it != controls.end());
+    QCOMPARE(enclosingGroupBox(it->rect, controls), groupBox);
+}
+
+void TestSettingsLayout::choiceGroups()
+{
+    const auto groups = settings::choiceGroups(settingsControls(w_xm_cz2()));
+    QCOMPARE(groups.size(), std::size_t(6));
+    std::map<QString, QStringList> byBox;
+    for (const ChoiceGroup &g : groups)
+        byBox[g.groupBox] = g.radioButtons;
+    QCOMPARE(byBox[u"gb_1"_s], (QStringList { u"rb_t_m"_s, u"rb_1_m"_s }));
+    QCOMPARE(byBox[u"gb_2"_s], (QStringList { u"rb_5_m"_s, u"rb_l_m"_s }));
+    QCOMPARE(byBox[u"gb_3"_s], (QStringList { u"rb_z_m"_s, u"rb_w_m"_s }));
+    QCOMPARE(byBox[u"gb_6"_s], (QStringList { u"rb_t_w"_s, u"rb_8_w"_s }));
+    QCOMPARE(byBox[u"gb_7"_s], (QStringList { u"rb_5_w"_s, u"rb_l_w"_s }));
+    QCOMPARE(byBox[u"gb_8"_s], (QStringList { u"rb_z_w"_s, u"rb_y_w"_s, u"rb_w_w"_s }));
+}
+
+void TestSettingsLayout::keyboardOrder()
+{
+    const QStringList expected = {
+        u"rb_t_m"_s, u"rb_1_m"_s, u"rb_5_m"_s, u"rb_l_m"_s, u"rb_z_m"_s, u"rb_w_m"_s,
+        u"rb_t_w"_s, u"rb_8_w"_s, u"rb_z_w"_s, u"rb_y_w"_s, u"rb_w_w"_s, u"rb_5_w"_s,
+        u"rb_l_w"_s, u"cb_1"_s,   u"cb_2"_s,
+    };
+    QCOMPARE(settings::keyboardOrder(settingsControls(w_xm_cz1())), expected);
+    QCOMPARE(settings::keyboardOrder(settingsControls(w_xm_cz3())), expected);
+}
+
+void TestSettingsLayout::choiceItemsCoverTheFlags()
+{
+    QStringList columns;
+    for (const ChoiceItem &item : choiceItems())
+        columns.append(item.column);
+    QCOMPARE(columns.size(), 13);
+    for (const QString &column : xmszColumns()) {
+        const bool isFlag = column != u"nj"_s && !column.startsWith(u"xm_58"_s);
+        QCOMPARE(columns.contains(column), isFlag);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSettingsLayout)
+#include "tst_settings_layout.moc"
