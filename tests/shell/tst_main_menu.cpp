@@ -192,6 +192,12 @@ void TestMainMenu::toolbarOrder()
     QCOMPARE(captions, QStringList({ u"初一项目"_s, u"初一成绩"_s, u"初二项目"_s, u"初二成绩"_s,
                                      u"初三项目"_s, u"初三成绩"_s, u"毕业成绩"_s, u"重新登录"_s,
                                      u"退出系统"_s }));
+    // The user cannot rearrange the toolbar.
+    QVERIFY(!toolBar->isMovable());
+    QVERIFY(!toolBar->isFloatable());
+    QCOMPARE(toolBar->contextMenuPolicy(), Qt::PreventContextMenu);
+    QCOMPARE(m_frame->menuBar()->contextMenuPolicy(), Qt::PreventContextMenu);
+
     // The toolbar and the menu share one action per item.
     QCOMPARE(toolBar->actions().first(), m_frame->findChild<QMenu *>(u"m_初中0"_s)->actions().first());
 }

@@ -147,6 +147,13 @@ void m_main::buildToolbar()
                          return a.button.order < b.button.order;
                      });
     QToolBar *toolBar = m_frame->frameToolBar();
+    // The toolbar user control is off: the user cannot move, float or hide
+    // the toolbar by the window system's own means (handle, context menu);
+    // it changes only through the program.
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_frame->menuBar()->setContextMenuPolicy(Qt::PreventContextMenu);
     bool first = true;
     for (const PendingButton &pending : m_buttons) {
         // A space before a button leaves a gap, drawn as a separator.
