@@ -13,7 +13,9 @@
 #include <QPainter>
 #include <QPointer>
 
-// Resources of a static library must be registered explicitly.
+// Resources of a static library must be registered explicitly; this also
+// brings in the frame's background picture, which the frame loads after
+// making its start page.
 static void initStartPageResources()
 {
     Q_INIT_RESOURCE(startpage);
