@@ -3,8 +3,10 @@
 #include "Application.h"
 #include "LayoutUnits.h"
 #include "StockImages.h"
+#include "FrameToolBar.h"
 #include "SystemColors.h"
 #include "menu/m_main.h"
+#include "uo_microbarutil.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -57,8 +59,9 @@ w_main1::w_main1(QWidget *parent)
     m_background->setGeometry(rt::units::rect(192, 48, 549, 436));
     m_background->hide();
 
-    m_toolBar = new QToolBar(this);
-    m_toolBar->setObjectName(QStringLiteral("frameToolBar"));
+    auto *toolBar = new ui::FrameToolBar(this);
+    toolBar->setObjectName(QStringLiteral("frameToolBar"));
+    m_toolBar = toolBar;
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     new m_main(this);
@@ -129,6 +132,8 @@ void w_main1::ue_run()
 void w_main1::open()
 {
     Application::instance().button_flag = true;
+    uo_microbarutil luo_microbarutil;
+    luo_microbarutil.of_initmicrobar(this);
 }
 
 void w_main1::showEvent(QShowEvent *event)

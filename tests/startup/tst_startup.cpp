@@ -6,6 +6,7 @@
 #include "w_flash.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,6 +110,11 @@ void TestStartup::escapeDoesNotCloseTheSplash()
 {
     int opened = 0;
     w_flash splash([&opened] { ++opened; });
+    auto *picture = splash.findChild<QLabel *>(QStringLiteral("p_1"));
+    QVERIFY(picture);
+    // The splash picture is carried in the program's resources.
+    QVERIFY(!picture->pixmap().isNull());
+    QCOMPARE(picture->pixmap().size(), QSize(760, 481));
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
     QTest::keyClick(&splash, Qt::Key_Escape);

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 class TestStartupConnected : public QObject
 {
