@@ -2,6 +2,7 @@
 // the frame and setting up its toolbar with one toolbar utility.
 
 #include "FrameToolBar.h"
+#include "HostEnvironment.h"
 #include "PictureCommandButton.h"
 #include "ToolbarGlobals.h"
 #include "uo_toolbarutil.h"
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void exitClosesTheWindow();
     void enterOpensFrameWithToolbarText();
     void enteringAgainRebindsTheSameUtility();
+    void enteringWithoutAToolbarUtilityStillOpensTheFrame();
 };
 
 namespace {
@@ -114,6 +116,24 @@ void TestStartWindow::enteringAgainRebindsTheSameUtility()
     auto *toolBar = qobject_cast<ui::FrameToolBar *>(w_main1::current()->frameToolBar());
     QVERIFY(toolBar->isTextShown());
     QCOMPARE(toolBar->font().family(), QStringLiteral("Courier New"));
+}
+
+void TestStartWindow::enteringWithoutAToolbarUtilityStillOpensTheFrame()
+{
+    // A host version for which there is no toolbar utility: the factory
+    // leaves the global empty, and entering must neither fail nor keep the
+    // start window open.
+    ui::toolbarUtil().reset();
+    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(9));
+    QPointer<w_pwd> window = openStartWindow();
+    clickButton(window->uo_3());
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(!ui::toolbarUtil());
+    w_main1 *frame = w_main1::current();
+    QVERIFY(frame && frame->isVisible());
+    // The toolbar keeps the look it was made with.
+    auto *toolBar = qobject_cast<ui::FrameToolBar *>(frame->frameToolBar());
+    QVERIFY(!toolBar->isTextShown());
 }
 
 QTEST_MAIN(TestStartWindow)
