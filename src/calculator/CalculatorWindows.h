@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Transaction.h"
+
+namespace calculator {
+struct YearProfile;
+}
+
+// Registers the score calculator windows ("w_jsq_cz1") in the window class
+// registry, so that the start page and the menu open them by class name.
+// The windows work on `sqlca`, which must outlive them.
+void registerCalculatorWindows(rt::Transaction &sqlca);

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "DataView.h"
+#include "HeightWeightStandard.h"
+#include "Transaction.h"
+#include "YearProfile.h"
+
+#include <QDialog>
+
+#include <array>
+#include <map>
+#include <optional>
+#include <set>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class my_maskedit;
+
+namespace calculator {
+
+// The score calculator of one school year: the student's measurements and
+// item results become item scores, the height-weight score, the school-year
+// total and its rating. What the years differ in comes from the profile; the
+// window reads the year's chosen items from xmsz through `sqlca` and only
+// reads the database.
+//
+// The open handling runs once the window is first shown: it asks for the
+// year's settings while the year has no row, reads the item flags and
+// enables the rows of the selected sex.
+class ScoreCalculatorWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ScoreCalculatorWindow(const YearProfile &profile, rt::Transaction &sqlca,
+                          QWidget *parent = nullptr);
+    ~ScoreCalculatorWindow() override;
+
+    const YearProfile &profile() const { return m_profile; }
+
+Q_SIGNALS:
+    // The open handling has finished and the window is ready for input.
+    void opened();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // One of the eight optional item rows.
+    struct ItemRow
+    {
+        scoring::TestItem item;
+        QString boysFlag;   // empty: the row is always disabled for boys
+        QString girlsFlag;  // empty: always disabled for girls
+        QLabel *label = nullptr;
+        QLabel *unit = nullptr;
+        my_maskedit *entry = nullptr;
+        my_maskedit *score = nullptr;
+    };
+
+    void createControls();
+    void applyTabOrder();
+    QWidget *control(const QString &name) const;
+    template<typename T> T *make(const QString &name);
+
+    void open();
+    void openSettings();
+    void closeWindow();
+    // The year's row of xmsz: its count, or a negative number on failure.
+    long retrieveYear();
+    void readFlags();
+    void showRetrieveError();
+
+    scoring::Sex sex() const;
+    static float fieldValue(const QLineEdit *field);
+
+    // Window functions.
+    void checked();
+    void sg();
+    void xn();
+
+    // Leave handling of the entry fields.
+    void leaveField(my_maskedit *field);
+    void scoreItemRow(ItemRow &row);
+    void scoreVitalCapacity();
+    void leaveWeight();
+    void switchSex();
+    void reportLookupProblem(const HeightWeightStandard::Lookup &lookup, float height);
+
+    const YearProfile &m_profile;
+    rt::Transaction &m_sqlca;
+    rt::DataView m_dw4;
+    HeightWeightStandard m_standard;
+
+    std::map<QString, QWidget *> m_controls;
+    std::array<ItemRow, 8> m_rows;
+    my_maskedit *m_height = nullptr;
+    my_maskedit *m_weight = nullptr;
+    my_maskedit *m_vitalCapacity = nullptr;
+    my_maskedit *m_heightWeightScore = nullptr;
+    my_maskedit *m_vitalCapacityScore = nullptr;
+    my_maskedit *m_total = nullptr;
+    QLineEdit *m_rating = nullptr;
+    QRadioButton *m_man = nullptr;
+    QRadioButton *m_woman = nullptr;
+    std::array<QCheckBox *, 4> m_bonus {};
+    QCheckBox *m_absenceCap = nullptr;
+    QPushButton *m_settingsButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+
+    // The item flags of the year's row, by column name; nullopt for a null
+    // column.
+    std::map<QString, std::optional<QString>> m_flags;
+
+    // The height and weight after the height range shift and the bounds of
+    // the last row found.
+    float m_h = 0.0f;
+    float m_w = 0.0f;
+    scoring::WeightBounds m_bounds;
+    // The last standard-table problem reported, so that it is told once.
+    QString m_reportedProblem;
+
+    bool m_openStarted = false;
+    bool m_ready = false;     // scoring runs only once the open handling is done
+    bool m_closing = false;
+    bool m_switchingSex = false;
+    std::set<const my_maskedit *> m_scoredDuringSwitch;
+};
+
+} // namespace calculator
