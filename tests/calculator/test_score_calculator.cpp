@@ -82,6 +82,7 @@ private Q_SLOTS:
     void totalBoxesCapAndRating();
     void sexSwitchRescoresEveryField();
     void sexSwitchWithVitalCapacityButNoWeight();
+    void realisticBoy();
     void settingsButtonRecomputesTheTotal();
     void settingsButtonWithoutRowKeepsRows();
 
@@ -665,6 +666,42 @@ void TestScoreCalculator::sexSwitchWithVitalCapacityButNoWeight()
     QCOMPARE(m_boxes->boxes().front().title, u"提示"_s);
     QCOMPARE(find(u"em_s_t"_s)->value(), 0.0f);
     QCOMPARE(find(u"em_xn_t"_s)->text(), u"0.0"_s);
+}
+
+void TestScoreCalculator::realisticBoy()
+{
+    // One item per choice group: step test, 50 m run, sit-and-reach.
+    insertYearRow(u"21"_s, u"1"_s,
+                  { { u"xm_1_m"_s, u"0"_s }, { u"xm_l_m"_s, u"0"_s }, { u"xm_w_m"_s, u"0"_s } });
+    m_window = openWindow();
+    // Typed in the order of the form, each field left with Enter.
+    QTest::mouseClick(find(u"em_s1"_s), Qt::LeftButton);
+    for (const auto &[field, text] : { std::pair { u"em_s1"_s, u"150.5"_s },
+                                       { u"em_s2"_s, u"44"_s },
+                                       { u"em_t"_s, u"55"_s },
+                                       { u"em_f"_s, u"2850"_s },
+                                       { u"em_5"_s, u"8.6"_s },
+                                       { u"em_z"_s, u"6.5"_s } }) {
+        QTRY_COMPARE(QApplication::focusWidget(), find(field));
+        QTest::keyClicks(find(field), text);
+        QTest::keyClick(find(field), Qt::Key_Return);
+    }
+    QCOMPARE(find(u"em_s_t"_s)->value(), 15.0f);
+    QCOMPARE(find(u"em_f_t"_s)->value(), 13.0f); // 2850 / 44 = 64.77
+    QCOMPARE(find(u"em_t_t"_s)->value(), 16.0f);
+    QCOMPARE(find(u"em_5_t"_s)->value(), 23.0f);
+    QCOMPARE(find(u"em_z_t"_s)->value(), 15.0f);
+    QCOMPARE(find(u"em_xn_t"_s)->value(), 82.0f);
+    QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->text(), u"良好"_s);
+    QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->palette().color(QPalette::Text), QColor(255, 0, 255));
+    QCOMPARE(find(u"em_s1"_s)->text(), u"150.50"_s);
+    QCOMPARE(find(u"em_f"_s)->text(), u"2,850.00"_s);
+    QTest::mouseClick(find<QCheckBox>(u"cbx_1"_s), Qt::LeftButton);
+    QCOMPARE(find(u"em_xn_t"_s)->value(), 87.0f);
+    QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->text(), u"优秀"_s);
+    // For a look at the window: KELVARO_SCREENSHOT=/tmp/file.png
+    if (const QString path = qEnvironmentVariable("KELVARO_SCREENSHOT"); !path.isEmpty())
+        m_window->grab().save(path);
 }
 
 void TestScoreCalculator::settingsButtonRecomputesTheTotal()
