@@ -4,6 +4,8 @@
 #include "LayoutUnits.h"
 #include "MaskedEdit.h"
 #include "MessageBoxService.h"
+#include "PictureCommandButton.h"
+#include "SettingsWindows.h"
 #include "ScoreCalculatorWindow.h"
 #include "SystemColors.h"
 #include "TestDatabase.h"
@@ -65,6 +67,7 @@ private Q_SLOTS:
     void enterWalksTheEnabledFields_data();
     void enterWalksTheEnabledFields();
     void setUpLoopUntilSaved();
+    void setUpLoopWithTheRealSettingsWindow();
     void failedRetrievalClosesTheWindow();
     void closeButtonOnly();
     void registeredByClassName();
@@ -85,6 +88,7 @@ private Q_SLOTS:
     void realisticBoy();
     void settingsButtonRecomputesTheTotal();
     void settingsButtonWithoutRowKeepsRows();
+    void settingsButtonWithoutChangeKeepsTheTotal();
 
 private:
     void insertYearRow(const QString &year, const QString &value = u"1"_s,
@@ -303,6 +307,44 @@ void TestScoreCalculator::setUpLoopUntilSaved()
     }
     QVERIFY(!find(u"em_t"_s)->isEnabled()); // the saved flags
     QVERIFY(find(u"em_1"_s)->isEnabled());
+}
+
+void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
+{
+    registerSettingsWindows(m_sqlca);
+    // Drives each settings window that comes up: the first is closed
+    // without saving, the second saves the grip index for boys and closes.
+    int visits = 0;
+    QTimer driver;
+    driver.setInterval(20);
+    connect(&driver, &QTimer::timeout, this, [&visits] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != u"w_xm_cz1"_s || modal->property("driven").toBool())
+            return;
+        modal->setProperty("driven", true);
+        ++visits;
+        auto button = [modal](const QString &name) {
+            return modal->findChild<pfc_picture_command_button *>(name)->command_button();
+        };
+        if (visits == 2) {
+            QTest::mouseClick(modal->findChild<QRadioButton *>(u"rb_w_m"_s), Qt::LeftButton);
+            QTest::mouseClick(button(u"cb_1"_s), Qt::LeftButton); // save
+            QCoreApplication::processEvents();
+        }
+        QTest::mouseClick(button(u"cb_2"_s), Qt::LeftButton); // close
+    });
+    driver.start();
+    m_window = openWindow();
+    QTRY_VERIFY2(m_window->focusWidget() == find(u"em_s1"_s),
+                 qPrintable(u"visits %1, boxes %2"_s.arg(visits).arg(m_boxes->boxes().size())));
+    driver.stop();
+    QCOMPARE(visits, 2);
+    QCOMPARE(m_boxes->boxes().size(), std::size_t(2));
+    QCOMPARE(m_boxes->boxes().back().text, u"请先设置好初中一年级测试项目！"_s);
+    QVERIFY(find(u"em_w"_s)->isEnabled());
+    QVERIFY(!find(u"em_z"_s)->isEnabled());
+    rt::WindowRegistry::instance().unregisterClass(u"w_xm_cz2"_s);
+    rt::WindowRegistry::instance().unregisterClass(u"w_xm_cz3"_s);
 }
 
 void TestScoreCalculator::failedRetrievalClosesTheWindow()
@@ -735,6 +777,22 @@ void TestScoreCalculator::settingsButtonWithoutRowKeepsRows()
     QCOMPARE(m_boxes->boxes().front().text, u"请先设置好初中一年级测试项目！"_s);
     QVERIFY(!find(u"em_t"_s)->isEnabled());
     QCOMPARE(find(u"em_xn_t"_s)->value(), 20.0f);
+}
+
+void TestScoreCalculator::settingsButtonWithoutChangeKeepsTheTotal()
+{
+    insertYearRow(u"21"_s);
+    m_window = openWindow();
+    type(u"em_1"_s, u"4.05"_s);
+    QCOMPARE(find(u"em_xn_t"_s)->value(), 20.0f);
+    // A score typed by hand counts only at the next run of the total; the
+    // settings closed without a change do not run it.
+    type(u"em_1_t"_s, u"5"_s);
+    registerSettings({});
+    QTest::mouseClick(find<QPushButton>(u"cb_2"_s), Qt::LeftButton);
+    QTRY_COMPARE(settingsOpened(), 1);
+    QCOMPARE(find(u"em_xn_t"_s)->value(), 20.0f);
+    QVERIFY(m_boxes->boxes().empty());
 }
 
 QTEST_MAIN(TestScoreCalculator)
