@@ -597,6 +597,12 @@ void TestScoreCalculator::heightWeightFailedQueryShowsDriverText()
     QCOMPARE(m_boxes->boxes().front().title, u"错误"_s);
     QVERIFY(!m_boxes->boxes().front().text.isEmpty());
     QVERIFY(!m_boxes->boxes().front().text.contains(TestDatabase::password()));
+    // The failed read leaves the connection usable for the next one.
+    m_boxes->clear();
+    registerSettings({});
+    QTest::mouseClick(find<QPushButton>(u"cb_2"_s), Qt::LeftButton);
+    QTRY_COMPARE(settingsOpened(), 1);
+    QVERIFY2(m_boxes->boxes().empty(), qPrintable(m_boxes->boxes().front().text));
 }
 
 void TestScoreCalculator::totalBoxesCapAndRating()
