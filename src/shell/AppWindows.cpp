@@ -1,6 +1,7 @@
 #include "AppWindows.h"
 
 #include "Application.h"
+#include "CalculatorWindows.h"
 #include "SettingsWindows.h"
 #include "WindowRegistry.h"
 #include "w_genapp_toolbars.h"
@@ -15,4 +16,5 @@ void registerAppWindows()
 
     rt::Transaction &sqlca = Application::instance().sqlca;
     registerSettingsWindows(sqlca);
+    registerCalculatorWindows(sqlca);
 }
