@@ -27,7 +27,7 @@ public:
     void m_关于_clicked();
 
     // Opens the window class `className` modally with the frame as parent;
-    // tells the user when the class does not exist.
+    // a class that does not exist opens nothing and is not reported.
     void openWindowClass(const QString &className);
 
 protected:
@@ -48,7 +48,6 @@ private:
                      const QString &microhelp, const ToolbarButton &button = {});
     void addSeparator(QMenu *menu, const QString &name);
     void buildToolbar();
-    void showMissingWindow();
 
     w_main1 *m_frame;
     struct PendingButton
