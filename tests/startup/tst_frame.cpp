@@ -1,7 +1,10 @@
 // The frame window: the start page's centring rule and its opening state.
 
 #include "Application.h"
+#include "LayoutUnits.h"
 #include "w_main1.h"
+
+#include <QMenuBar>
 
 #include <QStatusBar>
 #include <QTest>
@@ -14,6 +17,8 @@ private Q_SLOTS:
     void centring_data();
     void centring();
     void opensInStartPageState();
+    void resizeCentresTheStartPage_data();
+    void resizeCentresTheStartPage();
 };
 
 void TestFrame::centring_data()
@@ -50,6 +55,37 @@ void TestFrame::opensInStartPageState()
     QVERIFY(frame.is_focus_picture.isEmpty());
     // The status bar has the height that the frame's open handling gave it.
     QCOMPARE(frame.statusBar()->height(), 23);
+}
+
+void TestFrame::resizeCentresTheStartPage_data()
+{
+    QTest::addColumn<int>("frameWidth");
+    QTest::addColumn<int>("frameHeight");
+    QTest::addColumn<QPoint>("expected");
+    // Sizes a whole number of pixels wide and high (9 units across, 4 down).
+    QTest::newRow("wide and high") << 4806 << 3000 << QPoint(567, 428);
+    QTest::newRow("narrower than the page") << 3006 << 2000 << QPoint(0, 220);
+}
+
+void TestFrame::resizeCentresTheStartPage()
+{
+    // A real frame, resized: the start page sits where the rule puts it,
+    // counted from the top-left of the client area below the menu bar.
+    QFETCH(int, frameWidth);
+    QFETCH(int, frameHeight);
+    QFETCH(QPoint, expected);
+    w_main1 frame;
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    // The sizes are outer sizes: the window frame counts.
+    const QSize margins = frame.frameGeometry().size() - frame.size();
+    frame.resize(rt::units::toPixels(QSize(frameWidth, frameHeight)) - margins);
+    QTRY_COMPARE(frame.widthUnits(), frameWidth);
+    QCOMPARE(frame.heightUnits(), frameHeight);
+    const QPoint inFrame = frame.dw_main()->mapTo(&frame, QPoint(0, 0));
+    const QPoint clientOrigin(0, frame.menuBar()->height());
+    QCOMPARE(inFrame - clientOrigin, rt::units::toPixels(expected));
+    QCOMPARE(frame.dw_main()->size(), rt::units::toPixels(QSize(3671, 2144)));
 }
 
 QTEST_MAIN(TestFrame)
