@@ -9,7 +9,9 @@
 #include "uo_microbarutil.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -39,7 +41,10 @@ w_main1::w_main1(QWidget *parent)
     setWindowTitle(frameTitle());
     setWindowIcon(rt::stock::icon(QStringLiteral("AppIcon!")));
     setCursor(rt::stock::pointer(QStringLiteral("Arrow!")));
+    // The restored size, centred on the screen; the frame opens maximized.
     resize(rt::units::toPixels(QSize(kRestoredWidth, kRestoredHeight)));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdi_1"));

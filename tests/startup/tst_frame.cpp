@@ -4,10 +4,14 @@
 #include "LayoutUnits.h"
 #include "w_main1.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 
 #include <QStatusBar>
 #include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
 
 class TestFrame : public QObject
 {
@@ -19,6 +23,7 @@ private Q_SLOTS:
     void opensInStartPageState();
     void resizeCentresTheStartPage_data();
     void resizeCentresTheStartPage();
+    void restoredSizeIsCentredOnTheScreen();
 };
 
 void TestFrame::centring_data()
@@ -86,6 +91,20 @@ void TestFrame::resizeCentresTheStartPage()
     const QPoint clientOrigin(0, frame.menuBar()->height());
     QCOMPARE(inFrame - clientOrigin, rt::units::toPixels(expected));
     QCOMPARE(frame.dw_main()->size(), rt::units::toPixels(QSize(3671, 2144)));
+}
+
+void TestFrame::restoredSizeIsCentredOnTheScreen()
+{
+    w_main1 frame;
+    QCOMPARE(frame.size(), rt::units::toPixels(QSize(4018, 2692)));
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint offset = frame.frameGeometry().center() - screenCentre;
+    // Placed before the window system adds its frame: off by at most the
+    // frame's border.
+    QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
+             qPrintable(u"off centre by %1, %2"_s.arg(offset.x()).arg(offset.y())));
 }
 
 QTEST_MAIN(TestFrame)
