@@ -49,20 +49,20 @@ int openModal(QWidget *window)
     if (!window)
         return -1;
     int result = 0;
+    // A window that deletes itself on closing is gone when the run ends.
+    QPointer<QWidget> guard(window);
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
         result = dialog->exec();
     } else {
         QEventLoop loop;
         new CloseWatcher(window, &loop);
-        QPointer<QWidget> guard(window);
         QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
         window->setWindowModality(Qt::ApplicationModal);
         window->show();
         loop.exec();
-        if (!guard)
-            return result;
     }
-    window->deleteLater();
+    if (guard)
+        guard->deleteLater();
     return result;
 }
 

@@ -1,0 +1,82 @@
+// Opening windows: modal opens return once the window has closed, also for
+// a dialog that deletes itself on closing; opening by class name.
+
+#include "WindowRegistry.h"
+#include "Windows.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void modalDialogReturnsAfterClose_data();
+    void modalDialogReturnsAfterClose();
+    void modalWidgetReturnsAfterClose();
+    void openByNameUsesRegistry();
+};
+
+void TestWindows::modalDialogReturnsAfterClose_data()
+{
+    QTest::addColumn<bool>("deleteOnClose");
+    QTest::newRow("kept until the open returns") << false;
+    QTest::newRow("deletes itself on closing") << true;
+}
+
+void TestWindows::modalDialogReturnsAfterClose()
+{
+    QFETCH(bool, deleteOnClose);
+    QPointer<QDialog> dialog = new QDialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    bool wasModal = false;
+    QTimer::singleShot(0, dialog, [&wasModal, dialog] {
+        wasModal = QApplication::activeModalWidget() == dialog;
+        dialog->close();
+    });
+    rt::windows::openModal(dialog);
+    QVERIFY(wasModal);
+    // The window is gone once the events of its closing have run, and
+    // nothing is freed twice.
+    QTRY_VERIFY(dialog.isNull());
+}
+
+void TestWindows::modalWidgetReturnsAfterClose()
+{
+    QPointer<QWidget> window = new QWidget;
+    bool wasModal = false;
+    QTimer::singleShot(0, window, [&wasModal, window] {
+        wasModal = window->isModal();
+        window->close();
+    });
+    rt::windows::openModal(window);
+    QVERIFY(wasModal);
+    QTRY_VERIFY(window.isNull());
+}
+
+void TestWindows::openByNameUsesRegistry()
+{
+    QWidget parent;
+    QPointer<QWidget> made;
+    rt::WindowRegistry::instance().registerClass(u"w_probe"_s, [&made](QWidget *p) {
+        auto *dialog = new QDialog(p);
+        made = dialog;
+        QTimer::singleShot(0, dialog, &QDialog::accept);
+        return dialog;
+    });
+    QVERIFY(!rt::windows::openModalByName(u"w_nothing"_s, &parent));
+    QVERIFY(made.isNull());
+    QVERIFY(rt::windows::openModalByName(u"W_PROBE"_s, &parent));
+    QTRY_VERIFY(made.isNull());
+    rt::WindowRegistry::instance().unregisterClass(u"w_probe"_s);
+}
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
