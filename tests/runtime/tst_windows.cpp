@@ -5,6 +5,7 @@
 #include "Windows.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QPointer>
 #include <QTest>
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void modalDialogReturnsAfterClose_data();
     void modalDialogReturnsAfterClose();
     void modalWidgetReturnsAfterClose();
+    void modalWidgetRefusingCloseStaysOpen();
     void openByNameUsesRegistry();
 };
 
@@ -58,6 +60,38 @@ void TestWindows::modalWidgetReturnsAfterClose()
     });
     rt::windows::openModal(window);
     QVERIFY(wasModal);
+    QTRY_VERIFY(window.isNull());
+}
+
+namespace {
+// Refuses the first close request, as a window that asks first would.
+class RefusingWindow : public QWidget
+{
+public:
+    int closeRequests = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (++closeRequests == 1)
+            event->ignore();
+        else
+            QWidget::closeEvent(event);
+    }
+};
+} // namespace
+
+void TestWindows::modalWidgetRefusingCloseStaysOpen()
+{
+    QPointer<RefusingWindow> window = new RefusingWindow;
+    bool openAfterRefusal = false;
+    QTimer::singleShot(0, window, [window] { window->close(); });
+    QTimer::singleShot(50, window, [&openAfterRefusal, window] {
+        openAfterRefusal = window->isVisible();
+        window->close();
+    });
+    rt::windows::openModal(window);
+    QVERIFY(openAfterRefusal);
     QTRY_VERIFY(window.isNull());
 }
 

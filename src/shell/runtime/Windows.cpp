@@ -34,7 +34,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Close || event->type() == QEvent::Hide)
+        // A close that the window refuses keeps it open, and so does a
+        // minimize (a hide from the window system); only the window hiding
+        // itself as it closes ends the run.
+        if (event->type() == QEvent::Hide && !event->spontaneous())
             QMetaObject::invokeMethod(m_loop, &QEventLoop::quit, Qt::QueuedConnection);
         return QObject::eventFilter(watched, event);
     }
