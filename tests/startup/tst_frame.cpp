@@ -56,6 +56,9 @@ void TestFrame::opensInStartPageState()
     QVERIFY(Application::instance().button_flag);
     QVERIFY(frame.dw_main()->isVisible());
     QVERIFY(!frame.p_2()->isVisible());
+    // The hidden background picture is loaded from the program's resources.
+    QCOMPARE(frame.p_2()->pixmap().size(), QSize(1016, 712));
+    QCOMPARE(frame.p_2()->geometry(), rt::units::rect(192, 48, 549, 436));
     QCOMPARE(frame.windowTitle(), QStringLiteral("TavrinKelvaro（初中） "));
     QVERIFY(frame.is_focus_picture.isEmpty());
     // The status bar has the height that the frame's open handling gave it.
