@@ -5,7 +5,14 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication qtApp(argc, argv);
+    // The program reads no command-line argument, and neither does the
+    // toolkit: it sees only the program's name, so that any command line
+    // (also one with toolkit options such as -platform or -reverse) starts
+    // the program in the same way.
+    static char fallbackName[] = "kelvaro";
+    int qtArgc = 1;
+    char *qtArgv[] = { argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr };
+    QApplication qtApp(qtArgc, qtArgv);
     registerAppWindows();
     Application &book = Application::instance();
     if (!book.open())
