@@ -34,8 +34,8 @@ private Q_SLOTS:
     void itemOpensItsWindowModally_data();
     void itemOpensItsWindowModally();
     void toolbarButtonActsAsItem();
-    void unregisteredWindowOpensNothingSilently_data();
-    void unregisteredWindowOpensNothingSilently();
+    void unregisteredWindowShowsMessage_data();
+    void unregisteredWindowShowsMessage();
     void deskCalculatorIsOrdinaryWindow();
     void toolbarSettingsGetsFrame();
     void aboutBoxOpensModally();
@@ -267,7 +267,7 @@ void TestMainMenu::toolbarButtonActsAsItem()
     QCOMPARE(OpenLog::records().front().className, u"w_jsq_by"_s);
 }
 
-void TestMainMenu::unregisteredWindowOpensNothingSilently_data()
+void TestMainMenu::unregisteredWindowShowsMessage_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("className");
@@ -277,19 +277,20 @@ void TestMainMenu::unregisteredWindowOpensNothingSilently_data()
     QTest::newRow("m_工具栏设置b") << u"m_工具栏设置b"_s << u"w_genapp_toolbars"_s;
 }
 
-void TestMainMenu::unregisteredWindowOpensNothingSilently()
+void TestMainMenu::unregisteredWindowShowsMessage()
 {
     QFETCH(QString, item);
     QFETCH(QString, className);
     rt::WindowRegistry::instance().unregisterClass(className);
     rt::MessageBoxRecorder boxes;
 
-    const QWidgetList before = QApplication::topLevelWidgets();
     action(item)->trigger();
-    // The menu's handlers report nothing: the handler ends silently.
-    QVERIFY(boxes.boxes().empty());
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+    QCOMPARE(boxes.boxes().front().title, w_main1::frameTitle());
+    QCOMPARE(boxes.boxes().front().text,
+             u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s);
+    QCOMPARE(boxes.boxes().front().icon, rt::MessageBoxService::Icon::StopSign);
     QVERIFY(OpenLog::records().empty());
-    QCOMPARE(QApplication::topLevelWidgets().size(), before.size());
     QVERIFY(m_frame->isVisible());
 }
 

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "LayoutUnits.h"
+#include "MessageBoxService.h"
 #include "StockImages.h"
 #include "WindowRegistry.h"
 #include "Windows.h"
@@ -163,9 +164,20 @@ void m_main::buildToolbar()
     }
 }
 
+void m_main::showMissingWindow()
+{
+    rt::MessageBoxService::show(
+        m_frame, w_main1::frameTitle(),
+        QStringLiteral("对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"),
+        rt::MessageBoxService::Icon::StopSign);
+}
+
 void m_main::openWindowClass(const QString &className)
 {
-    // A window that cannot be opened is not reported: the handler just ends.
+    if (!rt::WindowRegistry::instance().contains(className)) {
+        showMissingWindow();
+        return;
+    }
     rt::windows::openModalByName(className, m_frame);
 }
 
@@ -175,8 +187,10 @@ void m_main::m_工具栏设置b_clicked()
     rt::message().powerObjectParm = m_frame;
     QWidget *dialog = rt::WindowRegistry::instance().create(QStringLiteral("w_genapp_toolbars"),
                                                             m_frame);
-    if (!dialog)
+    if (!dialog) {
+        showMissingWindow();
         return;
+    }
     rt::windows::openModalWithParm(dialog, m_frame);
 }
 
@@ -222,8 +236,10 @@ void m_main::m_导航_clicked()
 void m_main::m_计算器_clicked()
 {
     QWidget *calculator = rt::WindowRegistry::instance().create(QStringLiteral("w_4"), nullptr);
-    if (!calculator)
+    if (!calculator) {
+        showMissingWindow();
         return;
+    }
     rt::windows::openOrdinary(calculator);
 }
 

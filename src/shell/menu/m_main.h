@@ -27,7 +27,7 @@ public:
     void m_关于_clicked();
 
     // Opens the window class `className` modally with the frame as parent;
-    // a class that does not exist opens nothing and is not reported.
+    // tells the user when the class does not exist.
     void openWindowClass(const QString &className);
 
 protected:
@@ -48,6 +48,7 @@ private:
                      const QString &microhelp, const ToolbarButton &button = {});
     void addSeparator(QMenu *menu, const QString &name);
     void buildToolbar();
+    void showMissingWindow();
 
     w_main1 *m_frame;
     struct PendingButton
