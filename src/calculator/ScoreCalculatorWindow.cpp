@@ -165,7 +165,7 @@ ScoreCalculatorWindow::ScoreCalculatorWindow(const YearProfile &profile, rt::Tra
     setWindowTitle(profile.title);
     setWindowIcon(rt::stock::icon(u"AppIcon!"_s));
     setModal(true);
-    setFixedSize(rt::units::toPixels(profile.windowSize));
+    setFixedSize(profile.clientSizePixels());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, rt::colors::fromCode(rt::colors::kButtonFace));
     setPalette(palette);

@@ -1,5 +1,7 @@
 #include "YearProfile.h"
 
+#include "LayoutUnits.h"
+
 using namespace Qt::StringLiterals;
 
 namespace calculator {
@@ -11,6 +13,16 @@ const ControlPlacement *YearProfile::placement(const QString &name) const
             return &control;
     }
     return nullptr;
+}
+
+QSize YearProfile::clientSizePixels() const
+{
+    // A fixed-size dialog's frame, as the settings windows allow for it:
+    // 4 pixels of border on each side and a 23-pixel title bar.
+    constexpr int borderPixels = 4;
+    constexpr int titlePixels = 23;
+    const QSize outer = rt::units::toPixels(windowSize);
+    return { outer.width() - 2 * borderPixels, outer.height() - 2 * borderPixels - titlePixels };
 }
 
 namespace {

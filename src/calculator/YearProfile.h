@@ -35,12 +35,16 @@ struct YearProfile
     QString vitalCapacityTitle;
     QString vitalCapacityText;
     const scoring::YearLadders *ladders = nullptr;
-    QSize windowSize;         // layout units
+    QSize windowSize;         // the window's outer size, layout units
     // Every control of the window with its place; controls with the same tab
     // order value take the focus in the order in which they are listed here.
     std::vector<ControlPlacement> layout;
 
     const ControlPlacement *placement(const QString &name) const;
+
+    // The client area in pixels: the outer size without the borders and the
+    // title bar of a fixed-size dialog.
+    QSize clientSizePixels() const;
 };
 
 // The first school year's calculator "w_jsq_cz1".
