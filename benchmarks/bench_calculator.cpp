@@ -1,11 +1,11 @@
 // Scoring one field of the calculator as its leave handling does, with the
 // height-weight field's single-row query on the embedded SQLite ODBC driver.
 // The database is a throwaway file with the demonstration standard tables.
-#include "HeightWeight.h"
-#include "HeightWeightStandard.h"
-#include "Real32.h"
-#include "ScoreLadder.h"
-#include "YearLadders.h"
+#include "scoring/HeightWeight.h"
+#include "calculator/HeightWeightStandard.h"
+#include "scoring/Real32.h"
+#include "scoring/ScoreLadder.h"
+#include "scoring/YearLadders.h"
 
 #include <benchmark/benchmark.h>
 

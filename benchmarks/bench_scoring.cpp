@@ -1,7 +1,7 @@
-#include "Real32.h"
-#include "SchoolYearTotal.h"
-#include "VitalCapacity.h"
-#include "YearLadders.h"
+#include "scoring/Real32.h"
+#include "scoring/SchoolYearTotal.h"
+#include "scoring/VitalCapacity.h"
+#include "scoring/YearLadders.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "AppWindows.h"
-#include "Application.h"
+#include "app/AppWindows.h"
+#include "shell/Application.h"
 
 #include <QApplication>
 

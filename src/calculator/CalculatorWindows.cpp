@@ -1,8 +1,8 @@
-#include "CalculatorWindows.h"
+#include "calculator/CalculatorWindows.h"
 
-#include "ScoreCalculatorWindow.h"
-#include "WindowRegistry.h"
-#include "YearProfile.h"
+#include "calculator/ScoreCalculatorWindow.h"
+#include "runtime/WindowRegistry.h"
+#include "calculator/YearProfile.h"
 
 void registerCalculatorWindows(rt::Transaction &sqlca)
 {

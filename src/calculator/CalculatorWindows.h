@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Transaction.h"
+#include "runtime/db/Transaction.h"
 
 namespace calculator {
 struct YearProfile;

@@ -1,6 +1,6 @@
-#include "HeightWeightStandard.h"
+#include "calculator/HeightWeightStandard.h"
 
-#include "Real32.h"
+#include "scoring/Real32.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HeightWeight.h"
-#include "Transaction.h"
+#include "scoring/HeightWeight.h"
+#include "runtime/db/Transaction.h"
 
 #include <QString>
 

@@ -1,15 +1,15 @@
-#include "ScoreCalculatorWindow.h"
+#include "calculator/ScoreCalculatorWindow.h"
 
-#include "LayoutUnits.h"
-#include "MaskedEdit.h"
-#include "MessageBoxService.h"
-#include "Real32.h"
-#include "SchoolYearTotal.h"
-#include "StockImages.h"
-#include "SystemColors.h"
-#include "VitalCapacity.h"
-#include "Windows.h"
-#include "XmszDataObject.h"
+#include "runtime/LayoutUnits.h"
+#include "controls/MaskedEdit.h"
+#include "runtime/MessageBoxService.h"
+#include "scoring/Real32.h"
+#include "scoring/SchoolYearTotal.h"
+#include "runtime/StockImages.h"
+#include "runtime/SystemColors.h"
+#include "scoring/VitalCapacity.h"
+#include "runtime/Windows.h"
+#include "settings/XmszDataObject.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DataView.h"
-#include "HeightWeightStandard.h"
-#include "Transaction.h"
-#include "YearProfile.h"
+#include "runtime/db/DataView.h"
+#include "calculator/HeightWeightStandard.h"
+#include "runtime/db/Transaction.h"
+#include "calculator/YearProfile.h"
 
 #include <QDialog>
 

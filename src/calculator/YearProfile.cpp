@@ -1,6 +1,6 @@
-#include "YearProfile.h"
+#include "calculator/YearProfile.h"
 
-#include "LayoutUnits.h"
+#include "runtime/LayoutUnits.h"
 
 using namespace Qt::StringLiterals;
 

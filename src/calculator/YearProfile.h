@@ -1,6 +1,6 @@
 #pragma once
 
-#include "YearLadders.h"
+#include "scoring/YearLadders.h"
 
 #include <QSize>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "SettingsLayout.h"
+#include "settings/SettingsLayout.h"
 
-#include "SystemColors.h"
+#include "runtime/SystemColors.h"
 
 #include <algorithm>
 #include <map>

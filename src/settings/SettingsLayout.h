@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsYearProfile.h"
+#include "settings/SettingsYearProfile.h"
 
 #include <QRect>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "SettingsWindows.h"
+#include "settings/SettingsWindows.h"
 
-#include "SettingsYearProfile.h"
-#include "TestItemSettingsWindow.h"
-#include "WindowRegistry.h"
+#include "settings/SettingsYearProfile.h"
+#include "settings/TestItemSettingsWindow.h"
+#include "runtime/WindowRegistry.h"
 
 void registerSettingsWindows(rt::Transaction &sqlca)
 {

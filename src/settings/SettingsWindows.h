@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Transaction.h"
+#include "runtime/db/Transaction.h"
 
 // Registers w_xm_cz1, w_xm_cz2 and w_xm_cz3 in the window class registry;
 // the windows work on `sqlca`, which must outlive the registrations.

@@ -1,6 +1,6 @@
-#include "SettingsYearProfile.h"
+#include "settings/SettingsYearProfile.h"
 
-#include "LayoutUnits.h"
+#include "runtime/LayoutUnits.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,12 +1,12 @@
-#include "TestItemSettingsWindow.h"
+#include "settings/TestItemSettingsWindow.h"
 
-#include "LayoutUnits.h"
-#include "MessageBoxService.h"
-#include "PictureCommandButton.h"
-#include "SettingsLayout.h"
-#include "StockImages.h"
-#include "SystemColors.h"
-#include "XmszDataObject.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/MessageBoxService.h"
+#include "controls/PictureCommandButton.h"
+#include "settings/SettingsLayout.h"
+#include "runtime/StockImages.h"
+#include "runtime/SystemColors.h"
+#include "settings/XmszDataObject.h"
 
 #include <QGroupBox>
 #include <QScreen>

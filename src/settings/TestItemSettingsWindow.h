@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataView.h"
-#include "SettingsYearProfile.h"
-#include "Transaction.h"
+#include "runtime/db/DataView.h"
+#include "settings/SettingsYearProfile.h"
+#include "runtime/db/Transaction.h"
 
 #include <QButtonGroup>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "XmszDataObject.h"
+#include "settings/XmszDataObject.h"
 
 using namespace Qt::Literals::StringLiterals;
 

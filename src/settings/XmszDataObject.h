@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataView.h"
+#include "runtime/db/DataView.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "Application.h"
+#include "shell/Application.h"
 
-#include "MessageBoxService.h"
-#include "ToolbarGlobals.h"
-#include "Windows.h"
-#include "w_flash.h"
-#include "w_pwd.h"
+#include "runtime/MessageBoxService.h"
+#include "ui/ToolbarGlobals.h"
+#include "runtime/Windows.h"
+#include "shell/w_flash.h"
+#include "shell/w_pwd.h"
 
 Application &Application::instance()
 {

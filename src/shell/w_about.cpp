@@ -1,8 +1,8 @@
-#include "w_about.h"
+#include "shell/w_about.h"
 
-#include "LayoutUnits.h"
-#include "StockImages.h"
-#include "SystemColors.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/StockImages.h"
+#include "runtime/SystemColors.h"
 
 #include <QGuiApplication>
 #include <QLabel>

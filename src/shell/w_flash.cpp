@@ -1,7 +1,7 @@
-#include "w_flash.h"
+#include "shell/w_flash.h"
 
-#include "LayoutUnits.h"
-#include "StockImages.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/StockImages.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
-#include "w_main1.h"
+#include "shell/w_main1.h"
 
-#include "Application.h"
-#include "LayoutUnits.h"
-#include "StockImages.h"
-#include "FrameToolBar.h"
-#include "SystemColors.h"
-#include "menu/m_main.h"
-#include "uo_microbarutil.h"
+#include "shell/Application.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/StockImages.h"
+#include "ui/FrameToolBar.h"
+#include "runtime/SystemColors.h"
+#include "shell/menu/m_main.h"
+#include "ui/uo_microbarutil.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

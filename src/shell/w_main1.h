@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startpage/StartPage.h"
+#include "shell/startpage/StartPage.h"
 
 #include <QLabel>
 #include <QMainWindow>

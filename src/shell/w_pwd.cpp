@@ -1,12 +1,12 @@
-#include "w_pwd.h"
+#include "shell/w_pwd.h"
 
-#include "LayoutUnits.h"
-#include "PictureCommandButton.h"
-#include "StockImages.h"
-#include "SystemColors.h"
-#include "ToolbarGlobals.h"
-#include "ToolbarUtilVariants.h"
-#include "w_main1.h"
+#include "runtime/LayoutUnits.h"
+#include "controls/PictureCommandButton.h"
+#include "runtime/StockImages.h"
+#include "runtime/SystemColors.h"
+#include "ui/ToolbarGlobals.h"
+#include "ui/ToolbarUtilVariants.h"
+#include "shell/w_main1.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

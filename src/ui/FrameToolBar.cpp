@@ -1,7 +1,7 @@
-#include "FrameToolBar.h"
+#include "ui/FrameToolBar.h"
 
-#include "HostEnvironment.h"
-#include "ToolbarGlobals.h"
+#include "ui/HostEnvironment.h"
+#include "ui/ToolbarGlobals.h"
 
 #include <QAction>
 #include <QActionEvent>

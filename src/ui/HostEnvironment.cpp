@@ -1,4 +1,4 @@
-#include "HostEnvironment.h"
+#include "ui/HostEnvironment.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
-#include "ToolbarGlobals.h"
+#include "ui/ToolbarGlobals.h"
 
-#include "uo_toolbarutil.h"
+#include "ui/uo_toolbarutil.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ToolbarPlacement.h"
+#include "ui/ToolbarPlacement.h"
 
 #include <QMainWindow>
 #include <QToolBar>

@@ -1,7 +1,7 @@
-#include "ToolbarUtilVariants.h"
+#include "ui/ToolbarUtilVariants.h"
 
-#include "FrameToolBar.h"
-#include "HostEnvironment.h"
+#include "ui/FrameToolBar.h"
+#include "ui/HostEnvironment.h"
 
 uo_toolbarutil6::uo_toolbarutil6()
     : uo_toolbarutil(QStringLiteral("FNFIXEDBAR60"))

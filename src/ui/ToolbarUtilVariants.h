@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uo_toolbarutil.h"
+#include "ui/uo_toolbarutil.h"
 
 #include <memory>
 

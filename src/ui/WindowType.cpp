@@ -1,4 +1,4 @@
-#include "WindowType.h"
+#include "ui/WindowType.h"
 
 #include <QMainWindow>
 #include <QMdiArea>

@@ -1,7 +1,7 @@
-#include "uo_microbarutil.h"
+#include "ui/uo_microbarutil.h"
 
-#include "HostEnvironment.h"
-#include "WindowType.h"
+#include "ui/HostEnvironment.h"
+#include "ui/WindowType.h"
 
 #include <QFont>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
-#include "uo_toolbarutil.h"
+#include "ui/uo_toolbarutil.h"
 
-#include "FrameToolBar.h"
-#include "ToolbarGlobals.h"
+#include "ui/FrameToolBar.h"
+#include "ui/ToolbarGlobals.h"
 
 bool uo_toolbarutil::of_inittoolbar(QWidget *aw_frame, int ai_size)
 {

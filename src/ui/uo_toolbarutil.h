@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrameToolBar.h"
+#include "ui/FrameToolBar.h"
 
 #include <QPointer>
 #include <QString>

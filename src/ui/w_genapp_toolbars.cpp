@@ -1,11 +1,11 @@
-#include "w_genapp_toolbars.h"
+#include "ui/w_genapp_toolbars.h"
 
-#include "LayoutUnits.h"
-#include "SystemColors.h"
-#include "ToolbarGlobals.h"
-#include "ToolbarPlacement.h"
-#include "Windows.h"
-#include "uo_toolbarutil.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/SystemColors.h"
+#include "ui/ToolbarGlobals.h"
+#include "ui/ToolbarPlacement.h"
+#include "runtime/Windows.h"
+#include "ui/uo_toolbarutil.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

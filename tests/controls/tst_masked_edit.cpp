@@ -1,4 +1,4 @@
-#include "MaskedEdit.h"
+#include "controls/MaskedEdit.h"
 
 #include <QVBoxLayout>
 #include <QtTest>

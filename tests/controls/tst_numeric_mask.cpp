@@ -1,4 +1,4 @@
-#include "NumericMask.h"
+#include "controls/NumericMask.h"
 
 #include <QLocale>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "PictureButtonRules.h"
+#include "controls/PictureButtonRules.h"
 
 #include <QtTest>
 

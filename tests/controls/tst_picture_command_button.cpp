@@ -1,6 +1,6 @@
-#include "LayoutUnits.h"
-#include "PictureButtonRules.h"
-#include "PictureCommandButton.h"
+#include "runtime/LayoutUnits.h"
+#include "controls/PictureButtonRules.h"
+#include "controls/PictureCommandButton.h"
 
 #include <QLineEdit>
 #include <QtTest>

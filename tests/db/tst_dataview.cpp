@@ -2,9 +2,9 @@
 // object, against the real driver of this run: retrieve, insert, update of
 // new and retrieved rows, and what a second connection sees afterwards.
 
-#include "DataView.h"
-#include "TestDatabase.h"
-#include "Transaction.h"
+#include "runtime/db/DataView.h"
+#include "support/TestDatabase.h"
+#include "runtime/db/Transaction.h"
 
 #include <QTest>
 
@@ -43,7 +43,7 @@ long storedRowCount(TestDatabase &db)
 
 } // namespace
 
-class DataViewTest : public QObject
+class TestDataView : public QObject
 {
     Q_OBJECT
 
@@ -68,7 +68,7 @@ private:
     rt::Transaction m_sqlca;
 };
 
-void DataViewTest::init()
+void TestDataView::init()
 {
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
     TestDatabase::setUpProgramTransaction(m_sqlca);
@@ -76,12 +76,12 @@ void DataViewTest::init()
     QVERIFY2(m_sqlca.SQLCode == 0, qPrintable(m_sqlca.SQLErrText));
 }
 
-void DataViewTest::cleanup()
+void TestDataView::cleanup()
 {
     m_sqlca.disconnect();
 }
 
-void DataViewTest::retrieveOfYearWithoutRowIsEmpty()
+void TestDataView::retrieveOfYearWithoutRowIsEmpty()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
@@ -91,7 +91,7 @@ void DataViewTest::retrieveOfYearWithoutRowIsEmpty()
     QVERIFY(!dw.getItemString(1, u"nj"_s));
 }
 
-void DataViewTest::insertedRowIsWrittenAndReadBackBySecondConnection()
+void TestDataView::insertedRowIsWrittenAndReadBackBySecondConnection()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
@@ -127,7 +127,7 @@ void DataViewTest::insertedRowIsWrittenAndReadBackBySecondConnection()
     QCOMPARE(again.getItemString(1, u"nj"_s), std::optional<QString>(u"21"_s));
 }
 
-void DataViewTest::updateWritesOnlyChangedColumns()
+void TestDataView::updateWritesOnlyChangedColumns()
 {
     QVERIFY2(m_db.exec(u"insert into xmsz (nj, xm_z_m, xm_w_m, xm_58_m, xm_58_w) "
                        "values ('22', '0', '1', 'a', 'b')"_s),
@@ -153,7 +153,7 @@ void DataViewTest::updateWritesOnlyChangedColumns()
     QCOMPARE(storedRowCount(m_db), 1L);
 }
 
-void DataViewTest::secondUpdateChangesTheSameRow()
+void TestDataView::secondUpdateChangesTheSameRow()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
@@ -176,7 +176,7 @@ void DataViewTest::secondUpdateChangesTheSameRow()
     QCOMPARE(stored(m_db, u"23"_s, u"xm_l_m"_s), u"1"_s);
 }
 
-void DataViewTest::nullAndEmptyItemsReadBack()
+void TestDataView::nullAndEmptyItemsReadBack()
 {
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m, xm_5_m) values ('21', NULL, '')"_s));
     rt::DataView dw(xmszObject());
@@ -195,7 +195,7 @@ void DataViewTest::nullAndEmptyItemsReadBack()
     QCOMPARE(stored(m_db, u"21"_s, u"xm_l_m"_s), u"<null>"_s);
 }
 
-void DataViewTest::failedUpdateCanBeRetriedAfterRollback()
+void TestDataView::failedUpdateCanBeRetriedAfterRollback()
 {
     QVERIFY2(m_db.makeReadOnly(u"xmsz"_s), qPrintable(m_db.lastError()));
     rt::DataView dw(xmszObject());
@@ -218,7 +218,7 @@ void DataViewTest::failedUpdateCanBeRetriedAfterRollback()
     QCOMPARE(stored(m_db, u"21"_s, u"xm_z_m"_s), u"1"_s);
 }
 
-void DataViewTest::updateOfVanishedRowFails()
+void TestDataView::updateOfVanishedRowFails()
 {
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('21', '0')"_s));
     rt::DataView dw(xmszObject());
@@ -234,7 +234,7 @@ void DataViewTest::updateOfVanishedRowFails()
     m_sqlca.rollback();
 }
 
-void DataViewTest::newRowWithNothingSetIsNotWritten()
+void TestDataView::newRowWithNothingSetIsNotWritten()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
@@ -250,7 +250,7 @@ void DataViewTest::newRowWithNothingSetIsNotWritten()
     QCOMPARE(storedRowCount(m_db), 1L);
 }
 
-void DataViewTest::chineseItemRoundTrips()
+void TestDataView::chineseItemRoundTrips()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
@@ -266,7 +266,7 @@ void DataViewTest::chineseItemRoundTrips()
     QCOMPARE(again.getItemString(1, u"xm_t_w"_s), std::optional<QString>(u"台阶试验"_s));
 }
 
-void DataViewTest::badRowsAndColumnsAreRefused()
+void TestDataView::badRowsAndColumnsAreRefused()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
@@ -281,7 +281,7 @@ void DataViewTest::badRowsAndColumnsAreRefused()
     QCOMPARE(dw.getRow(), 1L); // the current row stays where it was
 }
 
-void DataViewTest::retrieveFailureGivesMinusOne()
+void TestDataView::retrieveFailureGivesMinusOne()
 {
     rt::DataView missingTable({u"kelvaro_no_such_table"_s, {u"nj"_s}, {u"nj"_s}, {u"nj"_s}});
     missingTable.setTransObject(&m_sqlca);
@@ -299,5 +299,5 @@ void DataViewTest::retrieveFailureGivesMinusOne()
     QCOMPARE(storedRowCount(m_db), 0L);
 }
 
-QTEST_GUILESS_MAIN(DataViewTest)
+QTEST_GUILESS_MAIN(TestDataView)
 #include "tst_dataview.moc"

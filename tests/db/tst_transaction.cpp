@@ -3,8 +3,8 @@
 // autocommit off, commit and rollback, bound parameters and text that
 // round-trips.
 
-#include "TestDatabase.h"
-#include "Transaction.h"
+#include "support/TestDatabase.h"
+#include "runtime/db/Transaction.h"
 
 #include <QTest>
 
@@ -22,7 +22,7 @@ long countRows(TestDatabase &db, const QString &table)
 
 } // namespace
 
-class TransactionTest : public QObject
+class TestTransaction : public QObject
 {
     Q_OBJECT
 
@@ -53,12 +53,12 @@ private:
     TestDatabase m_db;
 };
 
-void TransactionTest::init()
+void TestTransaction::init()
 {
     QVERIFY2(m_db.create(TestDatabase::Standard::Demo), qPrintable(m_db.lastError()));
 }
 
-void TransactionTest::connectsThroughTheProgramsConnectString()
+void TestTransaction::connectsThroughTheProgramsConnectString()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -72,7 +72,7 @@ void TransactionTest::connectsThroughTheProgramsConnectString()
     QVERIFY(!sqlca.isConnected());
 }
 
-void TransactionTest::refusedWithoutDataSource()
+void TestTransaction::refusedWithoutDataSource()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -88,7 +88,7 @@ void TransactionTest::refusedWithoutDataSource()
     QVERIFY(!sqlca.SQLErrText.contains(u"PWD="_s));
 }
 
-void TransactionTest::refusedWhenDatabaseIsMissing()
+void TestTransaction::refusedWhenDatabaseIsMissing()
 {
     QVERIFY2(m_db.remove(), qPrintable(m_db.lastError()));
     rt::Transaction sqlca;
@@ -106,7 +106,7 @@ void TransactionTest::refusedWhenDatabaseIsMissing()
     }
 }
 
-void TransactionTest::refusedWithWrongPassword()
+void TestTransaction::refusedWithWrongPassword()
 {
     if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
         QSKIP("SQLite files have no password");
@@ -122,7 +122,7 @@ void TransactionTest::refusedWithWrongPassword()
     QVERIFY(!sqlca.SQLErrText.contains(u"PWD="_s));
 }
 
-void TransactionTest::disconnectWithoutConnectionIsHarmless()
+void TestTransaction::disconnectWithoutConnectionIsHarmless()
 {
     rt::Transaction sqlca;
     sqlca.disconnect();
@@ -135,7 +135,7 @@ void TransactionTest::disconnectWithoutConnectionIsHarmless()
     QCOMPARE(sqlca.SQLCode, 0);
 }
 
-void TransactionTest::statementWithoutConnectionFails()
+void TestTransaction::statementWithoutConnectionFails()
 {
     rt::Transaction sqlca;
     QVERIFY(!sqlca.execute(u"delete from xmsz"_s));
@@ -147,7 +147,7 @@ void TransactionTest::statementWithoutConnectionFails()
     QCOMPARE(sqlca.SQLCode, -1);
 }
 
-void TransactionTest::uncommittedInsertIsInvisibleToSecondConnection()
+void TestTransaction::uncommittedInsertIsInvisibleToSecondConnection()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -167,7 +167,7 @@ void TransactionTest::uncommittedInsertIsInvisibleToSecondConnection()
     sqlca.disconnect();
 }
 
-void TransactionTest::rollbackUndoesInsert()
+void TestTransaction::rollbackUndoesInsert()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -186,7 +186,7 @@ void TransactionTest::rollbackUndoesInsert()
     sqlca.disconnect();
 }
 
-void TransactionTest::disconnectDoesNotCommit()
+void TestTransaction::disconnectDoesNotCommit()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -196,7 +196,7 @@ void TransactionTest::disconnectDoesNotCommit()
     QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
 }
 
-void TransactionTest::floatParameterQuery_data()
+void TestTransaction::floatParameterQuery_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<float>("height");
@@ -216,7 +216,7 @@ void TransactionTest::floatParameterQuery_data()
     QTest::newRow("boy 0 none") << u"cz123_m"_s << 0.0f << 100L << QString() << QString();
 }
 
-void TransactionTest::floatParameterQuery()
+void TestTransaction::floatParameterQuery()
 {
     QFETCH(QString, table);
     QFETCH(float, height);
@@ -251,7 +251,7 @@ void TransactionTest::floatParameterQuery()
     sqlca.disconnect();
 }
 
-void TransactionTest::singleRowQueryWithMoreThanOneRowFails()
+void TestTransaction::singleRowQueryWithMoreThanOneRowFails()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -264,7 +264,7 @@ void TransactionTest::singleRowQueryWithMoreThanOneRowFails()
     sqlca.disconnect();
 }
 
-void TransactionTest::failedStatementGivesDriverText()
+void TestTransaction::failedStatementGivesDriverText()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -280,7 +280,7 @@ void TransactionTest::failedStatementGivesDriverText()
     sqlca.disconnect();
 }
 
-void TransactionTest::parameterTypesRoundTrip()
+void TestTransaction::parameterTypesRoundTrip()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -316,7 +316,7 @@ void TransactionTest::parameterTypesRoundTrip()
     sqlca.disconnect();
 }
 
-void TransactionTest::chineseTextRoundTrips()
+void TestTransaction::chineseTextRoundTrips()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -337,7 +337,7 @@ void TransactionTest::chineseTextRoundTrips()
     sqlca.disconnect();
 }
 
-void TransactionTest::longValueIsReadWhole()
+void TestTransaction::longValueIsReadWhole()
 {
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -356,5 +356,5 @@ void TransactionTest::longValueIsReadWhole()
     sqlca.disconnect();
 }
 
-QTEST_GUILESS_MAIN(TransactionTest)
+QTEST_GUILESS_MAIN(TestTransaction)
 #include "tst_transaction.moc"

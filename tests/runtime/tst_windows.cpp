@@ -1,8 +1,8 @@
 // Opening windows: modal opens return once the window has closed, also for
 // a dialog that deletes itself on closing; opening by class name.
 
-#include "WindowRegistry.h"
-#include "Windows.h"
+#include "runtime/WindowRegistry.h"
+#include "runtime/Windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,5 +1,5 @@
-#include "Real32.h"
-#include "YearLadders.h"
+#include "scoring/Real32.h"
+#include "scoring/YearLadders.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "HeightWeight.h"
+#include "scoring/HeightWeight.h"
 
 #include <QTest>
 

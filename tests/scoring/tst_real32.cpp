@@ -1,4 +1,4 @@
-#include "Real32.h"
+#include "scoring/Real32.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "SchoolYearTotal.h"
+#include "scoring/SchoolYearTotal.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "Real32.h"
-#include "VitalCapacity.h"
-#include "YearLadders.h"
+#include "scoring/Real32.h"
+#include "scoring/VitalCapacity.h"
+#include "scoring/YearLadders.h"
 
 #include <QTest>
 

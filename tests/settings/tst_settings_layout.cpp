@@ -1,6 +1,6 @@
-#include "SettingsLayout.h"
-#include "SettingsYearProfile.h"
-#include "XmszDataObject.h"
+#include "settings/SettingsLayout.h"
+#include "settings/SettingsYearProfile.h"
+#include "settings/XmszDataObject.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
-#include "MessageBoxService.h"
-#include "PictureCommandButton.h"
-#include "SettingsWindows.h"
-#include "SettingsYearProfile.h"
-#include "TestDatabase.h"
-#include "TestItemSettingsWindow.h"
-#include "WindowRegistry.h"
-#include "Windows.h"
+#include "runtime/MessageBoxService.h"
+#include "controls/PictureCommandButton.h"
+#include "settings/SettingsWindows.h"
+#include "settings/SettingsYearProfile.h"
+#include "support/TestDatabase.h"
+#include "settings/TestItemSettingsWindow.h"
+#include "runtime/WindowRegistry.h"
+#include "runtime/Windows.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

@@ -1,5 +1,5 @@
-#include "LayoutUnits.h"
-#include "w_about.h"
+#include "runtime/LayoutUnits.h"
+#include "shell/w_about.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "Application.h"
-#include "LayoutUnits.h"
-#include "MessageBoxService.h"
-#include "RecordingWindows.h"
-#include "w_main1.h"
+#include "shell/Application.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/MessageBoxService.h"
+#include "support/RecordingWindows.h"
+#include "shell/w_main1.h"
 
 #include <QAction>
 #include <QLayout>

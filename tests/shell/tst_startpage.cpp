@@ -1,7 +1,7 @@
-#include "LayoutUnits.h"
-#include "MessageBoxService.h"
-#include "RecordingWindows.h"
-#include "w_main1.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/MessageBoxService.h"
+#include "support/RecordingWindows.h"
+#include "shell/w_main1.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "startpage/StartPageTag.h"
+#include "shell/startpage/StartPageTag.h"
 
 #include <QtTest>
 

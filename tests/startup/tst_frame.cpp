@@ -1,8 +1,8 @@
 // The frame window: the start page's centring rule and its opening state.
 
-#include "Application.h"
-#include "LayoutUnits.h"
-#include "w_main1.h"
+#include "shell/Application.h"
+#include "runtime/LayoutUnits.h"
+#include "shell/w_main1.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>

@@ -1,9 +1,9 @@
 // Start-up without a usable data source, and the splash window's hand-over.
 
-#include "Application.h"
-#include "MessageBoxService.h"
-#include "Windows.h"
-#include "w_flash.h"
+#include "shell/Application.h"
+#include "runtime/MessageBoxService.h"
+#include "runtime/Windows.h"
+#include "shell/w_flash.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,13 +2,13 @@
 // resumes once it has closed with the start window open, and going back to
 // the start window and entering again keeps the one connection.
 
-#include "AppWindows.h"
-#include "Application.h"
-#include "PictureCommandButton.h"
-#include "TestDatabase.h"
-#include "ToolbarGlobals.h"
-#include "w_main1.h"
-#include "w_pwd.h"
+#include "app/AppWindows.h"
+#include "shell/Application.h"
+#include "controls/PictureCommandButton.h"
+#include "support/TestDatabase.h"
+#include "ui/ToolbarGlobals.h"
+#include "shell/w_main1.h"
+#include "shell/w_pwd.h"
 
 #include <QAction>
 #include <QApplication>

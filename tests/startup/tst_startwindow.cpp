@@ -1,13 +1,13 @@
 // The start window: focus and arrow keys, "退出(&X)", and "登录(&L)" opening
 // the frame and setting up its toolbar with one toolbar utility.
 
-#include "FrameToolBar.h"
-#include "HostEnvironment.h"
-#include "PictureCommandButton.h"
-#include "ToolbarGlobals.h"
-#include "uo_toolbarutil.h"
-#include "w_main1.h"
-#include "w_pwd.h"
+#include "ui/FrameToolBar.h"
+#include "ui/HostEnvironment.h"
+#include "controls/PictureCommandButton.h"
+#include "ui/ToolbarGlobals.h"
+#include "ui/uo_toolbarutil.h"
+#include "shell/w_main1.h"
+#include "shell/w_pwd.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -31,7 +31,7 @@
 // a refused connection. Close the program's connections before the next
 // create() or remove().
 
-#include "Transaction.h"
+#include "runtime/db/Transaction.h"
 
 #include <QString>
 #include <QVariant>

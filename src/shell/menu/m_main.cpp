@@ -1,13 +1,13 @@
-#include "m_main.h"
+#include "shell/menu/m_main.h"
 
-#include "Application.h"
-#include "LayoutUnits.h"
-#include "MessageBoxService.h"
-#include "StockImages.h"
-#include "WindowRegistry.h"
-#include "Windows.h"
-#include "w_about.h"
-#include "w_main1.h"
+#include "shell/Application.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/MessageBoxService.h"
+#include "runtime/StockImages.h"
+#include "runtime/WindowRegistry.h"
+#include "runtime/Windows.h"
+#include "shell/w_about.h"
+#include "shell/w_main1.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,13 +1,13 @@
-#include "StartPage.h"
+#include "shell/startpage/StartPage.h"
 
-#include "LayoutUnits.h"
-#include "MessageBoxService.h"
-#include "StartPageTag.h"
-#include "StockImages.h"
-#include "SystemColors.h"
-#include "WindowRegistry.h"
-#include "Windows.h"
-#include "w_main1.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/MessageBoxService.h"
+#include "shell/startpage/StartPageTag.h"
+#include "runtime/StockImages.h"
+#include "runtime/SystemColors.h"
+#include "runtime/WindowRegistry.h"
+#include "runtime/Windows.h"
+#include "shell/w_main1.h"
 
 #include <QMouseEvent>
 #include <QPainter>

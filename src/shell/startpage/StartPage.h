@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StartPageDefinition.h"
+#include "shell/startpage/StartPageDefinition.h"
 
 #include <QPixmap>
 #include <QRect>

@@ -1,6 +1,6 @@
-#include "StartPageDefinition.h"
+#include "shell/startpage/StartPageDefinition.h"
 
-#include "SystemColors.h"
+#include "runtime/SystemColors.h"
 
 namespace startpage {
 

@@ -1,4 +1,4 @@
-#include "StartPageTag.h"
+#include "shell/startpage/StartPageTag.h"
 
 namespace startpage {
 

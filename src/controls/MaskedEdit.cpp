@@ -1,0 +1,123 @@
+#include "controls/MaskedEdit.h"
+
+#include "runtime/LayoutUnits.h"
+#include "runtime/SystemColors.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QValidator>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Lets through only what the field's mask can hold.
+class MaskValidator : public QValidator
+{
+public:
+    MaskValidator(const my_maskedit *field, QObject *parent)
+        : QValidator(parent)
+        , m_field(field)
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        switch (m_field->numericMask().check(input)) {
+        case NumericMask::Check::Acceptable:
+            return Acceptable;
+        case NumericMask::Check::Intermediate:
+            return Intermediate;
+        case NumericMask::Check::Invalid:
+            break;
+        }
+        return Invalid;
+    }
+
+private:
+    const my_maskedit *m_field;
+};
+
+} // namespace
+
+my_maskedit::my_maskedit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    resize(rt::units::toPixels(QSize(402, 112)));
+
+    QFont font(u"Arial"_s);
+    font.setFamilies({ u"Arial"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s });
+    font.setPointSize(9);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, rt::colors::fromCode(rt::colors::kWindowText));
+    pal.setColor(QPalette::Base, QColor(166, 202, 240));
+    setPalette(pal);
+    setFrame(true);
+
+    setValidator(new MaskValidator(this, this));
+    QLineEdit::setText(u"none"_s);
+}
+
+void my_maskedit::setMask(const QString &mask)
+{
+    m_mask = NumericMask(mask);
+    if (NumericMask::isNumber(text()))
+        QLineEdit::setText(m_mask.format(text()));
+}
+
+void my_maskedit::setText(const QString &text)
+{
+    QLineEdit::setText(m_mask.format(text));
+}
+
+float my_maskedit::value() const
+{
+    return NumericMask::value(text());
+}
+
+void my_maskedit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Handled as a press of Tab, at once: the focus moves on and the
+        // window sees the field left just as after Tab.
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &tab);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void my_maskedit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    selectAll();
+    // A click that brings the focus places the cursor after this handler;
+    // select again once the press has been handled.
+    m_selectAllOnPress = event->reason() == Qt::MouseFocusReason;
+}
+
+void my_maskedit::focusOutEvent(QFocusEvent *event)
+{
+    m_selectAllOnPress = false;
+    if (NumericMask::isNumber(text())) {
+        const QString shown = m_mask.format(text());
+        if (shown != text())
+            QLineEdit::setText(shown);
+    }
+    QLineEdit::focusOutEvent(event);
+}
+
+void my_maskedit::mousePressEvent(QMouseEvent *event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (m_selectAllOnPress) {
+        m_selectAllOnPress = false;
+        selectAll();
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls/NumericMask.h"
+
+#include <QLineEdit>
+
+// The numeric entry field of the calculators and the graduation window.
+// It shows its value under a numeric mask (by default "###,###.00"),
+// refuses input the mask cannot hold, moves on with Enter exactly as with
+// Tab (so the window's leave handling runs), and selects its whole text
+// whenever it gets the focus, so that typing replaces the value.
+class my_maskedit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit my_maskedit(QWidget *parent = nullptr);
+
+    void setMask(const QString &mask);
+    QString mask() const { return m_mask.text(); }
+    const NumericMask &numericMask() const { return m_mask; }
+
+    // Sets the text from code, formatted under the mask ("3450" shows as
+    // "3,450.00"); text that is no number ("none", "") is shown as given.
+    // Hides QLineEdit::setText so that every text set through the field
+    // is formatted.
+    void setText(const QString &text);
+
+    // The typed value as a number, independent of the system's locale:
+    // "3,450.00" gives 3450, "" and "none" give 0.
+    float value() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    NumericMask m_mask;
+    bool m_selectAllOnPress = false;
+};

@@ -1,0 +1,114 @@
+#include "runtime/Windows.h"
+
+#include "runtime/WindowRegistry.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QProcess>
+
+namespace rt {
+
+Message &message()
+{
+    static Message instance;
+    return instance;
+}
+
+namespace windows {
+
+namespace {
+// Ends a local event loop when the watched widget is closed or destroyed.
+class CloseWatcher : public QObject
+{
+public:
+    CloseWatcher(QWidget *watched, QEventLoop *loop)
+        : QObject(watched)
+        , m_loop(loop)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A close that the window refuses keeps it open, and so does a
+        // minimize (a hide from the window system); only the window hiding
+        // itself as it closes ends the run.
+        if (event->type() == QEvent::Hide && !event->spontaneous())
+            QMetaObject::invokeMethod(m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop *m_loop;
+};
+} // namespace
+
+int openModal(QWidget *window)
+{
+    if (!window)
+        return -1;
+    int result = 0;
+    // A window that deletes itself on closing is gone when the run ends.
+    QPointer<QWidget> guard(window);
+    if (auto *dialog = qobject_cast<QDialog *>(window)) {
+        result = dialog->exec();
+    } else {
+        QEventLoop loop;
+        new CloseWatcher(window, &loop);
+        QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+        window->setWindowModality(Qt::ApplicationModal);
+        window->show();
+        loop.exec();
+    }
+    if (guard)
+        guard->deleteLater();
+    return result;
+}
+
+int openModalWithParm(QWidget *window, QObject *parameter)
+{
+    message().powerObjectParm = parameter;
+    return openModal(window);
+}
+
+void openOrdinary(QWidget *window)
+{
+    if (window)
+        window->show();
+}
+
+bool openModalByName(const QString &className, QWidget *parent)
+{
+    QWidget *window = WindowRegistry::instance().create(className, parent);
+    if (!window)
+        return false;
+    openModal(window);
+    return true;
+}
+
+} // namespace windows
+
+void post(QObject *context, std::function<void()> call)
+{
+    QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+}
+
+bool startCommandLine(const QString &commandLine)
+{
+    QStringList parts = QProcess::splitCommand(commandLine);
+    if (parts.isEmpty())
+        return false;
+    const QString program = parts.takeFirst();
+    return QProcess::startDetached(program, parts);
+}
+
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+} // namespace rt

@@ -1,0 +1,504 @@
+#include "runtime/db/Transaction.h"
+
+#include "runtime/db/OdbcHandle.h"
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <QRegularExpression>
+
+#include <cstring>
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace rt {
+
+namespace {
+
+static_assert(sizeof(SQLWCHAR) == sizeof(char16_t),
+              "the driver manager must use 2-byte SQLWCHAR (UTF-16)");
+
+const SQLWCHAR *toSqlW(const QString &text)
+{
+    return reinterpret_cast<const SQLWCHAR *>(text.utf16());
+}
+
+SQLWCHAR *toSqlWMutable(QString &text)
+{
+    return reinterpret_cast<SQLWCHAR *>(text.data());
+}
+
+QString fromSqlW(const SQLWCHAR *text, qsizetype length)
+{
+    return QString::fromUtf16(reinterpret_cast<const char16_t *>(text), length);
+}
+
+bool succeeded(SQLRETURN rc)
+{
+    return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
+}
+
+// All diagnostic records of a handle, each as the driver wrote it, one per
+// line. The SQLSTATE of the first record goes to *firstState.
+QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString *firstState = nullptr,
+                    long *firstNative = nullptr)
+{
+    QStringList messages;
+    for (SQLSMALLINT record = 1;; ++record) {
+        SQLWCHAR state[6] = {};
+        SQLINTEGER native = 0;
+        SQLSMALLINT length = 0;
+        // First ask for the length, then read the whole text.
+        SQLRETURN rc = SQLGetDiagRecW(handleType, handle, record, state, &native, nullptr, 0,
+                                      &length);
+        if (!succeeded(rc))
+            break;
+        QString message(qsizetype(length) + 1, QChar(0));
+        rc = SQLGetDiagRecW(handleType, handle, record, state, &native, toSqlWMutable(message),
+                            SQLSMALLINT(message.size()), &length);
+        if (!succeeded(rc))
+            break;
+        message.truncate(qMin<qsizetype>(length, message.size() - 1));
+        if (record == 1) {
+            if (firstState)
+                *firstState = fromSqlW(state, 5);
+            if (firstNative)
+                *firstNative = native;
+        }
+        messages.append(message);
+    }
+    return messages.join(u'\n');
+}
+
+enum class ParamKind { Text, Double, Real, Integer, Null };
+
+// One bound parameter. The buffers must stay where they are until the
+// statement has run, so a vector of these is sized once and never grown.
+struct BoundParameter
+{
+    ParamKind kind = ParamKind::Null;
+    QString text;
+    double doubleValue = 0;
+    float realValue = 0;
+    SQLBIGINT integerValue = 0;
+    SQLLEN indicator = 0;
+};
+
+BoundParameter makeParameter(const QVariant &value)
+{
+    BoundParameter p;
+    if (!value.isValid() || value.isNull()) {
+        p.kind = ParamKind::Null;
+        p.indicator = SQL_NULL_DATA;
+        return p;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Double:
+        p.kind = ParamKind::Double;
+        p.doubleValue = value.toDouble();
+        break;
+    case QMetaType::Float:
+        p.kind = ParamKind::Real;
+        p.realValue = value.toFloat();
+        break;
+    case QMetaType::Bool:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        p.kind = ParamKind::Integer;
+        p.integerValue = value.toLongLong();
+        break;
+    default:
+        p.kind = ParamKind::Text;
+        p.text = value.toString();
+        p.indicator = SQLLEN(p.text.size() * qsizetype(sizeof(SQLWCHAR)));
+        break;
+    }
+    return p;
+}
+
+SQLRETURN bindParameter(SQLHSTMT statement, SQLUSMALLINT number, BoundParameter &p)
+{
+    switch (p.kind) {
+    case ParamKind::Text:
+        // Column size in characters; drivers refuse 0, so an empty string
+        // still declares one character.
+        return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_VARCHAR,
+                                SQLULEN(qMax<qsizetype>(p.text.size(), 1)), 0,
+                                toSqlWMutable(p.text), p.indicator, &p.indicator);
+    case ParamKind::Double:
+        return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15,
+                                0, &p.doubleValue, 0, &p.indicator);
+    case ParamKind::Real:
+        return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_FLOAT, SQL_REAL, 7, 0,
+                                &p.realValue, 0, &p.indicator);
+    case ParamKind::Integer:
+        return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 19,
+                                0, &p.integerValue, 0, &p.indicator);
+    case ParamKind::Null:
+        break;
+    }
+    return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_VARCHAR, 1, 0,
+                            nullptr, 0, &p.indicator);
+}
+
+} // namespace
+
+struct Transaction::Impl
+{
+    odbc::Handle environment{SQL_HANDLE_ENV};
+    odbc::Handle connection{SQL_HANDLE_DBC};
+    bool connected = false;
+    QString password; // kept only to keep it out of error texts
+    QString usedConnectString;
+};
+
+Transaction::Transaction()
+    : d(new Impl)
+{
+}
+
+Transaction::~Transaction()
+{
+    disconnect();
+    delete d;
+}
+
+QString Transaction::connectString() const
+{
+    // ConnectString='...' (or "..."), anywhere among comma-separated
+    // parameters; the key is not case-sensitive.
+    static const QRegularExpression pattern(
+        uR"re(connectstring\s*=\s*(?:'([^']*)'|"([^"]*)"))re"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(DBParm);
+    if (!match.hasMatch())
+        return {};
+    return match.capturedStart(1) >= 0 ? match.captured(1) : match.captured(2);
+}
+
+bool Transaction::isConnected() const
+{
+    return d->connected;
+}
+
+void *Transaction::nativeConnection() const
+{
+    return d->connected ? d->connection.get() : nullptr;
+}
+
+void Transaction::setSuccess(long rows)
+{
+    SQLCode = 0;
+    SQLDBCode = 0;
+    SQLState.clear();
+    SQLErrText.clear();
+    SQLNRows = rows;
+}
+
+void Transaction::setFailure(const QString &text, const QString &state, long native)
+{
+    SQLCode = -1;
+    SQLDBCode = native;
+    SQLState = state;
+    SQLErrText = sanitized(text);
+    SQLNRows = 0;
+}
+
+void Transaction::setFailureFrom(short handleType, void *handle, const QString &fallback)
+{
+    QString state;
+    long native = 0;
+    QString text = diagnostics(handleType, handle, &state, &native);
+    if (text.isEmpty())
+        text = fallback;
+    setFailure(text, state, native);
+}
+
+QString Transaction::sanitized(QString text) const
+{
+    // Drivers do not normally echo the connect string, but the text ends up
+    // in a message box: make sure neither it nor the password is shown.
+    if (!d->usedConnectString.isEmpty())
+        text.replace(d->usedConnectString, u"***"_s);
+    if (!d->password.isEmpty())
+        text.replace(d->password, u"***"_s);
+    return text;
+}
+
+void Transaction::connect()
+{
+    if (d->connected) {
+        setFailure(u"事务已连接数据库。"_s);
+        return;
+    }
+    if (!DBMS.isEmpty() && DBMS.compare(u"ODBC"_s, Qt::CaseInsensitive) != 0) {
+        setFailure(u"不支持的数据库接口：%1"_s.arg(DBMS));
+        return;
+    }
+    const QString connect = connectString();
+    d->usedConnectString = connect;
+    d->password.clear();
+    static const QRegularExpression passwordPattern(uR"((?:^|;)\s*(?:PWD|PASSWORD)\s*=\s*([^;]*))"_s,
+                                                    QRegularExpression::CaseInsensitiveOption);
+    if (const auto match = passwordPattern.match(connect); match.hasMatch())
+        d->password = match.captured(1).trimmed();
+    if (connect.isEmpty()) {
+        setFailure(u"DBParm 中没有连接字符串（ConnectString）。"_s);
+        return;
+    }
+
+    odbc::Handle environment(SQL_HANDLE_ENV);
+    if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, environment.out()))) {
+        setFailure(u"无法分配 ODBC 环境句柄。"_s);
+        return;
+    }
+    SQLRETURN rc = SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION,
+                                 reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    if (!succeeded(rc)) {
+        setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法设置 ODBC 版本。"_s);
+        return;
+    }
+    odbc::Handle connection(SQL_HANDLE_DBC);
+    rc = SQLAllocHandle(SQL_HANDLE_DBC, environment.get(), connection.out());
+    if (!succeeded(rc)) {
+        setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法分配 ODBC 连接句柄。"_s);
+        return;
+    }
+    // The connect string goes to the driver manager exactly as it stands.
+    QString in = connect;
+    SQLWCHAR out[1024] = {};
+    SQLSMALLINT outLength = 0;
+    rc = SQLDriverConnectW(connection.get(), nullptr, toSqlWMutable(in), SQLSMALLINT(in.size()),
+                           out, SQLSMALLINT(std::size(out)), &outLength, SQL_DRIVER_NOPROMPT);
+    // The completed connect string may hold the password: wipe it.
+    std::memset(out, 0, sizeof out);
+    if (!succeeded(rc)) {
+        setFailureFrom(SQL_HANDLE_DBC, connection.get(), u"数据库连接失败。"_s);
+        return;
+    }
+    if (!AutoCommit) {
+        rc = SQLSetConnectAttrW(connection.get(), SQL_ATTR_AUTOCOMMIT,
+                                reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER);
+        if (!succeeded(rc)) {
+            setFailureFrom(SQL_HANDLE_DBC, connection.get(), u"无法关闭自动提交。"_s);
+            SQLDisconnect(connection.get());
+            return;
+        }
+    }
+    d->environment = std::move(environment);
+    d->connection = std::move(connection);
+    d->connected = true;
+    setSuccess();
+}
+
+void Transaction::disconnect()
+{
+    if (!d->connected) {
+        setSuccess();
+        return;
+    }
+    // Work that was neither committed nor rolled back is dropped, never
+    // committed behind the caller's back.
+    if (!AutoCommit)
+        SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
+    const SQLRETURN rc = SQLDisconnect(d->connection.get());
+    if (succeeded(rc))
+        setSuccess();
+    else
+        setFailureFrom(SQL_HANDLE_DBC, d->connection.get(), u"断开数据库连接失败。"_s);
+    d->connection.reset();
+    d->environment.reset();
+    d->connected = false;
+}
+
+void Transaction::endTransaction(bool commitWork)
+{
+    if (!d->connected) {
+        setFailure(u"事务未连接数据库。"_s);
+        return;
+    }
+    const SQLRETURN rc =
+        SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
+    if (succeeded(rc))
+        setSuccess();
+    else
+        setFailureFrom(SQL_HANDLE_DBC, d->connection.get(),
+                       commitWork ? u"提交失败。"_s : u"回滚失败。"_s);
+}
+
+void Transaction::commit()
+{
+    endTransaction(true);
+}
+
+void Transaction::rollback()
+{
+    endTransaction(false);
+}
+
+namespace {
+
+// Reads one column of the current row as text, in as many pieces as the
+// driver needs for a long value. nullopt for SQL NULL; false on failure.
+bool readColumn(SQLHSTMT statement, SQLUSMALLINT column, std::optional<QString> &value)
+{
+    QString result;
+    SQLWCHAR buffer[512];
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc =
+            SQLGetData(statement, column, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!succeeded(rc))
+            return false;
+        if (indicator == SQL_NULL_DATA) {
+            value.reset();
+            return true;
+        }
+        const qsizetype capacity = qsizetype(std::size(buffer)) - 1;
+        qsizetype chars = capacity;
+        if (indicator != SQL_NO_TOTAL && indicator >= 0)
+            chars = qMin<qsizetype>(capacity, qsizetype(indicator) / qsizetype(sizeof(SQLWCHAR)));
+        if (rc == SQL_SUCCESS_WITH_INFO && chars == capacity) {
+            // Truncated (01004): this piece fills the buffer, read on.
+            result.append(fromSqlW(buffer, capacity));
+            continue;
+        }
+        result.append(fromSqlW(buffer, chars));
+        break;
+    }
+    value = result;
+    return true;
+}
+
+} // namespace
+
+bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
+                      const std::function<bool(void *)> &onResult)
+{
+    if (!d->connected) {
+        setFailure(u"事务未连接数据库。"_s);
+        return false;
+    }
+    odbc::Handle statement(SQL_HANDLE_STMT);
+    SQLRETURN rc = SQLAllocHandle(SQL_HANDLE_STMT, d->connection.get(), statement.out());
+    if (!succeeded(rc)) {
+        setFailureFrom(SQL_HANDLE_DBC, d->connection.get(), u"无法分配语句句柄。"_s);
+        return false;
+    }
+    rc = SQLPrepareW(statement.get(), const_cast<SQLWCHAR *>(toSqlW(sql)), SQLINTEGER(sql.size()));
+    if (!succeeded(rc)) {
+        setFailureFrom(SQL_HANDLE_STMT, statement.get(), u"语句准备失败。"_s);
+        return false;
+    }
+    std::vector<BoundParameter> bound;
+    bound.reserve(params.size());
+    for (const QVariant &value : params)
+        bound.push_back(makeParameter(value));
+    for (std::size_t i = 0; i < bound.size(); ++i) {
+        rc = bindParameter(statement.get(), SQLUSMALLINT(i + 1), bound[i]);
+        if (!succeeded(rc)) {
+            setFailureFrom(SQL_HANDLE_STMT, statement.get(), u"参数绑定失败。"_s);
+            return false;
+        }
+    }
+    rc = SQLExecute(statement.get());
+    if (rc == SQL_NO_DATA) {
+        // A searched UPDATE or DELETE that matched no row.
+        setSuccess(0);
+    } else if (!succeeded(rc)) {
+        setFailureFrom(SQL_HANDLE_STMT, statement.get(), u"语句执行失败。"_s);
+        return false;
+    } else {
+        SQLLEN rows = 0;
+        if (!succeeded(SQLRowCount(statement.get(), &rows)))
+            rows = 0;
+        setSuccess(long(rows));
+    }
+    if (onResult && !onResult(statement.get()))
+        return false;
+    SQLFreeStmt(statement.get(), SQL_CLOSE);
+    return true;
+}
+
+bool Transaction::execute(const QString &sql, const std::vector<QVariant> &params)
+{
+    return run(sql, params, {});
+}
+
+std::optional<std::vector<Transaction::Row>>
+Transaction::fetchRows(const QString &sql, const std::vector<QVariant> &params, long maxRows)
+{
+    std::vector<Row> rows;
+    const bool ok = run(sql, params, [&](void *handle) {
+        SQLHSTMT statement = handle;
+        SQLSMALLINT columns = 0;
+        if (!succeeded(SQLNumResultCols(statement, &columns))) {
+            setFailureFrom(SQL_HANDLE_STMT, statement, u"无法读取结果列。"_s);
+            return false;
+        }
+        for (;;) {
+            if (maxRows >= 0 && long(rows.size()) >= maxRows)
+                break;
+            const SQLRETURN rc = SQLFetch(statement);
+            if (rc == SQL_NO_DATA)
+                break;
+            if (!succeeded(rc)) {
+                setFailureFrom(SQL_HANDLE_STMT, statement, u"读取结果行失败。"_s);
+                return false;
+            }
+            Row row(static_cast<std::size_t>(columns));
+            for (SQLSMALLINT c = 1; c <= columns; ++c) {
+                if (!readColumn(statement, SQLUSMALLINT(c), row[std::size_t(c - 1)])) {
+                    setFailureFrom(SQL_HANDLE_STMT, statement, u"读取列值失败。"_s);
+                    return false;
+                }
+            }
+            rows.push_back(std::move(row));
+        }
+        return true;
+    });
+    if (!ok)
+        return std::nullopt;
+    SQLNRows = long(rows.size());
+    return rows;
+}
+
+std::optional<std::vector<Transaction::Row>>
+Transaction::select(const QString &sql, const std::vector<QVariant> &params)
+{
+    return fetchRows(sql, params, -1);
+}
+
+std::optional<Transaction::Row> Transaction::selectSingleRow(const QString &sql,
+                                                             const std::vector<QVariant> &params)
+{
+    // Two rows are enough to tell "exactly one" from "more than one".
+    auto rows = fetchRows(sql, params, 2);
+    if (!rows)
+        return std::nullopt;
+    if (rows->empty()) {
+        SQLCode = 100;
+        SQLNRows = 0;
+        return std::nullopt;
+    }
+    if (rows->size() > 1) {
+        setFailure(u"单行查询返回了多于一行的结果。"_s);
+        return std::nullopt;
+    }
+    SQLNRows = 1;
+    return std::move(rows->front());
+}
+
+} // namespace rt

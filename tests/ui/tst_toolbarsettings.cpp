@@ -1,0 +1,443 @@
+#include "ui/HostEnvironment.h"
+#include "support/ToolbarTestFrame.h"
+#include "ui/ToolbarGlobals.h"
+#include "ui/ToolbarPlacement.h"
+#include "ui/ToolbarUtilVariants.h"
+#include "runtime/Windows.h"
+#include "ui/w_genapp_toolbars.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kHide = u"隐藏(&H)"_s;
+const QString kShow = u"显示(&D)"_s;
+
+template<typename T>
+T *control(QWidget *dialog, const QString &name)
+{
+    T *found = dialog->findChild<T *>(name);
+    if (!found)
+        qFatal("control %s missing", qPrintable(name));
+    return found;
+}
+} // namespace
+
+class TestToolbarSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsAndTexts_data();
+    void controlsAndTexts();
+    void opensWithToolbarState_data();
+    void opensWithToolbarState();
+    void opensWithApplicationSwitches();
+
+    void radioButtonMovesToolbar_data();
+    void radioButtonMovesToolbar();
+    void floatingAndBackKeepsVisibility();
+    void checkedRadioAgainChangesNothing();
+
+    void visibleButtonToggles();
+    void enterClicksVisibleButton();
+    void textBoxSwitchesText();
+    void tipsBoxSwitchesTips();
+
+    void withoutFrameParameter();
+    void parameterNotAFrame();
+    void frameWithoutToolbar();
+    void withoutToolbarUtility();
+
+    void modalOpenKeepsChanges();
+
+private:
+    std::unique_ptr<ToolbarTestFrame> m_frame;
+    std::unique_ptr<w_genapp_toolbars> m_dialog;
+
+    // Opens the dialog (not modally, so that the test can drive it) with
+    // `parameter` handed over as the start window's menu does.
+    w_genapp_toolbars *open(QObject *parameter);
+};
+
+void TestToolbarSettings::init()
+{
+    ui::toolbarSwitches() = ui::ToolbarSwitches();
+    ui::toolbarSwitches().userControl = false;
+    ui::toolbarUtil().reset();
+    rt::message().powerObjectParm = nullptr;
+
+    m_frame = std::make_unique<ToolbarTestFrame>();
+    m_frame->frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame->frame));
+    // As after "登录(&L)": the utility made, bound with 24 and the text on.
+    QVERIFY(f_create_toolbarutil(ui::toolbarUtil()));
+    QVERIFY(ui::toolbarUtil()->of_inittoolbar(m_frame->frame, 24));
+    ui::toolbarUtil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
+    ui::toolbarUtil()->of_toolbarshowtext(true);
+}
+
+void TestToolbarSettings::cleanup()
+{
+    m_dialog.reset();
+    m_frame.reset();
+    ui::toolbarUtil().reset();
+    ui::toolbarSwitches() = ui::ToolbarSwitches();
+    rt::message().powerObjectParm = nullptr;
+}
+
+w_genapp_toolbars *TestToolbarSettings::open(QObject *parameter)
+{
+    rt::message().powerObjectParm = parameter;
+    m_dialog = std::make_unique<w_genapp_toolbars>();
+    m_dialog->show();
+    if (!QTest::qWaitForWindowExposed(m_dialog.get()))
+        qWarning("dialog not exposed");
+    return m_dialog.get();
+}
+
+void TestToolbarSettings::controlsAndTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("gb_1") << u"gb_1"_s << u"工具栏位置"_s;
+    QTest::newRow("rb_top") << u"rb_top"_s << u"顶部(&T)"_s;
+    QTest::newRow("rb_left") << u"rb_left"_s << u"左边(&L)"_s;
+    QTest::newRow("rb_floating") << u"rb_floating"_s << u"浮动(&F)"_s;
+    QTest::newRow("rb_right") << u"rb_right"_s << u"右边(&R)"_s;
+    QTest::newRow("rb_bottom") << u"rb_bottom"_s << u"底部(&B)"_s;
+    QTest::newRow("cbx_showtext") << u"cbx_showtext"_s << u"显示文字(&E)"_s;
+    QTest::newRow("cbx_showtips") << u"cbx_showtips"_s << u"显示提示(&P)"_s;
+    QTest::newRow("cb_visible") << u"cb_visible"_s << u"隐藏(&H)"_s;
+    QTest::newRow("cb_done") << u"cb_done"_s << u"关闭(&X)"_s;
+}
+
+void TestToolbarSettings::controlsAndTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    QCOMPARE(dialog->objectName(), u"w_genapp_toolbars"_s);
+    QCOMPARE(dialog->windowTitle(), u"工具栏设置"_s);
+    QVERIFY(dialog->isModal());
+    QWidget *widget = control<QWidget>(dialog, name);
+    QString shown;
+    if (auto *box = qobject_cast<QGroupBox *>(widget))
+        shown = box->title();
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        shown = button->text();
+    QCOMPARE(shown, text);
+    QVERIFY(control<QPushButton>(dialog, u"cb_visible"_s)->isDefault());
+}
+
+void TestToolbarSettings::opensWithToolbarState_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("left") << 0 << u"rb_left"_s;
+    QTest::newRow("top") << 1 << u"rb_top"_s;
+    QTest::newRow("right") << 2 << u"rb_right"_s;
+    QTest::newRow("bottom") << 3 << u"rb_bottom"_s;
+    QTest::newRow("floating") << 4 << u"rb_floating"_s;
+}
+
+void TestToolbarSettings::opensWithToolbarState()
+{
+    QFETCH(int, code);
+    QFETCH(QString, checked);
+    ui::setToolbarAlignment(*m_frame->frame, code);
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    QCOMPARE(dialog->targetWindow(), m_frame->frame.data());
+    const auto radios = dialog->findChildren<QRadioButton *>();
+    QCOMPARE(radios.size(), 5);
+    for (QRadioButton *radio : radios)
+        QCOMPARE(radio->isChecked(), radio->objectName() == checked);
+    QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kHide);
+}
+
+void TestToolbarSettings::opensWithApplicationSwitches()
+{
+    // Start-up switched the text on through the utility, which keeps the
+    // application's switch in step.
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    QVERIFY(control<QCheckBox>(dialog, u"cbx_showtext"_s)->isChecked());
+    QVERIFY(control<QCheckBox>(dialog, u"cbx_showtips"_s)->isChecked());
+    m_dialog.reset();
+
+    ui::toolbarSwitches().text = false;
+    ui::toolbarSwitches().tips = false;
+    dialog = open(m_frame->frame);
+    QVERIFY(!control<QCheckBox>(dialog, u"cbx_showtext"_s)->isChecked());
+    QVERIFY(!control<QCheckBox>(dialog, u"cbx_showtips"_s)->isChecked());
+}
+
+void TestToolbarSettings::radioButtonMovesToolbar_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<int>("area");
+    QTest::newRow("left") << u"rb_left"_s << int(Qt::LeftToolBarArea);
+    QTest::newRow("right") << u"rb_right"_s << int(Qt::RightToolBarArea);
+    QTest::newRow("bottom") << u"rb_bottom"_s << int(Qt::BottomToolBarArea);
+    QTest::newRow("top") << u"rb_top"_s << int(Qt::TopToolBarArea);
+}
+
+void TestToolbarSettings::radioButtonMovesToolbar()
+{
+    QFETCH(QString, radio);
+    QFETCH(int, area);
+    // Start away from the target so that every row moves the toolbar.
+    ui::setToolbarAlignment(*m_frame->frame, area == Qt::TopToolBarArea ? 3 : 1);
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+
+    QTest::mouseClick(control<QRadioButton>(dialog, radio), Qt::LeftButton);
+    QVERIFY(control<QRadioButton>(dialog, radio)->isChecked());
+    ui::FrameToolBar *bar = m_frame->toolbar;
+    QCOMPARE(int(m_frame->frame->toolBarArea(bar)), area);
+    QVERIFY(!bar->isFloating());
+    QTRY_VERIFY(bar->isVisible());
+    const bool vertical = area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea;
+    QCOMPARE(bar->orientation(), vertical ? Qt::Vertical : Qt::Horizontal);
+
+    // The toolbar stands at the matching edge of the frame.
+    const QRect frameRect = m_frame->frame->rect();
+    QTRY_VERIFY(bar->geometry().isValid());
+    switch (area) {
+    case Qt::LeftToolBarArea:
+        QTRY_COMPARE(bar->geometry().left(), frameRect.left());
+        break;
+    case Qt::RightToolBarArea:
+        QTRY_COMPARE(bar->geometry().right(), frameRect.right());
+        break;
+    case Qt::BottomToolBarArea:
+        QTRY_VERIFY(bar->geometry().bottom() > frameRect.height() / 2);
+        break;
+    default:
+        QTRY_COMPARE(bar->geometry().top(), frameRect.top());
+        break;
+    }
+}
+
+void TestToolbarSettings::floatingAndBackKeepsVisibility()
+{
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::FrameToolBar *bar = m_frame->toolbar;
+
+    QTest::mouseClick(control<QRadioButton>(dialog, u"rb_floating"_s), Qt::LeftButton);
+    QVERIFY(bar->isFloating());
+    QVERIFY(bar->isWindow());
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(ui::toolbarAlignment(*m_frame->frame), 4);
+    // Still the frame's toolbar, and still not draggable by the user.
+    QCOMPARE(bar->parentWidget(), m_frame->frame.data());
+    QVERIFY(!bar->isMovable());
+
+    // Hidden while floating, then docked again: it stays hidden.
+    QTest::mouseClick(control<QPushButton>(dialog, u"cb_visible"_s), Qt::LeftButton);
+    QVERIFY(!bar->isVisible());
+    QTest::mouseClick(control<QRadioButton>(dialog, u"rb_left"_s), Qt::LeftButton);
+    QVERIFY(!bar->isFloating());
+    QCOMPARE(m_frame->frame->toolBarArea(bar), Qt::LeftToolBarArea);
+    QTest::qWait(20);
+    QVERIFY(!bar->isVisible());
+
+    QTest::mouseClick(control<QPushButton>(dialog, u"cb_visible"_s), Qt::LeftButton);
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(!bar->isWindow());
+}
+
+void TestToolbarSettings::checkedRadioAgainChangesNothing()
+{
+    ui::setToolbarAlignment(*m_frame->frame, 0);
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    auto *left = control<QRadioButton>(dialog, u"rb_left"_s);
+    QVERIFY(left->isChecked());
+    QTRY_VERIFY(m_frame->toolbar->isVisible());
+    const QRect before = m_frame->toolbar->geometry();
+    QTest::mouseClick(left, Qt::LeftButton);
+    QVERIFY(left->isChecked());
+    QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::LeftToolBarArea);
+    QTest::qWait(20);
+    QCOMPARE(m_frame->toolbar->geometry(), before);
+}
+
+void TestToolbarSettings::visibleButtonToggles()
+{
+    ui::setToolbarVisible(*m_frame->frame, false);
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    auto *visible = control<QPushButton>(dialog, u"cb_visible"_s);
+    QCOMPARE(visible->text(), kShow);
+
+    QTest::mouseClick(visible, Qt::LeftButton);
+    QTRY_VERIFY(m_frame->toolbar->isVisible());
+    QCOMPARE(visible->text(), kHide);
+
+    QTest::mouseClick(visible, Qt::LeftButton);
+    QVERIFY(!m_frame->toolbar->isVisible());
+    QCOMPARE(visible->text(), kShow);
+
+    // Reopening shows the toolbar's state again.
+    m_dialog.reset();
+    dialog = open(m_frame->frame);
+    QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kShow);
+}
+
+void TestToolbarSettings::enterClicksVisibleButton()
+{
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QVERIFY(!m_frame->toolbar->isVisible());
+    QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kShow);
+}
+
+void TestToolbarSettings::textBoxSwitchesText()
+{
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    auto *box = control<QCheckBox>(dialog, u"cbx_showtext"_s);
+    ui::FrameToolBar *bar = m_frame->toolbar;
+    QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!box->isChecked());
+    QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    QCOMPARE(bar->iconSize(), QSize(24, 24));
+    QCOMPARE(m_frame->button(0)->minimumSize(), QSize(31, 30));
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(box->isChecked());
+    QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QVERIFY(m_frame->separator->isVisible());
+    QCOMPARE(bar->font().families().value(0), u"Courier New"_s);
+}
+
+void TestToolbarSettings::tipsBoxSwitchesTips()
+{
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    auto *box = control<QCheckBox>(dialog, u"cbx_showtips"_s);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!ui::toolbarSwitches().tips);
+
+    QToolButton *button = m_frame->button(1);
+    const QPoint at = button->rect().center();
+    QHelpEvent tip(QEvent::ToolTip, at, button->mapToGlobal(at));
+    QApplication::sendEvent(button, &tip);
+    QTest::qWait(50);
+    QVERIFY(!QToolTip::isVisible());
+
+    m_dialog.reset();
+    dialog = open(m_frame->frame);
+    QVERIFY(!control<QCheckBox>(dialog, u"cbx_showtips"_s)->isChecked());
+    QTest::mouseClick(control<QCheckBox>(dialog, u"cbx_showtips"_s), Qt::LeftButton);
+    QVERIFY(ui::toolbarSwitches().tips);
+    QHelpEvent again(QEvent::ToolTip, at, button->mapToGlobal(at));
+    QApplication::sendEvent(button, &again);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QToolTip::hideText();
+}
+
+void TestToolbarSettings::withoutFrameParameter()
+{
+    w_genapp_toolbars *dialog = open(nullptr);
+    QVERIFY(!dialog->targetWindow());
+    for (QRadioButton *radio : dialog->findChildren<QRadioButton *>())
+        QVERIFY(!radio->isChecked());
+
+    // Position and visibility have no window to act on: nothing changes.
+    QTest::mouseClick(control<QRadioButton>(dialog, u"rb_left"_s), Qt::LeftButton);
+    QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
+    auto *visible = control<QPushButton>(dialog, u"cb_visible"_s);
+    const QString caption = visible->text();
+    QTest::mouseClick(visible, Qt::LeftButton);
+    QCOMPARE(visible->text(), caption);
+    QVERIFY(m_frame->toolbar->isVisible());
+
+    // The application's switches still work.
+    QTest::mouseClick(control<QCheckBox>(dialog, u"cbx_showtips"_s), Qt::LeftButton);
+    QVERIFY(!ui::toolbarSwitches().tips);
+    QTest::mouseClick(control<QCheckBox>(dialog, u"cbx_showtext"_s), Qt::LeftButton);
+    QCOMPARE(m_frame->toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+}
+
+void TestToolbarSettings::parameterNotAFrame()
+{
+    QLabel notAFrame(u"不是框架"_s);
+    w_genapp_toolbars *dialog = open(&notAFrame);
+    QVERIFY(!dialog->targetWindow());
+    QTest::mouseClick(control<QRadioButton>(dialog, u"rb_bottom"_s), Qt::LeftButton);
+    QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
+}
+
+void TestToolbarSettings::frameWithoutToolbar()
+{
+    ToolbarTestFrame::Options bare;
+    bare.withToolbar = false;
+    ToolbarTestFrame other(bare);
+    w_genapp_toolbars *dialog = open(other.frame);
+    for (QRadioButton *radio : dialog->findChildren<QRadioButton *>())
+        QVERIFY(!radio->isChecked());
+    QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kShow);
+    QTest::mouseClick(control<QRadioButton>(dialog, u"rb_right"_s), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog, u"cb_visible"_s), Qt::LeftButton);
+    QVERIFY(!other.frame->findChild<QToolBar *>());
+}
+
+void TestToolbarSettings::withoutToolbarUtility()
+{
+    ui::toolbarUtil().reset();
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    auto *box = control<QCheckBox>(dialog, u"cbx_showtext"_s);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!box->isChecked());
+    QCOMPARE(m_frame->toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    // The rest of the dialog goes on working.
+    QTest::mouseClick(control<QRadioButton>(dialog, u"rb_bottom"_s), Qt::LeftButton);
+    QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::BottomToolBarArea);
+}
+
+void TestToolbarSettings::modalOpenKeepsChanges()
+{
+    QPointer<w_genapp_toolbars> seen;
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<w_genapp_toolbars *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = dialog;
+        QTest::mouseClick(control<QRadioButton>(dialog, u"rb_right"_s), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(dialog, u"cbx_showtips"_s), Qt::LeftButton);
+        driven = true;
+        // The control menu's close command.
+        dialog->close();
+    });
+    rt::windows::openModalWithParm(new w_genapp_toolbars, m_frame->frame);
+    QVERIFY(driven);
+    QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::RightToolBarArea);
+    QVERIFY(!ui::toolbarSwitches().tips);
+    QTRY_VERIFY(seen.isNull());
+
+    // Closed through its own button likewise.
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<w_genapp_toolbars *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QTest::mouseClick(control<QRadioButton>(dialog, u"rb_top"_s), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, u"cb_done"_s), Qt::LeftButton);
+    });
+    rt::windows::openModalWithParm(new w_genapp_toolbars, m_frame->frame);
+    QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
+}
+
+QTEST_MAIN(TestToolbarSettings)
+#include "tst_toolbarsettings.moc"
