@@ -6,6 +6,7 @@
 #include "support/TestDatabase.h"
 #include "runtime/db/Transaction.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,6 +16,57 @@ namespace {
 long countRows(TestDatabase &db, const QString &table)
 {
     const auto rows = db.query(u"select count(*) from "_s + table);
+    if (!rows || rows->size() != 1 || !rows->front().front())
+        return -1;
+    return rows->front().front()->toLong();
+}
+
+// Saves a row of year `nj` into xmsz from a second connection of the
+// program, as a second copy of the program does: empty on success, else
+// the driver's text.
+QString saveFromSecondConnection(const QString &nj)
+{
+    rt::Transaction other;
+    TestDatabase::setUpProgramTransaction(other);
+    other.connect();
+    if (other.SQLCode != 0)
+        return u"connect: "_s + other.SQLErrText;
+    QString failure;
+    if (!other.execute(u"insert into xmsz (nj, xm_z_m) values (?, ?)"_s, { nj, u"1"_s })) {
+        failure = u"insert: "_s + other.SQLErrText;
+        other.rollback();
+    } else {
+        other.commit();
+        if (other.SQLCode != 0)
+            failure = u"commit: "_s + other.SQLErrText;
+    }
+    other.disconnect();
+    return failure;
+}
+
+// On PostgreSQL: the sessions of the test's database other than the side
+// connection that asks which are idle inside an open transaction, and the
+// locks that other sessions hold on table xmsz. Both 0 on SQLite, which
+// has no such views; there the second connection's save shows the lock.
+long otherSessionsIdleInTransaction(TestDatabase &db)
+{
+    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+        return 0;
+    const auto rows
+        = db.query(u"select count(*) from pg_stat_activity where datname = current_database()"
+                   " and pid <> pg_backend_pid() and state like 'idle in transaction%'"_s);
+    if (!rows || rows->size() != 1 || !rows->front().front())
+        return -1;
+    return rows->front().front()->toLong();
+}
+
+long otherSessionsLocksOnXmsz(TestDatabase &db)
+{
+    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+        return 0;
+    const auto rows
+        = db.query(u"select count(*) from pg_locks l join pg_class c on c.oid = l.relation"
+                   " where c.relname = 'xmsz' and l.pid <> pg_backend_pid()"_s);
     if (!rows || rows->size() != 1 || !rows->front().front())
         return -1;
     return rows->front().front()->toLong();
@@ -48,6 +100,15 @@ private slots:
     void parameterTypesRoundTrip();
     void chineseTextRoundTrips();
     void longValueIsReadWhole();
+
+    void readEndsItsTransaction_data();
+    void readEndsItsTransaction();
+    void readAfterWriteStaysInTheTransaction();
+    void readAfterCommitEndsItsTransactionAgain();
+
+    void errorTextIsOneTrimmedLinePerMessage_data();
+    void errorTextIsOneTrimmedLinePerMessage();
+    void refusedConnectionTextIsTrimmed();
 
 private:
     TestDatabase m_db;
@@ -354,6 +415,190 @@ void TestTransaction::longValueIsReadWhole()
     QCOMPARE(*row->at(0), text);
     sqlca.rollback();
     sqlca.disconnect();
+}
+
+void TestTransaction::readEndsItsTransaction_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("singleRow");
+    QTest::addColumn<long>("sqlCode");
+    QTest::addColumn<long>("rows");
+    // A year's row of xmsz as the settings windows and calculators read it,
+    // the height-weight query, one that finds no row, and one that fails.
+    QTest::newRow("select of xmsz")
+        << u"select nj, xm_z_m from xmsz where nj = '21'"_s << false << 0L << 1L;
+    QTest::newRow("single row") << u"select z1, z2, z3, z4 from cz123_m where s = 150"_s << true
+                                << 0L << 1L;
+    QTest::newRow("single row, none found")
+        << u"select nj from xmsz where nj = '99'"_s << true << 100L << 0L;
+    QTest::newRow("failed read") << u"select nj from kelvaro_no_such_table"_s << false << -1L << 0L;
+}
+
+void TestTransaction::readEndsItsTransaction()
+{
+    QFETCH(QString, sql);
+    QFETCH(bool, singleRow);
+    QFETCH(long, sqlCode);
+    QFETCH(long, rows);
+    QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
+
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    if (singleRow)
+        sqlca.selectSingleRow(sql);
+    else
+        sqlca.select(sql);
+    // The read's own result survives the end of its transaction.
+    QCOMPARE(sqlca.SQLCode, sqlCode);
+    QCOMPARE(sqlca.SQLNRows, rows);
+    QCOMPARE(sqlca.SQLErrText.isEmpty(), sqlCode != -1);
+    QVERIFY(!sqlca.hasPendingWrites());
+
+    // The connection stays open, as a window that has read keeps it, and
+    // holds nothing: a second copy of the program saves at once.
+    QCOMPARE(otherSessionsIdleInTransaction(m_db), 0L);
+    QCOMPARE(otherSessionsLocksOnXmsz(m_db), 0L);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(saveFromSecondConnection(u"22"_s), QString());
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(u"the save waited %1 ms"_s.arg(clock.elapsed())));
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 2L);
+
+    // And the connection goes on working without a rollback of its own,
+    // also after a failed read (PostgreSQL refuses every statement of a
+    // transaction in which one has failed).
+    QVERIFY2(sqlca.selectSingleRow(u"select nj from xmsz where nj = '22'"_s),
+        qPrintable(sqlca.SQLErrText));
+    sqlca.disconnect();
+}
+
+void TestTransaction::readAfterWriteStaysInTheTransaction()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QVERIFY(!sqlca.hasPendingWrites());
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
+    QVERIFY(sqlca.hasPendingWrites());
+    // The read sees the write and does not end the transaction: the write
+    // is neither dropped nor committed by it.
+    QVERIFY(sqlca.selectSingleRow(u"select xm_z_m from xmsz where nj = '21'"_s));
+    QVERIFY(sqlca.select(u"select z1 from cz123_m where s = 150"_s));
+    QVERIFY(sqlca.hasPendingWrites());
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
+    if (TestDatabase::backend() == TestDatabase::Backend::Postgres)
+        QCOMPARE(otherSessionsIdleInTransaction(m_db), 1L);
+
+    sqlca.commit();
+    QCOMPARE(sqlca.SQLCode, 0);
+    QVERIFY(!sqlca.hasPendingWrites());
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 1L);
+
+    // A failed write keeps the transaction for the caller's rollback too.
+    QVERIFY(!sqlca.execute(u"insert into xmsz (nj) values (NULL)"_s));
+    QVERIFY(sqlca.hasPendingWrites());
+    sqlca.rollback();
+    QVERIFY(!sqlca.hasPendingWrites());
+    sqlca.disconnect();
+}
+
+void TestTransaction::readAfterCommitEndsItsTransactionAgain()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
+    sqlca.commit();
+    QCOMPARE(sqlca.SQLCode, 0);
+    // A save, then the window reads the row back and stays open.
+    QVERIFY(sqlca.selectSingleRow(u"select xm_z_m from xmsz where nj = '21'"_s));
+    QCOMPARE(otherSessionsIdleInTransaction(m_db), 0L);
+    QCOMPARE(otherSessionsLocksOnXmsz(m_db), 0L);
+    QCOMPARE(saveFromSecondConnection(u"23"_s), QString());
+
+    // After a rollback the same.
+    QVERIFY(sqlca.execute(u"update xmsz set xm_z_m = '0' where nj = '21'"_s));
+    sqlca.rollback();
+    QVERIFY(sqlca.select(u"select nj from xmsz"_s));
+    QCOMPARE(sqlca.SQLNRows, 2L);
+    QCOMPARE(otherSessionsIdleInTransaction(m_db), 0L);
+    QCOMPARE(saveFromSecondConnection(u"22"_s), QString());
+    QCOMPARE(countRows(m_db, u"xmsz"_s), 3L);
+    sqlca.disconnect();
+}
+
+void TestTransaction::errorTextIsOneTrimmedLinePerMessage_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("isRead");
+    QTest::addColumn<QString>("sqliteText");
+    QTest::addColumn<QString>("postgresText");
+    // psqlODBC joins the server's message and its own with ";" and a line
+    // break and adds an empty second record: neither shows.
+    QTest::newRow("missing table") << u"select nj from kelvaro_no_such_table"_s << true
+                                   << u"[SQLite]no such table: kelvaro_no_such_table (1)"_s
+                                   << u"ERROR: relation \"kelvaro_no_such_table\" does not exist\n"
+                                      "Error while executing the query"_s;
+    QTest::newRow("bad statement")
+        << u"selec nj frm xmsz"_s << true << u"[SQLite]near \"selec\": syntax error (1)"_s
+        << u"ERROR: syntax error at or near \"selec\"\nError while executing the query"_s;
+    QTest::newRow("missing column")
+        << u"insert into xmsz (nj, kelvaro_no_column) values ('21', '1')"_s << false
+        << u"[SQLite]table xmsz has no column named kelvaro_no_column (1)"_s
+        << u"ERROR: column \"kelvaro_no_column\" of relation \"xmsz\" does not exist\n"
+           "Error while executing the query"_s;
+    QTest::newRow("message with detail")
+        << u"insert into xmsz (nj) values (NULL)"_s << false
+        << u"[SQLite]NOT NULL constraint failed: xmsz.nj (19)"_s
+        << u"ERROR: null value in column \"nj\" of relation \"xmsz\" violates not-null "
+           "constraint\nDETAIL: Failing row contains (null, null, null, null, null, null, null, "
+           "null, null, null, null, null, null, null, null, null).\n"
+           "Error while executing the query"_s;
+}
+
+void TestTransaction::errorTextIsOneTrimmedLinePerMessage()
+{
+    QFETCH(QString, sql);
+    QFETCH(bool, isRead);
+    QFETCH(QString, sqliteText);
+    QFETCH(QString, postgresText);
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, 0);
+    if (isRead)
+        QVERIFY(!sqlca.select(sql));
+    else
+        QVERIFY(!sqlca.execute(sql));
+    QCOMPARE(sqlca.SQLCode, -1);
+    QVERIFY(!sqlca.SQLState.isEmpty());
+    QCOMPARE(sqlca.SQLErrText,
+        TestDatabase::backend() == TestDatabase::Backend::Postgres ? postgresText : sqliteText);
+    sqlca.rollback();
+    sqlca.disconnect();
+}
+
+void TestTransaction::refusedConnectionTextIsTrimmed()
+{
+    rt::Transaction sqlca;
+    TestDatabase::setUpProgramTransaction(sqlca);
+    QString expected;
+    if (TestDatabase::backend() == TestDatabase::Backend::Postgres) {
+        // Nothing listens on port 1 of the loopback: the client library's
+        // two-line text, whose second line it indents with a tab and ends
+        // with a line break.
+        sqlca.DBParm = u"ConnectString='DSN=vomar;PWD=%1;Port=1'"_s.arg(TestDatabase::password());
+        expected = u"connection to server at \"127.0.0.1\", port 1 failed: Connection refused\n"
+                   "Is the server running on that host and accepting TCP/IP connections?"_s;
+    } else {
+        QVERIFY(m_db.remove());
+        expected = u"[SQLite]connect failed"_s;
+    }
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, -1);
+    QCOMPARE(sqlca.SQLErrText, expected);
 }
 
 QTEST_GUILESS_MAIN(TestTransaction)

@@ -39,12 +39,34 @@ bool succeeded(SQLRETURN rc)
     return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO;
 }
 
-// All diagnostic records of a handle, each as the driver wrote it, one per
-// line. The SQLSTATE of the first record goes to *firstState.
+// Adds one diagnostic record's text to `lines`, one line per line of the
+// record, each trimmed. Drivers indent continuation lines with tabs (the
+// PostgreSQL client's "\tIs the server running ..."), end a record with a
+// line break, and psqlODBC joins the server's message and its own with
+// ";\n": that ";" only separates two lines and is dropped. Empty lines go.
+void appendDiagnosticLines(const QString &record, QStringList &lines)
+{
+    const QStringList pieces = record.split(u'\n');
+    QStringList kept;
+    for (const QString &piece : pieces) {
+        const QString line = piece.trimmed();
+        if (!line.isEmpty() && line != u";")
+            kept.append(line);
+    }
+    for (qsizetype i = 0; i + 1 < kept.size(); ++i) {
+        if (kept[i].endsWith(u';'))
+            kept[i] = kept[i].chopped(1).trimmed();
+    }
+    lines.append(kept);
+}
+
+// All diagnostic records of a handle, each on its own line(s) as the driver
+// wrote it, trimmed, without empty records. The SQLSTATE and native code of
+// the first record go to *firstState and *firstNative.
 QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString *firstState = nullptr,
                     long *firstNative = nullptr)
 {
-    QStringList messages;
+    QStringList lines;
     for (SQLSMALLINT record = 1;; ++record) {
         SQLWCHAR state[6] = {};
         SQLINTEGER native = 0;
@@ -66,9 +88,9 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString *firstStat
             if (firstNative)
                 *firstNative = native;
         }
-        messages.append(message);
+        appendDiagnosticLines(message, lines);
     }
-    return messages.join(u'\n');
+    return lines.join(u'\n');
 }
 
 enum class ParamKind { Text, Double, Real, Integer, Null };
@@ -160,6 +182,9 @@ struct Transaction::Impl
     bool connected = false;
     QString password; // kept only to keep it out of error texts
     QString usedConnectString;
+    // A statement that may have changed data ran since the last commit or
+    // rollback: the transaction must stay open for the caller to end.
+    bool pendingWrites = false;
 };
 
 Transaction::Transaction()
@@ -298,6 +323,7 @@ void Transaction::connect()
     d->environment = std::move(environment);
     d->connection = std::move(connection);
     d->connected = true;
+    d->pendingWrites = false;
     setSuccess();
 }
 
@@ -319,6 +345,7 @@ void Transaction::disconnect()
     d->connection.reset();
     d->environment.reset();
     d->connected = false;
+    d->pendingWrites = false;
 }
 
 void Transaction::endTransaction(bool commitWork)
@@ -329,11 +356,30 @@ void Transaction::endTransaction(bool commitWork)
     }
     const SQLRETURN rc =
         SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
-    if (succeeded(rc))
+    if (succeeded(rc)) {
+        d->pendingWrites = false;
         setSuccess();
-    else
+    } else
         setFailureFrom(SQL_HANDLE_DBC, d->connection.get(),
                        commitWork ? u"提交失败。"_s : u"回滚失败。"_s);
+}
+
+void Transaction::endReadOnlyTransaction()
+{
+    // With autocommit off the driver opened a transaction for the read; with
+    // nothing written since the last commit or rollback there is nothing to
+    // keep, and leaving it open would hold the read's locks (a shared lock
+    // on the whole SQLite file, a lock on the table on PostgreSQL) for as
+    // long as the window that read stays open. The rollback leaves the
+    // read's own result (SQLCode, SQLErrText, SQLNRows) as it is.
+    if (!d->connected || AutoCommit || d->pendingWrites)
+        return;
+    SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
+}
+
+bool Transaction::hasPendingWrites() const
+{
+    return d->connected && d->pendingWrites;
 }
 
 void Transaction::commit()
@@ -434,6 +480,11 @@ bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
 
 bool Transaction::execute(const QString &sql, const std::vector<QVariant> &params)
 {
+    // Whether or not it succeeds, a statement that returns no rows may have
+    // changed data (or, failing, spoilt the transaction): only the caller's
+    // commit or rollback ends the transaction now.
+    if (d->connected)
+        d->pendingWrites = true;
     return run(sql, params, {});
 }
 
@@ -469,6 +520,9 @@ Transaction::fetchRows(const QString &sql, const std::vector<QVariant> &params, 
         }
         return true;
     });
+    // The statement is closed and freed by now: a read with nothing pending
+    // ends its transaction, also when it failed.
+    endReadOnlyTransaction();
     if (!ok)
         return std::nullopt;
     SQLNRows = long(rows.size());

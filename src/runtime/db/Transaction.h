@@ -20,6 +20,12 @@ namespace rt {
 // With AutoCommit false, autocommit is switched off right after connecting;
 // commit() and rollback() end the transaction through SQLEndTran.
 // disconnect() rolls back whatever is still open and never commits.
+//
+// A read (select, selectSingleRow) that runs while nothing has been written
+// since the last commit or rollback ends its transaction at once, so that a
+// window that only reads holds no lock while it stays open. Once execute()
+// has run a statement, reads stay inside the open transaction (they see its
+// uncommitted changes) until commit() or rollback().
 class Transaction
 {
 public:
@@ -45,6 +51,9 @@ public:
     void commit();     // SQLEndTran, never COMMIT as SQL text
     void rollback();
     bool isConnected() const;
+    // Whether a statement that may have changed data ran since the last
+    // commit or rollback (the transaction is then held open).
+    bool hasPendingWrites() const;
 
     // Parameters are bound with their SQL type, never spliced into the SQL
     // text: QString as VARCHAR, double as DOUBLE, float as REAL, integers as
@@ -74,6 +83,7 @@ private:
     void setFailureFrom(short handleType, void *handle, const QString &fallback);
     QString sanitized(QString text) const;
     void endTransaction(bool commitWork);
+    void endReadOnlyTransaction();
     // Prepares, binds and executes; onResult then reads the open statement.
     bool run(const QString &sql, const std::vector<QVariant> &params,
              const std::function<bool(void *statement)> &onResult);
