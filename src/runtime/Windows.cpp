@@ -1,5 +1,6 @@
 #include "runtime/Windows.h"
 
+#include "runtime/MinimizedModalRestorer.h"
 #include "runtime/WindowRegistry.h"
 
 #include <QDialog>
@@ -54,6 +55,9 @@ int openModal(QWidget *window)
     int result = 0;
     // A window that deletes itself on closing is gone when the run ends.
     QPointer<QWidget> guard(window);
+    // Lives as long as the window (it is the window's child) and watches
+    // only while the run lasts.
+    QPointer<MinimizedModalRestorer> restorer = new MinimizedModalRestorer(window);
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
         result = dialog->exec();
     } else {
@@ -64,6 +68,7 @@ int openModal(QWidget *window)
         window->show();
         loop.exec();
     }
+    delete restorer;
     if (guard)
         guard->deleteLater();
     return result;

@@ -1,5 +1,6 @@
 // Opening windows: modal opens return once the window has closed, also for
-// a dialog that deletes itself on closing; opening by class name.
+// a dialog that deletes itself on closing; opening by class name; a modal
+// window minimized anyway comes back when another window is activated.
 
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QMainWindow>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +26,9 @@ private Q_SLOTS:
     void modalWidgetReturnsAfterClose();
     void modalWidgetRefusingCloseStaysOpen();
     void openByNameUsesRegistry();
+    void minimizedModalComesBackOnActivation_data();
+    void minimizedModalComesBackOnActivation();
+    void minimizedWindowAfterTheRunIsLeftAlone();
 };
 
 void TestWindows::modalDialogReturnsAfterClose_data()
@@ -110,6 +115,71 @@ void TestWindows::openByNameUsesRegistry()
     QVERIFY(rt::windows::openModalByName(u"W_PROBE"_s, &parent));
     QTRY_VERIFY(made.isNull());
     rt::WindowRegistry::instance().unregisterClass(u"w_probe"_s);
+}
+
+void TestWindows::minimizedModalComesBackOnActivation_data()
+{
+    QTest::addColumn<bool>("isDialog");
+    QTest::addColumn<bool>("activateFrame");
+    QTest::newRow("dialog, frame activated") << true << true;
+    QTest::newRow("plain window, frame activated") << false << true;
+    QTest::newRow("dialog, itself activated") << true << false;
+}
+
+void TestWindows::minimizedModalComesBackOnActivation()
+{
+    QFETCH(bool, isDialog);
+    QFETCH(bool, activateFrame);
+    QMainWindow frame;
+    frame.resize(400, 300);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+
+    QPointer<QWidget> window = isDialog ? new QDialog(&frame) : new QWidget(&frame, Qt::Window);
+    window->resize(200, 100);
+    bool wasMinimized = false;
+    bool cameBack = false;
+    bool activeAgain = false;
+    QTimer::singleShot(0, window, [&] {
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->setWindowState(Qt::WindowMinimized);
+        wasMinimized = window->isMinimized();
+        if (activateFrame)
+            frame.activateWindow();
+        else
+            window->activateWindow();
+        cameBack = QTest::qWaitFor([&] { return window && !window->isMinimized(); }, 2000);
+        activeAgain = QTest::qWaitFor([&] { return window && window->isActiveWindow(); }, 2000);
+        if (window)
+            window->close();
+    });
+    // Ends the run also when a check above gave up early.
+    QTimer::singleShot(8000, window, [window] { window->close(); });
+    rt::windows::openModal(window);
+    QVERIFY(wasMinimized);
+    QVERIFY(cameBack);
+    QVERIFY(activeAgain);
+    QVERIFY(window.isNull() || !window->isVisible());
+}
+
+void TestWindows::minimizedWindowAfterTheRunIsLeftAlone()
+{
+    // Once the modal run is over nothing watches the window any more: a
+    // window shown afterwards as an ordinary one may stay minimized.
+    QMainWindow frame;
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    auto *dialog = new QDialog(&frame);
+    QTimer::singleShot(0, dialog, &QDialog::accept);
+    rt::windows::openModal(dialog);
+    QWidget other(&frame, Qt::Window);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    other.setWindowState(Qt::WindowMinimized);
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::qWait(50);
+    QVERIFY(other.isMinimized());
 }
 
 QTEST_MAIN(TestWindows)
