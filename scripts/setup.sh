@@ -1,37 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need
-# (only those missing; apt-get update runs only then), then configures and
-# builds the program and its tests into build/.
-# Needs root or sudo when a package is missing.
+# Installs the Debian packages that are missing (install-packages.sh), then
+# configures and builds the program and its tests into build/ (a Debug
+# build unless KELVARO_BUILD_TYPE says otherwise).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-packages=(
-    build-essential cmake ninja-build
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
-    xvfb xauth fonts-wqy-zenhei libbenchmark-dev
-)
-
-missing=()
-for package in "${packages[@]}"; do
-    status="$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)"
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
-done
-
-if ((${#missing[@]} > 0)); then
-    echo "Installing missing packages: ${missing[*]}"
-    if [[ $EUID -eq 0 ]]; then
-        as_root=()
-    elif command -v sudo >/dev/null; then
-        as_root=(sudo)
-    else
-        echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
-        exit 1
-    fi
-    "${as_root[@]}" apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-fi
-
+bash "$root/scripts/install-packages.sh"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE="${KELVARO_BUILD_TYPE:-Debug}"
 cmake --build "$root/build"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need,
+# only those missing (apt-get update runs only then). Needs root or sudo
+# when a package is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
+    xvfb xauth fonts-wqy-zenhei libbenchmark-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status="$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)"
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} > 0)); then
+    echo "Installing missing packages: ${missing[*]}"
+    if [[ $EUID -eq 0 ]]; then
+        as_root=()
+    elif command -v sudo >/dev/null; then
+        as_root=(sudo)
+    else
+        echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+        exit 1
+    fi
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
