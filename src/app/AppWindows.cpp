@@ -11,8 +11,11 @@ void registerAppWindows()
 {
     rt::WindowRegistry &registry = rt::WindowRegistry::instance();
     registry.registerClass(QStringLiteral("w_pwd"), [](QWidget *) { return new w_pwd; });
-    registry.registerClass(QStringLiteral("w_genapp_toolbars"),
-                           [](QWidget *parent) { return new w_genapp_toolbars(parent); });
+    // The menu makes the dialog with the frame as its parent: that is the
+    // frame whose toolbar it changes.
+    registry.registerClass(QStringLiteral("w_genapp_toolbars"), [](QWidget *parent) {
+        return new w_genapp_toolbars(qobject_cast<QMainWindow *>(parent), parent);
+    });
 
     rt::Transaction &sqlca = Application::instance().sqlca;
     registerSettingsWindows(sqlca);

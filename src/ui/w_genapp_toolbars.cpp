@@ -82,8 +82,9 @@ Control *make(QWidget *parent, const ControlSpec &spec)
 
 } // namespace
 
-w_genapp_toolbars::w_genapp_toolbars(QWidget *parent)
+w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
     : QDialog(parent)
+    , iw_window(frame)
 {
     setObjectName(QStringLiteral("w_genapp_toolbars"));
     setWindowTitle(QStringLiteral("工具栏设置"));
@@ -155,8 +156,6 @@ void w_genapp_toolbars::showEvent(QShowEvent *event)
 
 void w_genapp_toolbars::ue_open()
 {
-    iw_window = qobject_cast<QMainWindow *>(rt::message().powerObjectParm.data());
-
     // Without a frame there is no position or visibility to show; the
     // boxes for the application's switches still are.
     if (iw_window) {

@@ -15,16 +15,15 @@ class QRadioButton;
 // carry their text and whether its buttons show tips. Every click applies
 // at once; closing keeps every change.
 //
-// The opener hands the frame over as the open parameter
-// (rt::windows::openModalWithParm); the dialog reads it when it is first
-// shown. Without a frame the position and show/hide controls change
-// nothing; without a toolbar utility the text box changes nothing.
+// The opener hands the frame over when it makes the dialog. Without a
+// frame the position and show/hide controls change nothing; without a
+// toolbar utility the text box changes nothing.
 class w_genapp_toolbars : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit w_genapp_toolbars(QWidget *parent = nullptr);
+    explicit w_genapp_toolbars(QMainWindow *frame, QWidget *parent = nullptr);
 
     // The frame whose toolbar the dialog changes; null when none was given.
     QMainWindow *targetWindow() const { return iw_window.data(); }

@@ -69,7 +69,7 @@ private:
     std::unique_ptr<w_genapp_toolbars> m_dialog;
 
     // Opens the dialog (not modally, so that the test can drive it) with
-    // `parameter` handed over as the start window's menu does.
+    // `parameter` handed over as its frame, as the main menu does.
     w_genapp_toolbars *open(QObject *parameter);
 };
 
@@ -101,8 +101,7 @@ void TestToolbarSettings::cleanup()
 
 w_genapp_toolbars *TestToolbarSettings::open(QObject *parameter)
 {
-    rt::message().powerObjectParm = parameter;
-    m_dialog = std::make_unique<w_genapp_toolbars>();
+    m_dialog = std::make_unique<w_genapp_toolbars>(qobject_cast<QMainWindow *>(parameter));
     m_dialog->show();
     if (!QTest::qWaitForWindowExposed(m_dialog.get()))
         qWarning("dialog not exposed");
@@ -421,7 +420,7 @@ void TestToolbarSettings::modalOpenKeepsChanges()
         // The control menu's close command.
         dialog->close();
     });
-    rt::windows::openModalWithParm(new w_genapp_toolbars, m_frame->frame);
+    rt::windows::openModalWithParm(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QVERIFY(driven);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::RightToolBarArea);
     QVERIFY(!ui::toolbarSwitches().tips);
@@ -435,7 +434,7 @@ void TestToolbarSettings::modalOpenKeepsChanges()
         QTest::mouseClick(control<QRadioButton>(dialog, u"rb_top"_s), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(dialog, u"cb_done"_s), Qt::LeftButton);
     });
-    rt::windows::openModalWithParm(new w_genapp_toolbars, m_frame->frame);
+    rt::windows::openModalWithParm(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
 }
 
