@@ -56,6 +56,11 @@ w_main1::w_main1(QWidget *parent)
     setCentralWidget(m_mdi);
 
     m_startPage = new StartPage(this, m_mdi->viewport());
+    // The page's place counts from the frame, but it lives in the client
+    // area's viewport: whenever the toolbar or the status bar changes, the
+    // viewport moves or changes size without the frame being resized.
+    m_mdi->installEventFilter(this);
+    m_mdi->viewport()->installEventFilter(this);
 
     m_background = new QLabel(m_mdi->viewport());
     m_background->setObjectName(QStringLiteral("p_2"));
@@ -157,7 +162,24 @@ void w_main1::resizeEvent(QResizeEvent *event)
     placeStartPage();
 }
 
+void w_main1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager adds its frame after the window is shown: the
+    // outer size, and with it the page's place, changes without a resize.
+    placeStartPage();
+}
+
 void w_main1::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
+}
+
+bool w_main1::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == m_mdi || watched == m_mdi->viewport())
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        placeStartPage();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

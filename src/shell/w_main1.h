@@ -32,15 +32,20 @@ public:
     QLabel *p_2() const { return m_background; }
     QToolBar *frameToolBar() const { return m_toolBar; }
 
-    // The name of the start-page picture now raised under the pointer.
-    QString is_focus_picture;
+    // The name of the start-page picture now raised under the pointer,
+    // empty when none. Only the start page's hover and click rules change it.
+    QString focusPicture() const { return is_focus_picture; }
+    void setFocusPicture(const QString &name) { is_focus_picture = name; }
 
     // Places the start page centred in the frame, never left of x 0 and
     // never above y 220 (layout units); returns the position it chose.
     static QPoint centredStartPagePosition(int frameWidth, int frameHeight, int pageWidth,
                                            int pageHeight);
 
-    // Moves the start page by the centring rule (runs on every resize).
+    // Moves the start page by the centring rule. Runs whenever the client
+    // area may have moved or changed size: after the first layout, on every
+    // resize of the frame and whenever the toolbar changes (its text turned
+    // on or off, its icons resized, the toolbar moved, hidden or shown).
     void placeStartPage();
 
     // The value of `key` in the tag of the start-page object `name`.
@@ -52,7 +57,9 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void open();
@@ -62,4 +69,5 @@ private:
     QLabel *m_background = nullptr;
     QToolBar *m_toolBar = nullptr;
     bool m_opened = false;
+    QString is_focus_picture;
 };

@@ -57,7 +57,7 @@ void TestStartPage::init()
     QVERIFY(m_page->isVisible());
     // Start from empty page area, nothing raised.
     QTest::mouseMove(m_page, QPoint(2, 2));
-    QCOMPARE(m_frame->is_focus_picture, QString());
+    QCOMPARE(m_frame->focusPicture(), QString());
 }
 
 void TestStartPage::cleanup()
@@ -122,16 +122,16 @@ void TestStartPage::hoverRaisesPictureUnderPointer()
 
     moveTo(object);
     QCOMPARE(m_page->objectAt(centreOf(object)), object);
-    QCOMPARE(m_frame->is_focus_picture, raised);
+    QCOMPARE(m_frame->focusPicture(), raised);
     QCOMPARE(m_page->border(object), raised.isEmpty() ? 0 : 6);
 
     // Moving within the object changes nothing.
     QTest::mouseMove(m_page, centreOf(object) + QPoint(3, 2));
-    QCOMPARE(m_frame->is_focus_picture, raised);
+    QCOMPARE(m_frame->focusPicture(), raised);
 
     // Empty page area lowers it again.
     QTest::mouseMove(m_page, QPoint(2, 2));
-    QCOMPARE(m_frame->is_focus_picture, QString());
+    QCOMPARE(m_frame->focusPicture(), QString());
     QCOMPARE(m_page->border(object), 0);
 }
 
@@ -142,12 +142,12 @@ void TestStartPage::movingStraightOntoAnotherPicture()
     moveTo(u"p_8"_s);
     QCOMPARE(m_page->border(u"p_1"_s), 0);
     QCOMPARE(m_page->border(u"p_8"_s), 6);
-    QCOMPARE(m_frame->is_focus_picture, u"p_8"_s);
+    QCOMPARE(m_frame->focusPicture(), u"p_8"_s);
 
     // From a picture onto its caption: lowered, nothing raised.
     moveTo(u"t_5"_s);
     QCOMPARE(m_page->border(u"p_8"_s), 0);
-    QCOMPARE(m_frame->is_focus_picture, QString());
+    QCOMPARE(m_frame->focusPicture(), QString());
 }
 
 void TestStartPage::hiddenObjectsTakeNoPart_data()
@@ -169,7 +169,7 @@ void TestStartPage::hiddenObjectsTakeNoPart()
     const QPoint centre = centreOf(hidden);
     QCOMPARE(m_page->objectAt(centre), QString());
     QTest::mouseMove(m_page, centre);
-    QCOMPARE(m_frame->is_focus_picture, QString());
+    QCOMPARE(m_frame->focusPicture(), QString());
     QTest::mouseClick(m_page, Qt::LeftButton, {}, centre);
     QCOMPARE(m_page->border(hidden), 0);
     QVERIFY(boxes.boxes().empty());
@@ -208,7 +208,7 @@ void TestStartPage::clickOpensWindowModally()
 
     // Still pressed and still recorded after the window has closed.
     QCOMPARE(m_page->border(picture), 5);
-    QCOMPARE(m_frame->is_focus_picture, picture);
+    QCOMPARE(m_frame->focusPicture(), picture);
     QTest::mouseMove(m_page, centreOf(picture) + QPoint(2, 1));
     QCOMPARE(m_page->border(picture), 5);
     QTest::mouseMove(m_page, QPoint(2, 2));

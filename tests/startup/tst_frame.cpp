@@ -1,8 +1,23 @@
-// The frame window: the start page's centring rule and its opening state.
+// The frame window: the start page's centring rule and its opening state;
+// the page keeps the rule's place after "登录(&L)" and through every change
+// of the toolbar.
 
-#include "shell/Application.h"
+#include "controls/PictureCommandButton.h"
 #include "runtime/LayoutUnits.h"
+#include "shell/Application.h"
 #include "shell/w_main1.h"
+#include "shell/w_pwd.h"
+#include "ui/ToolbarGlobals.h"
+#include "ui/ToolbarUtilVariants.h"
+#include "ui/uo_toolbarutil.h"
+#include "ui/w_genapp_toolbars.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -24,7 +39,28 @@ private Q_SLOTS:
     void resizeCentresTheStartPage_data();
     void resizeCentresTheStartPage();
     void restoredSizeIsCentredOnTheScreen();
+    void placedByTheRuleAfterEnter();
+    void placeFollowsToolbarChanges();
+    void startPageKeepsItsRaisedPictureInTheFrame();
 };
+
+namespace {
+
+// Where the start page sits, counted from the top-left of the frame's
+// client area below the menu bar, in pixels.
+QPoint pagePlace(const w_main1 &frame)
+{
+    return frame.dw_main()->mapTo(&frame, QPoint(0, 0)) - QPoint(0, frame.menuBar()->height());
+}
+
+// Where the centring rule puts it for the frame's outer size now.
+QPoint rulePlace(const w_main1 &frame)
+{
+    return rt::units::toPixels(
+        w_main1::centredStartPagePosition(frame.widthUnits(), frame.heightUnits(), 3671, 2144));
+}
+
+} // namespace
 
 void TestFrame::centring_data()
 {
@@ -60,7 +96,7 @@ void TestFrame::opensInStartPageState()
     QCOMPARE(frame.p_2()->pixmap().size(), QSize(1016, 712));
     QCOMPARE(frame.p_2()->geometry(), rt::units::rect(192, 48, 549, 436));
     QCOMPARE(frame.windowTitle(), QStringLiteral("TavrinKelvaro（初中） "));
-    QVERIFY(frame.is_focus_picture.isEmpty());
+    QVERIFY(frame.focusPicture().isEmpty());
     // The status bar has the height that the frame's open handling gave it.
     QCOMPARE(frame.statusBar()->height(), 23);
 }
@@ -108,6 +144,104 @@ void TestFrame::restoredSizeIsCentredOnTheScreen()
     // frame's border.
     QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
              qPrintable(u"off centre by %1, %2"_s.arg(offset.x()).arg(offset.y())));
+}
+
+void TestFrame::placedByTheRuleAfterEnter()
+{
+    // Through the real start window: "登录(&L)" opens the frame and only then
+    // makes its toolbar taller (24-pixel icons with their text under them).
+    ui::toolbarUtil().reset();
+    QPointer<w_pwd> start = new w_pwd;
+    start->show();
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    auto *enter = start->findChild<pfc_picture_command_button *>(u"uo_3"_s);
+    QVERIFY(enter);
+    QTest::mouseClick(enter->command_button(), Qt::LeftButton);
+    // The button's click is posted; the start window closes once it ran.
+    QTRY_VERIFY(start.isNull());
+    QPointer<w_main1> frame = w_main1::current();
+    QVERIFY(frame);
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QCOMPARE(frame->frameToolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QTRY_COMPARE(pagePlace(*frame), rulePlace(*frame));
+    // Still there once every event of the opening has run.
+    QTest::qWait(100);
+    QCOMPARE(pagePlace(*frame), rulePlace(*frame));
+    delete frame.data();
+    ui::toolbarUtil().reset();
+}
+
+void TestFrame::placeFollowsToolbarChanges()
+{
+    ui::toolbarUtil().reset();
+    w_main1 frame;
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QCOMPARE(pagePlace(frame), rulePlace(frame));
+    // As "登录(&L)" does on a display without a window manager: the frame
+    // is on the screen at its restored size when its toolbar grows.
+    const int plainToolbar = frame.frameToolBar()->height();
+    QVERIFY(f_create_toolbarutil(ui::toolbarUtil()));
+    QVERIFY(ui::toolbarUtil()->of_inittoolbar(&frame, 24));
+    ui::toolbarUtil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
+    ui::toolbarUtil()->of_toolbarshowtext(true);
+    QTRY_VERIFY(frame.frameToolBar()->height() > plainToolbar);
+    QCOMPARE(pagePlace(frame), rulePlace(frame));
+
+    // The toolbar settings dialog, driven as the user does.
+    w_genapp_toolbars dialog(&frame);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *text = dialog.findChild<QCheckBox *>(u"cbx_showtext"_s);
+    QVERIFY(text);
+    QVERIFY(text->isChecked());
+    const int tallToolbar = frame.frameToolBar()->height();
+    QTest::mouseClick(text, Qt::LeftButton);
+    QVERIFY(!text->isChecked());
+    QTRY_VERIFY(frame.frameToolBar()->height() < tallToolbar);
+    const int lowToolbar = frame.frameToolBar()->height();
+    QCOMPARE(pagePlace(frame), rulePlace(frame));
+    // On again: the text comes back under the icons, which keep the larger
+    // size that hiding the text gave them, so the toolbar ends up taller
+    // than after entering.
+    QTest::mouseClick(text, Qt::LeftButton);
+    QTRY_VERIFY(frame.frameToolBar()->height() > lowToolbar);
+    QVERIFY(frame.frameToolBar()->height() >= tallToolbar);
+    QCOMPARE(pagePlace(frame), rulePlace(frame));
+
+    for (const QString &position : { u"rb_left"_s, u"rb_bottom"_s, u"rb_top"_s }) {
+        auto *button = dialog.findChild<QRadioButton *>(position);
+        QVERIFY(button);
+        const QRect clientArea = frame.mdi_1()->geometry();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY2(frame.mdi_1()->geometry() != clientArea, qPrintable(position));
+        QVERIFY2(pagePlace(frame) == rulePlace(frame), qPrintable(position));
+    }
+    auto *visible = dialog.findChild<QPushButton *>(u"cb_visible"_s);
+    QVERIFY(visible);
+    QTest::mouseClick(visible, Qt::LeftButton);
+    QTRY_VERIFY(!frame.frameToolBar()->isVisible());
+    QCOMPARE(pagePlace(frame), rulePlace(frame));
+    QTest::mouseClick(visible, Qt::LeftButton);
+    QTRY_VERIFY(frame.frameToolBar()->isVisible());
+    QCOMPARE(pagePlace(frame), rulePlace(frame));
+    ui::toolbarUtil().reset();
+}
+
+void TestFrame::startPageKeepsItsRaisedPictureInTheFrame()
+{
+    // The page tells the frame which picture is raised; the frame keeps it.
+    w_main1 frame;
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    StartPage *page = frame.dw_main();
+    const QRect picture = page->objectRect(u"p_8"_s);
+    QTest::mouseMove(page, picture.center());
+    QTRY_COMPARE(frame.focusPicture(), u"p_8"_s);
+    QCOMPARE(page->border(u"p_8"_s), 6);
+    QTest::mouseMove(page, page->objectRect(u"t_12"_s).center());
+    QTRY_COMPARE(frame.focusPicture(), QString());
+    QCOMPARE(page->border(u"p_8"_s), 0);
 }
 
 QTEST_MAIN(TestFrame)

@@ -167,25 +167,25 @@ QString StartPage::of_gettagstring(const QString &name, const QString &key,
 void StartPage::hover(const QPoint &pos)
 {
     const QString name = objectAt(pos);
-    QString &focus = m_frame->is_focus_picture;
+    const QString focus = m_frame->focusPicture();
     if (name == focus)
         return;
     if (!focus.isEmpty()) {
         setBorder(focus, startpage::kBorderNone);
-        focus.clear();
+        m_frame->setFocusPicture(QString());
     }
     if (objectType(name) != bitmapType())
         return;
     if (of_gettagstring(name, QStringLiteral("Run"), QString()).isEmpty())
         return;
     if (setBorder(name, startpage::kBorderRaised))
-        focus = name;
+        m_frame->setFocusPicture(name);
 }
 
 void StartPage::ue_run()
 {
     const QString name = objectAt(m_lastPointer);
-    if (name.isEmpty() || name != m_frame->is_focus_picture)
+    if (name.isEmpty() || name != m_frame->focusPicture())
         return;
     setBorder(name, startpage::kBorderLowered);
 
