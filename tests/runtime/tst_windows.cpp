@@ -1,6 +1,7 @@
 // Opening windows: modal opens return once the window has closed, also for
 // a dialog that deletes itself on closing; opening by class name; a modal
-// window minimized anyway comes back when another window is activated.
+// window minimized anyway comes back while another window of the program is
+// on the screen, or once one comes back.
 
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
@@ -26,8 +27,9 @@ private Q_SLOTS:
     void modalWidgetReturnsAfterClose();
     void modalWidgetRefusingCloseStaysOpen();
     void openByNameUsesRegistry();
-    void minimizedModalComesBackOnActivation_data();
-    void minimizedModalComesBackOnActivation();
+    void minimizedModalComesBackWhileTheFrameIsShown_data();
+    void minimizedModalComesBackWhileTheFrameIsShown();
+    void minimizedModalWaitsWhileEveryWindowIsMinimized();
     void minimizedWindowAfterTheRunIsLeftAlone();
 };
 
@@ -117,7 +119,7 @@ void TestWindows::openByNameUsesRegistry()
     rt::WindowRegistry::instance().unregisterClass(u"w_probe"_s);
 }
 
-void TestWindows::minimizedModalComesBackOnActivation_data()
+void TestWindows::minimizedModalComesBackWhileTheFrameIsShown_data()
 {
     QTest::addColumn<bool>("isDialog");
     QTest::addColumn<bool>("activateFrame");
@@ -126,7 +128,7 @@ void TestWindows::minimizedModalComesBackOnActivation_data()
     QTest::newRow("dialog, itself activated") << true << false;
 }
 
-void TestWindows::minimizedModalComesBackOnActivation()
+void TestWindows::minimizedModalComesBackWhileTheFrameIsShown()
 {
     QFETCH(bool, isDialog);
     QFETCH(bool, activateFrame);
@@ -160,6 +162,36 @@ void TestWindows::minimizedModalComesBackOnActivation()
     QVERIFY(cameBack);
     QVERIFY(activeAgain);
     QVERIFY(window.isNull() || !window->isVisible());
+}
+
+void TestWindows::minimizedModalWaitsWhileEveryWindowIsMinimized()
+{
+    // The desktop shown: the frame and the modal window minimized together.
+    // Nothing of the program is on the screen, so the modal window stays
+    // minimized until the user brings the frame back.
+    QMainWindow frame;
+    frame.resize(400, 300);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QPointer<QDialog> dialog = new QDialog(&frame);
+    bool waited = false;
+    bool cameBack = false;
+    QTimer::singleShot(0, dialog, [&] {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        frame.setWindowState(Qt::WindowMinimized);
+        dialog->setWindowState(Qt::WindowMinimized);
+        QTest::qWait(100);
+        waited = dialog && dialog->isMinimized();
+        frame.showNormal();
+        frame.activateWindow();
+        cameBack = QTest::qWaitFor([&] { return dialog && !dialog->isMinimized(); }, 2000);
+        if (dialog)
+            dialog->close();
+    });
+    QTimer::singleShot(8000, dialog, [dialog] { dialog->close(); });
+    rt::windows::openModal(dialog);
+    QVERIFY(waited);
+    QVERIFY(cameBack);
 }
 
 void TestWindows::minimizedWindowAfterTheRunIsLeftAlone()
