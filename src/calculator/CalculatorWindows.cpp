@@ -1,8 +1,8 @@
 #include "calculator/CalculatorWindows.h"
 
 #include "calculator/ScoreCalculatorWindow.h"
-#include "runtime/WindowRegistry.h"
 #include "calculator/YearProfile.h"
+#include "runtime/WindowRegistry.h"
 
 void registerCalculatorWindows(rt::Transaction &sqlca)
 {

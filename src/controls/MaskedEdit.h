@@ -30,13 +30,24 @@ public:
     // "3,450.00" gives 3450, "" and "none" give 0.
     float value() const;
 
+Q_SIGNALS:
+    // The user changed the text and the field has lost the focus.
+    void modified();
+
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    int textRoom() const;
+    void fitText();
+
     NumericMask m_mask;
+    QFont m_declaredFont;
+    bool m_fitting = false;
     bool m_selectAllOnPress = false;
 };

@@ -1,16 +1,16 @@
 // The first-year calculator window driven through its real controls against
 // a small fixture of standard-table rows, on both ODBC drivers.
 #include "calculator/CalculatorWindows.h"
-#include "runtime/LayoutUnits.h"
-#include "controls/MaskedEdit.h"
-#include "runtime/MessageBoxService.h"
-#include "controls/PictureCommandButton.h"
-#include "settings/SettingsWindows.h"
 #include "calculator/ScoreCalculatorWindow.h"
+#include "controls/MaskedEdit.h"
+#include "controls/PictureCommandButton.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"
-#include "support/TestDatabase.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
+#include "settings/SettingsWindows.h"
+#include "support/TestDatabase.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,8 +32,19 @@ using rt::MessageBoxRecorder;
 namespace {
 
 const char16_t *const kFlagColumns[] = {
-    u"xm_t_m", u"xm_1_m", u"xm_5_m", u"xm_l_m", u"xm_z_m", u"xm_w_m", u"xm_t_w",
-    u"xm_8_w", u"xm_5_w", u"xm_l_w", u"xm_z_w", u"xm_y_w", u"xm_w_w",
+    u"xm_t_m",
+    u"xm_1_m",
+    u"xm_5_m",
+    u"xm_l_m",
+    u"xm_z_m",
+    u"xm_w_m",
+    u"xm_t_w",
+    u"xm_8_w",
+    u"xm_5_w",
+    u"xm_l_w",
+    u"xm_z_w",
+    u"xm_y_w",
+    u"xm_w_w",
 };
 
 // Stands in for the year's settings window: a modal window that does
@@ -89,16 +100,19 @@ private Q_SLOTS:
     void settingsButtonRecomputesTheTotal();
     void settingsButtonWithoutRowKeepsRows();
     void settingsButtonWithoutChangeKeepsTheTotal();
+    void radioButtonsStayOutOfTheTabChain();
+    void enterOutsideAnEntryFieldPressesNoButton_data();
+    void enterOutsideAnEntryFieldPressesNoButton();
+    void unwrittenNumericFieldsShowNoText();
 
 private:
     void insertYearRow(const QString &year, const QString &value = u"1"_s,
-                       const std::map<QString, QString> &overrides = {},
-                       bool throughProgram = false);
+        const std::map<QString, QString> &overrides = {}, bool throughProgram = false);
     // Writes as the settings window does: through the program's own
     // transaction, committed.
     void saveThroughProgram(const QString &sql);
     std::unique_ptr<ScoreCalculatorWindow> openWindow();
-    template<typename T = my_maskedit> T *find(const QString &name) const
+    template <typename T = my_maskedit> T *find(const QString &name) const
     {
         T *widget = m_window->findChild<T *>(name);
         if (!widget)
@@ -120,13 +134,11 @@ private:
 void TestScoreCalculator::init()
 {
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
-    QVERIFY(m_db.setStandardRows(u"cz123_m"_s, { { 123, 20, 23, 28, 31 },
-                                                 { 150, 35, 40, 50, 55 },
-                                                 { 151, 36, 41, 51, 56 },
-                                                 { 186, 50, 56.4, 70, 80 } }));
-    QVERIFY(m_db.setStandardRows(u"cz123_w"_s, { { 121, 19, 22, 27, 30 },
-                                                 { 150, 30, 35, 42, 50 },
-                                                 { 177, 50, 55, 65, 70 } }));
+    QVERIFY(m_db.setStandardRows(u"cz123_m"_s,
+        { { 123, 20, 23, 28, 31 }, { 150, 35, 40, 50, 55 }, { 151, 36, 41, 51, 56 },
+            { 186, 50, 56.4, 70, 80 } }));
+    QVERIFY(m_db.setStandardRows(u"cz123_w"_s,
+        { { 121, 19, 22, 27, 30 }, { 150, 30, 35, 42, 50 }, { 177, 50, 55, 65, 70 } }));
     TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
@@ -150,8 +162,7 @@ void TestScoreCalculator::saveThroughProgram(const QString &sql)
 }
 
 void TestScoreCalculator::insertYearRow(const QString &year, const QString &value,
-                                        const std::map<QString, QString> &overrides,
-                                        bool throughProgram)
+    const std::map<QString, QString> &overrides, bool throughProgram)
 {
     QStringList columns { u"nj"_s };
     std::vector<QVariant> values { year };
@@ -164,8 +175,8 @@ void TestScoreCalculator::insertYearRow(const QString &year, const QString &valu
     QStringList marks;
     for (qsizetype i = 0; i < columns.size(); ++i)
         marks << u"?"_s;
-    const QString sql = u"insert into xmsz (%1) values (%2)"_s.arg(columns.join(u", "_s),
-                                                                    marks.join(u", "_s));
+    const QString sql
+        = u"insert into xmsz (%1) values (%2)"_s.arg(columns.join(u", "_s), marks.join(u", "_s));
     if (throughProgram) {
         QVERIFY2(m_sqlca.execute(sql, values), qPrintable(m_sqlca.SQLErrText));
         m_sqlca.commit();
@@ -254,8 +265,8 @@ void TestScoreCalculator::controlsAndLayout()
     QCOMPARE(find<QGroupBox>(u"gb_6"_s)->title(), u"初一学年成绩"_s);
     QCOMPARE(find<QGroupBox>(u"gb_3"_s)->title(), u"加分"_s);
     QCOMPARE(find<QLabel>(u"st_yy"_s)->text(), u"（次/1分钟）"_s);
-    QCOMPARE(find<QCheckBox>(u"cbx_59"_s)->text(),
-             u"无故缺勤超1/10或病、事假超1/3。（最高为５９分）"_s);
+    QCOMPARE(
+        find<QCheckBox>(u"cbx_59"_s)->text(), u"无故缺勤超1/10或病、事假超1/3。（最高为５９分）"_s);
     QCOMPARE(find(u"em_w"_s)->geometry(), rt::units::rect(475, 1092, 251, 80));
     QCOMPARE(find(u"em_w_t"_s)->geometry(), rt::units::rect(1093, 1084, 210, 80));
     QCOMPARE(find<QLabel>(u"st_13"_s)->geometry(), rt::units::rect(741, 96, 247, 60));
@@ -274,11 +285,10 @@ void TestScoreCalculator::enterWalksTheEnabledFields_data()
     QTest::addColumn<QStringList>("order");
     QTest::newRow("boys") << false
                           << QStringList { u"em_s2"_s, u"em_t"_s, u"em_1"_s, u"em_f"_s, u"em_5"_s,
-                                           u"em_l"_s, u"em_z"_s, u"em_w"_s, u"cb_2"_s };
+                                 u"em_l"_s, u"em_z"_s, u"em_w"_s, u"cb_2"_s };
     QTest::newRow("girls") << true
-                           << QStringList { u"em_s2"_s, u"em_t"_s, u"em_8"_s, u"em_f"_s,
-                                            u"em_5"_s, u"em_l"_s, u"em_z"_s, u"em_y"_s,
-                                            u"em_w"_s, u"cb_2"_s };
+                           << QStringList { u"em_s2"_s, u"em_t"_s, u"em_8"_s, u"em_f"_s, u"em_5"_s,
+                                  u"em_l"_s, u"em_z"_s, u"em_y"_s, u"em_w"_s, u"cb_2"_s };
 }
 
 void TestScoreCalculator::enterWalksTheEnabledFields()
@@ -344,7 +354,7 @@ void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
     driver.start();
     m_window = openWindow();
     QTRY_VERIFY2(m_window->focusWidget() == find(u"em_s1"_s),
-                 qPrintable(u"visits %1, boxes %2"_s.arg(visits).arg(m_boxes->boxes().size())));
+        qPrintable(u"visits %1, boxes %2"_s.arg(visits).arg(m_boxes->boxes().size())));
     driver.stop();
     QCOMPARE(visits, 2);
     QCOMPARE(m_boxes->boxes().size(), std::size_t(2));
@@ -388,8 +398,7 @@ void TestScoreCalculator::registeredByClassName()
     insertYearRow(u"21"_s);
     registerCalculatorWindows(m_sqlca);
     QVERIFY(rt::WindowRegistry::instance().contains(u"w_jsq_cz1"_s));
-    std::unique_ptr<QWidget> window(
-        rt::WindowRegistry::instance().create(u"w_jsq_cz1"_s, nullptr));
+    std::unique_ptr<QWidget> window(rt::WindowRegistry::instance().create(u"w_jsq_cz1"_s, nullptr));
     QVERIFY(qobject_cast<ScoreCalculatorWindow *>(window.get()));
     QCOMPARE(window->objectName(), u"w_jsq_cz1"_s);
     rt::WindowRegistry::instance().unregisterClass(u"w_jsq_cz1"_s);
@@ -405,7 +414,8 @@ void TestScoreCalculator::itemScoring_data()
     QTest::addColumn<QString>("scoreField");
     QTest::addColumn<float>("score");
 
-    QTest::newRow("800 m at its threshold") << true << u"em_8"_s << u"5.26"_s << u"em_8_t"_s << 10.0f;
+    QTest::newRow("800 m at its threshold")
+        << true << u"em_8"_s << u"5.26"_s << u"em_8_t"_s << 10.0f;
     QTest::newRow("800 m just below") << true << u"em_8"_s << u"5.25"_s << u"em_8_t"_s << 12.0f;
     QTest::newRow("boys 50 m 9.2") << false << u"em_5"_s << u"9.2"_s << u"em_5_t"_s << 18.0f;
     QTest::newRow("boys 50 m 9.19") << false << u"em_5"_s << u"9.19"_s << u"em_5_t"_s << 20.0f;
@@ -448,8 +458,8 @@ void TestScoreCalculator::disabledRowsFromFlags()
 {
     // One item per choice group for boys: step test, 50 m, sit-and-reach.
     insertYearRow(u"21"_s, u"1"_s,
-                  { { u"xm_1_m"_s, u"0"_s }, { u"xm_l_m"_s, u"0"_s }, { u"xm_w_m"_s, u"0"_s },
-                    { u"xm_8_w"_s, u"0"_s } });
+        { { u"xm_1_m"_s, u"0"_s }, { u"xm_l_m"_s, u"0"_s }, { u"xm_w_m"_s, u"0"_s },
+            { u"xm_8_w"_s, u"0"_s } });
     m_window = openWindow();
     for (const QString &name : { u"em_t"_s, u"em_5"_s, u"em_z"_s })
         QVERIFY2(find(name)->isEnabled(), qPrintable(name));
@@ -616,7 +626,7 @@ void TestScoreCalculator::heightWeightFailedQueryShowsDriverText()
 void TestScoreCalculator::totalBoxesCapAndRating()
 {
     insertYearRow(u"21"_s, u"1"_s,
-                  { { u"xm_1_m"_s, u"0"_s }, { u"xm_l_m"_s, u"0"_s }, { u"xm_w_m"_s, u"0"_s } });
+        { { u"xm_1_m"_s, u"0"_s }, { u"xm_l_m"_s, u"0"_s }, { u"xm_w_m"_s, u"0"_s } });
     m_window = openWindow();
     const QColor blue(0, 0, 255);
     const QColor red(255, 0, 0);
@@ -689,13 +699,13 @@ void TestScoreCalculator::sexSwitchRescoresEveryField()
 
     QTest::mouseClick(find<QRadioButton>(u"rb_sex_woman"_s), Qt::LeftButton);
     QVERIFY(!find<QRadioButton>(u"rb_sex_man"_s)->isChecked());
-    QCOMPARE(find(u"em_s_t"_s)->value(), 7.0f);  // from cz123_w
+    QCOMPARE(find(u"em_s_t"_s)->value(), 7.0f); // from cz123_w
     QCOMPARE(find(u"em_f_t"_s)->value(), 15.0f); // girls' ladder
     QCOMPARE(find(u"em_t_t"_s)->value(), 20.0f);
     QCOMPARE(find(u"em_5_t"_s)->value(), 23.0f);
     QCOMPARE(find(u"em_z_t"_s)->value(), 10.0f);
     QCOMPARE(find(u"em_w_t"_s)->value(), 15.0f); // the grip index too
-    QVERIFY(!find(u"em_1_t"_s)->isEnabled());   // its 20 no longer counts
+    QVERIFY(!find(u"em_1_t"_s)->isEnabled()); // its 20 no longer counts
     QVERIFY(find(u"em_8"_s)->isEnabled());
     QCOMPARE(find(u"em_8_t"_s)->value(), 0.0f);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 7.0f + 15 + 20 + 23 + 10 + 15);
@@ -728,16 +738,13 @@ void TestScoreCalculator::realisticBoy()
 {
     // One item per choice group: step test, 50 m run, sit-and-reach.
     insertYearRow(u"21"_s, u"1"_s,
-                  { { u"xm_1_m"_s, u"0"_s }, { u"xm_l_m"_s, u"0"_s }, { u"xm_w_m"_s, u"0"_s } });
+        { { u"xm_1_m"_s, u"0"_s }, { u"xm_l_m"_s, u"0"_s }, { u"xm_w_m"_s, u"0"_s } });
     m_window = openWindow();
     // Typed in the order of the form, each field left with Enter.
     QTest::mouseClick(find(u"em_s1"_s), Qt::LeftButton);
-    for (const auto &[field, text] : { std::pair { u"em_s1"_s, u"150.5"_s },
-                                       { u"em_s2"_s, u"44"_s },
-                                       { u"em_t"_s, u"55"_s },
-                                       { u"em_f"_s, u"2850"_s },
-                                       { u"em_5"_s, u"8.6"_s },
-                                       { u"em_z"_s, u"6.5"_s } }) {
+    for (const auto &[field, text] :
+        { std::pair { u"em_s1"_s, u"150.5"_s }, { u"em_s2"_s, u"44"_s }, { u"em_t"_s, u"55"_s },
+            { u"em_f"_s, u"2850"_s }, { u"em_5"_s, u"8.6"_s }, { u"em_z"_s, u"6.5"_s } }) {
         QTRY_COMPARE(QApplication::focusWidget(), find(field));
         QTest::keyClicks(find(field), text);
         QTest::keyClick(find(field), Qt::Key_Return);
@@ -768,9 +775,8 @@ void TestScoreCalculator::settingsButtonRecomputesTheTotal()
     type(u"em_1"_s, u"4.05"_s);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 40.0f);
     // The settings now choose the 1000 m run only: the step test row goes.
-    registerSettings([this] {
-        saveThroughProgram(u"update xmsz set xm_t_m = '0' where nj = '21'"_s);
-    });
+    registerSettings(
+        [this] { saveThroughProgram(u"update xmsz set xm_t_m = '0' where nj = '21'"_s); });
     QTest::mouseClick(find<QPushButton>(u"cb_2"_s), Qt::LeftButton);
     QTRY_COMPARE(settingsOpened(), 1);
     QTRY_VERIFY(!find(u"em_t"_s)->isEnabled());
@@ -807,6 +813,68 @@ void TestScoreCalculator::settingsButtonWithoutChangeKeepsTheTotal()
     QTRY_COMPARE(settingsOpened(), 1);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 20.0f);
     QVERIFY(m_boxes->boxes().empty());
+}
+
+void TestScoreCalculator::radioButtonsStayOutOfTheTabChain()
+{
+    insertYearRow(u"21"_s);
+    m_window = openWindow();
+    auto *woman = find<QRadioButton>(u"rb_sex_woman"_s);
+    auto *man = find<QRadioButton>(u"rb_sex_man"_s);
+    // Clicked (and so checked) once, then back: Tab must still pass both by.
+    QTest::mouseClick(woman, Qt::LeftButton);
+    QTest::mouseClick(man, Qt::LeftButton);
+    QTest::mouseClick(woman, Qt::LeftButton);
+    QVERIFY(woman->isChecked());
+    QTest::mouseClick(find(u"em_s1"_s), Qt::LeftButton);
+    QTRY_VERIFY(find(u"em_s1"_s)->hasFocus());
+    // Twice round the whole chain, past "关闭".
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QVERIFY2(focus != woman && focus != man, qPrintable(focus->objectName()));
+    }
+}
+
+void TestScoreCalculator::enterOutsideAnEntryFieldPressesNoButton_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("rating field") << u"sle_dj"_s;
+    QTest::newRow("bonus box") << u"cbx_2"_s;
+    QTest::newRow("absence cap") << u"cbx_59"_s;
+}
+
+void TestScoreCalculator::enterOutsideAnEntryFieldPressesNoButton()
+{
+    QFETCH(QString, control);
+    insertYearRow(u"21"_s);
+    registerSettings({});
+    m_window = openWindow();
+    QWidget *widget = find<QWidget>(control);
+    widget->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+    QTest::keyClick(widget, Qt::Key_Return);
+    QTest::keyClick(widget, Qt::Key_Enter);
+    QTest::qWait(50);
+    QCOMPARE(settingsOpened(), 0);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!find<QPushButton>(u"cb_2"_s)->autoDefault());
+    QVERIFY(!find<QPushButton>(u"cb_1"_s)->autoDefault());
+}
+
+void TestScoreCalculator::unwrittenNumericFieldsShowNoText()
+{
+    insertYearRow(u"21"_s);
+    m_window = openWindow();
+    for (const QString &name : { u"em_s_t"_s, u"em_t_t"_s, u"em_1_t"_s, u"em_8_t"_s, u"em_f_t"_s,
+             u"em_5_t"_s, u"em_l_t"_s, u"em_z_t"_s, u"em_y_t"_s, u"em_w_t"_s, u"em_xn_t"_s })
+        QCOMPARE(find(name)->text(), QString());
+    // An unwritten score still counts as 0: one scored item makes the total.
+    type(u"em_5"_s, u"9.2"_s);
+    QCOMPARE(find(u"em_5_t"_s)->text(), u"18.0"_s);
+    QCOMPARE(find(u"em_xn_t"_s)->text(), u"18.0"_s);
+    QCOMPARE(find(u"em_t_t"_s)->text(), QString());
 }
 
 QTEST_MAIN(TestScoreCalculator)
