@@ -1,0 +1,73 @@
+#pragma once
+
+#include "runtime/ControlTable.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <typeinfo>
+
+namespace rt {
+
+// Makes the controls of kinds that live above the runtime (the masked entry
+// field, the picture button) from their spec.
+using ControlFactory = std::function<QWidget *(const ControlSpec &spec, QWidget *parent)>;
+using ControlFactories = std::map<ControlKind, ControlFactory>;
+
+// A lookup of a control that the table does not hold, or holds as another
+// class: a programming error in a window's table, reported at construction
+// with the control's name.
+class ControlLookupError : public std::logic_error
+{
+public:
+    using std::logic_error::logic_error;
+};
+
+// Creates a window's controls from its table, in the table's order, as
+// children of `window`: object name, text, geometry (layout units to
+// pixels), font, colours, mask, enabled, visible and checked state. Group
+// boxes are lowered behind the controls that lie over them. The tab
+// sequence follows the tab order values (equal values in the table's
+// order); controls with 0 take no keyboard focus by Tab (radio buttons and
+// buttons still take it by a click).
+class ControlBuilder
+{
+public:
+    ControlBuilder(
+        QWidget *window, const ControlTable &table, const ControlFactories &factories = {});
+
+    // The control `name` as a T. Throws ControlLookupError naming the control
+    // when it is missing or is not a T.
+    template <typename T> T *get(const QString &name) const
+    {
+        QWidget *widget = find(name);
+        if (!widget)
+            throw ControlLookupError("control '" + name.toStdString() + "' is not in the table");
+        T *typed = qobject_cast<T *>(widget);
+        if (!typed)
+            throw ControlLookupError("control '" + name.toStdString() + "' is a "
+                + widget->metaObject()->className() + ", not a " + T::staticMetaObject.className());
+        return typed;
+    }
+
+    // The control `name`, or nullptr.
+    QWidget *find(const QString &name) const;
+
+    // The controls that take the focus by Tab, in their tab sequence.
+    const std::vector<QWidget *> &tabSequence() const { return m_tabSequence; }
+
+    // The focus widget of a control: for a compound control (the picture
+    // button), the inner widget that takes the focus.
+    static QWidget *focusTarget(QWidget *control);
+
+private:
+    QWidget *create(const ControlSpec &spec, QWidget *window, const ControlFactories &factories);
+
+    std::map<QString, QWidget *> m_controls;
+    std::vector<QWidget *> m_tabSequence;
+};
+
+} // namespace rt

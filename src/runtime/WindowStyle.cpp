@@ -1,0 +1,109 @@
+#include "runtime/WindowStyle.h"
+
+#include "runtime/LayoutUnits.h"
+#include "runtime/SystemColors.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace rt::style {
+
+namespace {
+
+QStringList familiesFor(const QString &face)
+{
+    static const QStringList chinese { u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s };
+    if (face == u"宋体"_s)
+        return QStringList { u"宋体"_s, u"SimSun"_s, u"NSimSun"_s } + chinese;
+    if (face == u"Arial"_s)
+        return QStringList { u"Arial"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s } + chinese;
+    if (face == u"MS Sans Serif"_s)
+        return QStringList { u"MS Sans Serif"_s, u"Microsoft Sans Serif"_s, u"SimSun"_s } + chinese;
+    if (face == u"Courier New"_s)
+        return QStringList { u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s }
+        + chinese;
+    return QStringList { face } + chinese;
+}
+
+} // namespace
+
+QFont font(const FontSpec &spec)
+{
+    QFont result;
+    if (!spec.face.isEmpty()) {
+        result.setFamilies(familiesFor(spec.face));
+        result.setStyleHint(spec.face == u"Courier New"_s ? QFont::Monospace : QFont::SansSerif);
+    }
+    if (spec.pixelSize > 0)
+        result.setPixelSize(spec.pixelSize);
+    else if (spec.pointSize > 0)
+        result.setPointSize(spec.pointSize);
+    result.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    result.setItalic(spec.italic);
+    result.setUnderline(spec.underline);
+    return result;
+}
+
+void setTextColor(QWidget *widget, long code)
+{
+    const QColor color = colors::fromCode(code);
+    QPalette palette = widget->palette();
+    QList<QPalette::ColorRole> roles;
+    if (qobject_cast<QLineEdit *>(widget))
+        roles = { QPalette::Text };
+    else if (qobject_cast<QAbstractButton *>(widget))
+        roles = { QPalette::WindowText, QPalette::ButtonText };
+    else
+        roles = { QPalette::WindowText };
+    for (QPalette::ColorRole role : roles) {
+        palette.setColor(QPalette::Active, role, color);
+        palette.setColor(QPalette::Inactive, role, color);
+    }
+    widget->setPalette(palette);
+}
+
+void setBackColor(QWidget *widget, long code)
+{
+    const QColor color = colors::fromCode(code);
+    QPalette palette = widget->palette();
+    if (qobject_cast<QLineEdit *>(widget)) {
+        palette.setColor(QPalette::Base, color);
+    } else {
+        palette.setColor(QPalette::Window, color);
+        palette.setColor(QPalette::Button, color);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QSize clientSizeForOuter(QSize outerUnits)
+{
+    constexpr int borderPixels = 4;
+    constexpr int titlePixels = 23;
+    const QSize outer = units::toPixels(outerUnits);
+    return { outer.width() - 2 * borderPixels, outer.height() - 2 * borderPixels - titlePixels };
+}
+
+void centerOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+Qt::WindowFlags modalDialogFlags()
+{
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}
+
+} // namespace rt::style

@@ -1,0 +1,141 @@
+#include "runtime/CloseGuard.h"
+#include "runtime/ControlBuilder.h"
+#include "runtime/LayoutUnits.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using rt::ControlKind;
+using rt::ControlSpec;
+
+namespace {
+
+rt::ControlTable smallTable()
+{
+    return {
+        { .name = u"st_1"_s,
+            .kind = ControlKind::Label,
+            .text = u"身高"_s,
+            .rect = QRect(10, 10, 300, 60) },
+        { .name = u"sle_b"_s,
+            .kind = ControlKind::LineEdit,
+            .rect = QRect(10, 100, 300, 80),
+            .tabOrder = 20 },
+        { .name = u"sle_a"_s,
+            .kind = ControlKind::LineEdit,
+            .rect = QRect(10, 200, 300, 80),
+            .tabOrder = 10 },
+        { .name = u"rb_1"_s,
+            .kind = ControlKind::RadioButton,
+            .text = u"男"_s,
+            .rect = QRect(10, 300, 300, 72),
+            .checked = true },
+        { .name = u"cbx_1"_s,
+            .kind = ControlKind::CheckBox,
+            .rect = QRect(10, 400, 300, 72),
+            .tabOrder = 20,
+            .visible = false },
+        { .name = u"cb_1"_s,
+            .kind = ControlKind::PushButton,
+            .text = u"关闭"_s,
+            .rect = QRect(10, 500, 300, 100),
+            .tabOrder = 30,
+            .enabled = false },
+    };
+}
+
+} // namespace
+
+class TestControlBuilder : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void createsEveryControlAsDeclared()
+    {
+        QWidget window;
+        const rt::ControlBuilder builder(&window, smallTable());
+        auto *label = builder.get<QLabel>(u"st_1"_s);
+        QCOMPARE(label->text(), u"身高"_s);
+        QCOMPARE(label->parentWidget(), &window);
+        QCOMPARE(label->geometry(), rt::units::rect(10, 10, 300, 60));
+        QVERIFY(builder.get<QRadioButton>(u"rb_1"_s)->isChecked());
+        QVERIFY(builder.get<QCheckBox>(u"cbx_1"_s)->isHidden());
+        QVERIFY(!builder.get<QPushButton>(u"cb_1"_s)->isEnabled());
+        QVERIFY(!builder.get<QPushButton>(u"cb_1"_s)->autoDefault());
+    }
+
+    void tabSequenceFollowsTheTabOrderValues()
+    {
+        QWidget window;
+        const rt::ControlBuilder builder(&window, smallTable());
+        QStringList names;
+        for (QWidget *widget : builder.tabSequence())
+            names << widget->objectName();
+        // Equal values keep the table's order; 0 stays out.
+        QCOMPARE(names, (QStringList { u"sle_a"_s, u"sle_b"_s, u"cbx_1"_s, u"cb_1"_s }));
+        QCOMPARE(builder.get<QRadioButton>(u"rb_1"_s)->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(builder.get<QLabel>(u"st_1"_s)->focusPolicy(), Qt::NoFocus);
+    }
+
+    void lookupErrorsNameTheControl_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << u"em_9"_s << u"control 'em_9' is not in the table"_s;
+        QTest::newRow("other kind")
+            << u"st_1"_s << u"control 'st_1' is a QLabel, not a QLineEdit"_s;
+    }
+
+    void lookupErrorsNameTheControl()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QWidget window;
+        const rt::ControlBuilder builder(&window, smallTable());
+        try {
+            builder.get<QLineEdit>(name);
+            QFAIL("no error");
+        } catch (const rt::ControlLookupError &error) {
+            QCOMPARE(QString::fromStdString(error.what()), message);
+        }
+    }
+
+    void aDuplicateNameIsRefused()
+    {
+        QWidget window;
+        rt::ControlTable table = smallTable();
+        table.push_back(table.front());
+        QVERIFY_THROWS_EXCEPTION(rt::ControlLookupError, rt::ControlBuilder(&window, table));
+    }
+
+    void closeGuardLetsOnlyTheWindowsOwnButtonClose()
+    {
+        QDialog dialog;
+        auto *edit = new QLineEdit(&dialog);
+        auto *guard = new rt::CloseGuard(&dialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        edit->setFocus();
+
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+
+        // The window manager's close box asks the window to close.
+        QVERIFY(!dialog.close());
+        QVERIFY(dialog.isVisible());
+
+        guard->closeWindow();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(TestControlBuilder)
+#include "tst_control_builder.moc"
