@@ -19,8 +19,7 @@ public:
     MaskValidator(const my_maskedit *field, QObject *parent)
         : QValidator(parent)
         , m_field(field)
-    {
-    }
+    { }
 
     State validate(QString &input, int &) const override
     {
@@ -61,6 +60,8 @@ my_maskedit::my_maskedit(QWidget *parent)
 
     setValidator(new MaskValidator(this, this));
     QLineEdit::setText(u"none"_s);
+    m_committedText = text();
+    connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
 }
 
 void my_maskedit::setMask(const QString &mask)
@@ -68,11 +69,15 @@ void my_maskedit::setMask(const QString &mask)
     m_mask = NumericMask(mask);
     if (NumericMask::isNumber(text()))
         QLineEdit::setText(m_mask.format(text()));
+    if (!m_edited)
+        m_committedText = text();
 }
 
 void my_maskedit::setText(const QString &text)
 {
     QLineEdit::setText(m_mask.format(text));
+    m_edited = false;
+    m_committedText = this->text();
 }
 
 float my_maskedit::value() const
@@ -111,6 +116,17 @@ void my_maskedit::focusOutEvent(QFocusEvent *event)
             QLineEdit::setText(shown);
     }
     QLineEdit::focusOutEvent(event);
+
+    const Qt::FocusReason reason = event->reason();
+    const bool toAnotherWindow = reason == Qt::ActiveWindowFocusReason
+        || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+    if (m_edited && !toAnotherWindow) {
+        m_edited = false;
+        if (text() != m_committedText) {
+            m_committedText = text();
+            Q_EMIT modified();
+        }
+    }
 }
 
 void my_maskedit::mousePressEvent(QMouseEvent *event)

@@ -30,6 +30,16 @@ public:
     // "3,450.00" gives 3450, "" and "none" give 0.
     float value() const;
 
+Q_SIGNALS:
+    // The user has changed the field's text and then left the field (Tab,
+    // Enter, a click elsewhere, the focus moved by code). Emitted after the
+    // field's own leave handling, once per change: a field left with the
+    // text it had before, or whose text was only set from code, emits
+    // nothing. The focus going to another window (a message box, the window
+    // being deactivated) is no leave; the change is reported when the field
+    // is really left.
+    void modified();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -39,4 +49,8 @@ protected:
 private:
     NumericMask m_mask;
     bool m_selectAllOnPress = false;
+    // The user has edited the text since it was last set or reported, and
+    // the text as it was then.
+    bool m_edited = false;
+    QString m_committedText;
 };
