@@ -1,8 +1,9 @@
 #include "calculator/CalculatorWindows.h"
 
+#include "calculator/GraduationWindow.h"
 #include "calculator/ScoreCalculatorWindow.h"
-#include "runtime/WindowRegistry.h"
 #include "calculator/YearProfile.h"
+#include "runtime/WindowRegistry.h"
 
 void registerCalculatorWindows(rt::Transaction &sqlca)
 {
@@ -11,4 +12,7 @@ void registerCalculatorWindows(rt::Transaction &sqlca)
         firstYear.className, [&sqlca, &firstYear](QWidget *parent) -> QWidget * {
             return new calculator::ScoreCalculatorWindow(firstYear, sqlca, parent);
         });
+
+    rt::WindowRegistry::instance().registerClass(calculator::GraduationWindow::className(),
+        [](QWidget *parent) -> QWidget * { return new calculator::GraduationWindow(parent); });
 }
