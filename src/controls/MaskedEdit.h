@@ -41,13 +41,20 @@ Q_SIGNALS:
     void modified();
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    int textRoom() const;
+    void fitText();
+
     NumericMask m_mask;
+    QFont m_declaredFont;
+    bool m_fitting = false;
     bool m_selectAllOnPress = false;
     // The user has edited the text since it was last set or reported, and
     // the text as it was then.
