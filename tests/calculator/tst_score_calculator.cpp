@@ -14,8 +14,11 @@
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
 #include "settings/SettingsWindows.h"
+#include "shell/startpage/StartPage.h"
+#include "shell/w_main1.h"
 #include "support/TestDatabase.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -140,6 +143,8 @@ private Q_SLOTS:
     void closeButtonOnly();
     void registeredByClassName_data() { addYearRows(); }
     void registeredByClassName();
+    void openedByMenuAndStartPage_data();
+    void openedByMenuAndStartPage();
 
     void itemScoring_data();
     void itemScoring();
@@ -578,6 +583,67 @@ void TestScoreCalculator::registeredByClassName()
     QCOMPARE(&calculatorWindow->profile(), m_profile);
     QCOMPARE(window->objectName(), year().className);
     QCOMPARE(window->windowTitle(), year().title);
+}
+
+void TestScoreCalculator::openedByMenuAndStartPage_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("byMenu");
+    const char16_t *items[] = { u"m_1", u"m_2", u"m_3" };
+    const char16_t *pictures[] = { u"p_8", u"p_11", u"p_13" };
+    for (int year = 1; year <= 3; ++year) {
+        for (bool byMenu : { true, false }) {
+            QTest::addRow("year %d by the %s", year, byMenu ? "menu" : "start page")
+                << year << QString::fromUtf16(items[year - 1])
+                << QString::fromUtf16(pictures[year - 1]) << byMenu;
+        }
+    }
+}
+
+void TestScoreCalculator::openedByMenuAndStartPage()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, picture);
+    QFETCH(bool, byMenu);
+    insertYearRow();
+    registerCalculatorWindows(m_sqlca);
+    QApplication::setQuitOnLastWindowClosed(false);
+    auto frame = std::make_unique<w_main1>();
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+
+    // Seen from inside the window's own run: the year's calculator, modal,
+    // with the frame as its parent; "关闭" ends the run.
+    QString opened;
+    bool modalOverFrame = false;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, frame.get(), [&] {
+        auto *window = qobject_cast<ScoreCalculatorWindow *>(QApplication::activeModalWidget());
+        if (!window || window->focusWidget() == nullptr)
+            return;
+        poll.stop();
+        opened = window->objectName();
+        modalOverFrame = window->isModal() && window->parentWidget() == frame.get();
+        QTest::mouseClick(window->findChild<QPushButton *>(u"cb_1"_s), Qt::LeftButton);
+    });
+    poll.start();
+    if (byMenu) {
+        auto *item = frame->findChild<QAction *>(menuItem);
+        QVERIFY(item);
+        item->trigger();
+    } else {
+        StartPage *page = frame->dw_main();
+        const QPoint centre = page->objectRect(picture).center();
+        QTest::mouseMove(page, centre);
+        QTest::mouseClick(page, Qt::LeftButton, {}, centre);
+    }
+    QTRY_COMPARE(opened, year().className);
+    QVERIFY(modalOverFrame);
+    // No "window does not exist" box, nor any other.
+    QVERIFY(m_boxes->boxes().empty());
 }
 
 // ---------------------------------------------------------------------------
