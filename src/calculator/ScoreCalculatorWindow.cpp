@@ -474,10 +474,6 @@ void ScoreCalculatorWindow::xn()
 
 void ScoreCalculatorWindow::switchSex()
 {
-    // The toolkit makes the checked button of a radio group a tab stop;
-    // the sex buttons stay outside the tab sequence, reached by a click.
-    m_man->setFocusPolicy(Qt::ClickFocus);
-    m_woman->setFocusPolicy(Qt::ClickFocus);
     if (!m_ready)
         return;
     // Moving the focus through the entry fields scores each one that is

@@ -175,6 +175,13 @@ private Q_SLOTS:
     void settingsButtonWithoutChangeKeepsTheTotal_data();
     void settingsButtonWithoutChangeKeepsTheTotal();
 
+    void radioButtonsStayOutOfTheTabChain_data() { addYearRows(); }
+    void radioButtonsStayOutOfTheTabChain();
+    void enterOutsideAnEntryFieldPressesNoButton_data();
+    void enterOutsideAnEntryFieldPressesNoButton();
+    void unwrittenNumericFieldsShowNoText_data();
+    void unwrittenNumericFieldsShowNoText();
+
     // The third year's graduation area.
     void tabSequenceOfTheThirdYear_data();
     void tabSequenceOfTheThirdYear();
@@ -1243,6 +1250,87 @@ void TestScoreCalculator::settingsButtonWithoutChangeKeepsTheTotal()
     QTRY_COMPARE(settingsOpened(), 1);
     QCOMPARE(find(u"em_xn_t"_s)->value(), run);
     QVERIFY(m_boxes->boxes().empty());
+}
+
+void TestScoreCalculator::radioButtonsStayOutOfTheTabChain()
+{
+    insertYearRow();
+    m_window = openWindow();
+    auto *woman = find<QRadioButton>(u"rb_sex_woman"_s);
+    auto *man = find<QRadioButton>(u"rb_sex_man"_s);
+    // Clicked (and so checked) once, then back: Tab must still pass both by.
+    QTest::mouseClick(woman, Qt::LeftButton);
+    QTest::mouseClick(man, Qt::LeftButton);
+    QTest::mouseClick(woman, Qt::LeftButton);
+    QVERIFY(woman->isChecked());
+    QTest::mouseClick(find(u"em_s1"_s), Qt::LeftButton);
+    QTRY_VERIFY(find(u"em_s1"_s)->hasFocus());
+    // Twice round the whole chain, past "关闭".
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QVERIFY2(focus != woman && focus != man, qPrintable(focus->objectName()));
+    }
+}
+
+void TestScoreCalculator::enterOutsideAnEntryFieldPressesNoButton_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("control");
+    for (int year = 1; year <= 3; ++year) {
+        QTest::addRow("%d: rating field", year) << year << u"sle_dj"_s;
+        QTest::addRow("%d: bonus box", year) << year << u"cbx_2"_s;
+        QTest::addRow("%d: absence cap", year) << year << u"cbx_59"_s;
+    }
+    QTest::addRow("3: graduation rating") << 3 << u"sle_by_dj"_s;
+}
+
+void TestScoreCalculator::enterOutsideAnEntryFieldPressesNoButton()
+{
+    QFETCH(QString, control);
+    insertYearRow();
+    registerSettings({});
+    m_window = openWindow();
+    QWidget *widget = find<QWidget>(control);
+    widget->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+    QTest::keyClick(widget, Qt::Key_Return);
+    QTest::keyClick(widget, Qt::Key_Enter);
+    QTest::qWait(50);
+    QCOMPARE(settingsOpened(), 0);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!find<QPushButton>(u"cb_2"_s)->autoDefault());
+    QVERIFY(!find<QPushButton>(u"cb_1"_s)->autoDefault());
+}
+
+void TestScoreCalculator::unwrittenNumericFieldsShowNoText_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("run50"); // a boy's 50 m run of 9.2
+    QTest::newRow("year 1") << 1 << u"18.0"_s;
+    QTest::newRow("year 2") << 2 << u"18.0"_s;
+    QTest::newRow("year 3") << 3 << u"15.0"_s;
+}
+
+void TestScoreCalculator::unwrittenNumericFieldsShowNoText()
+{
+    QFETCH(QString, run50);
+    insertYearRow();
+    m_window = openWindow();
+    QStringList numeric { u"em_s_t"_s, u"em_t_t"_s, u"em_1_t"_s, u"em_8_t"_s, u"em_f_t"_s,
+        u"em_5_t"_s, u"em_l_t"_s, u"em_z_t"_s, u"em_y_t"_s, u"em_w_t"_s, u"em_xn_t"_s };
+    if (m_year == 3)
+        numeric << u"em_c1"_s << u"em_c2"_s << u"em_by_cj"_s;
+    for (const QString &name : numeric)
+        QCOMPARE(find(name)->text(), QString());
+    // An unwritten score still counts as 0: one scored item makes the total.
+    type(u"em_5"_s, u"9.2"_s);
+    QCOMPARE(find(u"em_5_t"_s)->text(), run50);
+    QCOMPARE(find(u"em_xn_t"_s)->text(), run50);
+    QCOMPARE(find(u"em_t_t"_s)->text(), QString());
+    if (m_year == 3)
+        QCOMPARE(graduation(), u"7.0"_s);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,4 +1,5 @@
 #include "controls/MaskedEdit.h"
+#include "runtime/LayoutUnits.h"
 
 #include <QVBoxLayout>
 #include <QtTest>
@@ -70,6 +71,9 @@ private Q_SLOTS:
     void oneDecimalMask();
     void value_data();
     void value();
+    void everyValueShownWhole_data();
+    void everyValueShownWhole();
+    void modifiedOnlyAfterAnEdit();
     void modifiedWhenChangedAndLeft_data();
     void modifiedWhenChangedAndLeft();
     void notModifiedWithoutAChange_data();
@@ -274,6 +278,82 @@ void TestMaskedEdit::value()
         QTest::keyClicks(first, text);
     QCOMPARE(first->text(), text.isEmpty() ? QString() : text);
     QCOMPARE(first->value(), expected);
+}
+
+void TestMaskedEdit::everyValueShownWhole_data()
+{
+    QTest::addColumn<QSize>("units");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<QString>("value");
+    // The calculators' entry fields (251 x 80), score fields (210 x 80) and
+    // the graduation inputs (219 x 96, 12 pt bold).
+    const QSize entry(251, 80), score(210, 80), input(219, 96);
+    QTest::newRow("vital capacity") << entry << u"###,###.00"_s << 0 << u"2300"_s;
+    QTest::newRow("widest entry") << entry << u"###,###.00"_s << 0 << u"999999.99"_s;
+    QTest::newRow("negative entry") << entry << u"###,###.00"_s << 0 << u"-99999.99"_s;
+    QTest::newRow("widest score") << score << u"###,###.0"_s << 0 << u"999999.9"_s;
+    QTest::newRow("graduation input") << input << u"###,###.0"_s << 12 << u"999999.9"_s;
+    QTest::newRow("short value") << entry << u"###,###.00"_s << 0 << u"7.5"_s;
+}
+
+void TestMaskedEdit::everyValueShownWhole()
+{
+    QFETCH(QSize, units);
+    QFETCH(QString, mask);
+    QFETCH(int, pointSize);
+    QFETCH(QString, value);
+    QWidget window;
+    auto *field = new my_maskedit(&window);
+    field->setMask(mask);
+    if (pointSize > 0) {
+        QFont font = field->font();
+        font.setPointSize(pointSize);
+        font.setBold(true);
+        field->setFont(font);
+    }
+    field->setGeometry(QRect(QPoint(10, 10), rt::units::toPixels(units)));
+    const QFont declared = field->font();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    field->setText(value);
+
+    // Without scrolling, the cursor at the end stands one text width right
+    // of the cursor at the start, inside the field.
+    field->setCursorPosition(0);
+    const QRect start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    field->setCursorPosition(int(field->text().size()));
+    const QRect end = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int width = field->fontMetrics().horizontalAdvance(field->text());
+    QVERIFY2(end.x() - start.x() >= width - 1,
+        qPrintable(
+            u"%1: %2 of %3 px shown"_s.arg(field->text()).arg(end.x() - start.x()).arg(width)));
+    QVERIFY(start.center().x() >= 0);
+    QVERIFY(end.center().x() <= field->width());
+    // A value that fits keeps the declared size.
+    if (value == u"7.5"_s)
+        QCOMPARE(field->font(), declared);
+    else
+        QVERIFY(field->font().pointSizeF() <= declared.pointSizeF());
+}
+
+void TestMaskedEdit::modifiedOnlyAfterAnEdit()
+{
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 0); // left without a change
+    first->setFocus(Qt::OtherFocusReason);
+    first->setText(u"12"_s);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 0); // changed by code only
+    first->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(first->hasFocus());
+    QTest::keyClicks(first, u"63.8"_s);
+    QCOMPARE(modified.count(), 0); // not yet left
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(modified.count(), 1);
+    QCOMPARE(first->text(), u"63.80"_s);
 }
 
 void TestMaskedEdit::modifiedWhenChangedAndLeft_data()
