@@ -350,7 +350,10 @@ void TestGraduationWindow::openedByMenuAndStartPage()
     QFETCH(bool, byMenu);
     delete m_window;
     registerAppWindows();
-    QVERIFY(rt::WindowRegistry::instance().contains(u"w_jsq_by"_s));
+    // Every window that the start page and the menu open by class name.
+    for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
+             u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
+        QVERIFY2(rt::WindowRegistry::instance().contains(name), qPrintable(name));
     rt::MessageBoxRecorder boxes;
     QPointer<w_main1> frame = new w_main1;
     frame->show();
