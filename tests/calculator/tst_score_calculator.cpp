@@ -181,6 +181,7 @@ private Q_SLOTS:
     void enterOutsideAnEntryFieldPressesNoButton();
     void unwrittenNumericFieldsShowNoText_data();
     void unwrittenNumericFieldsShowNoText();
+    void firstClickAfterTheSettingsWindowCloses();
 
     // The third year's graduation area.
     void tabSequenceOfTheThirdYear_data();
@@ -1604,6 +1605,41 @@ void TestScoreCalculator::graduationAreaStaysEnabled()
         for (const QString &name : area)
             QVERIFY2(find<QWidget>(name)->isEnabled(), qPrintable(name));
     }
+}
+
+void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
+{
+    insertYearRow(u"21"_s);
+    registerSettingsWindows(m_sqlca);
+    m_window = openWindow();
+    // "项目设置" opens the real settings window; it is closed with the mouse.
+    bool closedSettings = false;
+    QTimer driver;
+    driver.setInterval(20);
+    connect(&driver, &QTimer::timeout, this, [&closedSettings] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != u"w_xm_cz1"_s || closedSettings)
+            return;
+        closedSettings = true;
+        QPushButton *close
+            = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s)->command_button();
+        QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
+    });
+    driver.start();
+    QPushButton *settings = find<QPushButton>(u"cb_2"_s);
+    QTest::mouseClick(settings, Qt::LeftButton, {}, settings->rect().center());
+    QTRY_VERIFY(closedSettings);
+    QTRY_VERIFY(
+        !QApplication::activeModalWidget() || QApplication::activeModalWidget() == m_window.get());
+    driver.stop();
+
+    // One click on "关闭" closes the calculator.
+    QSignalSpy finished(m_window.get(), &QDialog::finished);
+    QPushButton *close = find<QPushButton>(u"cb_1"_s);
+    QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
+    QTRY_COMPARE(finished.count(), 1);
+    rt::WindowRegistry::instance().unregisterClass(u"w_xm_cz2"_s);
+    rt::WindowRegistry::instance().unregisterClass(u"w_xm_cz3"_s);
 }
 
 QTEST_MAIN(TestScoreCalculator)
