@@ -181,6 +181,7 @@ private Q_SLOTS:
     void enterOutsideAnEntryFieldPressesNoButton();
     void unwrittenNumericFieldsShowNoText_data();
     void unwrittenNumericFieldsShowNoText();
+    void firstClickAfterTheSettingsWindowCloses_data() { addYearRows(); }
     void firstClickAfterTheSettingsWindowCloses();
 
     // The third year's graduation area.
@@ -1609,16 +1610,17 @@ void TestScoreCalculator::graduationAreaStaysEnabled()
 
 void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
 {
-    insertYearRow(u"21"_s);
+    insertYearRow();
     registerSettingsWindows(m_sqlca);
     m_window = openWindow();
     // "项目设置" opens the real settings window; it is closed with the mouse.
     bool closedSettings = false;
     QTimer driver;
     driver.setInterval(20);
-    connect(&driver, &QTimer::timeout, this, [&closedSettings] {
+    const QString settingsWindow = year().settingsWindow;
+    connect(&driver, &QTimer::timeout, this, [&closedSettings, settingsWindow] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != u"w_xm_cz1"_s || closedSettings)
+        if (!modal || modal->objectName() != settingsWindow || closedSettings)
             return;
         closedSettings = true;
         QPushButton *close
@@ -1638,8 +1640,6 @@ void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
     QPushButton *close = find<QPushButton>(u"cb_1"_s);
     QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
     QTRY_COMPARE(finished.count(), 1);
-    rt::WindowRegistry::instance().unregisterClass(u"w_xm_cz2"_s);
-    rt::WindowRegistry::instance().unregisterClass(u"w_xm_cz3"_s);
 }
 
 QTEST_MAIN(TestScoreCalculator)
