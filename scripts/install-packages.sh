@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
     libcups2-dev cups-daemon cups-client
-    xvfb xauth fonts-wqy-zenhei libbenchmark-dev
+    xvfb xauth fonts-wqy-zenhei fonts-liberation libbenchmark-dev libxcb1-dev
 )
 
 missing=()

@@ -391,4 +391,9 @@ const YearProfile &firstYearProfile()
     return profile;
 }
 
+std::array<const YearProfile *, 3> yearProfiles()
+{
+    return { &firstYearProfile(), &secondYearProfile(), &thirdYearProfile() };
+}
+
 } // namespace calculator

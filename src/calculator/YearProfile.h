@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -61,5 +62,14 @@ const rt::ControlTable &firstYearControls();
 
 // The first school year's calculator "w_jsq_cz1".
 const YearProfile &firstYearProfile();
+
+// The second school year's calculator "w_jsq_cz2".
+const YearProfile &secondYearProfile();
+
+// The third school year's calculator "w_jsq_cz3", with its graduation area.
+const YearProfile &thirdYearProfile();
+
+// The three calculators, first year first.
+std::array<const YearProfile *, 3> yearProfiles();
 
 } // namespace calculator

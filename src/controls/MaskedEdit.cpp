@@ -64,6 +64,8 @@ my_maskedit::my_maskedit(QWidget *parent)
     m_declaredFont = this->font();
     connect(this, &QLineEdit::textChanged, this, &my_maskedit::fitText);
     QLineEdit::setText(u"none"_s);
+    m_committedText = text();
+    connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
 }
 
 void my_maskedit::setMask(const QString &mask)
@@ -71,11 +73,15 @@ void my_maskedit::setMask(const QString &mask)
     m_mask = NumericMask(mask);
     if (NumericMask::isNumber(text()))
         QLineEdit::setText(m_mask.format(text()));
+    if (!m_edited)
+        m_committedText = text();
 }
 
 void my_maskedit::setText(const QString &text)
 {
     QLineEdit::setText(m_mask.format(text));
+    m_edited = false;
+    m_committedText = this->text();
 }
 
 float my_maskedit::value() const
@@ -108,8 +114,6 @@ void my_maskedit::focusInEvent(QFocusEvent *event)
 void my_maskedit::focusOutEvent(QFocusEvent *event)
 {
     m_selectAllOnPress = false;
-    // Setting the formatted text clears the modified flag: read it first.
-    const bool changedByUser = isModified();
     if (NumericMask::isNumber(text())) {
         const QString shown = m_mask.format(text());
         if (shown != text())
@@ -117,8 +121,17 @@ void my_maskedit::focusOutEvent(QFocusEvent *event)
     }
     setModified(false);
     QLineEdit::focusOutEvent(event);
-    if (changedByUser)
-        Q_EMIT modified();
+
+    const Qt::FocusReason reason = event->reason();
+    const bool toAnotherWindow = reason == Qt::ActiveWindowFocusReason
+        || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+    if (m_edited && !toAnotherWindow) {
+        m_edited = false;
+        if (text() != m_committedText) {
+            m_committedText = text();
+            Q_EMIT modified();
+        }
+    }
 }
 
 void my_maskedit::resizeEvent(QResizeEvent *event)

@@ -31,7 +31,13 @@ public:
     float value() const;
 
 Q_SIGNALS:
-    // The user changed the text and the field has lost the focus.
+    // The user has changed the field's text and then left the field (Tab,
+    // Enter, a click elsewhere, the focus moved by code). Emitted after the
+    // field's own leave handling, once per change: a field left with the
+    // text it had before, or whose text was only set from code, emits
+    // nothing. The focus going to another window (a message box, the window
+    // being deactivated) is no leave; the change is reported when the field
+    // is really left.
     void modified();
 
 protected:
@@ -50,4 +56,8 @@ private:
     QFont m_declaredFont;
     bool m_fitting = false;
     bool m_selectAllOnPress = false;
+    // The user has edited the text since it was last set or reported, and
+    // the text as it was then.
+    bool m_edited = false;
+    QString m_committedText;
 };

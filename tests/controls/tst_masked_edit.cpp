@@ -74,6 +74,12 @@ private Q_SLOTS:
     void everyValueShownWhole_data();
     void everyValueShownWhole();
     void modifiedOnlyAfterAnEdit();
+    void modifiedWhenChangedAndLeft_data();
+    void modifiedWhenChangedAndLeft();
+    void notModifiedWithoutAChange_data();
+    void notModifiedWithoutAChange();
+    void modifiedOncePerChange();
+    void anotherWindowIsNoLeave();
 
 private:
     ThreeFields *m_window = nullptr;
@@ -348,6 +354,120 @@ void TestMaskedEdit::modifiedOnlyAfterAnEdit()
     QTest::keyClick(first, Qt::Key_Return);
     QCOMPARE(modified.count(), 1);
     QCOMPARE(first->text(), u"63.80"_s);
+}
+
+void TestMaskedEdit::modifiedWhenChangedAndLeft_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Tab") << u"tab"_s;
+    QTest::newRow("Enter") << u"enter"_s;
+    QTest::newRow("click elsewhere") << u"click"_s;
+    QTest::newRow("focus moved by code") << u"code"_s;
+}
+
+void TestMaskedEdit::modifiedWhenChangedAndLeft()
+{
+    QFETCH(QString, how);
+    my_maskedit *first = m_window->fields[0];
+    int leavesBefore = -1;
+    QString textWhenModified;
+    connect(first, &my_maskedit::modified, m_window, [&] {
+        leavesBefore = m_window->focusOuts;
+        textWhenModified = first->text();
+    });
+    QSignalSpy modified(first, &my_maskedit::modified);
+
+    QTest::keyClicks(first, u"80"_s);
+    QCOMPARE(modified.count(), 0); // typing alone is no change yet
+    if (how == u"tab"_s) {
+        QTest::keyClick(first, Qt::Key_Tab);
+    } else if (how == u"enter"_s) {
+        QTest::keyClick(first, Qt::Key_Return);
+    } else if (how == u"click"_s) {
+        QTest::mouseClick(m_window->fields[2], Qt::LeftButton);
+    } else {
+        m_window->fields[1]->setFocus(Qt::OtherFocusReason);
+    }
+    QTRY_VERIFY(!first->hasFocus());
+    QCOMPARE(modified.count(), 1);
+    // After the field's leave handling, with the text as the mask shows it.
+    QCOMPARE(leavesBefore, 1);
+    QCOMPARE(textWhenModified, u"80.00"_s);
+}
+
+void TestMaskedEdit::notModifiedWithoutAChange_data()
+{
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("nothing typed") << u"12.5"_s << QString();
+    QTest::newRow("the same value typed again") << u"80"_s << u"80"_s;
+    QTest::newRow("the same value in other digits") << u"80"_s << u"80.0"_s;
+    QTest::newRow("typed and typed back") << u"7"_s << u"9\b7"_s;
+}
+
+void TestMaskedEdit::notModifiedWithoutAChange()
+{
+    QFETCH(QString, initial);
+    QFETCH(QString, typed);
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    // A text set from code is no change of the user's.
+    first->setText(initial);
+    first->selectAll();
+    for (const QChar key : typed) {
+        if (key == u'<')
+            QTest::keyClick(first, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(first, QString(key));
+    }
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(m_window->fields[1]->hasFocus());
+    QCOMPARE(modified.count(), 0);
+}
+
+void TestMaskedEdit::modifiedOncePerChange()
+{
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    QTest::keyClicks(first, u"60"_s);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 1);
+    // Back into the field and out again without a change: nothing.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 1);
+    // A new value: once more.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClicks(first, u"61"_s);
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(modified.count(), 2);
+    // Emptied by the user: a change too.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(first->text(), QString());
+    QCOMPARE(modified.count(), 3);
+}
+
+void TestMaskedEdit::anotherWindowIsNoLeave()
+{
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    QTest::keyClicks(first, u"75"_s);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(modified.count(), 0);
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTRY_VERIFY(first->hasFocus());
+    QCOMPARE(modified.count(), 0);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 1);
 }
 
 QTEST_MAIN(TestMaskedEdit)
