@@ -62,6 +62,7 @@ private Q_SLOTS:
     void exclusiveGroups();
     void refusedWriteReportedAndRetried();
     void refusedCommitReportedAndRetried();
+    void savesAfterTransactionEndedByDatabase();
     void failedRetrievalReported();
     void escAndWindowCloseDoNotClose();
     void registeredAndOpenedModally();
@@ -491,6 +492,60 @@ void TestSettingsWindow::refusedCommitReportedAndRetried()
     QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
     QCOMPARE(m_boxes->boxes().size(), std::size_t(1));
     QCOMPARE(storedRow(u"21"_s).at(u"xm_w_m"_s), std::optional<QString>(u"1"_s));
+}
+
+void TestSettingsWindow::savesAfterTransactionEndedByDatabase()
+{
+    // A write that the database refuses by ending the whole transaction
+    // itself (as SQLite does on an I/O error or a file that has become
+    // read-only): the window's rollback then finds no transaction open.
+    // On PostgreSQL the refused write leaves the transaction aborted.
+    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+        for (const QString &event : { u"INSERT"_s, u"UPDATE"_s }) {
+            QVERIFY2(m_db.exec(u"CREATE TRIGGER gone_%1 BEFORE %1 ON xmsz BEGIN "
+                               "SELECT RAISE(ROLLBACK, 'database is read-only'); END"_s.arg(event)),
+                     qPrintable(m_db.lastError()));
+        }
+    } else {
+        QVERIFY2(m_db.makeReadOnly(u"xmsz"_s), qPrintable(m_db.lastError()));
+    }
+    QVERIFY(open(u"w_xm_cz1"_s));
+    click(radio(u"rb_t_m"_s));
+    clickSave();
+    QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
+    QCOMPARE(m_boxes->boxes().front().text, u"保存失败！"_s);
+    QVERIFY(button(u"cb_1"_s)->isAvailable());
+    QCOMPARE(rowCount(), 0);
+
+    // Writable again: this save and every later one stores the row, shows
+    // no failure and greys the save button.
+    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+        for (const QString &event : { u"INSERT"_s, u"UPDATE"_s })
+            QVERIFY2(m_db.exec(u"DROP TRIGGER gone_%1"_s.arg(event)), qPrintable(m_db.lastError()));
+    } else {
+        QVERIFY2(m_db.makeWritable(u"xmsz"_s), qPrintable(m_db.lastError()));
+    }
+    clickSave();
+    QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
+    QCOMPARE(m_boxes->boxes().size(), std::size_t(1));
+    QCOMPARE(rowCount(), 1);
+    QCOMPARE(storedRow(u"21"_s).at(u"xm_t_m"_s), std::optional<QString>(u"1"_s));
+
+    click(radio(u"rb_1_m"_s));
+    QVERIFY(button(u"cb_1"_s)->isAvailable());
+    clickSave();
+    QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
+    QCOMPARE(m_boxes->boxes().size(), std::size_t(1));
+    QCOMPARE(rowCount(), 1);
+    QCOMPARE(storedRow(u"21"_s).at(u"xm_t_m"_s), std::optional<QString>(u"0"_s));
+    QCOMPARE(storedRow(u"21"_s).at(u"xm_1_m"_s), std::optional<QString>(u"1"_s));
+
+    // What was committed stays committed: a new connection reads it back.
+    m_sqlca->disconnect();
+    m_sqlca->connect();
+    QVERIFY(open(u"w_xm_cz1"_s));
+    QVERIFY(radio(u"rb_1_m"_s)->isChecked());
+    QVERIFY(!radio(u"rb_t_m"_s)->isChecked());
 }
 
 void TestSettingsWindow::failedRetrievalReported()
