@@ -50,9 +50,11 @@ ControlBuilder::ControlBuilder(
         }
         m_controls[spec.name] = widget;
     }
-    // The group boxes frame the controls that lie over them.
-    for (QGroupBox *group : groups)
-        group->lower();
+    // The group boxes frame the controls that lie over them; among
+    // themselves they keep the table's order (a later one drawn over an
+    // earlier one where they overlap).
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it)
+        (*it)->lower();
 
     std::stable_sort(tabbed.begin(), tabbed.end(),
         [](const auto &a, const auto &b) { return a.first < b.first; });
@@ -92,6 +94,7 @@ QWidget *ControlBuilder::create(
     }
     case ControlKind::RadioButton: {
         auto *radio = new QRadioButton(spec.text, window);
+        radio->setAutoExclusive(spec.autoExclusive);
         radio->setChecked(spec.checked);
         return radio;
     }
@@ -116,6 +119,11 @@ QWidget *ControlBuilder::create(
             picture->setPixmap(stock::picture(spec.picture));
         picture->setFocusPolicy(Qt::NoFocus);
         return picture;
+    }
+    case ControlKind::DataView: {
+        auto *place = new QWidget(window);
+        place->setFocusPolicy(Qt::NoFocus);
+        return place;
     }
     case ControlKind::MaskedEdit:
     case ControlKind::PictureButton:

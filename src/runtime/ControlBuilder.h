@@ -29,7 +29,8 @@ public:
 // Creates a window's controls from its table, in the table's order, as
 // children of `window`: object name, text, geometry (layout units to
 // pixels), font, colours, mask, enabled, visible and checked state. Group
-// boxes are lowered behind the controls that lie over them. The tab
+// boxes are lowered behind the controls that lie over them, keeping their
+// order among themselves. The tab
 // sequence follows the tab order values (equal values in the table's
 // order); controls with 0 take no keyboard focus by Tab (radio buttons and
 // buttons still take it by a click).
