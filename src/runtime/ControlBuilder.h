@@ -64,6 +64,11 @@ public:
     // button), the inner widget that takes the focus.
     static QWidget *focusTarget(QWidget *control);
 
+    // Chains `controls` (controls of one window, as the table made them) in
+    // this order for Tab, each through its focus widget; a compound control
+    // moves in the chain together with its focus widget.
+    static void chainTabOrder(const std::vector<QWidget *> &controls);
+
 private:
     QWidget *create(const ControlSpec &spec, QWidget *window, const ControlFactories &factories);
 

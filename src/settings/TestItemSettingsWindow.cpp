@@ -64,14 +64,13 @@ void TestItemSettingsWindow::buildControls()
 
     // The choice radio buttons declare no tab order: the keyboard reaches
     // them in the rank of the group box around them.
-    QWidget *previous = nullptr;
+    std::vector<QWidget *> keyboard;
     for (const QString &name : settings::keyboardOrder(controls)) {
-        QWidget *widget = rt::ControlBuilder::focusTarget(built.find(name));
-        widget->setFocusPolicy(Qt::StrongFocus);
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
+        QWidget *control = built.find(name);
+        rt::ControlBuilder::focusTarget(control)->setFocusPolicy(Qt::StrongFocus);
+        keyboard.push_back(control);
     }
+    rt::ControlBuilder::chainTabOrder(keyboard);
 }
 
 QRadioButton *TestItemSettingsWindow::radio(const QString &name) const

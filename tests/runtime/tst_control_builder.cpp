@@ -130,6 +130,60 @@ private Q_SLOTS:
         QCOMPARE(stacking, (QStringList { u"gb_1"_s, u"gb_2"_s, u"gb_3"_s, u"rb_1"_s }));
     }
 
+    void tabOrderMovesCompoundControlsWhole()
+    {
+        // A compound control as the controls layer makes one: a container
+        // whose inner button takes the focus through a focus proxy.
+        const rt::ControlFactories factories { { ControlKind::PictureButton,
+            [](const ControlSpec &spec, QWidget *parent) -> QWidget * {
+                auto *container = new QWidget(parent);
+                auto *inner = new QPushButton(spec.text, container);
+                inner->setObjectName(u"inner"_s);
+                container->setFocusProxy(inner);
+                return container;
+            } } };
+        QWidget window;
+        // Created in an order unlike the tab order.
+        const rt::ControlTable table {
+            { .name = u"cb_2"_s,
+                .kind = ControlKind::PictureButton,
+                .rect = QRect(0, 0, 300, 100),
+                .tabOrder = 30 },
+            { .name = u"cb_1"_s,
+                .kind = ControlKind::PictureButton,
+                .rect = QRect(0, 120, 300, 100),
+                .tabOrder = 20 },
+            { .name = u"sle_2"_s,
+                .kind = ControlKind::LineEdit,
+                .rect = QRect(0, 240, 300, 80),
+                .tabOrder = 40 },
+            { .name = u"sle_1"_s,
+                .kind = ControlKind::LineEdit,
+                .rect = QRect(0, 340, 300, 80),
+                .tabOrder = 10 },
+        };
+        const rt::ControlBuilder builder(&window, table, factories);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto stop = [] {
+            QWidget *focus = QApplication::focusWidget();
+            return focus->objectName() == u"inner"_s ? focus->parentWidget()->objectName()
+                                                     : focus->objectName();
+        };
+        builder.get<QLineEdit>(u"sle_1"_s)->setFocus();
+        QStringList forward, backward;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << stop();
+        }
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            backward << stop();
+        }
+        QCOMPARE(forward, (QStringList { u"cb_1"_s, u"cb_2"_s, u"sle_2"_s, u"sle_1"_s }));
+        QCOMPARE(backward, (QStringList { u"sle_2"_s, u"cb_2"_s, u"cb_1"_s, u"sle_1"_s }));
+    }
+
     void dataViewPlaceShowsNothingAndTakesNoFocus()
     {
         QWidget window;

@@ -2,6 +2,7 @@
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
+#include "settings/SettingsLayout.h"
 #include "settings/SettingsWindows.h"
 #include "settings/SettingsYearProfile.h"
 #include "settings/TestItemSettingsWindow.h"
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void createdState();
     void modalWindowOffersNoMinimizeOrMaximize_data();
     void modalWindowOffersNoMinimizeOrMaximize();
+    void tabReachesEachGroupThenTheButtons();
     void newYearSavedAndReadBack_data();
     void newYearSavedAndReadBack();
     void newYearSavedAtOnceStoresZeros();
@@ -243,6 +245,57 @@ void TestSettingsWindow::modalWindowOffersNoMinimizeOrMaximize()
         QVERIFY2(!flags.testFlag(hint), qPrintable(QString::number(int(hint), 16)));
     QCOMPARE(m_window->windowModality(), Qt::ApplicationModal);
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+}
+
+void TestSettingsWindow::tabReachesEachGroupThenTheButtons()
+{
+    QVERIFY(open(u"w_xm_cz2"_s));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    click(radio(u"rb_1_m"_s));
+    click(radio(u"rb_y_w"_s));
+    QVERIFY(button(u"cb_1"_s)->isAvailable());
+
+    // Tab stops once in each choice group (on its checked button, where it
+    // has one), in the rank of the group boxes, then at the two buttons.
+    const auto controls = settings::settingsControls(settings::w_xm_cz2());
+    std::map<QString, QString> groupOf;
+    for (const settings::ChoiceGroup &group : settings::choiceGroups(controls)) {
+        for (const QString &name : group.radioButtons)
+            groupOf[name] = group.groupBox;
+    }
+    QStringList expected;
+    for (const QString &name : settings::keyboardOrder(controls)) {
+        const QString stop = groupOf.count(name) ? groupOf[name] : name;
+        if (!expected.contains(stop))
+            expected << stop;
+    }
+    QCOMPARE(expected.size(), 8);
+    auto stopOf = [&](QWidget *focus) {
+        if (focus->objectName() == u"command_button"_s)
+            return focus->parentWidget()->objectName();
+        return groupOf.count(focus->objectName()) ? groupOf[focus->objectName()]
+                                                  : focus->objectName();
+    };
+    radio(u"rb_t_m"_s)->setFocus();
+    QStringList forward { stopOf(QApplication::focusWidget()) };
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << stopOf(QApplication::focusWidget());
+    }
+    QCOMPARE(forward, expected + QStringList { expected.front() });
+    QCOMPARE(QApplication::focusWidget(), radio(u"rb_t_m"_s));
+    QStringList backward { stopOf(QApplication::focusWidget()) };
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        backward << stopOf(QApplication::focusWidget());
+    }
+    std::reverse(backward.begin(), backward.end());
+    QCOMPARE(backward, expected + QStringList { expected.front() });
+    // In the girls' last group the stop is the checked button.
+    radio(u"rb_t_w"_s)->setFocus();
+    QTest::keyClick(radio(u"rb_t_w"_s), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), radio(u"rb_y_w"_s));
 }
 
 void TestSettingsWindow::newYearSavedAndReadBack_data()
