@@ -86,6 +86,9 @@ w_about::w_about(QWidget *parent)
     // Esc and the window system's close request do not close the box.
     auto *guard = new rt::CloseGuard(this);
     auto *close = built.get<QPushButton>(u"cb_1"_s);
+    // The box's one button: it shows as the default button while it has
+    // the focus, as a dialog's button does.
+    close->setAutoDefault(true);
     connect(close, &QPushButton::clicked, guard, &rt::CloseGuard::closeWindow);
     close->setFocus();
 
