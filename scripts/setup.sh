@@ -10,7 +10,8 @@ packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
     unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
-    xvfb xauth fonts-wqy-zenhei libbenchmark-dev
+    libcups2-dev cups-daemon cups-client
+    xvfb xauth fonts-wqy-zenhei fonts-liberation libbenchmark-dev libxcb1-dev
 )
 
 missing=()

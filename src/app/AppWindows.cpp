@@ -2,6 +2,7 @@
 
 #include "shell/Application.h"
 #include "calculator/CalculatorWindows.h"
+#include "deskcalc/DeskCalcWindows.h"
 #include "settings/SettingsWindows.h"
 #include "runtime/WindowRegistry.h"
 #include "ui/w_genapp_toolbars.h"
@@ -17,4 +18,5 @@ void registerAppWindows()
     rt::Transaction &sqlca = Application::instance().sqlca;
     registerSettingsWindows(sqlca);
     registerCalculatorWindows(sqlca);
+    registerDeskCalcWindows();
 }

@@ -8,8 +8,7 @@ namespace calculator {
 
 HeightWeightStandard::HeightWeightStandard(rt::Transaction &sqlca)
     : m_sqlca(sqlca)
-{
-}
+{ }
 
 QString HeightWeightStandard::querySql(scoring::Sex sex)
 {

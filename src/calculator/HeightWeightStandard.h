@@ -1,7 +1,7 @@
 #pragma once
 
-#include "scoring/HeightWeight.h"
 #include "runtime/db/Transaction.h"
+#include "scoring/HeightWeight.h"
 
 #include <QString>
 
@@ -14,10 +14,10 @@ class HeightWeightStandard
 {
 public:
     enum class Outcome {
-        Found,      // exactly one row with four bounds
-        NoRow,      // the table has no row for the height
-        NullBound,  // the row lacks a bound or holds one that is no number
-        Failed,     // the query failed or found more than one row
+        Found, // exactly one row with four bounds
+        NoRow, // the table has no row for the height
+        NullBound, // the row lacks a bound or holds one that is no number
+        Failed, // the query failed or found more than one row
     };
 
     struct Lookup

@@ -1,14 +1,15 @@
 #include "calculator/ScoreCalculatorWindow.h"
 
-#include "runtime/LayoutUnits.h"
+#include "controls/EntryControlFactories.h"
 #include "controls/MaskedEdit.h"
 #include "runtime/MessageBoxService.h"
-#include "scoring/Real32.h"
-#include "scoring/SchoolYearTotal.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
-#include "scoring/VitalCapacity.h"
+#include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
+#include "scoring/Real32.h"
+#include "scoring/SchoolYearTotal.h"
+#include "scoring/VitalCapacity.h"
 #include "settings/XmszDataObject.h"
 
 #include <QCheckBox>
@@ -33,146 +34,75 @@ namespace {
 using rt::MessageBoxService;
 using scoring::TestItem;
 
-enum class Kind { Label, Entry, Score, Group, Radio, Check, Button, LineEdit };
-
-// How each control of the calculator window looks; where it stands comes
-// from the year profile. Listed in the order in which the window creates
-// its controls.
-struct ControlDesign
-{
-    const char16_t *name;
-    Kind kind;
-    const char16_t *text;
-    int pointSize;  // 0: the class's own
-    bool bold;
-    long textColour; // -1: the class's own
-};
-
-constexpr long kNavy = 8388608;    // R 0, G 0, B 128
-constexpr long kDarkRed = 128;     // R 128, G 0, B 0
-constexpr long kPurple = 8388736;  // R 128, G 0, B 128
-constexpr long kRed = 255;
-constexpr long kFieldBack = 15780518; // R 166, G 202, B 240
-
-const ControlDesign kDesign[] = {
-    { u"cb_2", Kind::Button, u"项目设置", 9, false, -1 },
-    { u"cb_1", Kind::Button, u"关闭", 8, false, -1 },
-    { u"st_yy", Kind::Label, u"（次/1分钟）", 8, false, kDarkRed },
-    { u"st_zz", Kind::Label, u"厘米", 8, false, kDarkRed },
-    { u"st_ll", Kind::Label, u"厘米", 8, false, kDarkRed },
-    { u"st_55", Kind::Label, u"秒", 8, false, kDarkRed },
-    { u"st_88", Kind::Label, u"分.秒", 8, false, kDarkRed },
-    { u"st_11", Kind::Label, u"分.秒", 8, false, kDarkRed },
-    { u"st_14", Kind::Label, u"公斤", 8, false, kDarkRed },
-    { u"st_13", Kind::Label, u"厘米", 8, false, kDarkRed },
-    { u"st_w", Kind::Label, u"握力体重指数", 8, false, kNavy },
-    { u"st_y", Kind::Label, u"仰卧起坐（女）", 8, false, kNavy },
-    { u"st_z", Kind::Label, u"坐位体前屈", 8, false, kNavy },
-    { u"st_l", Kind::Label, u"立定跳远", 8, false, kNavy },
-    { u"st_5", Kind::Label, u"50米跑", 8, false, kNavy },
-    { u"st_f", Kind::Label, u"肺活量", 8, false, kNavy },
-    { u"st_8", Kind::Label, u"800米跑（女）", 8, false, kNavy },
-    { u"st_1", Kind::Label, u"1000米跑（男）", 8, false, kNavy },
-    { u"st_t", Kind::Label, u"台阶试验", 8, false, kNavy },
-    { u"st_s2", Kind::Label, u"体重", 8, false, kNavy },
-    { u"st_s1", Kind::Label, u"身高", 8, false, kNavy },
-    { u"rb_sex_woman", Kind::Radio, u"女", 14, true, kPurple },
-    { u"rb_sex_man", Kind::Radio, u"男", 14, true, kNavy },
-    { u"st_111", Kind::Label, u"成绩（分）", 9, false, rt::colors::kWindowText },
-    { u"sle_dj", Kind::LineEdit, u"", 26, true, rt::colors::kWindowText },
-    { u"em_xn_t", Kind::Score, u"", 26, true, kDarkRed },
-    { u"em_w_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_y_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_z_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_l_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_5_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_f_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_8_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_1_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_t_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"em_s_t", Kind::Score, nullptr, 0, false, -1 },
-    { u"cbx_59", Kind::Check, u"无故缺勤超1/10或病、事假超1/3。（最高为５９分）", 9, false,
-      rt::colors::kWindowText },
-    { u"cbx_4", Kind::Check, u"4、学生体育干部工作认真负责。（加５分）", 9, false,
-      rt::colors::kWindowText },
-    { u"cbx_3", Kind::Check, u"3、比赛获名次。（加５分）", 9, false, rt::colors::kWindowText },
-    { u"cbx_2", Kind::Check, u"2、获等级运动员称号。（加５分）", 9, false, rt::colors::kWindowText },
-    { u"cbx_1", Kind::Check, u"1、出勤率达到98%，并认真锻炼。（加５分）", 9, false,
-      rt::colors::kWindowText },
-    { u"em_8", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_w", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_y", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_z", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_l", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_5", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_f", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_1", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_t", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_s2", Kind::Entry, nullptr, 0, false, -1 },
-    { u"em_s1", Kind::Entry, nullptr, 0, false, -1 },
-    { u"gb_sex", Kind::Group, u"性别", 8, false, rt::colors::kBlue },
-    { u"gb_3", Kind::Group, u"加分", 9, true, rt::colors::kMagenta },
-    { u"gb_4", Kind::Group, u"项目成绩", 8, false, rt::colors::kBlue },
-    { u"gb_5", Kind::Group, u"降分", 9, true, kRed },
-    { u"gb_6", Kind::Group, nullptr, 8, false, rt::colors::kBlue }, // caption from the profile
-};
-
-QFont arialFont(int pointSize, bool bold)
-{
-    QFont font(u"Arial"_s);
-    font.setPointSize(pointSize);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
-}
-
-// A text colour for the enabled look only, so that a disabled control still
-// shows the greyed text of the window system.
-void setTextColour(QWidget *widget, QPalette::ColorRole role, long code)
-{
-    QPalette palette = widget->palette();
-    const QColor colour = rt::colors::fromCode(code);
-    palette.setColor(QPalette::Active, role, colour);
-    palette.setColor(QPalette::Inactive, role, colour);
-    widget->setPalette(palette);
-}
-
 // The entry fields in the order in which the sex switch moves the focus
 // through them (the vital capacity follows the weight instead).
 const char16_t *const kSexSwitchChain[] = {
-    u"em_s1", u"em_s2", u"em_t", u"em_1", u"em_8", u"em_5", u"em_l", u"em_z", u"em_y", u"em_w",
+    u"em_s1",
+    u"em_s2",
+    u"em_t",
+    u"em_1",
+    u"em_8",
+    u"em_5",
+    u"em_l",
+    u"em_z",
+    u"em_y",
+    u"em_w",
 };
 
 // The 13 item flags, in the order in which the window reads them.
 const char16_t *const kFlagColumns[] = {
-    u"xm_t_m", u"xm_1_m", u"xm_5_m", u"xm_l_m", u"xm_z_m", u"xm_w_m", u"xm_t_w",
-    u"xm_8_w", u"xm_5_w", u"xm_l_w", u"xm_z_w", u"xm_y_w", u"xm_w_w",
+    u"xm_t_m",
+    u"xm_1_m",
+    u"xm_5_m",
+    u"xm_l_m",
+    u"xm_z_m",
+    u"xm_w_m",
+    u"xm_t_w",
+    u"xm_8_w",
+    u"xm_5_w",
+    u"xm_l_w",
+    u"xm_z_w",
+    u"xm_y_w",
+    u"xm_w_w",
+};
+
+// The eleven entry fields that the open handling empties.
+const char16_t *const kEntryFields[] = {
+    u"em_s1",
+    u"em_s2",
+    u"em_z",
+    u"em_5",
+    u"em_l",
+    u"em_t",
+    u"em_1",
+    u"em_8",
+    u"em_f",
+    u"em_y",
+    u"em_w",
 };
 
 } // namespace
 
-ScoreCalculatorWindow::ScoreCalculatorWindow(const YearProfile &profile, rt::Transaction &sqlca,
-                                             QWidget *parent)
-    : QDialog(parent)
+ScoreCalculatorWindow::ScoreCalculatorWindow(
+    const YearProfile &profile, rt::Transaction &sqlca, QWidget *parent)
+    : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
     , m_dw4(settings::d_xmsz())
     , m_standard(sqlca)
+    , m_controls(this, profile.controls, controls::entryControlFactories())
+    , m_guard(new rt::CloseGuard(this))
 {
     setObjectName(profile.className);
     // A title bar without a control menu: no close, minimize or maximize
     // box; the window closes through its own button.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(profile.title);
     setWindowIcon(rt::stock::icon(u"AppIcon!"_s));
     setModal(true);
     setFixedSize(profile.clientSizePixels());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, rt::colors::fromCode(rt::colors::kButtonFace));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    rt::style::setBackColor(this, rt::colors::kButtonFace);
 
-    createControls();
-    applyTabOrder();
+    connectControls();
 }
 
 ScoreCalculatorWindow::~ScoreCalculatorWindow()
@@ -180,123 +110,33 @@ ScoreCalculatorWindow::~ScoreCalculatorWindow()
     m_closing = true;
 }
 
-template<typename T>
-T *ScoreCalculatorWindow::make(const QString &name)
+my_maskedit *ScoreCalculatorWindow::field(const char16_t *name) const
 {
-    auto *widget = new T(this);
-    widget->setObjectName(name);
-    m_controls[name] = widget;
-    return widget;
+    return m_controls.get<my_maskedit>(QString::fromUtf16(name));
 }
 
-QWidget *ScoreCalculatorWindow::control(const QString &name) const
+void ScoreCalculatorWindow::connectControls()
 {
-    const auto it = m_controls.find(name);
-    return it == m_controls.end() ? nullptr : it->second;
-}
-
-void ScoreCalculatorWindow::createControls()
-{
-    std::vector<QGroupBox *> groups;
-    for (const ControlDesign &design : kDesign) {
-        const QString name = QString::fromUtf16(design.name);
-        const ControlPlacement *place = m_profile.placement(name);
-        if (!place)
-            continue;
-        const QString text = design.text ? QString::fromUtf16(design.text) : QString();
-        QWidget *widget = nullptr;
-        switch (design.kind) {
-        case Kind::Label: {
-            auto *label = make<QLabel>(name);
-            label->setText(text);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            widget = label;
-            break;
-        }
-        case Kind::Entry:
-        case Kind::Score: {
-            auto *field = make<my_maskedit>(name);
-            if (design.kind == Kind::Score)
-                field->setMask(u"###,###.0"_s);
-            if (design.text)
-                field->setText(text);
-            field->installEventFilter(this);
-            widget = field;
-            break;
-        }
-        case Kind::Group: {
-            auto *group = make<QGroupBox>(name);
-            group->setTitle(design.text ? text : m_profile.totalCaption);
-            group->setFocusPolicy(Qt::NoFocus);
-            groups.push_back(group);
-            widget = group;
-            break;
-        }
-        case Kind::Radio: {
-            auto *radio = make<QRadioButton>(name);
-            radio->setText(text);
-            // Not in the tab sequence, but a click still reaches it.
-            radio->setFocusPolicy(Qt::ClickFocus);
-            widget = radio;
-            break;
-        }
-        case Kind::Check: {
-            auto *box = make<QCheckBox>(name);
-            box->setText(text);
-            widget = box;
-            break;
-        }
-        case Kind::Button: {
-            auto *button = make<QPushButton>(name);
-            button->setText(text);
-            widget = button;
-            break;
-        }
-        case Kind::LineEdit: {
-            auto *edit = make<QLineEdit>(name);
-            edit->setText(text);
-            QPalette palette = edit->palette();
-            palette.setColor(QPalette::Base, rt::colors::fromCode(kFieldBack));
-            edit->setPalette(palette);
-            widget = edit;
-            break;
-        }
-        }
-        widget->setGeometry(rt::units::rect(place->x, place->y, place->width, place->height));
-        if (design.pointSize > 0)
-            widget->setFont(arialFont(design.pointSize, design.bold));
-        if (design.textColour >= 0) {
-            const bool isField = design.kind == Kind::LineEdit || design.kind == Kind::Score;
-            setTextColour(widget, isField ? QPalette::Text : QPalette::WindowText,
-                          design.textColour);
-            if (design.kind == Kind::Radio || design.kind == Kind::Check)
-                setTextColour(widget, QPalette::ButtonText, design.textColour);
-        }
+    m_controls.get<QGroupBox>(u"gb_6"_s)->setTitle(m_profile.totalCaption);
+    for (const rt::ControlSpec &spec : m_profile.controls) {
+        if (spec.kind == rt::ControlKind::MaskedEdit)
+            m_controls.get<my_maskedit>(spec.name)->installEventFilter(this);
     }
-    // The group boxes frame the controls that lie over them.
-    for (QGroupBox *group : groups)
-        group->lower();
 
-    auto field = [this](const char16_t *name) {
-        return static_cast<my_maskedit *>(control(QString::fromUtf16(name)));
-    };
-    auto label = [this](const char16_t *name) {
-        return name ? static_cast<QLabel *>(control(QString::fromUtf16(name))) : nullptr;
-    };
     m_height = field(u"em_s1");
     m_weight = field(u"em_s2");
     m_vitalCapacity = field(u"em_f");
     m_heightWeightScore = field(u"em_s_t");
     m_vitalCapacityScore = field(u"em_f_t");
     m_total = field(u"em_xn_t");
-    m_rating = static_cast<QLineEdit *>(control(u"sle_dj"_s));
-    m_man = static_cast<QRadioButton *>(control(u"rb_sex_man"_s));
-    m_woman = static_cast<QRadioButton *>(control(u"rb_sex_woman"_s));
-    m_settingsButton = static_cast<QPushButton *>(control(u"cb_2"_s));
-    m_closeButton = static_cast<QPushButton *>(control(u"cb_1"_s));
-    m_absenceCap = static_cast<QCheckBox *>(control(u"cbx_59"_s));
+    m_rating = m_controls.get<QLineEdit>(u"sle_dj"_s);
+    m_man = m_controls.get<QRadioButton>(u"rb_sex_man"_s);
+    m_woman = m_controls.get<QRadioButton>(u"rb_sex_woman"_s);
+    m_settingsButton = m_controls.get<QPushButton>(u"cb_2"_s);
+    m_closeButton = m_controls.get<QPushButton>(u"cb_1"_s);
+    m_absenceCap = m_controls.get<QCheckBox>(u"cbx_59"_s);
     for (int i = 0; i < 4; ++i)
-        m_bonus[i] = static_cast<QCheckBox *>(control(u"cbx_%1"_s.arg(i + 1)));
+        m_bonus[i] = m_controls.get<QCheckBox>(u"cbx_%1"_s.arg(i + 1));
 
     // The optional rows in the order in which the total adds them up.
     struct RowNames
@@ -314,15 +154,14 @@ void ScoreCalculatorWindow::createControls()
         { TestItem::SitUps, u"st_y", u"st_yy", u"em_y", u"em_y_t", nullptr, u"xm_y_w" },
         { TestItem::GripIndex, u"st_w", nullptr, u"em_w", u"em_w_t", u"xm_w_m", u"xm_w_w" },
     };
+    auto label = [this](const char16_t *name) {
+        return name ? m_controls.get<QLabel>(QString::fromUtf16(name)) : nullptr;
+    };
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const RowNames &names = rows[i];
-        m_rows[i] = ItemRow { names.item,
-                              names.boys ? QString::fromUtf16(names.boys) : QString(),
-                              names.girls ? QString::fromUtf16(names.girls) : QString(),
-                              label(names.label),
-                              label(names.unit),
-                              field(names.entry),
-                              field(names.score) };
+        m_rows[i] = ItemRow { names.item, names.boys ? QString::fromUtf16(names.boys) : QString(),
+            names.girls ? QString::fromUtf16(names.girls) : QString(), label(names.label),
+            label(names.unit), field(names.entry), field(names.score) };
     }
 
     m_man->setChecked(true);
@@ -333,32 +172,17 @@ void ScoreCalculatorWindow::createControls()
     connect(m_absenceCap, &QCheckBox::clicked, this, &ScoreCalculatorWindow::xn);
     connect(m_settingsButton, &QPushButton::clicked, this, &ScoreCalculatorWindow::openSettings);
     connect(m_closeButton, &QPushButton::clicked, this, &ScoreCalculatorWindow::closeWindow);
-}
 
-void ScoreCalculatorWindow::applyTabOrder()
-{
-    // The controls that take part, by their tab order value; equal values
-    // keep the profile's order.
-    std::vector<const ControlPlacement *> order;
-    for (const ControlPlacement &place : m_profile.layout) {
-        QWidget *widget = control(place.name);
-        if (!widget || place.tabOrder <= 0 || widget->focusPolicy() == Qt::NoFocus
-            || qobject_cast<QGroupBox *>(widget))
-            continue;
-        order.push_back(&place);
+    if (m_profile.graduation) {
+        // A changed first- or second-year total recomputes everything at
+        // once, as the other fields do when they are left.
+        for (const QString &name : m_profile.graduation->inputs) {
+            connect(m_controls.get<my_maskedit>(name), &my_maskedit::modified, this, [this] {
+                if (m_ready && !m_closing)
+                    xn();
+            });
+        }
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const ControlPlacement *a, const ControlPlacement *b) {
-                         return a->tabOrder < b->tabOrder;
-                     });
-    // Everything else is reached by a click only.
-    for (const ControlPlacement &place : m_profile.layout) {
-        QWidget *widget = control(place.name);
-        if (widget && place.tabOrder <= 0 && widget->focusPolicy() != Qt::NoFocus)
-            widget->setFocusPolicy(Qt::ClickFocus);
-    }
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(control(order[i - 1]->name), control(order[i]->name));
 }
 
 // ---------------------------------------------------------------------------
@@ -370,13 +194,8 @@ void ScoreCalculatorWindow::showEvent(QShowEvent *event)
     if (m_openStarted)
         return;
     m_openStarted = true;
-    if (isWindow()) {
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft() + (geometry().topLeft() - frameGeometry().topLeft()));
-        }
-    }
+    if (isWindow())
+        rt::style::centerOnScreen(this);
     // The open handling may show boxes and the settings window; it runs once
     // the window is on the screen.
     rt::post(this, [this] { open(); });
@@ -404,8 +223,8 @@ void ScoreCalculatorWindow::open()
             closeWindow();
             return;
         }
-        MessageBoxService::show(this, u"注意"_s, m_profile.setupMessage,
-                                MessageBoxService::Icon::Exclamation);
+        MessageBoxService::show(
+            this, u"注意"_s, m_profile.setupMessage, MessageBoxService::Icon::Exclamation);
         if (!rt::windows::openModalByName(m_profile.settingsWindow, this)) {
             // Without its settings window the year can never be set up.
             closeWindow();
@@ -415,10 +234,9 @@ void ScoreCalculatorWindow::open()
     }
     readFlags();
     checked();
-    for (const char16_t *name : { u"em_s1", u"em_s2", u"em_z", u"em_5", u"em_l", u"em_t", u"em_1",
-                                  u"em_8", u"em_f", u"em_y", u"em_w" })
-        static_cast<my_maskedit *>(control(QString::fromUtf16(name)))->setText(QString());
-    m_height->setFocus(Qt::OtherFocusReason);
+    for (const char16_t *name : kEntryFields)
+        field(name)->setText(QString());
+    m_controls.get<QWidget>(m_profile.firstFocus)->setFocus(Qt::OtherFocusReason);
     m_ready = true;
     Q_EMIT opened();
 }
@@ -441,8 +259,8 @@ void ScoreCalculatorWindow::openSettings()
         return;
     }
     if (rowNumber < 1) {
-        MessageBoxService::show(this, u"注意"_s, m_profile.setupMessage,
-                                MessageBoxService::Icon::Exclamation);
+        MessageBoxService::show(
+            this, u"注意"_s, m_profile.setupMessage, MessageBoxService::Icon::Exclamation);
         return;
     }
     const auto before = m_flags;
@@ -457,27 +275,7 @@ void ScoreCalculatorWindow::closeWindow()
 {
     m_closing = true;
     m_ready = false;
-    done(QDialog::Accepted);
-}
-
-void ScoreCalculatorWindow::closeEvent(QCloseEvent *event)
-{
-    // Only "关闭" closes the window, not the window manager.
-    if (event->spontaneous() && !m_closing) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void ScoreCalculatorWindow::keyPressEvent(QKeyEvent *event)
-{
-    // Esc does not close the window either.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    m_guard->closeWindow();
 }
 
 // ---------------------------------------------------------------------------
@@ -574,7 +372,7 @@ void ScoreCalculatorWindow::scoreVitalCapacity()
     const std::optional<int> score = scoring::scoreVitalCapacity(ladder, capacity, weight);
     if (!score) {
         MessageBoxService::show(this, m_profile.vitalCapacityTitle, m_profile.vitalCapacityText,
-                                MessageBoxService::Icon::Information);
+            MessageBoxService::Icon::Information);
         return;
     }
     m_vitalCapacityScore->setText(QString::number(*score));
@@ -592,8 +390,8 @@ void ScoreCalculatorWindow::sg()
 {
     const scoring::Sex sex = this->sex();
     int score = 0;
-    const auto body = scoring::heightWeightLookup(fieldValue(m_height), fieldValue(m_weight),
-                                                  scoring::heightRangeFor(sex));
+    const auto body = scoring::heightWeightLookup(
+        fieldValue(m_height), fieldValue(m_weight), scoring::heightRangeFor(sex));
     std::optional<HeightWeightStandard::Lookup> problem;
     if (body) {
         m_h = body->height;
@@ -614,8 +412,8 @@ void ScoreCalculatorWindow::sg()
     xn();
 }
 
-void ScoreCalculatorWindow::reportLookupProblem(const HeightWeightStandard::Lookup &lookup,
-                                                float height)
+void ScoreCalculatorWindow::reportLookupProblem(
+    const HeightWeightStandard::Lookup &lookup, float height)
 {
     const QString table = sex() == scoring::Sex::Boy ? u"cz123_m"_s : u"cz123_w"_s;
     const QString heightText = QString::number(height, 'g', 7);
@@ -643,8 +441,8 @@ void ScoreCalculatorWindow::reportLookupProblem(const HeightWeightStandard::Look
         return;
     m_reportedProblem = key;
     MessageBoxService::show(this, title, text,
-                            title == u"错误"_s ? MessageBoxService::Icon::StopSign
-                                               : MessageBoxService::Icon::Exclamation);
+        title == u"错误"_s ? MessageBoxService::Icon::StopSign
+                           : MessageBoxService::Icon::Exclamation);
 }
 
 void ScoreCalculatorWindow::xn()
@@ -667,6 +465,8 @@ void ScoreCalculatorWindow::xn()
     }
     m_total->setText(QString::number(result.total));
     m_rating->setText(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
+    if (m_profile.graduation && m_profile.graduation->afterTotal)
+        m_profile.graduation->afterTotal(m_controls, result);
 }
 
 // ---------------------------------------------------------------------------
@@ -681,7 +481,7 @@ void ScoreCalculatorWindow::switchSex()
     m_scoredDuringSwitch.clear();
     m_switchingSex = true;
     for (const char16_t *name : kSexSwitchChain)
-        control(QString::fromUtf16(name))->setFocus(Qt::OtherFocusReason);
+        field(name)->setFocus(Qt::OtherFocusReason);
     m_switchingSex = false;
     checked();
     // The field that keeps the focus at the end of the chain (the grip

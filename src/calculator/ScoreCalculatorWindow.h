@@ -1,9 +1,11 @@
 #pragma once
 
-#include "runtime/db/DataView.h"
 #include "calculator/HeightWeightStandard.h"
-#include "runtime/db/Transaction.h"
 #include "calculator/YearProfile.h"
+#include "runtime/CloseGuard.h"
+#include "runtime/ControlBuilder.h"
+#include "runtime/db/DataView.h"
+#include "runtime/db/Transaction.h"
 
 #include <QDialog>
 
@@ -35,8 +37,8 @@ class ScoreCalculatorWindow : public QDialog
     Q_OBJECT
 
 public:
-    ScoreCalculatorWindow(const YearProfile &profile, rt::Transaction &sqlca,
-                          QWidget *parent = nullptr);
+    ScoreCalculatorWindow(
+        const YearProfile &profile, rt::Transaction &sqlca, QWidget *parent = nullptr);
     ~ScoreCalculatorWindow() override;
 
     const YearProfile &profile() const { return m_profile; }
@@ -48,26 +50,22 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // One of the eight optional item rows.
     struct ItemRow
     {
         scoring::TestItem item;
-        QString boysFlag;   // empty: the row is always disabled for boys
-        QString girlsFlag;  // empty: always disabled for girls
+        QString boysFlag; // empty: the row is always disabled for boys
+        QString girlsFlag; // empty: always disabled for girls
         QLabel *label = nullptr;
         QLabel *unit = nullptr;
         my_maskedit *entry = nullptr;
         my_maskedit *score = nullptr;
     };
 
-    void createControls();
-    void applyTabOrder();
-    QWidget *control(const QString &name) const;
-    template<typename T> T *make(const QString &name);
+    void connectControls();
+    my_maskedit *field(const char16_t *name) const;
 
     void open();
     void openSettings();
@@ -98,7 +96,8 @@ private:
     rt::DataView m_dw4;
     HeightWeightStandard m_standard;
 
-    std::map<QString, QWidget *> m_controls;
+    rt::ControlBuilder m_controls;
+    rt::CloseGuard *m_guard;
     std::array<ItemRow, 8> m_rows;
     my_maskedit *m_height = nullptr;
     my_maskedit *m_weight = nullptr;
@@ -127,7 +126,7 @@ private:
     QString m_reportedProblem;
 
     bool m_openStarted = false;
-    bool m_ready = false;     // scoring runs only once the open handling is done
+    bool m_ready = false; // scoring runs only once the open handling is done
     bool m_closing = false;
     bool m_switchingSex = false;
     std::set<const my_maskedit *> m_scoredDuringSwitch;

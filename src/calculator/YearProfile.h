@@ -1,53 +1,75 @@
 #pragma once
 
+#include "calculator/LayoutOverrides.h"
+#include "runtime/ControlTable.h"
+#include "scoring/SchoolYearTotal.h"
 #include "scoring/YearLadders.h"
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
-#include <vector>
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace rt {
+class ControlBuilder;
+}
 
 namespace calculator {
 
-// Where one control of a calculator window stands, in layout units, and its
-// tab order value (0: not in the tab sequence).
-struct ControlPlacement
+// The third year's extra fields: which of them recompute the total when
+// their text was changed and they are left, and what runs at the end of
+// every total computation (the graduation score beside the year's total).
+struct GraduationArea
 {
-    QString name;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    int tabOrder = 0;
+    QStringList inputs;
+    std::function<void(const rt::ControlBuilder &controls, const scoring::TotalResult &total)>
+        afterTotal;
 };
 
 // The data that makes the calculator window one school year's window: the
 // year code and settings window it reads, its texts, its score ladders and
-// its layout. The window class itself is the same for every year.
+// its controls. The window class itself is the same for every year; a later
+// year's controls are the first year's with that year's LayoutOverrides.
 struct YearProfile
 {
-    QString className;        // the window's class name in the registry
-    QString yearCode;         // key of the year's row in xmsz
-    QString settingsWindow;   // class name of the year's settings window
+    QString className; // the window's class name in the registry
+    QString yearCode; // key of the year's row in xmsz
+    QString settingsWindow; // class name of the year's settings window
     QString title;
-    QString totalCaption;     // caption of the school-year total's group box
-    QString setupMessage;     // shown titled "注意" while the year has no row
+    QString totalCaption; // caption of the school-year total's group box gb_6
+    QString setupMessage; // shown titled "注意" while the year has no row
     QString vitalCapacityTitle;
     QString vitalCapacityText;
     const scoring::YearLadders *ladders = nullptr;
-    QSize windowSize;         // the window's outer size, layout units
-    // Every control of the window with its place; controls with the same tab
-    // order value take the focus in the order in which they are listed here.
-    std::vector<ControlPlacement> layout;
+    QSize windowSize; // the window's outer size, layout units
+    // Every control in its order of creation; controls with the same tab
+    // order value take the focus in this order.
+    rt::ControlTable controls;
+    // The field that has the focus once the window is open.
+    QString firstFocus = QStringLiteral("em_s1");
+    std::optional<GraduationArea> graduation;
 
-    const ControlPlacement *placement(const QString &name) const;
-
-    // The client area in pixels: the outer size without the borders and the
-    // title bar of a fixed-size dialog.
+    // The client area in pixels: the outer size without the frame of a
+    // fixed-size dialog.
     QSize clientSizePixels() const;
 };
 
+// The first school year's controls, the base of every year's layout.
+const rt::ControlTable &firstYearControls();
+
 // The first school year's calculator "w_jsq_cz1".
 const YearProfile &firstYearProfile();
+
+// The second school year's calculator "w_jsq_cz2".
+const YearProfile &secondYearProfile();
+
+// The third school year's calculator "w_jsq_cz3", with its graduation area.
+const YearProfile &thirdYearProfile();
+
+// The three calculators, first year first.
+std::array<const YearProfile *, 3> yearProfiles();
 
 } // namespace calculator

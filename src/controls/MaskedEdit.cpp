@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,8 +21,7 @@ public:
     MaskValidator(const my_maskedit *field, QObject *parent)
         : QValidator(parent)
         , m_field(field)
-    {
-    }
+    { }
 
     State validate(QString &input, int &) const override
     {
@@ -60,7 +61,11 @@ my_maskedit::my_maskedit(QWidget *parent)
     setFrame(true);
 
     setValidator(new MaskValidator(this, this));
+    m_declaredFont = this->font();
+    connect(this, &QLineEdit::textChanged, this, &my_maskedit::fitText);
     QLineEdit::setText(u"none"_s);
+    m_committedText = text();
+    connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
 }
 
 void my_maskedit::setMask(const QString &mask)
@@ -68,11 +73,15 @@ void my_maskedit::setMask(const QString &mask)
     m_mask = NumericMask(mask);
     if (NumericMask::isNumber(text()))
         QLineEdit::setText(m_mask.format(text()));
+    if (!m_edited)
+        m_committedText = text();
 }
 
 void my_maskedit::setText(const QString &text)
 {
     QLineEdit::setText(m_mask.format(text));
+    m_edited = false;
+    m_committedText = this->text();
 }
 
 float my_maskedit::value() const
@@ -110,7 +119,75 @@ void my_maskedit::focusOutEvent(QFocusEvent *event)
         if (shown != text())
             QLineEdit::setText(shown);
     }
+    setModified(false);
     QLineEdit::focusOutEvent(event);
+
+    const Qt::FocusReason reason = event->reason();
+    const bool toAnotherWindow = reason == Qt::ActiveWindowFocusReason
+        || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+    if (m_edited && !toAnotherWindow) {
+        m_edited = false;
+        if (text() != m_committedText) {
+            m_committedText = text();
+            Q_EMIT modified();
+        }
+    }
+}
+
+void my_maskedit::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void my_maskedit::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_declaredFont = font();
+        fitText();
+    }
+}
+
+int my_maskedit::textRoom() const
+{
+    // The contents rectangle less the line edit's own side margins and the
+    // cursor, the room in which a text is drawn without scrolling.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    constexpr int sideMargin = 2;
+    constexpr int cursorWidth = 1;
+    const QMargins margins = textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * sideMargin - cursorWidth;
+}
+
+void my_maskedit::fitText()
+{
+    // A field shows its whole value: when the text is wider than the field
+    // at the declared size (a long value such as "999,999.99" in a narrow
+    // score column), the font shrinks until it fits, and grows back for a
+    // shorter value.
+    QFont fitted = m_declaredFont;
+    const QString shown = text();
+    const int room = textRoom();
+    if (room > 0 && !shown.isEmpty()) {
+        const bool byPixels = fitted.pixelSize() > 0;
+        qreal size = byPixels ? fitted.pixelSize() : fitted.pointSizeF();
+        const qreal smallest = byPixels ? 6.0 : 4.5;
+        while (QFontMetrics(fitted).horizontalAdvance(shown) > room && size > smallest) {
+            size -= byPixels ? 1.0 : 0.5;
+            if (byPixels)
+                fitted.setPixelSize(int(size));
+            else
+                fitted.setPointSizeF(size);
+        }
+    }
+    if (fitted == font())
+        return;
+    m_fitting = true;
+    setFont(fitted);
+    m_fitting = false;
 }
 
 void my_maskedit::mousePressEvent(QMouseEvent *event)

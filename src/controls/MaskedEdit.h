@@ -30,13 +30,34 @@ public:
     // "3,450.00" gives 3450, "" and "none" give 0.
     float value() const;
 
+Q_SIGNALS:
+    // The user has changed the field's text and then left the field (Tab,
+    // Enter, a click elsewhere, the focus moved by code). Emitted after the
+    // field's own leave handling, once per change: a field left with the
+    // text it had before, or whose text was only set from code, emits
+    // nothing. The focus going to another window (a message box, the window
+    // being deactivated) is no leave; the change is reported when the field
+    // is really left.
+    void modified();
+
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    int textRoom() const;
+    void fitText();
+
     NumericMask m_mask;
+    QFont m_declaredFont;
+    bool m_fitting = false;
     bool m_selectAllOnPress = false;
+    // The user has edited the text since it was last set or reported, and
+    // the text as it was then.
+    bool m_edited = false;
+    QString m_committedText;
 };

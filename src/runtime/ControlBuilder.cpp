@@ -1,6 +1,7 @@
 #include "runtime/ControlBuilder.h"
 
 #include "runtime/LayoutUnits.h"
+#include "runtime/RadioButton.h"
 #include "runtime/StockImages.h"
 #include "runtime/WindowStyle.h"
 
@@ -47,6 +48,8 @@ ControlBuilder::ControlBuilder(
                 qobject_cast<QLabel *>(widget) || qobject_cast<QGroupBox *>(widget)
                     ? Qt::NoFocus
                     : Qt::ClickFocus);
+            if (auto *radio = qobject_cast<RadioButton *>(widget))
+                radio->keepFocusPolicy(Qt::ClickFocus);
         }
         m_controls[spec.name] = widget;
     }
@@ -112,7 +115,7 @@ QWidget *ControlBuilder::create(
         return group;
     }
     case ControlKind::RadioButton: {
-        auto *radio = new QRadioButton(spec.text, window);
+        auto *radio = new RadioButton(spec.text, window);
         radio->setAutoExclusive(spec.autoExclusive);
         radio->setChecked(spec.checked);
         return radio;

@@ -1,5 +1,6 @@
 #include "runtime/Windows.h"
 
+#include "runtime/WindowManagerHints.h"
 #include "runtime/WindowRegistry.h"
 
 #include <QDialog>
@@ -54,6 +55,13 @@ int openModal(QWidget *window)
     int result = 0;
     // A window that deletes itself on closing is gone when the run ends.
     QPointer<QWidget> guard(window);
+    // A modal window cannot be minimized or maximized: with the frame
+    // blocked behind it, a minimized one would leave nothing to click.
+    if (!window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        new WindowManagerHints(window);
+    }
     if (auto *dialog = qobject_cast<QDialog *>(window)) {
         result = dialog->exec();
     } else {

@@ -75,4 +75,10 @@ private:
 // The first school year's ladders ("21").
 const YearLadders &firstYearLadders();
 
+// The second school year's ladders ("22").
+const YearLadders &secondYearLadders();
+
+// The third school year's ladders ("23").
+const YearLadders &thirdYearLadders();
+
 } // namespace scoring

@@ -5,6 +5,7 @@
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/MessageBoxService.h"
+#include "runtime/RadioButton.h"
 #include "runtime/StockImages.h"
 #include "runtime/WindowStyle.h"
 #include "settings/SettingsLayout.h"
@@ -67,7 +68,10 @@ void TestItemSettingsWindow::buildControls()
     std::vector<QWidget *> keyboard;
     for (const QString &name : settings::keyboardOrder(controls)) {
         QWidget *control = built.find(name);
-        rt::ControlBuilder::focusTarget(control)->setFocusPolicy(Qt::StrongFocus);
+        if (auto *radio = qobject_cast<rt::RadioButton *>(control))
+            radio->keepFocusPolicy(Qt::StrongFocus);
+        else
+            rt::ControlBuilder::focusTarget(control)->setFocusPolicy(Qt::StrongFocus);
         keyboard.push_back(control);
     }
     rt::ControlBuilder::chainTabOrder(keyboard);

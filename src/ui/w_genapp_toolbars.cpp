@@ -96,11 +96,8 @@ w_genapp_toolbars::w_genapp_toolbars(QWidget *parent)
     m_positions->setExclusive(true);
     for (int code = 0; code < kPositionButtons.size(); ++code) {
         auto *radio = built.get<QRadioButton>(kPositionButtons[code]);
+        // Not in the tab sequence: the builder keeps it so when checked.
         m_positions->addButton(radio, code);
-        // The radio buttons are not in the tab sequence; the toolkit would
-        // give the checked one of an exclusive group the Tab focus.
-        connect(radio, &QAbstractButton::toggled, radio,
-            [radio] { radio->setFocusPolicy(Qt::ClickFocus); });
     }
     cbx_showtext = built.get<QCheckBox>(u"cbx_showtext"_s);
     cbx_showtips = built.get<QCheckBox>(u"cbx_showtips"_s);

@@ -1,4 +1,5 @@
 #include "controls/MaskedEdit.h"
+#include "runtime/LayoutUnits.h"
 
 #include <QVBoxLayout>
 #include <QtTest>
@@ -70,6 +71,15 @@ private Q_SLOTS:
     void oneDecimalMask();
     void value_data();
     void value();
+    void everyValueShownWhole_data();
+    void everyValueShownWhole();
+    void modifiedOnlyAfterAnEdit();
+    void modifiedWhenChangedAndLeft_data();
+    void modifiedWhenChangedAndLeft();
+    void notModifiedWithoutAChange_data();
+    void notModifiedWithoutAChange();
+    void modifiedOncePerChange();
+    void anotherWindowIsNoLeave();
 
 private:
     ThreeFields *m_window = nullptr;
@@ -268,6 +278,196 @@ void TestMaskedEdit::value()
         QTest::keyClicks(first, text);
     QCOMPARE(first->text(), text.isEmpty() ? QString() : text);
     QCOMPARE(first->value(), expected);
+}
+
+void TestMaskedEdit::everyValueShownWhole_data()
+{
+    QTest::addColumn<QSize>("units");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<QString>("value");
+    // The calculators' entry fields (251 x 80), score fields (210 x 80) and
+    // the graduation inputs (219 x 96, 12 pt bold).
+    const QSize entry(251, 80), score(210, 80), input(219, 96);
+    QTest::newRow("vital capacity") << entry << u"###,###.00"_s << 0 << u"2300"_s;
+    QTest::newRow("widest entry") << entry << u"###,###.00"_s << 0 << u"999999.99"_s;
+    QTest::newRow("negative entry") << entry << u"###,###.00"_s << 0 << u"-99999.99"_s;
+    QTest::newRow("widest score") << score << u"###,###.0"_s << 0 << u"999999.9"_s;
+    QTest::newRow("graduation input") << input << u"###,###.0"_s << 12 << u"999999.9"_s;
+    QTest::newRow("short value") << entry << u"###,###.00"_s << 0 << u"7.5"_s;
+}
+
+void TestMaskedEdit::everyValueShownWhole()
+{
+    QFETCH(QSize, units);
+    QFETCH(QString, mask);
+    QFETCH(int, pointSize);
+    QFETCH(QString, value);
+    QWidget window;
+    auto *field = new my_maskedit(&window);
+    field->setMask(mask);
+    if (pointSize > 0) {
+        QFont font = field->font();
+        font.setPointSize(pointSize);
+        font.setBold(true);
+        field->setFont(font);
+    }
+    field->setGeometry(QRect(QPoint(10, 10), rt::units::toPixels(units)));
+    const QFont declared = field->font();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    field->setText(value);
+
+    // Without scrolling, the cursor at the end stands one text width right
+    // of the cursor at the start, inside the field.
+    field->setCursorPosition(0);
+    const QRect start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    field->setCursorPosition(int(field->text().size()));
+    const QRect end = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int width = field->fontMetrics().horizontalAdvance(field->text());
+    QVERIFY2(end.x() - start.x() >= width - 1,
+        qPrintable(
+            u"%1: %2 of %3 px shown"_s.arg(field->text()).arg(end.x() - start.x()).arg(width)));
+    QVERIFY(start.center().x() >= 0);
+    QVERIFY(end.center().x() <= field->width());
+    // A value that fits keeps the declared size.
+    if (value == u"7.5"_s)
+        QCOMPARE(field->font(), declared);
+    else
+        QVERIFY(field->font().pointSizeF() <= declared.pointSizeF());
+}
+
+void TestMaskedEdit::modifiedOnlyAfterAnEdit()
+{
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 0); // left without a change
+    first->setFocus(Qt::OtherFocusReason);
+    first->setText(u"12"_s);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 0); // changed by code only
+    first->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(first->hasFocus());
+    QTest::keyClicks(first, u"63.8"_s);
+    QCOMPARE(modified.count(), 0); // not yet left
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(modified.count(), 1);
+    QCOMPARE(first->text(), u"63.80"_s);
+}
+
+void TestMaskedEdit::modifiedWhenChangedAndLeft_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Tab") << u"tab"_s;
+    QTest::newRow("Enter") << u"enter"_s;
+    QTest::newRow("click elsewhere") << u"click"_s;
+    QTest::newRow("focus moved by code") << u"code"_s;
+}
+
+void TestMaskedEdit::modifiedWhenChangedAndLeft()
+{
+    QFETCH(QString, how);
+    my_maskedit *first = m_window->fields[0];
+    int leavesBefore = -1;
+    QString textWhenModified;
+    connect(first, &my_maskedit::modified, m_window, [&] {
+        leavesBefore = m_window->focusOuts;
+        textWhenModified = first->text();
+    });
+    QSignalSpy modified(first, &my_maskedit::modified);
+
+    QTest::keyClicks(first, u"80"_s);
+    QCOMPARE(modified.count(), 0); // typing alone is no change yet
+    if (how == u"tab"_s) {
+        QTest::keyClick(first, Qt::Key_Tab);
+    } else if (how == u"enter"_s) {
+        QTest::keyClick(first, Qt::Key_Return);
+    } else if (how == u"click"_s) {
+        QTest::mouseClick(m_window->fields[2], Qt::LeftButton);
+    } else {
+        m_window->fields[1]->setFocus(Qt::OtherFocusReason);
+    }
+    QTRY_VERIFY(!first->hasFocus());
+    QCOMPARE(modified.count(), 1);
+    // After the field's leave handling, with the text as the mask shows it.
+    QCOMPARE(leavesBefore, 1);
+    QCOMPARE(textWhenModified, u"80.00"_s);
+}
+
+void TestMaskedEdit::notModifiedWithoutAChange_data()
+{
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("nothing typed") << u"12.5"_s << QString();
+    QTest::newRow("the same value typed again") << u"80"_s << u"80"_s;
+    QTest::newRow("the same value in other digits") << u"80"_s << u"80.0"_s;
+    QTest::newRow("typed and typed back") << u"7"_s << u"9\b7"_s;
+}
+
+void TestMaskedEdit::notModifiedWithoutAChange()
+{
+    QFETCH(QString, initial);
+    QFETCH(QString, typed);
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    // A text set from code is no change of the user's.
+    first->setText(initial);
+    first->selectAll();
+    for (const QChar key : typed) {
+        if (key == u'<')
+            QTest::keyClick(first, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(first, QString(key));
+    }
+    QTest::keyClick(first, Qt::Key_Tab);
+    QVERIFY(m_window->fields[1]->hasFocus());
+    QCOMPARE(modified.count(), 0);
+}
+
+void TestMaskedEdit::modifiedOncePerChange()
+{
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    QTest::keyClicks(first, u"60"_s);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 1);
+    // Back into the field and out again without a change: nothing.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 1);
+    // A new value: once more.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClicks(first, u"61"_s);
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(modified.count(), 2);
+    // Emptied by the user: a change too.
+    QTest::keyClick(m_window->fields[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(first->text(), QString());
+    QCOMPARE(modified.count(), 3);
+}
+
+void TestMaskedEdit::anotherWindowIsNoLeave()
+{
+    my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &my_maskedit::modified);
+    QTest::keyClicks(first, u"75"_s);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(modified.count(), 0);
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTRY_VERIFY(first->hasFocus());
+    QCOMPARE(modified.count(), 0);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(modified.count(), 1);
 }
 
 QTEST_MAIN(TestMaskedEdit)

@@ -24,7 +24,23 @@ private Q_SLOTS:
     void modalWidgetReturnsAfterClose();
     void modalWidgetRefusingCloseStaysOpen();
     void openByNameUsesRegistry();
+    void modalWindowOffersNoMinimizeOrMaximize();
 };
+
+void TestWindows::modalWindowOffersNoMinimizeOrMaximize()
+{
+    QPointer<QDialog> dialog = new QDialog(nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint
+                                               | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags shownWith;
+    QTimer::singleShot(0, dialog, [&shownWith, dialog] {
+        shownWith = dialog->windowFlags();
+        dialog->close();
+    });
+    rt::windows::openModal(dialog);
+    QVERIFY(!shownWith.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!shownWith.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(shownWith.testFlag(Qt::WindowCloseButtonHint));
+}
 
 void TestWindows::modalDialogReturnsAfterClose_data()
 {

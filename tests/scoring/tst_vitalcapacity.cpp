@@ -11,6 +11,22 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(scoring::Sex)
 
+namespace {
+
+// The ladders of school year 1, 2 or 3.
+const YearLadders &ladders(int year)
+{
+    switch (year) {
+    case 2:
+        return secondYearLadders();
+    case 3:
+        return thirdYearLadders();
+    }
+    return firstYearLadders();
+}
+
+} // namespace
+
 class TestVitalCapacity : public QObject
 {
     Q_OBJECT
@@ -23,6 +39,7 @@ private slots:
 
 void TestVitalCapacity::scores_data()
 {
+    QTest::addColumn<int>("year");
     QTest::addColumn<Sex>("sex");
     QTest::addColumn<QString>("capacity");
     QTest::addColumn<QString>("weight");
@@ -32,33 +49,59 @@ void TestVitalCapacity::scores_data()
 
     const Sex boy = Sex::Boy;
     const Sex girl = Sex::Girl;
-    QTest::newRow("index 69, boy") << boy << u"3450"_s << u"50"_s << 15;
-    QTest::newRow("index 69, girl") << girl << u"3450"_s << u"50"_s << 15;
-    QTest::newRow("index 69 as the field shows it") << boy << u"3,450.00"_s << u"50.00"_s << 15;
-    QTest::newRow("index 68.98, boy") << boy << u"3449"_s << u"50"_s << 13;
-    QTest::newRow("index 68.98, girl") << girl << u"3449"_s << u"50"_s << 15;
-    QTest::newRow("index 30, boy") << boy << u"1500"_s << u"50"_s << 9;
-    QTest::newRow("index 30, girl") << girl << u"1500"_s << u"50"_s << 9;
-    QTest::newRow("index 20, boy") << boy << u"1000"_s << u"50"_s << 8;
-    QTest::newRow("index 20, girl") << girl << u"1000"_s << u"50"_s << 8;
-    QTest::newRow("index 21 opens the girls' 9") << girl << u"1050"_s << u"50"_s << 9;
-    QTest::newRow("2076.9 / 30.1 is just below 69") << boy << u"2076.9"_s << u"30.1"_s << 13;
-    QTest::newRow("no weight") << boy << u"2500"_s << QString() << -1;
-    QTest::newRow("weight 0") << girl << u"2500"_s << u"0.00"_s << -1;
-    QTest::newRow("negative weight") << boy << u"2500"_s << u"-3"_s << -1;
-    QTest::newRow("neither") << boy << QString() << QString() << 0;
-    QTest::newRow("weight without capacity") << boy << QString() << u"50"_s << 0;
-    QTest::newRow("negative capacity") << girl << u"-100"_s << u"50"_s << 0;
+    QTest::newRow("1: index 69, boy") << 1 << boy << u"3450"_s << u"50"_s << 15;
+    QTest::newRow("1: index 69, girl") << 1 << girl << u"3450"_s << u"50"_s << 15;
+    QTest::newRow("1: index 69 as the field shows it")
+        << 1 << boy << u"3,450.00"_s << u"50.00"_s << 15;
+    QTest::newRow("1: index 68.98, boy") << 1 << boy << u"3449"_s << u"50"_s << 13;
+    QTest::newRow("1: index 68.98, girl") << 1 << girl << u"3449"_s << u"50"_s << 15;
+    QTest::newRow("1: index 30, boy") << 1 << boy << u"1500"_s << u"50"_s << 9;
+    QTest::newRow("1: index 30, girl") << 1 << girl << u"1500"_s << u"50"_s << 9;
+    QTest::newRow("1: index 20, boy") << 1 << boy << u"1000"_s << u"50"_s << 8;
+    QTest::newRow("1: index 20, girl") << 1 << girl << u"1000"_s << u"50"_s << 8;
+    QTest::newRow("1: index 21 opens the girls' 9") << 1 << girl << u"1050"_s << u"50"_s << 9;
+    QTest::newRow("1: 2076.9 / 30.1 is just below 69")
+        << 1 << boy << u"2076.9"_s << u"30.1"_s << 13;
+    QTest::newRow("1: no weight") << 1 << boy << u"2500"_s << QString() << -1;
+    QTest::newRow("1: weight 0") << 1 << girl << u"2500"_s << u"0.00"_s << -1;
+    QTest::newRow("1: negative weight") << 1 << boy << u"2500"_s << u"-3"_s << -1;
+    QTest::newRow("1: neither") << 1 << boy << QString() << QString() << 0;
+    QTest::newRow("1: weight without capacity") << 1 << boy << QString() << u"50"_s << 0;
+    QTest::newRow("1: negative capacity") << 1 << girl << u"-100"_s << u"50"_s << 0;
+
+    QTest::newRow("2: index 70, boy") << 2 << boy << u"3500"_s << u"50"_s << 15;
+    QTest::newRow("2: index 69.8, boy") << 2 << boy << u"3490"_s << u"50"_s << 13;
+    QTest::newRow("2: index 24, girl") << 2 << girl << u"1200"_s << u"50"_s << 9;
+    QTest::newRow("2: index 23.8, girl") << 2 << girl << u"1190"_s << u"50"_s << 8;
+    QTest::newRow("2: index 60, girl") << 2 << girl << u"3000"_s << u"50"_s << 15;
+    QTest::newRow("2: no weight") << 2 << boy << u"3000"_s << QString() << -1;
+    QTest::newRow("2: neither") << 2 << girl << QString() << QString() << 0;
+
+    QTest::newRow("3: index 60, boy") << 3 << boy << u"3000"_s << u"50"_s << 12;
+    QTest::newRow("3: index 60, girl") << 3 << girl << u"3000"_s << u"50"_s << 15;
+    QTest::newRow("3: index 60 as the field shows it")
+        << 3 << boy << u"3,000.00"_s << u"50.00"_s << 12;
+    QTest::newRow("3: index 58, boy") << 3 << boy << u"2900"_s << u"50"_s << 12;
+    QTest::newRow("3: index 58, girl") << 3 << girl << u"2900"_s << u"50"_s << 13;
+    QTest::newRow("3: index 33, boy") << 3 << boy << u"1650"_s << u"50"_s << 9;
+    QTest::newRow("3: index 33, girl") << 3 << girl << u"1650"_s << u"50"_s << 9;
+    QTest::newRow("3: index 22, boy") << 3 << boy << u"1100"_s << u"50"_s << 8;
+    QTest::newRow("3: index 22, girl") << 3 << girl << u"1100"_s << u"50"_s << 9;
+    QTest::newRow("3: index 71, boy") << 3 << boy << u"3550"_s << u"50"_s << 15;
+    QTest::newRow("3: empty capacity") << 3 << boy << QString() << u"50"_s << 0;
+    QTest::newRow("3: no weight") << 3 << girl << u"3000"_s << QString() << -1;
+    QTest::newRow("3: weight 0") << 3 << boy << u"3000"_s << u"0"_s << -1;
 }
 
 void TestVitalCapacity::scores()
 {
+    QFETCH(int, year);
     QFETCH(Sex, sex);
     QFETCH(QString, capacity);
     QFETCH(QString, weight);
     QFETCH(int, expected);
 
-    const ScoreLadder &ladder = firstYearLadders().ladder(TestItem::VitalCapacity, sex);
+    const ScoreLadder &ladder = ladders(year).ladder(TestItem::VitalCapacity, sex);
     const std::optional<int> score = scoreVitalCapacity(
         ladder, readReal32(capacity.toStdString()), readReal32(weight.toStdString()));
     if (expected < 0)

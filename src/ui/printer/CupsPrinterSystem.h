@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/printer/PrinterSystem.h"
+
+namespace ui::printer {
+
+// The printer system on the print server (CUPS) that the environment
+// names (CUPS_SERVER, client.conf; the local server by default).
+//
+// Reads go through the toolkit's printer information where it has them
+// (names, the default printer, make and model, paper sizes) and through the
+// server's destinations for the rest (device URI, state and reasons,
+// sharing, printer type, the orientation).
+//
+// Writes change the defaults of the user who runs the program, as
+// `lpoptions -d` and `lpoptions -p NAME -o ...` do: the user's lpoptions
+// file, not the server's own settings. The default printer is the user's
+// default destination, the default paper the destination's "media" option,
+// the orientation its "orientation-requested" option.
+class CupsPrinterSystem final : public PrinterSystem
+{
+public:
+    // The one instance the program's printer services share.
+    static CupsPrinterSystem &instance();
+
+    std::optional<QStringList> printerNames() const override;
+    QString defaultPrinterEntry() const override;
+    std::optional<Details> printer(const QString &name) const override;
+    std::vector<int> paperCodes(const QString &name) const override;
+    std::optional<Paper> defaultPaper(const QString &name) const override;
+    std::optional<int> defaultOrientation(const QString &name) const override;
+
+    bool setDefaultPrinter(const QString &name) override;
+    bool setDefaultPaper(const QString &name, const Paper &paper) override;
+    bool setDefaultOrientation(const QString &name, int orientation) override;
+};
+
+} // namespace ui::printer

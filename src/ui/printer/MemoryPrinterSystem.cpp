@@ -1,0 +1,121 @@
+#include "ui/printer/MemoryPrinterSystem.h"
+
+#include "ui/printer/PrinterConstants.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace ui::printer {
+
+void MemoryPrinterSystem::addPrinter(Printer printer)
+{
+    m_printers.push_back(std::move(printer));
+}
+
+const MemoryPrinterSystem::Printer *MemoryPrinterSystem::find(const QString &name) const
+{
+    const auto it = std::find_if(m_printers.begin(), m_printers.end(),
+        [&name](const Printer &printer) { return printer.name == name; });
+    return it == m_printers.end() ? nullptr : &*it;
+}
+
+MemoryPrinterSystem::Printer *MemoryPrinterSystem::findForWrite(const QString &name)
+{
+    if (!m_writesAccepted)
+        return nullptr;
+    return const_cast<Printer *>(find(name));
+}
+
+bool MemoryPrinterSystem::isDefault(const QString &name) const
+{
+    return !m_defaultEntry.isEmpty() && m_defaultEntry.section(u',', 0, 0) == name;
+}
+
+std::optional<QStringList> MemoryPrinterSystem::printerNames() const
+{
+    if (!m_listReadable)
+        return std::nullopt;
+    QStringList names;
+    for (const Printer &printer : m_printers)
+        names.append(printer.name);
+    return names;
+}
+
+std::optional<PrinterSystem::Details> MemoryPrinterSystem::printer(const QString &name) const
+{
+    const Printer *printer = find(name);
+    if (!printer)
+        return std::nullopt;
+    Details details = printer->details;
+    if (details.attributes) {
+        *details.attributes &= ~attribute::isDefault;
+        if (isDefault(name))
+            *details.attributes |= attribute::isDefault;
+    }
+    return details;
+}
+
+std::vector<int> MemoryPrinterSystem::paperCodes(const QString &name) const
+{
+    std::vector<int> codes;
+    if (const Printer *printer = find(name)) {
+        for (const Paper &paper : printer->papers)
+            codes.push_back(paper.code);
+    }
+    return codes;
+}
+
+std::optional<PrinterSystem::Paper> MemoryPrinterSystem::defaultPaper(const QString &name) const
+{
+    const Printer *printer = find(name);
+    return printer ? printer->defaultPaper : std::nullopt;
+}
+
+std::optional<int> MemoryPrinterSystem::defaultOrientation(const QString &name) const
+{
+    const Printer *printer = find(name);
+    return printer ? printer->defaultOrientation : std::nullopt;
+}
+
+bool MemoryPrinterSystem::setDefaultPrinter(const QString &name)
+{
+    if (!findForWrite(name))
+        return false;
+    m_defaultEntry = name;
+    m_writes.append(u"default "_s + name);
+    return true;
+}
+
+bool MemoryPrinterSystem::setDefaultPaper(const QString &name, const Paper &paper)
+{
+    Printer *printer = findForWrite(name);
+    if (!printer)
+        return false;
+    const auto offered = std::find_if(printer->papers.begin(), printer->papers.end(),
+        [&paper](const Paper &p) { return p.code == paper.code; });
+    if (offered == printer->papers.end())
+        return false;
+    Paper taken = *offered;
+    if (paper.code == paper::user) {
+        if (paper.width <= 0 || paper.length <= 0)
+            return false;
+        taken = paper;
+    }
+    printer->defaultPaper = taken;
+    m_writes.append(
+        u"paper %1 %2 %3 %4"_s.arg(name).arg(taken.code).arg(taken.width).arg(taken.length));
+    return true;
+}
+
+bool MemoryPrinterSystem::setDefaultOrientation(const QString &name, int value)
+{
+    Printer *printer = findForWrite(name);
+    if (!printer || (value != orientation::portrait && value != orientation::landscape))
+        return false;
+    printer->defaultOrientation = value;
+    m_writes.append(u"orientation %1 %2"_s.arg(name).arg(value));
+    return true;
+}
+
+} // namespace ui::printer

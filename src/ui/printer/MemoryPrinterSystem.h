@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/printer/PrinterSystem.h"
+
+namespace ui::printer {
+
+// A printer system held in memory, for the tests of the printer service's
+// logic: the printers and their defaults are whatever the test puts in, the
+// list and the writes can be made to fail, and every write the system takes
+// is noted in writes().
+class MemoryPrinterSystem final : public PrinterSystem
+{
+public:
+    struct Printer
+    {
+        QString name;
+        // What it tells; an empty value is one the printer does not report.
+        // The attribute word is kept without attribute::isDefault: the
+        // system sets that bit for the printer that its default entry names.
+        Details details;
+        // The papers it offers, with their sizes; an entry with the code
+        // paper::user means it takes sizes of the caller's own.
+        std::vector<Paper> papers;
+        std::optional<Paper> defaultPaper;
+        std::optional<int> defaultOrientation;
+    };
+
+    void addPrinter(Printer printer);
+    // The default-printer entry as the system records it, e.g. "P,driver,port".
+    void setDefaultEntry(const QString &entry) { m_defaultEntry = entry; }
+    void setListReadable(bool readable) { m_listReadable = readable; }
+    void setWritesAccepted(bool accepted) { m_writesAccepted = accepted; }
+
+    const Printer *find(const QString &name) const;
+    // The writes taken, in order: "default NAME", "paper NAME CODE WIDTH LENGTH",
+    // "orientation NAME VALUE".
+    const QStringList &writes() const { return m_writes; }
+
+    std::optional<QStringList> printerNames() const override;
+    QString defaultPrinterEntry() const override { return m_defaultEntry; }
+    std::optional<Details> printer(const QString &name) const override;
+    std::vector<int> paperCodes(const QString &name) const override;
+    std::optional<Paper> defaultPaper(const QString &name) const override;
+    std::optional<int> defaultOrientation(const QString &name) const override;
+
+    bool setDefaultPrinter(const QString &name) override;
+    bool setDefaultPaper(const QString &name, const Paper &paper) override;
+    bool setDefaultOrientation(const QString &name, int orientation) override;
+
+private:
+    Printer *findForWrite(const QString &name);
+    bool isDefault(const QString &name) const;
+
+    std::vector<Printer> m_printers;
+    QString m_defaultEntry;
+    bool m_listReadable = true;
+    bool m_writesAccepted = true;
+    QStringList m_writes;
+};
+
+} // namespace ui::printer

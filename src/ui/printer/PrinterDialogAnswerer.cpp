@@ -1,0 +1,31 @@
+#include "ui/printer/PrinterDialogAnswerer.h"
+
+namespace ui::printer {
+
+PrinterDialogAnswerer::PrinterDialogAnswerer(PrinterDialogService::Answer answer)
+    : m_answer(std::move(answer))
+{
+    PrinterDialogService::setHandler([this](const PrinterDialogService::Request &request) {
+        m_requests.push_back(request);
+        return m_answer;
+    });
+}
+
+PrinterDialogAnswerer::~PrinterDialogAnswerer()
+{
+    PrinterDialogService::setHandler({});
+}
+
+PrinterDialogService::Answer PrinterDialogAnswerer::confirmed(const QString &printerName,
+    const QPageSize &pageSize, QPageLayout::Orientation orientation, qreal marginMillimetres)
+{
+    PrinterDialogService::Answer answer;
+    answer.confirmed = true;
+    answer.printerName = printerName;
+    const QMarginsF margins(
+        marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres);
+    answer.layout = QPageLayout(pageSize, orientation, margins, QPageLayout::Millimeter);
+    return answer;
+}
+
+} // namespace ui::printer

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/printer/PrinterDialogService.h"
+
+#include <QMarginsF>
+#include <QPageSize>
+
+#include <vector>
+
+namespace ui::printer {
+
+// Answers every print and page set-up dialog with one prepared answer
+// instead of showing it, and keeps the requests, for the length of its life.
+class PrinterDialogAnswerer
+{
+public:
+    explicit PrinterDialogAnswerer(PrinterDialogService::Answer answer);
+    ~PrinterDialogAnswerer();
+    PrinterDialogAnswerer(const PrinterDialogAnswerer &) = delete;
+    PrinterDialogAnswerer &operator=(const PrinterDialogAnswerer &) = delete;
+
+    // A dialog confirmed on `printerName` with `pageSize`, `orientation`
+    // and the same margin of `marginMillimetres` on each side.
+    static PrinterDialogService::Answer confirmed(const QString &printerName,
+        const QPageSize &pageSize, QPageLayout::Orientation orientation, qreal marginMillimetres);
+    static PrinterDialogService::Answer cancelled() { return {}; }
+
+    const std::vector<PrinterDialogService::Request> &requests() const { return m_requests; }
+
+private:
+    PrinterDialogService::Answer m_answer;
+    std::vector<PrinterDialogService::Request> m_requests;
+};
+
+} // namespace ui::printer

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace ui::printer {
+
+// The print and page set-up dialogs of the printer service, shown modally
+// on a printer for the chosen printer; the caller waits until the dialog is
+// closed.
+//
+// Tests install a handler (see PrinterDialogAnswerer) that answers every
+// dialog at once, confirmed or cancelled, since a modal dialog would wait
+// for a human.
+class PrinterDialogService
+{
+public:
+    enum class Kind { Print, PageSetup };
+
+    struct Request
+    {
+        Kind kind = Kind::Print;
+        QWidget *owner = nullptr;
+        // The printer the dialog starts on, "" leaving it to the dialog, and
+        // that printer's default orientation; the paper starts as the
+        // printer's default paper.
+        QString printerName;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    };
+
+    struct Answer
+    {
+        bool confirmed = false;
+        // The printer chosen; "" when the user chose to print into a file.
+        QString printerName;
+        // The paper, orientation and margins the dialog ended with.
+        QPageLayout layout;
+    };
+
+    using Handler = std::function<Answer(const Request &)>;
+
+    static Answer exec(const Request &request);
+
+    // Replaces the real dialogs with `handler`; an empty handler restores them.
+    static void setHandler(Handler handler);
+};
+
+} // namespace ui::printer

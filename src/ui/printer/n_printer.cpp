@@ -1,0 +1,272 @@
+#include "ui/printer/n_printer.h"
+
+#include "ui/printer/CupsPrinterSystem.h"
+#include "ui/printer/PrinterConstants.h"
+
+#include <QPageLayout>
+
+#include <algorithm>
+
+using namespace ui::printer;
+
+namespace {
+
+bool offers(const std::vector<int> &codes, int code)
+{
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+bool validOrientation(int value)
+{
+    return value == orientation::portrait || value == orientation::landscape;
+}
+
+// A paper the printer takes as its default: one of its own codes, and a
+// user size only with a width and length.
+bool acceptablePaper(const std::vector<int> &codes, const PrinterSystem::Paper &paper)
+{
+    if (!offers(codes, paper.code))
+        return false;
+    return paper.code != paper::user || (paper.width > 0 && paper.length > 0);
+}
+
+int hundredths(qreal millimetres)
+{
+    return qRound(millimetres * 100);
+}
+
+} // namespace
+
+n_printer::n_printer()
+    : m_system(&CupsPrinterSystem::instance())
+{ }
+
+n_printer::n_printer(PrinterSystem &system)
+    : m_system(&system)
+{ }
+
+int n_printer::of_getprinterlist(QStringList &printerlist) const
+{
+    const std::optional<QStringList> names = m_system->printerNames();
+    if (!names)
+        return -1;
+    printerlist = *names;
+    return static_cast<int>(printerlist.size());
+}
+
+QString n_printer::of_getpbprinter() const
+{
+    const QString entry = m_system->defaultPrinterEntry();
+    const qsizetype comma = entry.indexOf(u',');
+    return comma < 0 ? entry : entry.left(comma);
+}
+
+int n_printer::of_direct(const QString &printername, const QString &data) const
+{
+    Q_UNUSED(data);
+    return m_system->printer(printername) ? 1 : -1;
+}
+
+int n_printer::of_printer(const QString &printername, int command, QVariant &outpara,
+    int &papersize, int &paperwidth, int &paperlength) const
+{
+    const std::optional<PrinterSystem::Details> details = m_system->printer(printername);
+    if (!details)
+        return -1;
+
+    switch (command) {
+    case command::driverName:
+        if (!details->driver)
+            return -1;
+        outpara = *details->driver;
+        return 1;
+    case command::portName:
+        if (!details->port)
+            return -1;
+        outpara = *details->port;
+        return 1;
+    case command::status:
+        if (!details->status)
+            return -1;
+        outpara = QVariant::fromValue(*details->status);
+        return 1;
+    case command::attributes:
+        if (!details->attributes)
+            return -1;
+        outpara = QVariant::fromValue(*details->attributes);
+        return 1;
+    case command::paper:
+    case command::paperToo: {
+        const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(printername);
+        if (!paper)
+            return -1;
+        papersize = paper->code;
+        paperwidth = paper->width;
+        paperlength = paper->length;
+        return 1;
+    }
+    case command::orientation: {
+        const std::optional<int> value = m_system->defaultOrientation(printername);
+        if (!value)
+            return -1;
+        outpara = *value;
+        return 1;
+    }
+    case command::setPaper:
+    case command::setPaperToo: {
+        const PrinterSystem::Paper paper { papersize, paperwidth, paperlength };
+        if (!acceptablePaper(m_system->paperCodes(printername), paper))
+            return -1;
+        return m_system->setDefaultPaper(printername, paper) ? 1 : 0;
+    }
+    case command::setOrientation: {
+        bool isNumber = false;
+        const int value = outpara.toInt(&isNumber);
+        if (!isNumber || !validOrientation(value))
+            return -1;
+        return m_system->setDefaultOrientation(printername, value) ? 1 : 0;
+    }
+    case command::makeDefault:
+        return m_system->setDefaultPrinter(printername) ? 1 : -1;
+    default:
+        return -1;
+    }
+}
+
+QString n_printer::of_getdrivername(const QString &printername) const
+{
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    if (of_printer(printername, command::driverName, value, papersize, paperwidth, paperlength)
+        != 1)
+        return {};
+    return value.toString();
+}
+
+QString n_printer::of_getportname(const QString &printername) const
+{
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    if (of_printer(printername, command::portName, value, papersize, paperwidth, paperlength) != 1)
+        return {};
+    return value.toString();
+}
+
+qint64 n_printer::of_getattribute(const QString &printername) const
+{
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    if (of_printer(printername, command::attributes, value, papersize, paperwidth, paperlength)
+        != 1)
+        return -1;
+    return value.value<quint32>();
+}
+
+qint64 n_printer::of_getstatus(const QString &printername) const
+{
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    if (of_printer(printername, command::status, value, papersize, paperwidth, paperlength) != 1)
+        return -1;
+    return value.value<quint32>();
+}
+
+int n_printer::of_getpapersize(
+    const QString &printername, int &papersize, int &paperwidth, int &paperheight) const
+{
+    QVariant unused;
+    return of_printer(printername, command::paper, unused, papersize, paperwidth, paperheight);
+}
+
+int n_printer::of_setdefault(const QString &printername) const
+{
+    QVariant unused;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    return of_printer(
+        printername, command::makeDefault, unused, papersize, paperwidth, paperlength);
+}
+
+int n_printer::of_setpapersize(
+    const QString &printername, int papersize, int paperwidth, int paperheight) const
+{
+    QVariant unused;
+    return of_printer(printername, command::setPaper, unused, papersize, paperwidth, paperheight);
+}
+
+PrinterDialogService::Request n_printer::dialogRequest(
+    PrinterDialogService::Kind kind, QWidget *owner) const
+{
+    PrinterDialogService::Request request;
+    request.kind = kind;
+    request.owner = owner;
+    request.printerName = of_getpbprinter();
+    if (m_system->defaultOrientation(request.printerName) == orientation::landscape)
+        request.orientation = QPageLayout::Landscape;
+    return request;
+}
+
+int n_printer::of_printsetup(QWidget *owner) const
+{
+    const PrinterDialogService::Answer answer
+        = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::Print, owner));
+    if (!answer.confirmed)
+        return -1;
+    return applyDialogSettings(answer.printerName, answer.layout);
+}
+
+int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom) const
+{
+    const PrinterDialogService::Answer answer
+        = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::PageSetup, owner));
+    if (!answer.confirmed)
+        return -1;
+    const int result = applyDialogSettings(answer.printerName, answer.layout);
+    const QMarginsF margins = answer.layout.margins(QPageLayout::Millimeter);
+    left = hundredths(margins.left());
+    right = hundredths(margins.right());
+    top = hundredths(margins.top());
+    bottom = hundredths(margins.bottom());
+    return result;
+}
+
+// The chosen printer takes the dialog's paper and orientation first and
+// then becomes the default printer; both are tried, and the dialog counts
+// as applied only when both succeeded.
+int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout) const
+{
+    if (printerName.isEmpty())
+        return kSettingsNotApplied;
+    const bool modified
+        = of_modifyprinter(printerName, DocumentSettings::fromPageLayout(layout)) == 1;
+    const bool madeDefault = of_setdefault(printerName) == 1;
+    return modified && madeDefault ? 1 : kSettingsNotApplied;
+}
+
+int n_printer::of_modifyprinter(const QString &printername, DocumentSettings devmode) const
+{
+    if (!m_system->printer(printername))
+        return -1;
+    // Every setting is checked before the first is written, so that a
+    // setting the printer does not take leaves all its defaults as they were.
+    if (devmode.paper && !acceptablePaper(m_system->paperCodes(printername), *devmode.paper))
+        return 0;
+    if (devmode.orientation && !validOrientation(*devmode.orientation))
+        return 0;
+    bool taken = true;
+    if (devmode.paper)
+        taken = m_system->setDefaultPaper(printername, *devmode.paper) && taken;
+    if (devmode.orientation)
+        taken = m_system->setDefaultOrientation(printername, *devmode.orientation) && taken;
+    return taken ? 1 : 0;
+}
+
+QString n_printer::of_getstringfromblob(const QByteArray &source, int offset)
+{
+    if (offset < 1 || offset > source.size())
+        return {};
+    const qsizetype start = offset - 1;
+    qsizetype end = source.indexOf('\0', start);
+    if (end < 0)
+        end = source.size();
+    return QString::fromLocal8Bit(source.mid(start, end - start));
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "ui/printer/DocumentSettings.h"
+#include "ui/printer/PrinterDialogService.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QPageLayout;
+class QWidget;
+
+namespace ui::printer {
+class PrinterSystem;
+}
+
+// The printer service: the printers and the default printer, what a printer
+// tells about itself (driver, port, status and attribute words, default
+// paper and orientation), changing a printer's default paper and
+// orientation, making a printer the default one, and the print and page
+// set-up dialogs.
+//
+// It keeps no state between calls: every function asks the printer system
+// afresh, so any number of instances behave alike. Paper sizes are paper
+// codes (ui::printer::paper) with width and length in tenths of a
+// millimetre; orientation is 1 portrait, 2 landscape; the status and
+// attribute words carry the bits of ui::printer::status and
+// ui::printer::attribute. No function shows a message; callers get the
+// result only.
+class n_printer
+{
+public:
+    // Returned by of_printsetup and of_pagesetup when the dialog was
+    // confirmed but its settings could not be applied to the printer chosen
+    // in it (or no printer was chosen, as when printing into a file).
+    static constexpr int kSettingsNotApplied = -2;
+
+    // On the system's own printers.
+    n_printer();
+    // On `system`, which must outlive the service.
+    explicit n_printer(ui::printer::PrinterSystem &system);
+
+    // Sets `printerlist` to exactly the n names of the printers, in the
+    // system's order, and returns n (0 and an empty list without printers);
+    // -1, with `printerlist` unchanged, when the list cannot be read.
+    int of_getprinterlist(QStringList &printerlist) const;
+
+    // The default printer's name: the system's default-printer entry up to
+    // its first comma; "" when there is no default printer.
+    QString of_getpbprinter() const;
+
+    // Opens the printer and releases it again: 1 when it could be opened,
+    // -1 when it cannot (an unknown printer). `data` is not used.
+    int of_direct(const QString &printername, const QString &data) const;
+
+    // Reads or changes one thing of the printer, chosen by `command`
+    // (ui::printer::command):
+    //   1, 2  `outpara` = the driver name, the port name (QString)
+    //   3, 4  `outpara` = the status word, the attribute word (quint32)
+    //   5, 6  `papersize`, `paperwidth`, `paperlength` = the default paper
+    //   7     `outpara` = the default orientation (int)
+    //   101, 102  make `papersize` the default paper; for paper::user with
+    //         `paperwidth` and `paperlength`, which must both be above 0
+    //   103   make `outpara` (1 or 2) the default orientation
+    //   105   make the printer the default printer
+    // Returns 1 on success; -1 when the printer is unknown, cannot tell what
+    // was asked, does not offer the paper code, or the command or value is
+    // not one of the above; 0 when the system refused a change. Nothing is
+    // written unless the result is 1, and out-arguments are set only then.
+    int of_printer(const QString &printername, int command, QVariant &outpara, int &papersize,
+        int &paperwidth, int &paperlength) const;
+
+    // The driver and port names; "" when the printer cannot tell them.
+    QString of_getdrivername(const QString &printername) const;
+    QString of_getportname(const QString &printername) const;
+    // The whole 32-bit attribute and status words; -1 when unknown.
+    qint64 of_getattribute(const QString &printername) const;
+    qint64 of_getstatus(const QString &printername) const;
+    // of_printer with command 5, 105 and 101.
+    int of_getpapersize(
+        const QString &printername, int &papersize, int &paperwidth, int &paperheight) const;
+    int of_setdefault(const QString &printername) const;
+    int of_setpapersize(
+        const QString &printername, int papersize, int paperwidth, int paperheight) const;
+
+    // Shows the print dialog on the default printer, modal to `owner`. When
+    // it is confirmed, the paper and orientation chosen become the chosen
+    // printer's defaults (of_modifyprinter) and that printer becomes the
+    // default printer (of_setdefault). Returns 1 when both were done, -1
+    // when the dialog was cancelled (nothing changes), kSettingsNotApplied
+    // when it was confirmed but either change failed.
+    int of_printsetup(QWidget *owner) const;
+
+    // The page set-up dialog, as of_printsetup. When it is confirmed,
+    // `left`, `right`, `top` and `bottom` are set to the margins chosen, in
+    // hundredths of a millimetre (also when the result is
+    // kSettingsNotApplied); after a cancel they keep their values.
+    int of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom) const;
+
+    // Makes `devmode`'s paper and orientation the printer's defaults:
+    // 1 when the system took them; -1 for an unknown printer; 0 when a
+    // setting is not one the printer takes (nothing is written then) or the
+    // system refused a write.
+    int of_modifyprinter(const QString &printername, ui::printer::DocumentSettings devmode) const;
+
+    // The text of `source` from the 1-based byte position `offset` up to
+    // its first zero byte or its end; "" for an offset outside `source`.
+    static QString of_getstringfromblob(const QByteArray &source, int offset);
+
+private:
+    ui::printer::PrinterDialogService::Request dialogRequest(
+        ui::printer::PrinterDialogService::Kind kind, QWidget *owner) const;
+    int applyDialogSettings(const QString &printerName, const QPageLayout &layout) const;
+
+    ui::printer::PrinterSystem *m_system;
+};

@@ -1,0 +1,618 @@
+// The desk calculator window, driven through its real buttons and keys.
+
+#include "deskcalc/DeskCalcWindows.h"
+#include "deskcalc/w_4.h"
+#include "runtime/LayoutUnits.h"
+#include "runtime/WindowRegistry.h"
+#include "runtime/WindowStyle.h"
+#include "runtime/Windows.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The buttons by the caption that the key sequences use ("时间" is the time
+// button, whichever of its two texts it shows).
+QString buttonName(const QString &caption)
+{
+    static const std::map<QString, QString> names = {
+        { u"1"_s, u"cb_1"_s },
+        { u"2"_s, u"cb_2"_s },
+        { u"3"_s, u"cb_3"_s },
+        { u"4"_s, u"cb_4"_s },
+        { u"5"_s, u"cb_5"_s },
+        { u"6"_s, u"cb_6"_s },
+        { u"7"_s, u"cb_7"_s },
+        { u"8"_s, u"cb_8"_s },
+        { u"9"_s, u"cb_9"_s },
+        { u"0"_s, u"cb_10"_s },
+        { u"+/-"_s, u"cb_11"_s },
+        { u"."_s, u"cb_12"_s },
+        { u"+"_s, u"cb_13"_s },
+        { u"-"_s, u"cb_14"_s },
+        { u"×"_s, u"cb_15"_s },
+        { u"÷"_s, u"cb_16"_s },
+        { u"退格"_s, u"cb_17"_s },
+        { u"="_s, u"cb_18"_s },
+        { u"C"_s, u"cb_19"_s },
+        { u"清除"_s, u"cb_20"_s },
+        { u"1/x"_s, u"cb_21"_s },
+        { u"平方根"_s, u"cb_22"_s },
+        { u"平方"_s, u"cb_23"_s },
+        { u"时间"_s, u"cb_24"_s },
+        { u"关闭"_s, u"cb_26"_s },
+    };
+    const auto found = names.find(caption);
+    return found == names.end() ? QString() : found->second;
+}
+
+struct ControlRow
+{
+    const char16_t *name;
+    const char16_t *text;
+    int x, y, width, height;
+    int points;
+    bool bold;
+};
+
+// As the window declares them, in their order of creation.
+const ControlRow declaredControls[] = {
+    { u"cb_26", u"关闭", 1024, 224, 197, 120, 11, false },
+    { u"sle_2", u"", 50, 68, 1175, 128, 15, false },
+    { u"cb_24", u"时间", 55, 224, 201, 120, 11, false },
+    { u"cb_23", u"平方", 1024, 528, 201, 120, 11, false },
+    { u"cb_22", u"平方根", 1024, 376, 201, 120, 9, false },
+    { u"cb_21", u"1/x", 1024, 680, 201, 120, 14, false },
+    { u"cb_20", u"清除", 530, 224, 201, 120, 11, false },
+    { u"cb_19", u"C", 777, 224, 201, 120, 14, false },
+    { u"cb_18", u"=", 1024, 832, 201, 120, 14, false },
+    { u"cb_17", u"退格", 279, 224, 201, 120, 11, false },
+    { u"cb_16", u"÷", 777, 376, 201, 120, 16, false },
+    { u"cb_15", u"×", 777, 528, 201, 120, 16, false },
+    { u"cb_14", u"-", 777, 680, 201, 120, 20, false },
+    { u"cb_13", u"+", 777, 832, 201, 120, 16, false },
+    { u"sle_1", u"0", 50, 68, 1175, 128, 14, false },
+    { u"cb_12", u".", 526, 832, 201, 120, 18, false },
+    { u"cb_11", u"+/-", 279, 832, 201, 120, 14, false },
+    { u"cb_10", u"0", 55, 832, 201, 120, 14, true },
+    { u"cb_9", u"9", 526, 376, 201, 120, 14, true },
+    { u"cb_8", u"8", 279, 376, 201, 120, 14, true },
+    { u"cb_7", u"7", 55, 376, 201, 120, 14, true },
+    { u"cb_6", u"6", 526, 528, 201, 120, 14, true },
+    { u"cb_5", u"5", 279, 528, 201, 120, 14, true },
+    { u"cb_4", u"4", 55, 528, 201, 120, 14, true },
+    { u"cb_3", u"3", 526, 680, 201, 120, 14, true },
+    { u"cb_2", u"2", 279, 680, 201, 120, 14, true },
+    { u"cb_1", u"1", 55, 680, 201, 120, 14, true },
+    { u"gb_1", u"", 23, 0, 1239, 984, 11, false },
+};
+
+} // namespace
+
+class TestDeskCalcWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowAsDeclared();
+    void controlsAsDeclared_data();
+    void controlsAsDeclared();
+    void viewsAreBlueOnCream();
+    void opensWithZeroAndTheFocusOnEquals();
+    void tabOrder();
+
+    void buttons_data();
+    void buttons();
+    void keys_data();
+    void keys();
+    void topRowKeysByPosition_data();
+    void topRowKeysByPosition();
+    void noKeyIsMappedInTheNumberView();
+    void keysWorkWhileTheTimeViewHasTheFocus();
+
+    void timeViewShowsTheClockAndFollowsIt();
+    void timeViewAtMidnightOnTheFirstOfAMonth();
+    void digitKeyEndsTheTimeView();
+
+    void typedZeroIsMultiplied();
+    void typingStopsWhenTheViewIsFull();
+
+    void stateSurvivesClosingAndReopening();
+    void closeBoxClosesLikeTheCloseButton();
+
+private:
+    QPushButton *button(const QString &name) const;
+    QLineEdit *view(const QString &name) const;
+    void click(const QString &captions);
+    void open();
+
+    QPointer<QWidget> m_window;
+    QDateTime m_now;
+};
+
+void TestDeskCalcWindow::initTestCase()
+{
+    registerDeskCalcWindows();
+    w_4::setClock([this] { return m_now; });
+}
+
+void TestDeskCalcWindow::open()
+{
+    m_window = rt::WindowRegistry::instance().create(u"w_4"_s, nullptr);
+    QVERIFY(m_window);
+    rt::windows::openOrdinary(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestDeskCalcWindow::init()
+{
+    m_now = QDateTime(QDate(2026, 3, 9), QTime(14, 5, 9));
+    open();
+    // The state is shared by the whole run: start each test with nothing
+    // pending.
+    click(u"清除"_s);
+    button(u"cb_18"_s)->setFocus();
+}
+
+void TestDeskCalcWindow::cleanup()
+{
+    delete m_window;
+}
+
+QPushButton *TestDeskCalcWindow::button(const QString &name) const
+{
+    auto *found = m_window->findChild<QPushButton *>(name);
+    Q_ASSERT_X(found, "button", qPrintable(name));
+    return found;
+}
+
+QLineEdit *TestDeskCalcWindow::view(const QString &name) const
+{
+    auto *found = m_window->findChild<QLineEdit *>(name);
+    Q_ASSERT_X(found, "view", qPrintable(name));
+    return found;
+}
+
+void TestDeskCalcWindow::click(const QString &captions)
+{
+    for (const QString &caption : captions.split(u' ', Qt::SkipEmptyParts)) {
+        const QString name = buttonName(caption);
+        QVERIFY2(!name.isEmpty(), qPrintable(caption));
+        QTest::mouseClick(button(name), Qt::LeftButton);
+    }
+}
+
+void TestDeskCalcWindow::windowAsDeclared()
+{
+    QCOMPARE(m_window->windowTitle(), u"计算器"_s);
+    QVERIFY(!m_window->parentWidget());
+    QVERIFY(m_window->isWindow());
+    QCOMPARE(m_window->windowModality(), Qt::NonModal);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+    // Not resizable: the declared outer size less the frame, fixed.
+    const QSize client = rt::style::clientSizeForOuter(QSize(1312, 1108));
+    QCOMPARE(m_window->size(), client);
+    QCOMPARE(m_window->minimumSize(), client);
+    QCOMPARE(m_window->maximumSize(), client);
+    QCOMPARE(m_window->pos(), rt::units::toPixels(QPoint(1111, 488)));
+    QVERIFY(!m_window->windowIcon().isNull());
+    QVERIFY(m_window->testAttribute(Qt::WA_DeleteOnClose));
+
+    QStringList names;
+    for (QWidget *child : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->objectName().isEmpty())
+            names << child->objectName();
+    }
+    QCOMPARE(names.size(), 28);
+}
+
+void TestDeskCalcWindow::controlsAsDeclared_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("bold");
+    for (const ControlRow &row : declaredControls) {
+        const QString name = QString::fromUtf16(row.name);
+        QTest::newRow(qPrintable(name))
+            << name << QString::fromUtf16(row.text) << QRect(row.x, row.y, row.width, row.height)
+            << row.points << row.bold;
+    }
+}
+
+void TestDeskCalcWindow::controlsAsDeclared()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, rect);
+    QFETCH(int, points);
+    QFETCH(bool, bold);
+    auto *control = m_window->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), rt::units::toPixels(rect));
+    QCOMPARE(control->font().families().value(0), u"Arial"_s);
+    QCOMPARE(control->font().pointSize(), points);
+    QCOMPARE(control->font().bold(), bold);
+    if (auto *push = qobject_cast<QPushButton *>(control)) {
+        QCOMPARE(push->text(), text);
+        QCOMPARE(push->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!push->isDefault());
+        QVERIFY(!push->autoDefault());
+    } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        QCOMPARE(edit->text(), text);
+        QVERIFY(!edit->isReadOnly());
+        QVERIFY(edit->alignment().testFlag(Qt::AlignRight));
+    } else {
+        auto *group = qobject_cast<QGroupBox *>(control);
+        QVERIFY(group);
+        QCOMPARE(group->title(), text);
+    }
+}
+
+void TestDeskCalcWindow::viewsAreBlueOnCream()
+{
+    for (const QString &name : { u"sle_1"_s, u"sle_2"_s }) {
+        const QPalette palette = view(name)->palette();
+        QCOMPARE(palette.color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
+        QCOMPARE(palette.color(QPalette::Base), QColor(255, 251, 240));
+    }
+    const QPalette frame = m_window->findChild<QGroupBox *>(u"gb_1"_s)->palette();
+    QCOMPARE(frame.color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
+}
+
+void TestDeskCalcWindow::opensWithZeroAndTheFocusOnEquals()
+{
+    // A window of its own, not the fixture's, to see the focus it opens with.
+    delete m_window;
+    open();
+    QCOMPARE(view(u"sle_1"_s)->text(), u"0"_s);
+    QVERIFY(view(u"sle_1"_s)->isVisible());
+    QVERIFY(!view(u"sle_2"_s)->isVisible());
+    QCOMPARE(button(u"cb_24"_s)->text(), u"时间"_s);
+    QCOMPARE(QApplication::focusWidget(), button(u"cb_18"_s));
+}
+
+void TestDeskCalcWindow::tabOrder()
+{
+    QCOMPARE(QApplication::focusWidget(), button(u"cb_18"_s));
+    const QList<QWidget *> expected
+        = { view(u"sle_1"_s), button(u"cb_26"_s), button(u"cb_18"_s), view(u"sle_1"_s) };
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), button(u"cb_18"_s));
+}
+
+void TestDeskCalcWindow::buttons_data()
+{
+    QTest::addColumn<QString>("captions");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("entry") << u"1 2 . 5 +/-"_s << u"-12.5"_s;
+    QTest::newRow("backspace") << u"1 2 3 退格"_s << u"12"_s;
+    QTest::newRow("clear entry keeps the operation") << u"2 + 3 C 4 ="_s << u"6"_s;
+    QTest::newRow("clear all drops it") << u"2 + 3 清除 4 ="_s << u"4"_s;
+    QTest::newRow("an operator does not evaluate") << u"2 + 3 + 4 ="_s << u"7"_s;
+    QTest::newRow("repeated =") << u"1 0 - 3 = ="_s << u"3"_s;
+    QTest::newRow("0.1 + 0.2") << u". 1 + . 2 ="_s << u"0.3"_s;
+    QTest::newRow("division by zero") << u"3 ÷ 0 ="_s << u"Error!"_s;
+    QTest::newRow("Error! taken as 0") << u"5 ÷ 0 = + 2 ="_s << u"2"_s;
+    QTest::newRow("square root of 2") << u"2 平方根"_s << u"1.4142135623731"_s;
+    QTest::newRow("square root of a negative number") << u"4 +/- 平方根"_s << u"Error!"_s;
+    QTest::newRow("square drops the pending operation") << u"3 + 4 平方 ="_s << u"16"_s;
+    QTest::newRow("3 × 0 = shows 0") << u"3 × 0 ="_s << u"0"_s;
+    QTest::newRow("3 × = squares") << u"3 × ="_s << u"9"_s;
+    QTest::newRow("3 + 4 1/x = shows 3.25") << u"3 + 4 1/x ="_s << u"3.25"_s;
+    QTest::newRow("4 1/x 5 shows 5") << u"4 1/x 5"_s << u"5"_s;
+    QTest::newRow("pending operation survives the time view") << u"5 + 时间 时间 3 ="_s << u"8"_s;
+    QTest::newRow("overflow") << u"1 0 0 0 0 0 平方 平方 平方 平方 平方 平方"_s << u"Error!"_s;
+}
+
+void TestDeskCalcWindow::buttons()
+{
+    QFETCH(QString, captions);
+    QFETCH(QString, expected);
+    click(captions);
+    QCOMPARE(view(u"sle_1"_s)->text(), expected);
+    QVERIFY(view(u"sle_1"_s)->isVisible());
+}
+
+void TestDeskCalcWindow::keys_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("finally");
+
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString text = QString::number(digit);
+        const int key = Qt::Key_0 + digit;
+        QTest::addRow("keypad %d", digit)
+            << u"5"_s << key << keypad << u"5"_s + text << QString() << u"5"_s + text;
+        QTest::addRow("top row %d", digit)
+            << u"5"_s << key << none << u"5"_s + text << QString() << u"5"_s + text;
+        QTest::addRow("shift and top row %d", digit) << u"5"_s << key << int(Qt::ShiftModifier)
+                                                     << u"5"_s + text << QString() << u"5"_s + text;
+    }
+    QTest::newRow("ctrl and a digit")
+        << u"5"_s << int(Qt::Key_7) << int(Qt::ControlModifier) << u"57"_s << QString() << u"57"_s;
+    QTest::newRow("keypad point") << u"5"_s << int(Qt::Key_Period) << keypad << u"5."_s << u"2"_s
+                                  << u"5.2"_s;
+    QTest::newRow("keypad decimal comma")
+        << u"5"_s << int(Qt::Key_Comma) << keypad << u"5."_s << u"2"_s << u"5.2"_s;
+    QTest::newRow("keypad plus") << u"7"_s << int(Qt::Key_Plus) << keypad << u"0"_s << u"2 ="_s
+                                 << u"9"_s;
+    QTest::newRow("keypad minus") << u"7"_s << int(Qt::Key_Minus) << keypad << u"0"_s << u"2 ="_s
+                                  << u"5"_s;
+    QTest::newRow("keypad times") << u"7"_s << int(Qt::Key_Asterisk) << keypad << u"0"_s << u"2 ="_s
+                                  << u"14"_s;
+    QTest::newRow("keypad divide")
+        << u"8"_s << int(Qt::Key_Slash) << keypad << u"0"_s << u"2 ="_s << u"4"_s;
+    // The main keyboard's operators and point mean nothing.
+    QTest::newRow("main plus") << u"7"_s << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << u"7"_s
+                               << u"2 ="_s << u"72"_s;
+    QTest::newRow("main minus") << u"7"_s << int(Qt::Key_Minus) << none << u"7"_s << u"2 ="_s
+                                << u"72"_s;
+    QTest::newRow("main slash") << u"7"_s << int(Qt::Key_Slash) << none << u"7"_s << u"2 ="_s
+                                << u"72"_s;
+    QTest::newRow("main point") << u"7"_s << int(Qt::Key_Period) << none << u"7"_s << u"2"_s
+                                << u"72"_s;
+    // Enter evaluates whichever button had the focus (the last one clicked).
+    QTest::newRow("enter") << u"2 + 3"_s << int(Qt::Key_Return) << none << u"5"_s << QString()
+                           << u"5"_s;
+    QTest::newRow("keypad enter") << u"2 + 3"_s << int(Qt::Key_Enter) << keypad << u"5"_s
+                                  << QString() << u"5"_s;
+    QTest::newRow("enter after backspace")
+        << u"2 + 3 4 退格"_s << int(Qt::Key_Return) << none << u"5"_s << QString() << u"5"_s;
+    QTest::newRow("escape clears all")
+        << u"2 + 3"_s << int(Qt::Key_Escape) << none << u"0"_s << u"4 ="_s << u"4"_s;
+    QTest::newRow("backspace") << u"1 2 3"_s << int(Qt::Key_Backspace) << none << u"12"_s
+                               << QString() << u"12"_s;
+    QTest::newRow("F1") << u"1 2"_s << int(Qt::Key_F1) << none << u"12"_s << QString() << u"12"_s;
+    QTest::newRow("letter") << u"1 2"_s << int(Qt::Key_A) << none << u"12"_s << QString()
+                            << u"12"_s;
+}
+
+void TestDeskCalcWindow::keys()
+{
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, shown);
+    QFETCH(QString, after);
+    QFETCH(QString, finally);
+    click(before);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QPushButton *>(focus));
+    QTest::keyClick(focus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(view(u"sle_1"_s)->text(), shown);
+    QCOMPARE(QApplication::focusWidget(), focus); // a key moves no focus
+    click(after);
+    QCOMPARE(view(u"sle_1"_s)->text(), finally);
+}
+
+void TestDeskCalcWindow::topRowKeysByPosition_data()
+{
+    // The X keyboard codes of the top-row keys: 10 for the 1 key up to 19
+    // for the 0 key.
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("scanCode");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("shift 8 gives *")
+        << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << u"*"_s << 17 << u"58"_s;
+    QTest::newRow("shift 1 gives !")
+        << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << u"!"_s << 10 << u"51"_s;
+    QTest::newRow("shift 0 gives )")
+        << int(Qt::Key_ParenRight) << int(Qt::ShiftModifier) << u")"_s << 19 << u"50"_s;
+    QTest::newRow("unshifted 1 on a layout with symbols")
+        << int(Qt::Key_Ampersand) << int(Qt::NoModifier) << u"&"_s << 10 << u"51"_s;
+    QTest::newRow("keypad * is times")
+        << int(Qt::Key_Asterisk) << int(Qt::KeypadModifier) << u"*"_s << 63 << u"0"_s;
+    QTest::newRow("* on another key")
+        << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << u"*"_s << 51 << u"5"_s;
+}
+
+void TestDeskCalcWindow::topRowKeysByPosition()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, scanCode);
+    QFETCH(QString, expected);
+    click(u"5"_s);
+    // A key event as the window system delivers it, with its hardware code.
+    QWidget *focus = QApplication::focusWidget();
+    QKeyEvent press(
+        QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), quint32(scanCode), 0, 0, text);
+    QApplication::sendEvent(focus, &press);
+    QKeyEvent release(
+        QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), quint32(scanCode), 0, 0, text);
+    QApplication::sendEvent(focus, &release);
+    QCOMPARE(view(u"sle_1"_s)->text(), expected);
+}
+
+void TestDeskCalcWindow::noKeyIsMappedInTheNumberView()
+{
+    click(u"2 + 3 ="_s);
+    QLineEdit *numberView = view(u"sle_1"_s);
+    QCOMPARE(numberView->text(), u"5"_s);
+    // Tab from "=" reaches the number view.
+    button(u"cb_18"_s)->setFocus();
+    QTest::keyClick(button(u"cb_18"_s), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), numberView);
+
+    QTest::keyClick(numberView, Qt::Key_Return); // no "="
+    QCOMPARE(numberView->text(), u"5"_s);
+    QTest::keyClick(numberView, Qt::Key_Escape); // no "清除"
+    QCOMPARE(numberView->text(), u"5"_s);
+    // Tab selected the whole text; typing goes after it.
+    QTest::keyClick(numberView, Qt::Key_End);
+    QTest::keyClick(numberView, Qt::Key_Plus, Qt::KeypadModifier); // no "+": typed
+    QCOMPARE(numberView->text(), u"5+"_s);
+    QTest::keyClick(numberView, Qt::Key_Backspace); // the field's own backspace
+    QCOMPARE(numberView->text(), u"5"_s);
+    // The digit is typed by the field: a "7" button after the result would
+    // have replaced it.
+    QTest::keyClick(numberView, Qt::Key_7);
+    QCOMPARE(numberView->text(), u"57"_s);
+    // The "+" is still pending, with the typed text as its operand.
+    click(u"="_s);
+    QCOMPARE(numberView->text(), u"59"_s);
+}
+
+void TestDeskCalcWindow::keysWorkWhileTheTimeViewHasTheFocus()
+{
+    click(u"时间"_s);
+    QLineEdit *timeView = view(u"sle_2"_s);
+    QTest::mouseClick(timeView, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), timeView);
+    const QString shown = timeView->text();
+    QTest::keyClick(timeView, Qt::Key_4);
+    QCOMPARE(timeView->text(), shown); // not typed into the time view
+    QVERIFY(!timeView->isVisible());
+    QCOMPARE(view(u"sle_1"_s)->text(), u"4"_s);
+}
+
+void TestDeskCalcWindow::timeViewShowsTheClockAndFollowsIt()
+{
+    click(u"1 2"_s);
+    QLineEdit *numberView = view(u"sle_1"_s);
+    QLineEdit *timeView = view(u"sle_2"_s);
+    click(u"时间"_s);
+    // Shown at once, not at the next tick.
+    QCOMPARE(timeView->text(), u"2026年3月9日  14:05:09"_s);
+    QVERIFY(timeView->isVisible());
+    QVERIFY(!numberView->isVisible());
+    QCOMPARE(button(u"cb_24"_s)->text(), u"关闭"_s);
+    QCOMPARE(numberView->text(), u"0"_s);
+
+    m_now = QDateTime(QDate(2026, 3, 9), QTime(14, 5, 10));
+    QTRY_COMPARE_WITH_TIMEOUT(timeView->text(), u"2026年3月9日  14:05:10"_s, 3000);
+
+    // "关闭" on the same button brings the number view back at "0".
+    click(u"5"_s);
+    click(u"时间"_s);
+    click(u"时间"_s);
+    QCOMPARE(button(u"cb_24"_s)->text(), u"时间"_s);
+    QVERIFY(numberView->isVisible());
+    QVERIFY(!timeView->isVisible());
+    QCOMPARE(numberView->text(), u"0"_s);
+
+    // The hidden time view goes on following the clock.
+    m_now = QDateTime(QDate(2026, 3, 9), QTime(14, 6, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(timeView->text(), u"2026年3月9日  14:06:00"_s, 3000);
+}
+
+void TestDeskCalcWindow::timeViewAtMidnightOnTheFirstOfAMonth()
+{
+    m_now = QDateTime(QDate(2026, 9, 30), QTime(23, 59, 59));
+    click(u"时间"_s);
+    QLineEdit *timeView = view(u"sle_2"_s);
+    QCOMPARE(timeView->text(), u"2026年9月30日  23:59:59"_s);
+    m_now = QDateTime(QDate(2026, 10, 1), QTime(0, 0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(timeView->text(), u"2026年10月1日  00:00:00"_s, 3000);
+    m_now = QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0));
+    QTRY_COMPARE_WITH_TIMEOUT(timeView->text(), u"2027年1月1日  00:00:00"_s, 3000);
+}
+
+void TestDeskCalcWindow::digitKeyEndsTheTimeView()
+{
+    click(u"1 2 时间"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::KeypadModifier);
+    QVERIFY(view(u"sle_1"_s)->isVisible());
+    QVERIFY(!view(u"sle_2"_s)->isVisible());
+    QCOMPARE(button(u"cb_24"_s)->text(), u"时间"_s);
+    QCOMPARE(view(u"sle_1"_s)->text(), u"3"_s);
+
+    // The point works on the hidden view and leaves the time view showing.
+    click(u"时间"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Period, Qt::KeypadModifier);
+    QVERIFY(view(u"sle_2"_s)->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    QVERIFY(view(u"sle_1"_s)->isVisible());
+    QCOMPARE(view(u"sle_1"_s)->text(), u"0.5"_s);
+}
+
+void TestDeskCalcWindow::typedZeroIsMultiplied()
+{
+    click(u"3 ×"_s);
+    QLineEdit *numberView = view(u"sle_1"_s);
+    QTest::mouseClick(numberView, Qt::LeftButton);
+    numberView->selectAll();
+    QTest::keyClick(numberView, Qt::Key_0);
+    QCOMPARE(numberView->text(), u"0"_s);
+    click(u"="_s);
+    QCOMPARE(numberView->text(), u"0"_s);
+}
+
+void TestDeskCalcWindow::typingStopsWhenTheViewIsFull()
+{
+    QLineEdit *numberView = view(u"sle_1"_s);
+    QTest::mouseClick(numberView, Qt::LeftButton);
+    QTest::keyClick(numberView, Qt::Key_End);
+    QTest::keyClicks(numberView, QString(80, u'8'));
+    const QString full = numberView->text();
+    QVERIFY2(full.size() > 10 && full.size() < 81, qPrintable(full));
+    QVERIFY(full.startsWith(u'0') && full.endsWith(u'8'));
+    // The typed text fits the field; one more digit would not.
+    const QFontMetrics metrics = numberView->fontMetrics();
+    QVERIFY(metrics.horizontalAdvance(full) < numberView->width());
+    QTest::keyClick(numberView, Qt::Key_9);
+    QCOMPARE(numberView->text(), full);
+    // Removing a character makes room again.
+    QTest::keyClick(numberView, Qt::Key_Backspace);
+    QTest::keyClick(numberView, Qt::Key_9);
+    QCOMPARE(numberView->text(), full.chopped(1) + u"9"_s);
+}
+
+void TestDeskCalcWindow::stateSurvivesClosingAndReopening()
+{
+    click(u"3 +"_s);
+    QPointer<QWidget> first = m_window;
+    click(u"关闭"_s);
+    QTRY_VERIFY(!first);
+    open();
+    QCOMPARE(view(u"sle_1"_s)->text(), u"0"_s);
+    click(u"4 ="_s);
+    QCOMPARE(view(u"sle_1"_s)->text(), u"7"_s);
+}
+
+void TestDeskCalcWindow::closeBoxClosesLikeTheCloseButton()
+{
+    click(u"6 ×"_s);
+    QPointer<QWidget> first = m_window;
+    QVERIFY(m_window->close());
+    QTRY_VERIFY(!first);
+    open();
+    click(u"="_s);
+    QCOMPARE(view(u"sle_1"_s)->text(), u"36"_s);
+}
+
+QTEST_MAIN(TestDeskCalcWindow)
+#include "tst_desk_calc_window.moc"

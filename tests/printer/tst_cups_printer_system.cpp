@@ -1,0 +1,335 @@
+#include "CupsTestServer.h"
+
+#include "ui/printer/CupsPrinterSystem.h"
+#include "ui/printer/PrinterConstants.h"
+#include "ui/printer/n_printer.h"
+
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cups/cups.h>
+
+using namespace Qt::StringLiterals;
+using namespace ui::printer;
+
+namespace {
+const QString kA = u"kelvaro_a"_s;
+const QString kB = u"kelvaro_b"_s;
+const QString kUnknown = u"kelvaro_none"_s;
+const QString kModel = u"Kelvaro Test Printer"_s;
+constexpr int kUntouched = 7777;
+} // namespace
+
+// The printer service on the print server: the throwaway server that CTest
+// starts, with its queues kelvaro_a (the server's default) and kelvaro_b.
+class TestCupsPrinterSystem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void printerList();
+    void unreachableServer();
+    void defaultPrinter();
+    void makeOtherDefault();
+    void driverAndPort_data();
+    void driverAndPort();
+    void attributes();
+    void statusAfterDisable();
+    void defaultPaper_data();
+    void defaultPaper();
+    void setLetter();
+    void unlistedPaper_data();
+    void unlistedPaper();
+    void orientation();
+    void modifyPrinter();
+    void unknownCommand();
+    void unknownPrinter();
+
+private:
+    n_printer m_service; // on the system's printers, which are the test server's
+};
+
+void TestCupsPrinterSystem::initTestCase()
+{
+    QVERIFY2(CupsTestServer::running(),
+        "needs the throwaway print server; run it through ctest (cups_server fixture)");
+    CupsTestServer::reset();
+}
+
+void TestCupsPrinterSystem::init()
+{
+    CupsTestServer::reset();
+}
+
+void TestCupsPrinterSystem::cleanupTestCase()
+{
+    if (CupsTestServer::running())
+        CupsTestServer::reset();
+}
+
+void TestCupsPrinterSystem::printerList()
+{
+    QStringList list { u"stale 1"_s, u"stale 2"_s, u"stale 3"_s, u"stale 4"_s };
+    QCOMPARE(m_service.of_getprinterlist(list), 2);
+    QCOMPARE(list, QStringList({ kA, kB }));
+}
+
+// A server that cannot be reached is a list that cannot be read, not an
+// empty one.
+void TestCupsPrinterSystem::unreachableServer()
+{
+    const QTemporaryDir empty;
+    QVERIFY(empty.isValid());
+    const QByteArray socket = (empty.path() + u"/none.sock"_s).toUtf8();
+    cupsSetServer(socket.constData());
+    QStringList list { u"kept"_s };
+    const int result = m_service.of_getprinterlist(list);
+    const QString defaultName = m_service.of_getpbprinter();
+    const QString driver = m_service.of_getdrivername(kA);
+    cupsSetServer(nullptr);
+
+    QCOMPARE(result, -1);
+    QCOMPARE(list, QStringList { u"kept"_s });
+    QCOMPARE(defaultName, QString());
+    QCOMPARE(driver, QString());
+    // Back on the test server.
+    QCOMPARE(m_service.of_getprinterlist(list), 2);
+}
+
+void TestCupsPrinterSystem::defaultPrinter()
+{
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+    QCOMPARE(QPrinterInfo::defaultPrinterName(), kA);
+}
+
+// The other queue becomes the user's default, as `lpoptions -d` makes it:
+// the user's lpoptions file names it, the toolkit and the client programs
+// follow it, and the server's own default stays as it was.
+void TestCupsPrinterSystem::makeOtherDefault()
+{
+    QCOMPARE(m_service.of_setdefault(kB), 1);
+    QCOMPARE(m_service.of_getpbprinter(), kB);
+    QCOMPARE(QPrinterInfo::defaultPrinterName(), kB);
+    QVERIFY2(CupsTestServer::userOptions().contains(u"Default kelvaro_b"_s),
+        qPrintable(CupsTestServer::userOptions()));
+    QCOMPARE(CupsTestServer::run(u"lpstat"_s, { u"-d"_s }).trimmed(),
+        u"system default destination: kelvaro_b"_s);
+
+    const QTemporaryDir otherUser;
+    QVERIFY(otherUser.isValid());
+    QCOMPARE(CupsTestServer::run(u"lpstat"_s, { u"-d"_s }, otherUser.path()).trimmed(),
+        u"system default destination: kelvaro_a"_s);
+
+    QCOMPARE(m_service.of_setdefault(kA), 1);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+}
+
+void TestCupsPrinterSystem::driverAndPort_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("kelvaro_a") << kA;
+    QTest::newRow("kelvaro_b") << kB;
+}
+
+void TestCupsPrinterSystem::driverAndPort()
+{
+    QFETCH(QString, printer);
+    QCOMPARE(m_service.of_getdrivername(printer), kModel);
+    QCOMPARE(m_service.of_getportname(printer), u"file:///dev/null"_s);
+    QCOMPARE(m_service.of_direct(printer, QString()), 1);
+
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(
+        m_service.of_printer(printer, command::portName, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(u"file:///dev/null"_s));
+}
+
+// Both queues are local and not shared; the default bit follows the
+// user's default printer.
+void TestCupsPrinterSystem::attributes()
+{
+    QCOMPARE(m_service.of_getattribute(kA), qint64(attribute::local | attribute::isDefault));
+    QCOMPARE(m_service.of_getattribute(kB), qint64(attribute::local));
+    QCOMPARE(m_service.of_setdefault(kB), 1);
+    QCOMPARE(m_service.of_getattribute(kA), qint64(attribute::local));
+    QCOMPARE(m_service.of_getattribute(kB), qint64(attribute::local | attribute::isDefault));
+}
+
+void TestCupsPrinterSystem::statusAfterDisable()
+{
+    QCOMPARE(m_service.of_getstatus(kB), qint64(0));
+    QCOMPARE(CupsTestServer::run(u"cupsdisable"_s, { kB }), QString());
+    QCOMPARE(m_service.of_getstatus(kB), qint64(status::paused));
+    QCOMPARE(m_service.of_getstatus(kA), qint64(0));
+    QCOMPARE(CupsTestServer::run(u"cupsenable"_s, { kB }), QString());
+    QCOMPARE(m_service.of_getstatus(kB), qint64(0));
+}
+
+void TestCupsPrinterSystem::defaultPaper_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::newRow("5") << 5;
+    QTest::newRow("6") << 6;
+}
+
+void TestCupsPrinterSystem::defaultPaper()
+{
+    QFETCH(int, command);
+    QVariant value(u"untouched"_s);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_printer(kA, command, value, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
+    QCOMPARE(paperwidth, 2100);
+    QCOMPARE(paperlength, 2970);
+    QCOMPARE(value, QVariant(u"untouched"_s));
+}
+
+// Letter becomes the user's default paper of the queue, as
+// `lpoptions -p kelvaro_a -o media=Letter` makes it; the other queue keeps A4.
+void TestCupsPrinterSystem::setLetter()
+{
+    QCOMPARE(m_service.of_setpapersize(kA, paper::letter, 0, 0), 1);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::letter);
+    QCOMPARE(paperwidth, 2159);
+    QCOMPARE(paperlength, 2794);
+    QCOMPARE(QPrinterInfo::printerInfo(kA).defaultPageSize().id(), QPageSize::Letter);
+    // The default destination's line begins with "Default", any other with "Dest".
+    QVERIFY2(CupsTestServer::userOptions().contains(QRegularExpression(
+                 u"^Default kelvaro_a .*media=Letter"_s, QRegularExpression::MultilineOption)),
+        qPrintable(CupsTestServer::userOptions()));
+    QVERIFY(CupsTestServer::run(u"lpoptions"_s, { u"-p"_s, kA }).contains(u"media=Letter"_s));
+
+    QCOMPARE(m_service.of_getpapersize(kB, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
+
+    QCOMPARE(m_service.of_setpapersize(kA, paper::a5, 0, 0), 1);
+    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a5);
+    QCOMPARE(paperwidth, 1480);
+    QCOMPARE(paperlength, 2100);
+}
+
+void TestCupsPrinterSystem::unlistedPaper_data()
+{
+    QTest::addColumn<int>("papersize");
+    QTest::addColumn<int>("paperwidth");
+    QTest::addColumn<int>("paperlength");
+
+    QTest::newRow("A3") << paper::a3 << 0 << 0;
+    QTest::newRow("code 0") << 0 << 0 << 0;
+    QTest::newRow("user size: the queue takes none") << paper::user << 1000 << 1500;
+}
+
+// A paper the queue does not offer is refused and nothing is written.
+void TestCupsPrinterSystem::unlistedPaper()
+{
+    QFETCH(int, papersize);
+    QFETCH(int, paperwidth);
+    QFETCH(int, paperlength);
+
+    QCOMPARE(m_service.of_setpapersize(kA, paper::letter, 0, 0), 1);
+    const QString before = CupsTestServer::userOptions();
+    QCOMPARE(m_service.of_setpapersize(kA, papersize, paperwidth, paperlength), -1);
+    QCOMPARE(CupsTestServer::userOptions(), before);
+    int size = 0, width = 0, length = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, size, width, length), 1);
+    QCOMPARE(size, paper::letter);
+}
+
+void TestCupsPrinterSystem::orientation()
+{
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(
+        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::portrait));
+
+    value = orientation::landscape;
+    QCOMPARE(m_service.of_printer(
+                 kA, command::setOrientation, value, papersize, paperwidth, paperlength),
+        1);
+    QVERIFY2(CupsTestServer::userOptions().contains(u"orientation-requested=4"_s),
+        qPrintable(CupsTestServer::userOptions()));
+    value.clear();
+    QCOMPARE(
+        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::landscape));
+    QCOMPARE(
+        m_service.of_printer(kB, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::portrait));
+
+    const QString before = CupsTestServer::userOptions();
+    value = 3;
+    QCOMPARE(m_service.of_printer(
+                 kA, command::setOrientation, value, papersize, paperwidth, paperlength),
+        -1);
+    QCOMPARE(CupsTestServer::userOptions(), before);
+
+    value = orientation::portrait;
+    QCOMPARE(m_service.of_printer(
+                 kA, command::setOrientation, value, papersize, paperwidth, paperlength),
+        1);
+    QVERIFY(CupsTestServer::userOptions().contains(u"orientation-requested=3"_s));
+}
+
+void TestCupsPrinterSystem::modifyPrinter()
+{
+    DocumentSettings settings;
+    settings.paper = PrinterSystem::Paper { paper::a5, 1480, 2100 };
+    settings.orientation = orientation::landscape;
+    QCOMPARE(m_service.of_modifyprinter(kB, settings), 1);
+    QVERIFY2(CupsTestServer::userOptions().contains(
+                 u"Dest kelvaro_b media=A5 orientation-requested=4"_s),
+        qPrintable(CupsTestServer::userOptions()));
+    QCOMPARE(m_service.of_modifyprinter(kUnknown, settings), -1);
+
+    const QString before = CupsTestServer::userOptions();
+    settings.paper = PrinterSystem::Paper { paper::a3, 2970, 4200 };
+    QCOMPARE(m_service.of_modifyprinter(kB, settings), 0);
+    QCOMPARE(CupsTestServer::userOptions(), before);
+}
+
+void TestCupsPrinterSystem::unknownCommand()
+{
+    QVariant value(orientation::landscape);
+    int papersize = paper::a5, paperwidth = 0, paperlength = 0;
+    for (int command : { 0, 8, 104 })
+        QCOMPARE(m_service.of_printer(kA, command, value, papersize, paperwidth, paperlength), -1);
+    QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+void TestCupsPrinterSystem::unknownPrinter()
+{
+    QCOMPARE(m_service.of_getdrivername(kUnknown), QString());
+    QCOMPARE(m_service.of_getportname(kUnknown), QString());
+    QCOMPARE(m_service.of_getstatus(kUnknown), qint64(-1));
+    QCOMPARE(m_service.of_getattribute(kUnknown), qint64(-1));
+    QCOMPARE(m_service.of_direct(kUnknown, QString()), -1);
+    int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
+    QCOMPARE(m_service.of_getpapersize(kUnknown, papersize, paperwidth, paperlength), -1);
+    QCOMPARE(papersize, kUntouched);
+    QCOMPARE(m_service.of_setpapersize(kUnknown, paper::a4, 0, 0), -1);
+    QCOMPARE(m_service.of_setdefault(kUnknown), -1);
+    QVariant value(orientation::landscape);
+    QCOMPARE(m_service.of_printer(
+                 kUnknown, command::setOrientation, value, papersize, paperwidth, paperlength),
+        -1);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+    QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+QTEST_MAIN(TestCupsPrinterSystem)
+#include "tst_cups_printer_system.moc"

@@ -1,0 +1,233 @@
+#include "CupsTestServer.h"
+
+#include "ui/printer/PrinterConstants.h"
+#include "ui/printer/n_printer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace ui::printer;
+
+namespace {
+const QString kA = u"kelvaro_a"_s;
+const QString kB = u"kelvaro_b"_s;
+constexpr int kUntouched = 7777;
+
+template <typename T> T *control(QWidget *dialog, const QString &name)
+{
+    T *found = dialog->findChild<T *>(name);
+    if (!found)
+        qWarning("control %s missing", qPrintable(name));
+    return found;
+}
+
+QAbstractButton *dialogButton(QWidget *dialog, QDialogButtonBox::StandardButton which)
+{
+    const auto *box = dialog->findChild<QDialogButtonBox *>();
+    return box ? box->button(which) : nullptr;
+}
+
+// Moves a combo box to `text` with the arrow keys, as a user would.
+bool chooseWithKeys(QComboBox *combo, const QString &text)
+{
+    if (!combo)
+        return false;
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Home);
+    for (int i = 0; i < combo->count() && combo->currentText() != text; ++i)
+        QTest::keyClick(combo, Qt::Key_Down);
+    return combo->currentText() == text;
+}
+
+void typeInto(QDoubleSpinBox *spin, const QString &text)
+{
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(spin, text);
+}
+} // namespace
+
+// The real print and page set-up dialogs, driven by keys and clicks, on the
+// throwaway print server's queues kelvaro_a (default) and kelvaro_b.
+class TestPrinterDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void printDialogCancelled();
+    void printDialogOtherPrinter();
+    void pageSetupConfirmed();
+    void pageSetupCancelled();
+
+private:
+    // Runs `act` on the dialog of type Dialog once it is shown modally; the
+    // dialog is rejected after 20 seconds should `act` not close it.
+    template <typename Dialog> void whenShown(std::function<void(Dialog *)> act);
+
+    n_printer m_service;
+    bool m_acted = false;
+};
+
+template <typename Dialog> void TestPrinterDialogs::whenShown(std::function<void(Dialog *)> act)
+{
+    m_acted = false;
+    auto *timer = new QTimer(this);
+    timer->setInterval(20);
+    auto waited = std::make_shared<int>(0);
+    connect(timer, &QTimer::timeout, this, [this, timer, waited, act] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible() && !m_acted) {
+            m_acted = true;
+            act(dialog);
+        }
+        if (dialog && m_acted && dialog->isVisible() && ++*waited > 1000)
+            dialog->reject();
+        if (m_acted && !QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+void TestPrinterDialogs::initTestCase()
+{
+    QVERIFY2(CupsTestServer::running(),
+        "needs the throwaway print server; run it through ctest (cups_server fixture)");
+}
+
+void TestPrinterDialogs::init()
+{
+    CupsTestServer::reset();
+}
+
+void TestPrinterDialogs::cleanupTestCase()
+{
+    if (CupsTestServer::running())
+        CupsTestServer::reset();
+}
+
+void TestPrinterDialogs::printDialogCancelled()
+{
+    QString startPrinter;
+    whenShown<QPrintDialog>([&startPrinter](QPrintDialog *dialog) {
+        if (auto *printers = control<QComboBox>(dialog, u"printers"_s))
+            startPrinter = printers->currentText();
+        chooseWithKeys(control<QComboBox>(dialog, u"printers"_s), kB);
+        if (QAbstractButton *cancel = dialogButton(dialog, QDialogButtonBox::Cancel))
+            QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    QCOMPARE(m_service.of_printsetup(nullptr), -1);
+    QVERIFY(m_acted);
+    QCOMPARE(startPrinter, kA);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+    QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+// Choosing the other queue and printing makes it the default printer; its
+// paper and orientation, as the dialog had them, become its defaults.
+void TestPrinterDialogs::printDialogOtherPrinter()
+{
+    bool chosen = false;
+    whenShown<QPrintDialog>([&chosen](QPrintDialog *dialog) {
+        chosen = chooseWithKeys(control<QComboBox>(dialog, u"printers"_s), kB);
+        if (QAbstractButton *print = dialogButton(dialog, QDialogButtonBox::Ok))
+            QTest::mouseClick(print, Qt::LeftButton);
+    });
+    QCOMPARE(m_service.of_printsetup(nullptr), 1);
+    QVERIFY(m_acted);
+    QVERIFY(chosen);
+    QCOMPARE(m_service.of_getpbprinter(), kB);
+    const QString options = CupsTestServer::userOptions();
+    QVERIFY2(options.contains(u"Default kelvaro_b"_s), qPrintable(options));
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kB, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
+}
+
+// Letter, landscape and 25 mm margins in the page set-up dialog: the margins
+// come back in hundredths of a millimetre and the default printer takes the
+// paper and orientation.
+void TestPrinterDialogs::pageSetupConfirmed()
+{
+    bool chosen = false;
+    whenShown<QPageSetupDialog>([&chosen](QPageSetupDialog *dialog) {
+        chosen = chooseWithKeys(control<QComboBox>(dialog, u"unitCombo"_s), u"Millimeters (mm)"_s)
+            && chooseWithKeys(control<QComboBox>(dialog, u"pageSizeCombo"_s), u"Letter"_s);
+        auto *landscape = control<QRadioButton>(dialog, u"landscape"_s);
+        if (landscape) {
+            landscape->setFocus();
+            QTest::keyClick(landscape, Qt::Key_Space);
+        }
+        chosen = chosen && landscape && landscape->isChecked();
+        for (const QString &name :
+            { u"topMargin"_s, u"leftMargin"_s, u"rightMargin"_s, u"bottomMargin"_s }) {
+            if (auto *margin = control<QDoubleSpinBox>(dialog, name))
+                typeInto(margin, u"25"_s);
+        }
+        if (QAbstractButton *ok = dialogButton(dialog, QDialogButtonBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    int left = kUntouched, right = kUntouched, top = kUntouched, bottom = kUntouched;
+    QCOMPARE(m_service.of_pagesetup(nullptr, left, right, top, bottom), 1);
+    QVERIFY(m_acted);
+    QVERIFY(chosen);
+    QCOMPARE(left, 2500);
+    QCOMPARE(right, 2500);
+    QCOMPARE(top, 2500);
+    QCOMPARE(bottom, 2500);
+
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::letter);
+    QCOMPARE(paperwidth, 2159);
+    QCOMPARE(paperlength, 2794);
+    QVariant value;
+    QCOMPARE(
+        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::landscape));
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+    const QString options = CupsTestServer::userOptions();
+    QVERIFY2(options.contains(u"media=Letter"_s) && options.contains(u"orientation-requested=4"_s),
+        qPrintable(options));
+}
+
+void TestPrinterDialogs::pageSetupCancelled()
+{
+    whenShown<QPageSetupDialog>([](QPageSetupDialog *dialog) {
+        chooseWithKeys(control<QComboBox>(dialog, u"pageSizeCombo"_s), u"A5"_s);
+        if (QAbstractButton *cancel = dialogButton(dialog, QDialogButtonBox::Cancel))
+            QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+    int left = kUntouched, right = kUntouched, top = kUntouched, bottom = kUntouched;
+    QCOMPARE(m_service.of_pagesetup(nullptr, left, right, top, bottom), -1);
+    QVERIFY(m_acted);
+    QCOMPARE(left, kUntouched);
+    QCOMPARE(right, kUntouched);
+    QCOMPARE(top, kUntouched);
+    QCOMPARE(bottom, kUntouched);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
+    QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+QTEST_MAIN(TestPrinterDialogs)
+#include "tst_printer_dialogs.moc"
