@@ -1,6 +1,7 @@
 #include "controls/PictureCommandButton.h"
 
 #include "runtime/LayoutUnits.h"
+#include "controls/PictureButtonFace.h"
 #include "controls/PictureButtonRules.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
@@ -101,7 +102,7 @@ pfc_picture_command_button::pfc_picture_command_button(const Declaration &declar
     bitmap->setEnabled(false);
     m_bitmap = bitmap;
 
-    m_button = new QPushButton(this);
+    m_button = new PictureButtonFace(this);
     m_button->setObjectName(u"command_button"_s);
     m_button->setGeometry(rt::units::rect(0, 0, 329, 100));
     m_button->setFont(buttonFont());
@@ -159,6 +160,7 @@ void pfc_picture_command_button::of_setproperties()
     QFont font = buttonFont();
     font.setPixelSize(12);
     m_button->setFont(font);
+    placeCaption();
     if (!isEnabled())
         m_button->setEnabled(false);
 }
@@ -195,6 +197,20 @@ void pfc_picture_command_button::innerButtonResized(int newWidthUnits, int newHe
     m_picX = place.x();
     m_picY = place.y();
     movePictureTo(place);
+    placeCaption();
+}
+
+void pfc_picture_command_button::placeCaption()
+{
+    // The caption starts two blanks' width after the picture's resting
+    // place, whatever its own width.
+    auto *face = static_cast<PictureButtonFace *>(m_button);
+    if (m_bitmap->isHidden()) {
+        face->setCaptionLeft(-1);
+        return;
+    }
+    const int pictureRight = rt::units::toPixelsX(m_picX) + m_bitmap->width();
+    face->setCaptionLeft(pictureRight + 2 * m_button->fontMetrics().horizontalAdvance(u' '));
 }
 
 void pfc_picture_command_button::innerButtonClicked()

@@ -85,6 +85,7 @@ private:
     void movePictureTo(QPoint placeUnits);
     void toRestingPlace();
     void toPressedPlace();
+    void placeCaption();
     bool handleKeyPress(class QKeyEvent *event);
     void handleKeyRelease(class QKeyEvent *event);
     void handleMouseMove(class QMouseEvent *event);

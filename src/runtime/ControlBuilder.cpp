@@ -53,21 +53,42 @@ ControlBuilder::ControlBuilder(
         }
         m_controls[spec.name] = widget;
     }
-    // The group boxes frame the controls that lie over them.
-    for (QGroupBox *group : groups)
-        group->lower();
+    // The group boxes frame the controls that lie over them; among
+    // themselves they keep the table's order (a later one drawn over an
+    // earlier one where they overlap).
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it)
+        (*it)->lower();
 
     std::stable_sort(tabbed.begin(), tabbed.end(),
         [](const auto &a, const auto &b) { return a.first < b.first; });
-    QWidget *previous = nullptr;
+    std::vector<QWidget *> controls;
     for (const auto &[order, widget] : tabbed) {
         QWidget *focus = focusTarget(widget);
         if (!(focus->focusPolicy() & Qt::TabFocus))
             continue; // group boxes and labels: their tab order only ranks them
         m_tabSequence.push_back(focus);
+        controls.push_back(widget);
+    }
+    chainTabOrder(controls);
+}
+
+void ControlBuilder::chainTabOrder(const std::vector<QWidget *> &controls)
+{
+    // A compound control (a picture button) is chained as itself, not as
+    // its focus widget, so that setTabOrder() moves it together with its
+    // children. Its focus widget moved alone would leave the control behind
+    // at its old place, where Tab still stops (the control hands the focus
+    // on to its proxy) and takes the focus out of order. setTabOrder()
+    // leaves a control without a focus policy where it is, so the control
+    // takes its focus widget's.
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        QWidget *focus = focusTarget(control);
+        if (focus != control && control->focusPolicy() != focus->focusPolicy())
+            control->setFocusPolicy(focus->focusPolicy());
         if (previous)
-            QWidget::setTabOrder(previous, focus);
-        previous = focus;
+            QWidget::setTabOrder(previous, control);
+        previous = control;
     }
 }
 
@@ -95,6 +116,7 @@ QWidget *ControlBuilder::create(
     }
     case ControlKind::RadioButton: {
         auto *radio = new RadioButton(spec.text, window);
+        radio->setAutoExclusive(spec.autoExclusive);
         radio->setChecked(spec.checked);
         return radio;
     }
@@ -119,6 +141,11 @@ QWidget *ControlBuilder::create(
             picture->setPixmap(stock::picture(spec.picture));
         picture->setFocusPolicy(Qt::NoFocus);
         return picture;
+    }
+    case ControlKind::DataView: {
+        auto *place = new QWidget(window);
+        place->setFocusPolicy(Qt::NoFocus);
+        return place;
     }
     case ControlKind::MaskedEdit:
     case ControlKind::PictureButton:

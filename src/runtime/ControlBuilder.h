@@ -29,7 +29,8 @@ public:
 // Creates a window's controls from its table, in the table's order, as
 // children of `window`: object name, text, geometry (layout units to
 // pixels), font, colours, mask, enabled, visible and checked state. Group
-// boxes are lowered behind the controls that lie over them. The tab
+// boxes are lowered behind the controls that lie over them, keeping their
+// order among themselves. The tab
 // sequence follows the tab order values (equal values in the table's
 // order); controls with 0 take no keyboard focus by Tab (radio buttons and
 // buttons still take it by a click).
@@ -62,6 +63,11 @@ public:
     // The focus widget of a control: for a compound control (the picture
     // button), the inner widget that takes the focus.
     static QWidget *focusTarget(QWidget *control);
+
+    // Chains `controls` (controls of one window, as the table made them) in
+    // this order for Tab, each through its focus widget; a compound control
+    // moves in the chain together with its focus widget.
+    static void chainTabOrder(const std::vector<QWidget *> &controls);
 
 private:
     QWidget *create(const ControlSpec &spec, QWidget *window, const ControlFactories &factories);

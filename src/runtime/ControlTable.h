@@ -19,6 +19,7 @@ enum class ControlKind {
     CheckBox,
     PushButton,
     Picture,
+    DataView, // the place of a data view: a plain widget that shows nothing
     MaskedEdit,
     PictureButton,
 };
@@ -57,6 +58,10 @@ struct ControlSpec
     bool enabled = true;
     bool visible = true;
     bool checked = false; // radio buttons and check boxes
+    // Radio buttons: exclusive with the other auto-exclusive radio buttons
+    // of the window. False where the window groups them itself (a button
+    // group), so that declared checked states do not clear each other.
+    bool autoExclusive = true;
     std::optional<Qt::Alignment> alignment;
 };
 

@@ -11,46 +11,53 @@ namespace settings {
 
 namespace {
 
-using Kind = SettingsControl::Kind;
+using rt::ControlKind;
+using rt::ControlSpec;
 constexpr long kNavy = 8388608;
 
-SettingsControl groupBox(const QString &name, const QString &text, int points, bool bold,
-                         long color, QRect rect, int tabOrder)
+rt::FontSpec arial(int points, bool bold)
 {
-    SettingsControl c;
+    return rt::FontSpec { u"Arial"_s, points, 0, bold };
+}
+
+ControlSpec groupBox(const QString &name, const QString &text, int points, bool bold, long color,
+    QRect rect, int tabOrder)
+{
+    ControlSpec c;
     c.name = name;
-    c.kind = Kind::GroupBox;
+    c.kind = ControlKind::GroupBox;
     c.text = text;
-    c.pointSize = points;
-    c.bold = bold;
+    c.font = arial(points, bold);
     c.textColor = color;
     c.rect = rect;
     c.tabOrder = tabOrder;
     return c;
 }
 
-SettingsControl radio(const QString &name, const QString &text, long color, QRect rect,
-                      bool fixed = false)
+ControlSpec radio(
+    const QString &name, const QString &text, long color, QRect rect, bool fixed = false)
 {
-    SettingsControl c;
+    ControlSpec c;
     c.name = name;
-    c.kind = Kind::RadioButton;
+    c.kind = ControlKind::RadioButton;
     c.text = text;
+    c.font = arial(9, false);
     c.textColor = color;
     c.rect = rect;
     c.enabled = !fixed;
     c.checked = fixed;
+    c.autoExclusive = false;
     return c;
 }
 
-SettingsControl pictureButton(const QString &name, const QString &text, const QString &bitmap,
-                              QRect rect, bool enabled, int tabOrder)
+ControlSpec pictureButton(const QString &name, const QString &text, const QString &picture,
+    QRect rect, bool enabled, int tabOrder)
 {
-    SettingsControl c;
+    ControlSpec c;
     c.name = name;
-    c.kind = Kind::PictureButton;
+    c.kind = ControlKind::PictureButton;
     c.text = text;
-    c.bitmapname = bitmap;
+    c.picture = picture;
     c.rect = QRect(rect.x(), rect.y(), rect.width(), 100);
     c.enabled = enabled;
     c.tabOrder = tabOrder;
@@ -59,15 +66,17 @@ SettingsControl pictureButton(const QString &name, const QString &text, const QS
 
 } // namespace
 
-std::vector<SettingsControl> settingsControls(const SettingsYearProfile &profile)
+rt::ControlTable settingsControls(const SettingsYearProfile &profile)
 {
     using rt::colors::kBlue;
     using rt::colors::kMagenta;
     using rt::colors::kWindowText;
 
-    SettingsControl dataView;
+    // The data view's rows live in the window's rt::DataView; its control
+    // shows nothing and stays hidden.
+    ControlSpec dataView;
     dataView.name = u"dw_1"_s;
-    dataView.kind = Kind::DataView;
+    dataView.kind = ControlKind::DataView;
     dataView.rect = QRect(608, 436, 686, 400);
     dataView.visible = false;
     dataView.tabOrder = 20;
@@ -75,7 +84,7 @@ std::vector<SettingsControl> settingsControls(const SettingsYearProfile &profile
     // The control list, in its declared order.
     return {
         pictureButton(u"cb_2"_s, u"关闭(&X)"_s, u"Close!"_s, profile.closeButton, true,
-                      profile.closeTabOrder),
+            profile.closeTabOrder),
         pictureButton(u"cb_1"_s, u"保存（&S)"_s, u"Save!"_s, profile.saveButton, false, 60),
         radio(u"rb_w_w"_s, u"握力体重指数（20分）"_s, kBlue, QRect(1019, 968, 626, 92)),
         radio(u"rb_z_w"_s, u"坐位体前屈（20分）"_s, kBlue, QRect(1019, 780, 571, 92)),
@@ -109,10 +118,18 @@ std::vector<SettingsControl> settingsControls(const SettingsYearProfile &profile
 const std::vector<ChoiceItem> &choiceItems()
 {
     static const std::vector<ChoiceItem> items = {
-        { u"rb_t_m"_s, u"xm_t_m"_s }, { u"rb_1_m"_s, u"xm_1_m"_s }, { u"rb_5_m"_s, u"xm_5_m"_s },
-        { u"rb_l_m"_s, u"xm_l_m"_s }, { u"rb_z_m"_s, u"xm_z_m"_s }, { u"rb_w_m"_s, u"xm_w_m"_s },
-        { u"rb_t_w"_s, u"xm_t_w"_s }, { u"rb_8_w"_s, u"xm_8_w"_s }, { u"rb_5_w"_s, u"xm_5_w"_s },
-        { u"rb_l_w"_s, u"xm_l_w"_s }, { u"rb_z_w"_s, u"xm_z_w"_s }, { u"rb_y_w"_s, u"xm_y_w"_s },
+        { u"rb_t_m"_s, u"xm_t_m"_s },
+        { u"rb_1_m"_s, u"xm_1_m"_s },
+        { u"rb_5_m"_s, u"xm_5_m"_s },
+        { u"rb_l_m"_s, u"xm_l_m"_s },
+        { u"rb_z_m"_s, u"xm_z_m"_s },
+        { u"rb_w_m"_s, u"xm_w_m"_s },
+        { u"rb_t_w"_s, u"xm_t_w"_s },
+        { u"rb_8_w"_s, u"xm_8_w"_s },
+        { u"rb_5_w"_s, u"xm_5_w"_s },
+        { u"rb_l_w"_s, u"xm_l_w"_s },
+        { u"rb_z_w"_s, u"xm_z_w"_s },
+        { u"rb_y_w"_s, u"xm_y_w"_s },
         { u"rb_w_w"_s, u"xm_w_w"_s },
     };
     return items;
@@ -124,11 +141,11 @@ const QStringList &fixedItems()
     return names;
 }
 
-QString enclosingGroupBox(const QRect &radioRect, const std::vector<SettingsControl> &controls)
+QString enclosingGroupBox(const QRect &radioRect, const rt::ControlTable &controls)
 {
-    const SettingsControl *best = nullptr;
-    for (const SettingsControl &c : controls) {
-        if (c.kind != Kind::GroupBox || !c.rect.contains(radioRect))
+    const ControlSpec *best = nullptr;
+    for (const ControlSpec &c : controls) {
+        if (c.kind != ControlKind::GroupBox || !c.rect.contains(radioRect))
             continue;
         const long long area = 1LL * c.rect.width() * c.rect.height();
         if (!best || area < 1LL * best->rect.width() * best->rect.height())
@@ -137,11 +154,11 @@ QString enclosingGroupBox(const QRect &radioRect, const std::vector<SettingsCont
     return best ? best->name : QString();
 }
 
-std::vector<ChoiceGroup> choiceGroups(const std::vector<SettingsControl> &controls)
+std::vector<ChoiceGroup> choiceGroups(const rt::ControlTable &controls)
 {
-    std::map<QString, std::vector<const SettingsControl *>> members;
-    for (const SettingsControl &c : controls) {
-        if (c.kind != Kind::RadioButton || fixedItems().contains(c.name))
+    std::map<QString, std::vector<const ControlSpec *>> members;
+    for (const ControlSpec &c : controls) {
+        if (c.kind != ControlKind::RadioButton || fixedItems().contains(c.name))
             continue;
         const QString box = enclosingGroupBox(c.rect, controls);
         if (!box.isEmpty())
@@ -149,19 +166,17 @@ std::vector<ChoiceGroup> choiceGroups(const std::vector<SettingsControl> &contro
     }
     std::vector<ChoiceGroup> groups;
     for (auto &[box, radios] : members) {
-        std::sort(radios.begin(), radios.end(), [](const SettingsControl *a,
-                                                   const SettingsControl *b) {
-            return a->rect.y() < b->rect.y();
-        });
+        std::sort(radios.begin(), radios.end(),
+            [](const ControlSpec *a, const ControlSpec *b) { return a->rect.y() < b->rect.y(); });
         ChoiceGroup group { box, {} };
-        for (const SettingsControl *r : radios)
+        for (const ControlSpec *r : radios)
             group.radioButtons.append(r->name);
         groups.push_back(group);
     }
     return groups;
 }
 
-QStringList keyboardOrder(const std::vector<SettingsControl> &controls)
+QStringList keyboardOrder(const rt::ControlTable &controls)
 {
     struct Stop
     {
@@ -171,13 +186,12 @@ QStringList keyboardOrder(const std::vector<SettingsControl> &controls)
     };
     std::vector<Stop> stops;
     for (const ChoiceGroup &group : choiceGroups(controls)) {
-        const auto box = std::find_if(controls.begin(), controls.end(),
-                                      [&](const SettingsControl &c) { return c.name == group.groupBox; });
-        stops.push_back({ box->tabOrder.value_or(0), box->rect, group.radioButtons });
+        const ControlSpec *box = rt::findControl(controls, group.groupBox);
+        stops.push_back({ box->tabOrder, box->rect, group.radioButtons });
     }
-    for (const SettingsControl &c : controls) {
-        if (c.kind == Kind::PictureButton)
-            stops.push_back({ c.tabOrder.value_or(0), c.rect, { c.name } });
+    for (const ControlSpec &c : controls) {
+        if (c.kind == ControlKind::PictureButton)
+            stops.push_back({ c.tabOrder, c.rect, { c.name } });
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Stop &a, const Stop &b) {
         if (a.tabOrder != b.tabOrder)

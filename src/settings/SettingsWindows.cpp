@@ -1,8 +1,8 @@
 #include "settings/SettingsWindows.h"
 
+#include "runtime/WindowRegistry.h"
 #include "settings/SettingsYearProfile.h"
 #include "settings/TestItemSettingsWindow.h"
-#include "runtime/WindowRegistry.h"
 
 void registerSettingsWindows(rt::Transaction &sqlca)
 {

@@ -12,17 +12,13 @@ namespace settings {
 // Positions and sizes are in layout units.
 struct SettingsYearProfile
 {
-    QString className;   // also the window's objectName
-    QString yearCode;    // "21", "22", "23": the key of the year's row in xmsz
+    QString className; // also the window's objectName
+    QString yearCode; // "21", "22", "23": the key of the year's row in xmsz
     QString title;
-    QSize outerSize;     // the window's outer size
-    QRect saveButton;    // cb_1: x, y, width (height 100)
-    QRect closeButton;   // cb_2
+    QSize outerSize; // the window's outer size
+    QRect saveButton; // cb_1: x, y, width (height 100)
+    QRect closeButton; // cb_2
     int closeTabOrder = 60;
-
-    // The client area in pixels: the outer size without the borders and
-    // the title bar of a fixed-size dialog.
-    QSize clientSizePixels() const;
 };
 
 const SettingsYearProfile &w_xm_cz1();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "runtime/db/DataView.h"
-#include "settings/SettingsYearProfile.h"
 #include "runtime/db/Transaction.h"
+#include "settings/SettingsYearProfile.h"
 
 #include <QButtonGroup>
 #include <QDialog>
@@ -11,6 +11,10 @@
 #include <map>
 
 class pfc_picture_command_button;
+
+namespace rt {
+class CloseGuard;
+}
 
 // The test-item settings window of one school year (w_xm_cz1, w_xm_cz2,
 // w_xm_cz3 are its year profiles). It shows the year's stored choices of
@@ -23,19 +27,13 @@ class TestItemSettingsWindow : public QDialog
 
 public:
     TestItemSettingsWindow(const settings::SettingsYearProfile &profile, rt::Transaction &sqlca,
-                           QWidget *parent = nullptr);
-
-    const settings::SettingsYearProfile &profile() const { return m_profile; }
-
-    // Esc and the window manager's close do not close the window.
-    void reject() override;
+        QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
-    void placeOnScreen();
 
     // The window's open handling: the year's stored choices, or a new row.
     void openYear();
@@ -43,9 +41,6 @@ private:
     void saveChoices();
     // Any choice radio button clicked by the user.
     void choiceClicked();
-    // The close button.
-    void closeWindow();
-
     void setSaveAvailable(bool available);
     QRadioButton *radio(const QString &name) const;
 
@@ -54,6 +49,6 @@ private:
     rt::DataView m_dw_1;
     std::map<QString, QRadioButton *> m_radios;
     pfc_picture_command_button *m_cb_1 = nullptr;
-    pfc_picture_command_button *m_cb_2 = nullptr;
+    rt::CloseGuard *m_closeGuard = nullptr;
     bool m_opened = false;
 };

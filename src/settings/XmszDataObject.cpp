@@ -7,9 +7,22 @@ namespace settings {
 const QStringList &xmszColumns()
 {
     static const QStringList columns = {
-        u"nj"_s,     u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,  u"xm_58_m"_s,
-        u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s,  u"xm_l_w"_s,
-        u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s,
+        u"nj"_s,
+        u"xm_z_m"_s,
+        u"xm_5_m"_s,
+        u"xm_l_m"_s,
+        u"xm_t_m"_s,
+        u"xm_58_m"_s,
+        u"xm_w_m"_s,
+        u"xm_1_m"_s,
+        u"xm_8_w"_s,
+        u"xm_z_w"_s,
+        u"xm_5_w"_s,
+        u"xm_l_w"_s,
+        u"xm_t_w"_s,
+        u"xm_58_w"_s,
+        u"xm_w_w"_s,
+        u"xm_y_w"_s,
     };
     return columns;
 }

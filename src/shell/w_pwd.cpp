@@ -1,103 +1,93 @@
 #include "shell/w_pwd.h"
 
-#include "runtime/LayoutUnits.h"
+#include "controls/EntryControlFactories.h"
 #include "controls/PictureCommandButton.h"
+#include "runtime/ControlBuilder.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowStyle.h"
+#include "shell/w_main1.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarUtilVariants.h"
-#include "shell/w_main1.h"
 
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QScreen>
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
-QFont songti(int points, bool bold)
+
+rt::FontSpec songti(int points, bool bold)
 {
-    QFont font;
-    font.setFamilies({ QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                       QStringLiteral("WenQuanYi Zen Hei") });
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
+    return rt::FontSpec { u"宋体"_s, points, 0, bold };
 }
 
-struct TextControl
+rt::ControlSpec greeting(
+    const QString &name, QRect rect, const QString &text, int points, long color)
 {
-    const char *name;
-    int x, y, width, height;
-    const char *text;
-    int points;
-    bool bold;
-    long color;
-};
+    rt::ControlSpec spec;
+    spec.name = name;
+    spec.kind = rt::ControlKind::Label;
+    spec.text = text;
+    spec.rect = rect;
+    spec.font = songti(points, true);
+    spec.textColor = color;
+    return spec;
+}
 
-// The greeting's texts, positions in layout units.
-const TextControl kTexts[] = {
-    { "st_2", 114, 92, 517, 92, "欢迎使用", 16, true, rt::colors::rgb(255, 0, 255) },
-    { "st_3", 795, 132, 265, 60, "（初中）", 10, true, rt::colors::rgb(0, 255, 0) },
-    { "st_1", 114, 228, 960, 84, "Kelvaro", 12, true, rt::colors::rgb(0, 0, 255) },
-};
+rt::ControlSpec pictureButton(
+    const QString &name, const QString &text, const QString &picture, int y, int tabOrder)
+{
+    rt::ControlSpec spec;
+    spec.name = name;
+    spec.kind = rt::ControlKind::PictureButton;
+    spec.text = text;
+    spec.picture = picture;
+    spec.rect = QRect(1143, y, 361, 100);
+    spec.tabOrder = tabOrder;
+    return spec;
+}
+
+// The greeting and the two buttons, positions in layout units. The enter
+// button comes first in the tab order, so it has the focus on opening.
+rt::ControlTable startControls()
+{
+    rt::ControlSpec frame;
+    frame.name = u"gb_1"_s;
+    frame.kind = rt::ControlKind::GroupBox;
+    frame.rect = QRect(55, 20, 1047, 392);
+    frame.font = songti(16, false);
+    frame.textColor = rt::colors::kWindowText;
+    return {
+        frame,
+        greeting(u"st_2"_s, { 114, 92, 517, 92 }, u"欢迎使用"_s, 16, rt::colors::rgb(255, 0, 255)),
+        greeting(u"st_3"_s, { 795, 132, 265, 60 }, u"（初中）"_s, 10, rt::colors::rgb(0, 255, 0)),
+        greeting(u"st_1"_s, { 114, 228, 960, 84 }, u"Kelvaro"_s, 12, rt::colors::rgb(0, 0, 255)),
+        pictureButton(u"uo_3"_s, u"登录(&L)"_s, u"Custom079!"_s, 180, 20),
+        pictureButton(u"uo_4"_s, u"退出(&X)"_s, u"Exit!"_s, 312, 30),
+    };
+}
+
 } // namespace
 
 w_pwd::w_pwd(QWidget *parent)
     : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint)
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("w_pwd"));
+    setObjectName(u"w_pwd"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("登录管理系统....."));
-    setWindowIcon(rt::stock::icon(QStringLiteral("OleGenReg!")));
-    resize(rt::units::toPixels(QSize(1682, 612)));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, rt::colors::fromCode(rt::colors::kButtonFace));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setWindowTitle(u"登录管理系统....."_s);
+    setWindowIcon(rt::stock::icon(u"OleGenReg!"_s));
+    resize(rt::style::clientSizeForOuter(QSize(1682, 612)));
+    rt::style::setBackColor(this, rt::colors::kButtonFace);
 
-    auto *gb_1 = new QGroupBox(this);
-    gb_1->setObjectName(QStringLiteral("gb_1"));
-    gb_1->setGeometry(rt::units::rect(55, 20, 1047, 392));
-    gb_1->setFont(songti(16, false));
-    gb_1->setFocusPolicy(Qt::NoFocus);
+    const rt::ControlBuilder built(this, startControls(), controls::entryControlFactories());
+    auto *enterButton = built.get<pfc_picture_command_button>(u"uo_3"_s);
+    auto *exitButton = built.get<pfc_picture_command_button>(u"uo_4"_s);
+    enterButton->setFocus();
 
-    for (const TextControl &t : kTexts) {
-        auto *label = new QLabel(QString::fromUtf8(t.text), this);
-        label->setObjectName(QString::fromLatin1(t.name));
-        label->setGeometry(rt::units::rect(t.x, t.y, t.width, t.height));
-        label->setFont(songti(t.points, t.bold));
-        QPalette lp = label->palette();
-        lp.setColor(QPalette::WindowText, rt::colors::fromCode(t.color));
-        label->setPalette(lp);
-    }
+    connect(enterButton, &pfc_picture_command_button::clicked, this, &w_pwd::enter);
+    connect(exitButton, &pfc_picture_command_button::clicked, this, &QWidget::close);
 
-    pfc_picture_command_button::Declaration enter;
-    enter.buttontext = QStringLiteral("登录(&L)");
-    enter.bitmapname = QStringLiteral("Custom079!");
-    enter.x = 1143;
-    enter.y = 180;
-    enter.width = 361;
-    m_enter = new pfc_picture_command_button(enter, this);
-    m_enter->setObjectName(QStringLiteral("uo_3"));
-
-    pfc_picture_command_button::Declaration exit = enter;
-    exit.buttontext = QStringLiteral("退出(&X)");
-    exit.bitmapname = QStringLiteral("Exit!");
-    exit.y = 312;
-    m_exit = new pfc_picture_command_button(exit, this);
-    m_exit->setObjectName(QStringLiteral("uo_4"));
-
-    // Tab order: the enter button first, so it has the focus on opening.
-    setTabOrder(m_enter->command_button(), m_exit->command_button());
-    m_enter->command_button()->setFocus();
-
-    connect(m_enter, &pfc_picture_command_button::clicked, this, &w_pwd::enter);
-    connect(m_exit, &pfc_picture_command_button::clicked, this, &QWidget::close);
-
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    rt::style::centerOnScreen(this);
 }
 
 void w_pwd::enter()

@@ -1,154 +1,125 @@
 #include "ui/w_genapp_toolbars.h"
 
-#include "runtime/LayoutUnits.h"
+#include "runtime/ControlBuilder.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowStyle.h"
+#include "runtime/Windows.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarPlacement.h"
-#include "runtime/Windows.h"
 #include "ui/uo_toolbarutil.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
-#include <array>
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 constexpr long kDialogBack = 12632256; // RGB(192, 192, 192)
 constexpr long kLabelText = 134217729;
 
-const QString kHideText = QStringLiteral("隐藏(&H)");
-const QString kShowText = QStringLiteral("显示(&D)");
+const QString kHideText = u"隐藏(&H)"_s;
+const QString kShowText = u"显示(&D)"_s;
 
-struct ControlSpec
+// The radio buttons in the order of their position codes 0 to 4.
+const QStringList kPositionButtons
+    = { u"rb_left"_s, u"rb_top"_s, u"rb_right"_s, u"rb_bottom"_s, u"rb_floating"_s };
+
+rt::ControlSpec control(const QString &name, rt::ControlKind kind, const QString &text, QRect rect,
+    bool bold, int tabOrder = 0)
 {
-    const char16_t *name;
-    const char16_t *text;
-    int x, y, width, height;
-    bool bold;
-};
-
-// Positions and sizes in layout units.
-constexpr ControlSpec kGroup { u"gb_1", u"工具栏位置", 55, 44, 1157, 492, false };
-
-// Radio buttons in the order of their position codes 0 to 4.
-constexpr std::array<ControlSpec, 5> kPositions { {
-    { u"rb_left", u"左边(&L)", 105, 284, 293, 72, true },
-    { u"rb_top", u"顶部(&T)", 485, 132, 297, 72, true },
-    { u"rb_right", u"右边(&R)", 869, 284, 302, 72, true },
-    { u"rb_bottom", u"底部(&B)", 485, 424, 297, 72, true },
-    { u"rb_floating", u"浮动(&F)", 485, 284, 293, 72, true },
-} };
-
-constexpr ControlSpec kShowTextBox { u"cbx_showtext", u"显示文字(&E)", 73, 600, 457, 72, true };
-constexpr ControlSpec kShowTipsBox { u"cbx_showtips", u"显示提示(&P)", 69, 708, 439, 72, true };
-constexpr ControlSpec kVisibleButton { u"cb_visible", u"隐藏(&H)", 914, 604, 302, 92, false };
-constexpr ControlSpec kDoneButton { u"cb_done", u"关闭(&X)", 919, 716, 302, 92, false };
-
-QFont controlFont(bool bold)
-{
-    QFont font;
-    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                       QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Zen Hei") });
-    font.setPointSize(8);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
+    rt::ControlSpec spec;
+    spec.name = name;
+    spec.kind = kind;
+    spec.text = text;
+    spec.rect = rect;
+    spec.font = rt::FontSpec { u"MS Sans Serif"_s, 8, 0, bold };
+    spec.tabOrder = tabOrder;
+    if (kind == rt::ControlKind::GroupBox) {
+        spec.textColor = rt::colors::kWindowText;
+        spec.backColor = kDialogBack;
+    } else if (kind != rt::ControlKind::PushButton) {
+        // Their declared back colour is the dialog's: they paint no
+        // background of their own and so show the dialog (or the group
+        // box's panel) beneath them, with no patch round their text.
+        spec.textColor = kLabelText;
+    }
+    return spec;
 }
 
-void colour(QWidget *widget, long text, long back)
+// The controls in their order of creation; positions and sizes in layout
+// units. The group box is only a frame drawn round the radio buttons,
+// which are the dialog's own children like every other control.
+rt::ControlTable toolbarControls()
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, rt::colors::fromCode(text));
-    palette.setColor(QPalette::Window, rt::colors::fromCode(back));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-template<typename Control>
-Control *make(QWidget *parent, const ControlSpec &spec)
-{
-    auto *control = new Control(QString::fromUtf16(spec.text), parent);
-    control->setObjectName(QString::fromUtf16(spec.name));
-    control->setGeometry(rt::units::rect(spec.x, spec.y, spec.width, spec.height));
-    control->setFont(controlFont(spec.bold));
-    return control;
+    using rt::ControlKind;
+    return {
+        control(
+            u"rb_floating"_s, ControlKind::RadioButton, u"浮动(&F)"_s, { 485, 284, 293, 72 }, true),
+        control(
+            u"rb_bottom"_s, ControlKind::RadioButton, u"底部(&B)"_s, { 485, 424, 297, 72 }, true),
+        control(
+            u"rb_right"_s, ControlKind::RadioButton, u"右边(&R)"_s, { 869, 284, 302, 72 }, true),
+        control(u"rb_top"_s, ControlKind::RadioButton, u"顶部(&T)"_s, { 485, 132, 297, 72 }, true),
+        control(u"rb_left"_s, ControlKind::RadioButton, u"左边(&L)"_s, { 105, 284, 293, 72 }, true),
+        control(
+            u"cb_done"_s, ControlKind::PushButton, u"关闭(&X)"_s, { 919, 716, 302, 92 }, false, 30),
+        control(
+            u"cb_visible"_s, ControlKind::PushButton, kHideText, { 914, 604, 302, 92 }, false, 20),
+        control(u"cbx_showtips"_s, ControlKind::CheckBox, u"显示提示(&P)"_s, { 69, 708, 439, 72 },
+            true),
+        control(u"cbx_showtext"_s, ControlKind::CheckBox, u"显示文字(&E)"_s, { 73, 600, 457, 72 },
+            true),
+        control(
+            u"gb_1"_s, ControlKind::GroupBox, u"工具栏位置"_s, { 55, 44, 1157, 492 }, false, 10),
+    };
 }
 
 } // namespace
 
 w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent,
+        rt::style::modalDialogFlags() | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , iw_window(frame)
 {
-    setObjectName(QStringLiteral("w_genapp_toolbars"));
-    setWindowTitle(QStringLiteral("工具栏设置"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setObjectName(u"w_genapp_toolbars"_s);
+    setWindowTitle(u"工具栏设置"_s);
     setModal(true);
-    setFixedSize(rt::units::toPixels(QSize(1317, 988)));
-    QPalette back = palette();
-    back.setColor(QPalette::Window, rt::colors::fromCode(kDialogBack));
-    setPalette(back);
-    setAutoFillBackground(true);
+    setFixedSize(rt::style::clientSizeForOuter(QSize(1317, 988)));
+    rt::style::setBackColor(this, kDialogBack);
 
-    // The group box is only a frame drawn round the radio buttons, which
-    // are the dialog's own children like every other control.
-    gb_1 = make<QGroupBox>(this, kGroup);
-    colour(gb_1, rt::colors::kWindowText, kDialogBack);
-
+    const rt::ControlBuilder built(this, toolbarControls());
     m_positions = new QButtonGroup(this);
     m_positions->setExclusive(true);
-    std::array<QRadioButton *, 5> radios {};
-    for (int code = 0; code < 5; ++code) {
-        radios[code] = make<QRadioButton>(this, kPositions[code]);
-        colour(radios[code], kLabelText, kDialogBack);
-        radios[code]->setFocusPolicy(Qt::ClickFocus);
-        m_positions->addButton(radios[code], code);
+    for (int code = 0; code < kPositionButtons.size(); ++code) {
+        auto *radio = built.get<QRadioButton>(kPositionButtons[code]);
+        // Not in the tab sequence: the builder keeps it so when checked.
+        m_positions->addButton(radio, code);
     }
-    rb_left = radios[0];
-    rb_top = radios[1];
-    rb_right = radios[2];
-    rb_bottom = radios[3];
-    rb_floating = radios[4];
-
-    cbx_showtext = make<QCheckBox>(this, kShowTextBox);
-    cbx_showtips = make<QCheckBox>(this, kShowTipsBox);
-    for (QCheckBox *box : { cbx_showtext, cbx_showtips }) {
-        colour(box, kLabelText, kDialogBack);
-        box->setFocusPolicy(Qt::ClickFocus);
-    }
-
-    cb_visible = make<QPushButton>(this, kVisibleButton);
+    cbx_showtext = built.get<QCheckBox>(u"cbx_showtext"_s);
+    cbx_showtips = built.get<QCheckBox>(u"cbx_showtips"_s);
+    cb_visible = built.get<QPushButton>(u"cb_visible"_s);
+    auto *done = built.get<QPushButton>(u"cb_done"_s);
+    // Enter clicks the visibility button.
     cb_visible->setDefault(true);
-    cb_done = make<QPushButton>(this, kDoneButton);
-    cb_done->setAutoDefault(false);
-    setTabOrder(cb_visible, cb_done);
 
     // idClicked comes on every click, also on the button already checked.
     connect(m_positions, &QButtonGroup::idClicked, this, &w_genapp_toolbars::setAlignment);
     connect(cb_visible, &QPushButton::clicked, this, &w_genapp_toolbars::cb_visible_clicked);
     connect(cbx_showtips, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtips_clicked);
     connect(cbx_showtext, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtext_clicked);
-    connect(cb_done, &QPushButton::clicked, this, &QWidget::close);
+    connect(done, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void w_genapp_toolbars::showEvent(QShowEvent *event)
 {
     if (!m_opened) {
         m_opened = true;
-        const QWidget *over = parentWidget() ? parentWidget()->window() : nullptr;
-        const QRect area = over ? over->frameGeometry()
-                                : (QGuiApplication::primaryScreen()
-                                       ? QGuiApplication::primaryScreen()->availableGeometry()
-                                       : QRect());
-        if (area.isValid())
-            move(area.center() - rect().center());
+        rt::style::centerOnScreen(this);
         ue_open();
     }
     QDialog::showEvent(event);

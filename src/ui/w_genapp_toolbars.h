@@ -6,9 +6,7 @@
 
 class QButtonGroup;
 class QCheckBox;
-class QGroupBox;
 class QPushButton;
-class QRadioButton;
 
 // The toolbar settings dialog: where the frame's toolbar stands (left,
 // top, right, bottom or floating), whether it is shown, whether its icons
@@ -25,9 +23,6 @@ class w_genapp_toolbars : public QDialog
 public:
     explicit w_genapp_toolbars(QMainWindow *frame, QWidget *parent = nullptr);
 
-    // The frame whose toolbar the dialog changes; null when none was given.
-    QMainWindow *targetWindow() const { return iw_window.data(); }
-
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -42,15 +37,8 @@ private:
     QPointer<QMainWindow> iw_window;
     bool m_opened = false;
 
-    QGroupBox *gb_1 = nullptr;
-    QRadioButton *rb_top = nullptr;
-    QRadioButton *rb_left = nullptr;
-    QRadioButton *rb_floating = nullptr;
-    QRadioButton *rb_right = nullptr;
-    QRadioButton *rb_bottom = nullptr;
     QButtonGroup *m_positions = nullptr;
     QCheckBox *cbx_showtext = nullptr;
     QCheckBox *cbx_showtips = nullptr;
     QPushButton *cb_visible = nullptr;
-    QPushButton *cb_done = nullptr;
 };

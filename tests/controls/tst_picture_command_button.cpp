@@ -22,6 +22,23 @@ Declaration declared(const QString &text, const QString &bitmap, int width = 329
     return d;
 }
 
+// The gap in pixels between the picture box's right edge and the first
+// column of the caption's ink, as the button is drawn.
+int captionGap(pfc_picture_command_button &button)
+{
+    const QImage face = button.grab().toImage();
+    const QColor back = face.pixelColor(face.width() / 2, 3);
+    const QRect picture = button.uo_bitmap()->geometry();
+    for (int x = picture.right() + 1; x < face.width() - 4; ++x) {
+        for (int y = picture.top(); y <= picture.bottom(); ++y) {
+            const QColor c = face.pixelColor(x, y);
+            if (qAbs(c.lightness() - back.lightness()) > 60)
+                return x - picture.right() - 1;
+        }
+    }
+    return -1;
+}
+
 QPoint pixels(int x, int y)
 {
     return rt::units::toPixels(QPoint(x, y));
@@ -79,6 +96,7 @@ private Q_SLOTS:
     void disabledAtCreation();
     void setEnabledTouchesInnerButtonOnly();
     void disabledButtonRaisesNoClick();
+    void captionKeepsTheSameGapAfterThePicture();
 };
 
 void TestPictureCommandButton::construction()
@@ -378,6 +396,28 @@ void TestPictureCommandButton::disabledButtonRaisesNoClick()
     QTest::mouseClick(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
     QTest::qWait(20);
     QCOMPARE(clicked.count(), 0);
+}
+
+void TestPictureCommandButton::captionKeepsTheSameGapAfterThePicture()
+{
+    // A full-width "（" makes the save caption wider than the close
+    // caption; the text still starts the same distance after the picture.
+    QWidget window;
+    window.resize(400, 100);
+    Declaration save = declared(u"保存（&S)"_s, u"Save!"_s, 361);
+    Declaration close = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
+    close.y = 200;
+    pfc_picture_command_button saveButton(save, &window);
+    pfc_picture_command_button closeButton(close, &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(saveButton.command_button()->text(), u"   保存（&S)"_s);
+    QCOMPARE(closeButton.command_button()->text(), u"   关闭(&X)"_s);
+    const int saveGap = captionGap(saveButton);
+    const int closeGap = captionGap(closeButton);
+    QVERIFY2(saveGap >= 3, qPrintable(QString::number(saveGap)));
+    // The glyphs' own side bearings differ by up to a pixel.
+    QVERIFY2(qAbs(saveGap - closeGap) <= 1, qPrintable(u"%1 %2"_s.arg(saveGap).arg(closeGap)));
 }
 
 QTEST_MAIN(TestPictureCommandButton)

@@ -58,6 +58,7 @@ private slots:
     void nullAndEmptyItemsReadBack();
     void failedUpdateCanBeRetriedAfterRollback();
     void updateOfVanishedRowFails();
+    void failedUpdateTakesBackItsEarlierRows();
     void newRowWithNothingSetIsNotWritten();
     void chineseItemRoundTrips();
     void badRowsAndColumnsAreRefused();
@@ -216,6 +217,32 @@ void TestDataView::failedUpdateCanBeRetriedAfterRollback()
     QCOMPARE(dw.update(), 1);
     m_sqlca.commit();
     QCOMPARE(stored(m_db, u"21"_s, u"xm_z_m"_s), u"1"_s);
+}
+
+void TestDataView::failedUpdateTakesBackItsEarlierRows()
+{
+    // The second new row collides with a stored key: the first, written
+    // before it, must not reach the table when the caller commits anyway.
+    QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('22', '0')"_s));
+    rt::DataView dw(xmszObject());
+    dw.setTransObject(&m_sqlca);
+    QCOMPARE(dw.retrieve({u"21"_s}), 0L);
+    for (const QString &year : {u"21"_s, u"22"_s}) {
+        const long row = dw.insertRow(0);
+        dw.setItem(row, u"nj"_s, year);
+        dw.setItem(row, u"xm_z_m"_s, u"1"_s);
+    }
+    QCOMPARE(dw.update(), -1);
+    QCOMPARE(m_sqlca.SQLCode, -1);
+    const QString reason = m_sqlca.SQLErrText;
+    QVERIFY(!reason.isEmpty());
+    m_sqlca.commit();
+    QCOMPARE(m_sqlca.SQLCode, 0L);
+    const auto rows = m_db.query(u"select nj from xmsz"_s);
+    QVERIFY(rows);
+    QCOMPARE(rows->size(), std::size_t(1));
+    QCOMPARE(stored(m_db, u"22"_s, u"xm_z_m"_s), u"0"_s);
+    QVERIFY(dw.isNewRow(1));
 }
 
 void TestDataView::updateOfVanishedRowFails()

@@ -84,6 +84,124 @@ private Q_SLOTS:
         QCOMPARE(builder.get<QLabel>(u"st_1"_s)->focusPolicy(), Qt::NoFocus);
     }
 
+    void radioButtonsGroupedByTheWindowKeepTheirCheckedStates_data()
+    {
+        QTest::addColumn<bool>("autoExclusive");
+        // Auto-exclusive radio buttons of one window clear each other: the
+        // last one declared checked wins.
+        QTest::newRow("auto-exclusive") << true;
+        QTest::newRow("grouped by the window") << false;
+    }
+
+    void radioButtonsGroupedByTheWindowKeepTheirCheckedStates()
+    {
+        QFETCH(bool, autoExclusive);
+        QWidget window;
+        rt::ControlTable table;
+        for (const QString &name : { u"rb_8"_s, u"rb_9"_s }) {
+            table.push_back({ .name = name,
+                .kind = ControlKind::RadioButton,
+                .rect = QRect(10, table.size() * 100, 300, 72),
+                .checked = true,
+                .autoExclusive = autoExclusive });
+        }
+        const rt::ControlBuilder builder(&window, table);
+        QCOMPARE(builder.get<QRadioButton>(u"rb_8"_s)->isChecked(), !autoExclusive);
+        QVERIFY(builder.get<QRadioButton>(u"rb_9"_s)->isChecked());
+        QCOMPARE(builder.get<QRadioButton>(u"rb_8"_s)->autoExclusive(), autoExclusive);
+        QTest::mouseClick(builder.get<QRadioButton>(u"rb_9"_s), Qt::LeftButton, {}, QPoint(5, 8));
+        QCOMPARE(builder.get<QRadioButton>(u"rb_8"_s)->isChecked(), !autoExclusive);
+    }
+
+    void groupBoxesLieBehindAndKeepTheirOrder()
+    {
+        QWidget window;
+        const rt::ControlTable table {
+            { .name = u"rb_1"_s, .kind = ControlKind::RadioButton, .rect = QRect(20, 20, 200, 72) },
+            { .name = u"gb_1"_s, .kind = ControlKind::GroupBox, .rect = QRect(0, 0, 400, 264) },
+            { .name = u"gb_2"_s, .kind = ControlKind::GroupBox, .rect = QRect(0, 228, 400, 264) },
+            { .name = u"gb_3"_s, .kind = ControlKind::GroupBox, .rect = QRect(0, 456, 400, 264) },
+        };
+        const rt::ControlBuilder builder(&window, table);
+        // children() is the stacking order, bottom first.
+        QStringList stacking;
+        for (QObject *child : window.children())
+            stacking << child->objectName();
+        QCOMPARE(stacking, (QStringList { u"gb_1"_s, u"gb_2"_s, u"gb_3"_s, u"rb_1"_s }));
+    }
+
+    void tabOrderMovesCompoundControlsWhole()
+    {
+        // A compound control as the controls layer makes one: a container
+        // whose inner button takes the focus through a focus proxy.
+        const rt::ControlFactories factories { { ControlKind::PictureButton,
+            [](const ControlSpec &spec, QWidget *parent) -> QWidget * {
+                auto *container = new QWidget(parent);
+                auto *inner = new QPushButton(spec.text, container);
+                inner->setObjectName(u"inner"_s);
+                container->setFocusProxy(inner);
+                return container;
+            } } };
+        QWidget window;
+        // Created in an order unlike the tab order.
+        const rt::ControlTable table {
+            { .name = u"cb_2"_s,
+                .kind = ControlKind::PictureButton,
+                .rect = QRect(0, 0, 300, 100),
+                .tabOrder = 30 },
+            { .name = u"cb_1"_s,
+                .kind = ControlKind::PictureButton,
+                .rect = QRect(0, 120, 300, 100),
+                .tabOrder = 20 },
+            { .name = u"sle_2"_s,
+                .kind = ControlKind::LineEdit,
+                .rect = QRect(0, 240, 300, 80),
+                .tabOrder = 40 },
+            { .name = u"sle_1"_s,
+                .kind = ControlKind::LineEdit,
+                .rect = QRect(0, 340, 300, 80),
+                .tabOrder = 10 },
+        };
+        const rt::ControlBuilder builder(&window, table, factories);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto stop = [] {
+            QWidget *focus = QApplication::focusWidget();
+            return focus->objectName() == u"inner"_s ? focus->parentWidget()->objectName()
+                                                     : focus->objectName();
+        };
+        builder.get<QLineEdit>(u"sle_1"_s)->setFocus();
+        QStringList forward, backward;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << stop();
+        }
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            backward << stop();
+        }
+        QCOMPARE(forward, (QStringList { u"cb_1"_s, u"cb_2"_s, u"sle_2"_s, u"sle_1"_s }));
+        QCOMPARE(backward, (QStringList { u"sle_2"_s, u"cb_2"_s, u"cb_1"_s, u"sle_1"_s }));
+    }
+
+    void dataViewPlaceShowsNothingAndTakesNoFocus()
+    {
+        QWidget window;
+        const rt::ControlTable table { { .name = u"dw_1"_s,
+            .kind = ControlKind::DataView,
+            .rect = QRect(608, 436, 686, 400),
+            .tabOrder = 20,
+            .visible = false } };
+        const rt::ControlBuilder builder(&window, table);
+        QWidget *place = builder.find(u"dw_1"_s);
+        QVERIFY(place);
+        QCOMPARE(place->metaObject()->className(), "QWidget");
+        QVERIFY(place->isHidden());
+        QCOMPARE(place->geometry(), rt::units::rect(608, 436, 686, 400));
+        QCOMPARE(place->focusPolicy(), Qt::NoFocus);
+        QVERIFY(builder.tabSequence().empty());
+    }
+
     void lookupErrorsNameTheControl_data()
     {
         QTest::addColumn<QString>("name");

@@ -26,10 +26,9 @@ void TestSettingsLayout::dataObject()
 {
     const rt::DataObject object = d_xmsz();
     QCOMPARE(object.table, u"xmsz"_s);
-    const QStringList expected = { u"nj"_s,     u"xm_z_m"_s,  u"xm_5_m"_s, u"xm_l_m"_s,
-                                   u"xm_t_m"_s, u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s,
-                                   u"xm_8_w"_s, u"xm_z_w"_s,  u"xm_5_w"_s, u"xm_l_w"_s,
-                                   u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s };
+    const QStringList expected = { u"nj"_s, u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,
+        u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s, u"xm_l_w"_s,
+        u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s };
     QCOMPARE(object.columns, expected);
     QCOMPARE(object.keyColumns, QStringList { u"nj"_s });
     QCOMPARE(object.argumentColumns, QStringList { u"nj"_s });
@@ -91,7 +90,7 @@ void TestSettingsLayout::membershipByEnclosure()
     QFETCH(QString, groupBox);
     const auto controls = settingsControls(w_xm_cz1());
     const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [&](const SettingsControl &c) { return c.name == radio; });
+        [&](const rt::ControlSpec &c) { return c.name == radio; });
     QVERIFY(it != controls.end());
     QCOMPARE(enclosingGroupBox(it->rect, controls), groupBox);
 }
@@ -114,9 +113,21 @@ void TestSettingsLayout::choiceGroups()
 void TestSettingsLayout::keyboardOrder()
 {
     const QStringList expected = {
-        u"rb_t_m"_s, u"rb_1_m"_s, u"rb_5_m"_s, u"rb_l_m"_s, u"rb_z_m"_s, u"rb_w_m"_s,
-        u"rb_t_w"_s, u"rb_8_w"_s, u"rb_z_w"_s, u"rb_y_w"_s, u"rb_w_w"_s, u"rb_5_w"_s,
-        u"rb_l_w"_s, u"cb_1"_s,   u"cb_2"_s,
+        u"rb_t_m"_s,
+        u"rb_1_m"_s,
+        u"rb_5_m"_s,
+        u"rb_l_m"_s,
+        u"rb_z_m"_s,
+        u"rb_w_m"_s,
+        u"rb_t_w"_s,
+        u"rb_8_w"_s,
+        u"rb_z_w"_s,
+        u"rb_y_w"_s,
+        u"rb_w_w"_s,
+        u"rb_5_w"_s,
+        u"rb_l_w"_s,
+        u"cb_1"_s,
+        u"cb_2"_s,
     };
     QCOMPARE(settings::keyboardOrder(settingsControls(w_xm_cz1())), expected);
     QCOMPARE(settings::keyboardOrder(settingsControls(w_xm_cz3())), expected);

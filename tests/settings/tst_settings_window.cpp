@@ -1,15 +1,17 @@
-#include "runtime/MessageBoxService.h"
 #include "controls/PictureCommandButton.h"
-#include "settings/SettingsWindows.h"
-#include "settings/SettingsYearProfile.h"
-#include "support/TestDatabase.h"
-#include "settings/TestItemSettingsWindow.h"
+#include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
+#include "settings/SettingsLayout.h"
+#include "settings/SettingsWindows.h"
+#include "settings/SettingsYearProfile.h"
+#include "settings/TestItemSettingsWindow.h"
+#include "support/TestDatabase.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
@@ -21,9 +23,9 @@ using Icon = rt::MessageBoxService::Icon;
 namespace {
 
 // The thirteen flag columns and their radio buttons, in the window's order.
-const QStringList kRadios = { u"rb_t_m"_s, u"rb_1_m"_s, u"rb_5_m"_s, u"rb_l_m"_s, u"rb_z_m"_s,
-                              u"rb_w_m"_s, u"rb_t_w"_s, u"rb_8_w"_s, u"rb_5_w"_s, u"rb_l_w"_s,
-                              u"rb_z_w"_s, u"rb_y_w"_s, u"rb_w_w"_s };
+const QStringList kRadios
+    = { u"rb_t_m"_s, u"rb_1_m"_s, u"rb_5_m"_s, u"rb_l_m"_s, u"rb_z_m"_s, u"rb_w_m"_s, u"rb_t_w"_s,
+          u"rb_8_w"_s, u"rb_5_w"_s, u"rb_l_w"_s, u"rb_z_w"_s, u"rb_y_w"_s, u"rb_w_w"_s };
 
 QString columnOf(const QString &radio)
 {
@@ -50,6 +52,9 @@ private Q_SLOTS:
     void cleanup();
 
     void createdState();
+    void modalWindowOffersNoMinimizeOrMaximize_data();
+    void modalWindowOffersNoMinimizeOrMaximize();
+    void tabReachesEachGroupThenTheButtons();
     void newYearSavedAndReadBack_data();
     void newYearSavedAndReadBack();
     void newYearSavedAtOnceStoresZeros();
@@ -62,6 +67,7 @@ private Q_SLOTS:
     void exclusiveGroups();
     void refusedWriteReportedAndRetried();
     void refusedCommitReportedAndRetried();
+    void savesAfterTransactionEndedByDatabase();
     void failedRetrievalReported();
     void escAndWindowCloseDoNotClose();
     void registeredAndOpenedModally();
@@ -146,10 +152,9 @@ std::map<QString, std::optional<QString>> TestSettingsWindow::storedRow(const QS
         { year });
     if (!rows || rows->size() != 1)
         return result;
-    const QStringList names = { u"nj"_s,     u"xm_z_m"_s,  u"xm_5_m"_s, u"xm_l_m"_s,
-                                u"xm_t_m"_s, u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s,
-                                u"xm_8_w"_s, u"xm_z_w"_s,  u"xm_5_w"_s, u"xm_l_w"_s,
-                                u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s };
+    const QStringList names = { u"nj"_s, u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,
+        u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s, u"xm_l_w"_s,
+        u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s };
     for (qsizetype i = 0; i < names.size(); ++i)
         result[names[i]] = rows->front()[std::size_t(i)];
     return result;
@@ -161,8 +166,8 @@ int TestSettingsWindow::rowCount()
     return rows ? int(rows->size()) : -1;
 }
 
-bool TestSettingsWindow::insertRow(const QString &year,
-                                   const std::map<QString, std::optional<QString>> &values)
+bool TestSettingsWindow::insertRow(
+    const QString &year, const std::map<QString, std::optional<QString>> &values)
 {
     QStringList names { u"nj"_s };
     QStringList markers { u"?"_s };
@@ -172,9 +177,9 @@ bool TestSettingsWindow::insertRow(const QString &year,
         markers.append(u"?"_s);
         params.push_back(value ? QVariant(*value) : QVariant());
     }
-    return m_db.exec(u"INSERT INTO xmsz (%1) VALUES (%2)"_s.arg(names.join(u", "_s),
-                                                                 markers.join(u", "_s)),
-                     params);
+    return m_db.exec(
+        u"INSERT INTO xmsz (%1) VALUES (%2)"_s.arg(names.join(u", "_s), markers.join(u", "_s)),
+        params);
 }
 
 void TestSettingsWindow::createdState()
@@ -217,6 +222,82 @@ void TestSettingsWindow::createdState()
     QCOMPARE(button(u"cb_1"_s)->isAvailable(), saveBefore);
 }
 
+void TestSettingsWindow::modalWindowOffersNoMinimizeOrMaximize_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::newRow("w_xm_cz1") << u"w_xm_cz1"_s;
+    QTest::newRow("w_xm_cz2") << u"w_xm_cz2"_s;
+    QTest::newRow("w_xm_cz3") << u"w_xm_cz3"_s;
+}
+
+void TestSettingsWindow::modalWindowOffersNoMinimizeOrMaximize()
+{
+    QFETCH(QString, className);
+    QVERIFY(open(className));
+    // The flags that the window system was handed for the shown window.
+    QVERIFY(m_window->windowHandle());
+    const Qt::WindowFlags flags = m_window->windowHandle()->flags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    for (const Qt::WindowType hint : { Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+             Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint })
+        QVERIFY2(!flags.testFlag(hint), qPrintable(QString::number(int(hint), 16)));
+    QCOMPARE(m_window->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+}
+
+void TestSettingsWindow::tabReachesEachGroupThenTheButtons()
+{
+    QVERIFY(open(u"w_xm_cz2"_s));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    click(radio(u"rb_1_m"_s));
+    click(radio(u"rb_y_w"_s));
+    QVERIFY(button(u"cb_1"_s)->isAvailable());
+
+    // Tab stops once in each choice group (on its checked button, where it
+    // has one), in the rank of the group boxes, then at the two buttons.
+    const auto controls = settings::settingsControls(settings::w_xm_cz2());
+    std::map<QString, QString> groupOf;
+    for (const settings::ChoiceGroup &group : settings::choiceGroups(controls)) {
+        for (const QString &name : group.radioButtons)
+            groupOf[name] = group.groupBox;
+    }
+    QStringList expected;
+    for (const QString &name : settings::keyboardOrder(controls)) {
+        const QString stop = groupOf.count(name) ? groupOf[name] : name;
+        if (!expected.contains(stop))
+            expected << stop;
+    }
+    QCOMPARE(expected.size(), 8);
+    auto stopOf = [&](QWidget *focus) {
+        if (focus->objectName() == u"command_button"_s)
+            return focus->parentWidget()->objectName();
+        return groupOf.count(focus->objectName()) ? groupOf[focus->objectName()]
+                                                  : focus->objectName();
+    };
+    radio(u"rb_t_m"_s)->setFocus();
+    QStringList forward { stopOf(QApplication::focusWidget()) };
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << stopOf(QApplication::focusWidget());
+    }
+    QCOMPARE(forward, expected + QStringList { expected.front() });
+    QCOMPARE(QApplication::focusWidget(), radio(u"rb_t_m"_s));
+    QStringList backward { stopOf(QApplication::focusWidget()) };
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        backward << stopOf(QApplication::focusWidget());
+    }
+    std::reverse(backward.begin(), backward.end());
+    QCOMPARE(backward, expected + QStringList { expected.front() });
+    // In the girls' last group the stop is the checked button.
+    radio(u"rb_t_w"_s)->setFocus();
+    QTest::keyClick(radio(u"rb_t_w"_s), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), radio(u"rb_y_w"_s));
+}
+
 void TestSettingsWindow::newYearSavedAndReadBack_data()
 {
     QTest::addColumn<QString>("className");
@@ -236,8 +317,8 @@ void TestSettingsWindow::newYearSavedAndReadBack()
     for (const QString &name : kRadios)
         QVERIFY(!radio(name)->isChecked());
 
-    const QStringList chosen = { u"rb_1_m"_s, u"rb_l_m"_s, u"rb_z_m"_s,
-                                 u"rb_t_w"_s, u"rb_5_w"_s, u"rb_y_w"_s };
+    const QStringList chosen
+        = { u"rb_1_m"_s, u"rb_l_m"_s, u"rb_z_m"_s, u"rb_t_w"_s, u"rb_5_w"_s, u"rb_y_w"_s };
     for (const QString &name : chosen)
         click(radio(name));
     clickSave();
@@ -296,8 +377,8 @@ void TestSettingsWindow::closingNewYearWritesNothing()
 void TestSettingsWindow::storedChoicesShown()
 {
     std::map<QString, std::optional<QString>> values;
-    const QStringList ones = { u"rb_t_m"_s, u"rb_5_m"_s, u"rb_z_m"_s,
-                               u"rb_t_w"_s, u"rb_5_w"_s, u"rb_z_w"_s };
+    const QStringList ones
+        = { u"rb_t_m"_s, u"rb_5_m"_s, u"rb_z_m"_s, u"rb_t_w"_s, u"rb_5_w"_s, u"rb_z_w"_s };
     for (const QString &name : kRadios)
         values[columnOf(name)] = ones.contains(name) ? u"1"_s : u"0"_s;
     // Two "1" in one group (only possible from outside): they are applied
@@ -307,7 +388,7 @@ void TestSettingsWindow::storedChoicesShown()
     QVERIFY(open(u"w_xm_cz2"_s));
     for (const QString &name : kRadios)
         QCOMPARE(radio(name)->isChecked(),
-                 (ones.contains(name) && name != u"rb_z_w"_s) || name == u"rb_w_w"_s);
+            (ones.contains(name) && name != u"rb_z_w"_s) || name == u"rb_w_w"_s);
     QVERIFY(!button(u"cb_1"_s)->isAvailable());
     QVERIFY(m_boxes->boxes().empty());
 }
@@ -466,14 +547,16 @@ void TestSettingsWindow::refusedCommitReportedAndRetried()
     if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
         QSKIP("a deferred constraint trigger refuses the commit; PostgreSQL only");
     // Every statement is accepted, the commit is refused.
-    QVERIFY2(m_db.exec(u"CREATE TABLE commit_gate (open_ INTEGER)"_s), qPrintable(m_db.lastError()));
+    QVERIFY2(
+        m_db.exec(u"CREATE TABLE commit_gate (open_ INTEGER)"_s), qPrintable(m_db.lastError()));
     QVERIFY2(m_db.exec(u"CREATE FUNCTION refuse_commit() RETURNS trigger LANGUAGE plpgsql AS $$ "
                        "BEGIN IF NOT EXISTS (SELECT 1 FROM commit_gate) THEN "
                        "RAISE EXCEPTION 'commit refused'; END IF; RETURN NULL; END $$"_s),
-             qPrintable(m_db.lastError()));
-    QVERIFY2(m_db.exec(u"CREATE CONSTRAINT TRIGGER xmsz_gate AFTER INSERT OR UPDATE ON xmsz "
-                       "DEFERRABLE INITIALLY DEFERRED FOR EACH ROW EXECUTE FUNCTION refuse_commit()"_s),
-             qPrintable(m_db.lastError()));
+        qPrintable(m_db.lastError()));
+    QVERIFY2(
+        m_db.exec(u"CREATE CONSTRAINT TRIGGER xmsz_gate AFTER INSERT OR UPDATE ON xmsz "
+                  "DEFERRABLE INITIALLY DEFERRED FOR EACH ROW EXECUTE FUNCTION refuse_commit()"_s),
+        qPrintable(m_db.lastError()));
 
     QVERIFY(open(u"w_xm_cz1"_s));
     click(radio(u"rb_w_m"_s));
@@ -491,6 +574,60 @@ void TestSettingsWindow::refusedCommitReportedAndRetried()
     QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
     QCOMPARE(m_boxes->boxes().size(), std::size_t(1));
     QCOMPARE(storedRow(u"21"_s).at(u"xm_w_m"_s), std::optional<QString>(u"1"_s));
+}
+
+void TestSettingsWindow::savesAfterTransactionEndedByDatabase()
+{
+    // A write that the database refuses by ending the whole transaction
+    // itself (as SQLite does on an I/O error or a file that has become
+    // read-only): the window's rollback then finds no transaction open.
+    // On PostgreSQL the refused write leaves the transaction aborted.
+    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+        for (const QString &event : { u"INSERT"_s, u"UPDATE"_s }) {
+            QVERIFY2(m_db.exec(u"CREATE TRIGGER gone_%1 BEFORE %1 ON xmsz BEGIN "
+                               "SELECT RAISE(ROLLBACK, 'database is read-only'); END"_s.arg(event)),
+                qPrintable(m_db.lastError()));
+        }
+    } else {
+        QVERIFY2(m_db.makeReadOnly(u"xmsz"_s), qPrintable(m_db.lastError()));
+    }
+    QVERIFY(open(u"w_xm_cz1"_s));
+    click(radio(u"rb_t_m"_s));
+    clickSave();
+    QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
+    QCOMPARE(m_boxes->boxes().front().text, u"保存失败！"_s);
+    QVERIFY(button(u"cb_1"_s)->isAvailable());
+    QCOMPARE(rowCount(), 0);
+
+    // Writable again: this save and every later one stores the row, shows
+    // no failure and greys the save button.
+    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+        for (const QString &event : { u"INSERT"_s, u"UPDATE"_s })
+            QVERIFY2(m_db.exec(u"DROP TRIGGER gone_%1"_s.arg(event)), qPrintable(m_db.lastError()));
+    } else {
+        QVERIFY2(m_db.makeWritable(u"xmsz"_s), qPrintable(m_db.lastError()));
+    }
+    clickSave();
+    QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
+    QCOMPARE(m_boxes->boxes().size(), std::size_t(1));
+    QCOMPARE(rowCount(), 1);
+    QCOMPARE(storedRow(u"21"_s).at(u"xm_t_m"_s), std::optional<QString>(u"1"_s));
+
+    click(radio(u"rb_1_m"_s));
+    QVERIFY(button(u"cb_1"_s)->isAvailable());
+    clickSave();
+    QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
+    QCOMPARE(m_boxes->boxes().size(), std::size_t(1));
+    QCOMPARE(rowCount(), 1);
+    QCOMPARE(storedRow(u"21"_s).at(u"xm_t_m"_s), std::optional<QString>(u"0"_s));
+    QCOMPARE(storedRow(u"21"_s).at(u"xm_1_m"_s), std::optional<QString>(u"1"_s));
+
+    // What was committed stays committed: a new connection reads it back.
+    m_sqlca->disconnect();
+    m_sqlca->connect();
+    QVERIFY(open(u"w_xm_cz1"_s));
+    QVERIFY(radio(u"rb_1_m"_s)->isChecked());
+    QVERIFY(!radio(u"rb_t_m"_s)->isChecked());
 }
 
 void TestSettingsWindow::failedRetrievalReported()
@@ -553,8 +690,8 @@ void TestSettingsWindow::registeredAndOpenedModally()
         seenAvailable = save && save->isAvailable();
         auto *close = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s);
         QVERIFY(close);
-        QTest::mouseClick(close->command_button(), Qt::LeftButton, {},
-                          close->command_button()->rect().center());
+        QTest::mouseClick(
+            close->command_button(), Qt::LeftButton, {}, close->command_button()->rect().center());
     });
     QVERIFY(rt::windows::openModalByName(u"w_xm_cz2"_s, nullptr));
     QCOMPARE(seenTitle, u"初中二年级项目"_s);

@@ -58,7 +58,8 @@ void TestAbout::layout()
             QCOMPARE(child->focusPolicy(), Qt::NoFocus);
     }
     for (const char16_t *name : { u"st_1", u"st_3", u"st_5", u"st_4", u"st_2", u"st_10", u"shl_1" })
-        QVERIFY2(m_box->findChild<QLabel *>(QString::fromUtf16(name)), qPrintable(QString::fromUtf16(name)));
+        QVERIFY2(m_box->findChild<QLabel *>(QString::fromUtf16(name)),
+            qPrintable(QString::fromUtf16(name)));
     QCOMPARE(m_box->findChild<QLabel *>(u"st_10"_s)->text(), u"软件升级："_s);
     // The contact data are fictitious.
     QVERIFY(m_box->findChild<QLabel *>(u"shl_1"_s)->text().contains(u"https://example.com/"_s));
@@ -89,7 +90,8 @@ void TestAbout::closesThroughButton_data()
 void TestAbout::closesThroughButton()
 {
     QFETCH(QString, how);
-    QPushButton *button = m_box->cb_1();
+    QPushButton *button = m_box->findChild<QPushButton *>(u"cb_1"_s);
+    QVERIFY(button);
     if (how == u"click")
         QTest::mouseClick(button, Qt::LeftButton);
     else if (how == u"alt-x")
@@ -107,7 +109,7 @@ void TestAbout::modalRunEndsWithButton()
     QTimer::singleShot(0, m_box, [this, &escapeIgnored] {
         QTest::keyClick(m_box, Qt::Key_Escape);
         escapeIgnored = m_box->isVisible();
-        QTest::keyClick(m_box->cb_1(), Qt::Key_Space);
+        QTest::keyClick(m_box->findChild<QPushButton *>(u"cb_1"_s), Qt::Key_Space);
     });
     m_box->exec();
     QVERIFY(escapeIgnored);

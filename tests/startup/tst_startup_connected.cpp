@@ -16,6 +16,17 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+// The start window's picture button `name`, as the user finds it.
+pfc_picture_command_button *button(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<pfc_picture_command_button *>(QLatin1StringView(name));
+    if (!found)
+        qFatal("start window control %s missing", name);
+    return found;
+}
+} // namespace
+
 class TestStartupConnected : public QObject
 {
     Q_OBJECT
@@ -87,7 +98,7 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(!ui::toolbarSwitches().userControl);
 
     auto *pwd = static_cast<w_pwd *>(start.data());
-    QTest::mouseClick(pwd->uo_3()->command_button(), Qt::LeftButton);
+    QTest::mouseClick(button(pwd, "uo_3")->command_button(), Qt::LeftButton);
     QTRY_VERIFY(start.isNull());
     QPointer<w_main1> frame = w_main1::current();
     QVERIFY(frame);
@@ -101,7 +112,7 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(start);
 
     pwd = static_cast<w_pwd *>(start.data());
-    QTest::mouseClick(pwd->uo_3()->command_button(), Qt::LeftButton);
+    QTest::mouseClick(button(pwd, "uo_3")->command_button(), Qt::LeftButton);
     QTRY_VERIFY(start.isNull());
     QVERIFY(w_main1::current());
     QVERIFY(Application::instance().button_flag);

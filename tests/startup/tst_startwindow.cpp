@@ -1,13 +1,13 @@
 // The start window: focus and arrow keys, "退出(&X)", and "登录(&L)" opening
 // the frame and setting up its toolbar with one toolbar utility.
 
-#include "ui/FrameToolBar.h"
-#include "ui/HostEnvironment.h"
 #include "controls/PictureCommandButton.h"
-#include "ui/ToolbarGlobals.h"
-#include "ui/uo_toolbarutil.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "ui/FrameToolBar.h"
+#include "ui/HostEnvironment.h"
+#include "ui/ToolbarGlobals.h"
+#include "ui/uo_toolbarutil.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -27,6 +27,15 @@ private Q_SLOTS:
 };
 
 namespace {
+// The start window's picture button `name`, as the user finds it.
+pfc_picture_command_button *button(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<pfc_picture_command_button *>(QLatin1StringView(name));
+    if (!found)
+        qFatal("start window control %s missing", name);
+    return found;
+}
+
 w_pwd *openStartWindow()
 {
     auto *window = new w_pwd;
@@ -58,21 +67,21 @@ void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()
 {
     QPointer<w_pwd> window = openStartWindow();
     QCOMPARE(window->windowTitle(), QStringLiteral("登录管理系统....."));
-    QCOMPARE(QApplication::focusWidget(), window->uo_3()->command_button());
-    QTest::keyClick(window->uo_3()->command_button(), Qt::Key_Down);
-    QTRY_COMPARE(QApplication::focusWidget(), window->uo_4()->command_button());
-    QTest::keyClick(window->uo_4()->command_button(), Qt::Key_Up);
-    QTRY_COMPARE(QApplication::focusWidget(), window->uo_3()->command_button());
-    QTest::keyClick(window->uo_3()->command_button(), Qt::Key_Right);
-    QTRY_COMPARE(QApplication::focusWidget(), window->uo_4()->command_button());
-    QTest::keyClick(window->uo_4()->command_button(), Qt::Key_Left);
-    QTRY_COMPARE(QApplication::focusWidget(), window->uo_3()->command_button());
+    QCOMPARE(QApplication::focusWidget(), button(window, "uo_3")->command_button());
+    QTest::keyClick(button(window, "uo_3")->command_button(), Qt::Key_Down);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_4")->command_button());
+    QTest::keyClick(button(window, "uo_4")->command_button(), Qt::Key_Up);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_3")->command_button());
+    QTest::keyClick(button(window, "uo_3")->command_button(), Qt::Key_Right);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_4")->command_button());
+    QTest::keyClick(button(window, "uo_4")->command_button(), Qt::Key_Left);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_3")->command_button());
 }
 
 void TestStartWindow::exitClosesTheWindow()
 {
     QPointer<w_pwd> window = openStartWindow();
-    clickButton(window->uo_4());
+    clickButton(button(window, "uo_4"));
     QTRY_VERIFY(window.isNull());
     QVERIFY(!w_main1::current());
 }
@@ -81,7 +90,7 @@ void TestStartWindow::enterOpensFrameWithToolbarText()
 {
     QPointer<w_pwd> window = openStartWindow();
     // Enter on the focused enter button clicks it.
-    QTest::keyClick(window->uo_3()->command_button(), Qt::Key_Return);
+    QTest::keyClick(button(window, "uo_3")->command_button(), Qt::Key_Return);
     QTRY_VERIFY(window.isNull());
 
     w_main1 *frame = w_main1::current();
@@ -101,7 +110,7 @@ void TestStartWindow::enterOpensFrameWithToolbarText()
 void TestStartWindow::enteringAgainRebindsTheSameUtility()
 {
     QPointer<w_pwd> window = openStartWindow();
-    clickButton(window->uo_3());
+    clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
     uo_toolbarutil *first = ui::toolbarUtil().get();
     QVERIFY(first);
@@ -110,7 +119,7 @@ void TestStartWindow::enteringAgainRebindsTheSameUtility()
     QTRY_VERIFY(firstFrame.isNull());
 
     window = openStartWindow();
-    clickButton(window->uo_3());
+    clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
     QCOMPARE(ui::toolbarUtil().get(), first);
     auto *toolBar = qobject_cast<ui::FrameToolBar *>(w_main1::current()->frameToolBar());
@@ -126,7 +135,7 @@ void TestStartWindow::enteringWithoutAToolbarUtilityStillOpensTheFrame()
     ui::toolbarUtil().reset();
     ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(9));
     QPointer<w_pwd> window = openStartWindow();
-    clickButton(window->uo_3());
+    clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
     QVERIFY(!ui::toolbarUtil());
     w_main1 *frame = w_main1::current();

@@ -1,9 +1,9 @@
-#include "ui/HostEnvironment.h"
+#include "runtime/Windows.h"
 #include "support/ToolbarTestFrame.h"
+#include "ui/HostEnvironment.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarPlacement.h"
 #include "ui/ToolbarUtilVariants.h"
-#include "runtime/Windows.h"
 #include "ui/w_genapp_toolbars.h"
 
 #include <QApplication>
@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -23,8 +24,7 @@ namespace {
 const QString kHide = u"隐藏(&H)"_s;
 const QString kShow = u"显示(&D)"_s;
 
-template<typename T>
-T *control(QWidget *dialog, const QString &name)
+template <typename T> T *control(QWidget *dialog, const QString &name)
 {
     T *found = dialog->findChild<T *>(name);
     if (!found)
@@ -63,6 +63,12 @@ private slots:
     void withoutToolbarUtility();
 
     void modalOpenKeepsChanges();
+
+    void titleBarOffersOnlyClose();
+    void tabLeavesRadioButtonsAndBoxesOut_data();
+    void tabLeavesRadioButtonsAndBoxesOut();
+    void controlsTakeTheDialogsBackground_data();
+    void controlsTakeTheDialogsBackground();
 
 private:
     std::unique_ptr<ToolbarTestFrame> m_frame;
@@ -159,12 +165,17 @@ void TestToolbarSettings::opensWithToolbarState()
     QFETCH(QString, checked);
     ui::setToolbarAlignment(*m_frame->frame, code);
     w_genapp_toolbars *dialog = open(m_frame->frame);
-    QCOMPARE(dialog->targetWindow(), m_frame->frame.data());
     const auto radios = dialog->findChildren<QRadioButton *>();
     QCOMPARE(radios.size(), 5);
     for (QRadioButton *radio : radios)
         QCOMPARE(radio->isChecked(), radio->objectName() == checked);
     QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kHide);
+    // The dialog acts on the frame it was opened with.
+    const int other = (code + 1) % 5;
+    const QString byCode[]
+        = { u"rb_left"_s, u"rb_top"_s, u"rb_right"_s, u"rb_bottom"_s, u"rb_floating"_s };
+    QTest::mouseClick(control<QRadioButton>(dialog, byCode[other]), Qt::LeftButton);
+    QCOMPARE(ui::toolbarAlignment(*m_frame->frame), other);
 }
 
 void TestToolbarSettings::opensWithApplicationSwitches()
@@ -349,7 +360,6 @@ void TestToolbarSettings::tipsBoxSwitchesTips()
 void TestToolbarSettings::withoutFrameParameter()
 {
     w_genapp_toolbars *dialog = open(nullptr);
-    QVERIFY(!dialog->targetWindow());
     for (QRadioButton *radio : dialog->findChildren<QRadioButton *>())
         QVERIFY(!radio->isChecked());
 
@@ -373,7 +383,6 @@ void TestToolbarSettings::parameterNotAFrame()
 {
     QLabel notAFrame(u"不是框架"_s);
     w_genapp_toolbars *dialog = open(&notAFrame);
-    QVERIFY(!dialog->targetWindow());
     QTest::mouseClick(control<QRadioButton>(dialog, u"rb_bottom"_s), Qt::LeftButton);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
 }
@@ -436,6 +445,90 @@ void TestToolbarSettings::modalOpenKeepsChanges()
     });
     rt::windows::openModalWithParm(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
+}
+
+void TestToolbarSettings::titleBarOffersOnlyClose()
+{
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    QVERIFY(dialog->windowHandle());
+    const Qt::WindowFlags flags = dialog->windowHandle()->flags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+}
+
+void TestToolbarSettings::tabLeavesRadioButtonsAndBoxesOut_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("top, nothing clicked") << 1 << QString();
+    QTest::newRow("left, floating clicked") << 0 << u"rb_floating"_s;
+    QTest::newRow("bottom, text box clicked") << 3 << u"cbx_showtext"_s;
+}
+
+void TestToolbarSettings::tabLeavesRadioButtonsAndBoxesOut()
+{
+    QFETCH(int, code);
+    QFETCH(QString, clicked);
+    ui::setToolbarAlignment(*m_frame->frame, code);
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    if (!clicked.isEmpty())
+        QTest::mouseClick(control<QAbstractButton>(dialog, clicked), Qt::LeftButton);
+    QVERIFY(!dialog->findChildren<QRadioButton *>().isEmpty());
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        if (qobject_cast<QPushButton *>(button))
+            continue;
+        QVERIFY2(!(button->focusPolicy() & Qt::TabFocus), qPrintable(button->objectName()));
+    }
+    // Only the two command buttons, in their tab order, from wherever the
+    // focus is.
+    auto *visible = control<QPushButton>(dialog, u"cb_visible"_s);
+    auto *done = control<QPushButton>(dialog, u"cb_done"_s);
+    QStringList visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    const QStringList fromVisible { u"cb_done"_s, u"cb_visible"_s, u"cb_done"_s, u"cb_visible"_s };
+    const QStringList fromDone { u"cb_visible"_s, u"cb_done"_s, u"cb_visible"_s, u"cb_done"_s };
+    QVERIFY2(visited == fromVisible || visited == fromDone, qPrintable(visited.join(u' ')));
+    visible->setFocus();
+    QTest::keyClick(visible, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), done);
+    QTest::keyClick(done, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), visible);
+}
+
+void TestToolbarSettings::controlsTakeTheDialogsBackground_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : { u"rb_top"_s, u"rb_left"_s, u"rb_floating"_s, u"rb_right"_s,
+             u"rb_bottom"_s, u"cbx_showtext"_s, u"cbx_showtips"_s })
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestToolbarSettings::controlsTakeTheDialogsBackground()
+{
+    QFETCH(QString, name);
+    w_genapp_toolbars *dialog = open(m_frame->frame);
+    QWidget *widget = control<QWidget>(dialog, name);
+    // The dialog as the user sees it: the control's right end, past its
+    // text, shows what lies around the control (the dialog's silver, or the
+    // group box's panel on it).
+    const QImage shot = dialog->grab().toImage();
+    const QPoint inside = widget->mapTo(dialog, QPoint(widget->width() - 3, widget->height() / 2));
+    const QPoint around = widget->mapTo(dialog, QPoint(-2, widget->height() / 2));
+    QCOMPARE(shot.pixelColor(inside), shot.pixelColor(around));
+    const QColor back = shot.pixelColor(around);
+    QVERIFY2(
+        qAbs(back.red() - 192) <= 4 && back.red() == back.green() && back.green() == back.blue(),
+        qPrintable(back.name()));
 }
 
 QTEST_MAIN(TestToolbarSettings)

@@ -230,13 +230,45 @@ bool DataView::writeRow(const RowData &row)
     return true;
 }
 
+bool DataView::hasPendingWrites() const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(), [](const RowData &row) {
+        return std::find(row.modified.begin(), row.modified.end(), true) != row.modified.end();
+    });
+}
+
 int DataView::update()
 {
     if (!isUsable() || m_object.keyColumns.isEmpty())
         return -1;
+    // Outside autocommit the writes go into a savepoint of their own: a row
+    // that fails takes back the rows written before it, and the savepoint
+    // opens a transaction in the database itself. A driver can believe a
+    // transaction is open that the database has already ended (SQLite ends
+    // it on an I/O or read-only error; the rollback that follows then fails
+    // and the driver starts no new one): without the savepoint the writes
+    // would be committed one by one behind the caller's back and the
+    // caller's commit would fail.
+    const bool inSavepoint = !m_transaction->AutoCommit && hasPendingWrites();
+    if (inSavepoint && !m_transaction->execute(u"SAVEPOINT dataview_update"_s))
+        return -1;
     for (const RowData &row : m_rows) {
-        if (!writeRow(row))
+        if (!writeRow(row)) {
+            if (inSavepoint) {
+                // The failure's own diagnostics are what the caller sees.
+                const long code = m_transaction->SQLCode;
+                const QString text = m_transaction->SQLErrText;
+                const QString state = m_transaction->SQLState;
+                const long native = m_transaction->SQLDBCode;
+                m_transaction->execute(u"ROLLBACK TO SAVEPOINT dataview_update"_s);
+                m_transaction->SQLCode = code;
+                m_transaction->SQLErrText = text;
+                m_transaction->SQLState = state;
+                m_transaction->SQLDBCode = native;
+                m_transaction->SQLNRows = 0;
+            }
             return -1;
+        }
     }
     // Only when every row was written do the rows count as stored, so that
     // after a failure and a rollback the same update can be tried again.

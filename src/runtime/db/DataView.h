@@ -57,7 +57,9 @@ public:
     // retrieved) for retrieved rows. 1 on success, -1 on failure; after a
     // success the rows count as stored. The caller commits or rolls back.
     // A new row with no item set is not written; nothing to write gives 1.
-    // Items are bound as strings (VARCHAR columns).
+    // Items are bound as strings (VARCHAR columns). Outside autocommit the
+    // writes of one update stand or fall together (a savepoint), and they
+    // always run inside a transaction of the database.
     int update();
 
     const DataObject &dataObject() const { return m_object; }
@@ -75,6 +77,7 @@ private:
     bool isValidObject() const;
     bool isUsable() const; // also sets the transaction's error when invalid
     bool writeRow(const RowData &row);
+    bool hasPendingWrites() const;
 
     DataObject m_object;
     Transaction *m_transaction = nullptr;
