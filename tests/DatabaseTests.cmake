@@ -97,7 +97,7 @@ NoCreat=0
 Timeout=5000
 ")
     add_test(NAME ${name}_sqlite COMMAND ${name})
-    set_tests_properties(${name}_sqlite PROPERTIES TIMEOUT 180 LABELS "db;sqlite${labels}" ENVIRONMENT
+    set_tests_properties(${name}_sqlite PROPERTIES TIMEOUT ${KELVARO_DB_TEST_TIMEOUT} LABELS "db;sqlite${labels}" ENVIRONMENT
         "${common_env};KELVARO_TEST_BACKEND=sqlite;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_SQLITE_FILE=${file}")
 
 endfunction()
@@ -137,7 +137,7 @@ SSLMode=disable
 UseServerSidePrepare=0
 ")
     add_test(NAME ${name}_postgres COMMAND ${name})
-    set_tests_properties(${name}_postgres PROPERTIES TIMEOUT 180 LABELS "db;postgres${labels}"
+    set_tests_properties(${name}_postgres PROPERTIES TIMEOUT ${KELVARO_DB_TEST_TIMEOUT} LABELS "db;postgres${labels}"
         FIXTURES_REQUIRED pg_server ENVIRONMENT
         "${common_env};KELVARO_TEST_BACKEND=postgres;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_PG_DATABASE=${database}")
 endfunction()

@@ -17,6 +17,8 @@ namespace {
 // Lets through only what the field's mask can hold.
 class MaskValidator : public QValidator
 {
+    Q_OBJECT
+
 public:
     MaskValidator(const my_maskedit *field, QObject *parent)
         : QValidator(parent)
@@ -198,3 +200,5 @@ void my_maskedit::mousePressEvent(QMouseEvent *event)
         selectAll();
     }
 }
+
+#include "MaskedEdit.moc"

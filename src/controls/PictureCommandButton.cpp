@@ -22,6 +22,8 @@ namespace {
 // below it, and its picture looks the same whatever the enabled state.
 class PictureBox : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit PictureBox(QWidget *parent)
         : QWidget(parent)
@@ -335,3 +337,5 @@ void pfc_picture_command_button::handleKeyRelease(QKeyEvent *event)
         toRestingPlace();
     }
 }
+
+#include "PictureCommandButton.moc"

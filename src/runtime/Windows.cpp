@@ -25,6 +25,8 @@ namespace {
 // Ends a local event loop when the watched widget is closed or destroyed.
 class CloseWatcher : public QObject
 {
+    Q_OBJECT
+
 public:
     CloseWatcher(QWidget *watched, QEventLoop *loop)
         : QObject(watched)
@@ -125,3 +127,5 @@ bool fileExists(const QString &path)
 }
 
 } // namespace rt
+
+#include "Windows.moc"

@@ -12,6 +12,8 @@ namespace {
 // The picture forwards its clicks to the window that it belongs to.
 class ClickablePicture : public QLabel
 {
+    Q_OBJECT
+
 public:
     ClickablePicture(QWidget *parent, std::function<void()> onClick)
         : QLabel(parent)
@@ -89,3 +91,5 @@ void w_flash::reject()
 {
     // The splash closes only by handing over to the start window.
 }
+
+#include "w_flash.moc"

@@ -10,6 +10,8 @@
 // is clicked, then opens the start window and closes itself.
 class w_flash : public QDialog
 {
+    Q_OBJECT
+
 public:
     // `openNext` opens the window that follows the splash (the start window).
     explicit w_flash(std::function<void()> openNext, QWidget *parent = nullptr);

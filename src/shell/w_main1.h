@@ -14,6 +14,8 @@ class QToolBar;
 // and the start page in its client area.
 class w_main1 : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     explicit w_main1(QWidget *parent = nullptr);
     ~w_main1() override;

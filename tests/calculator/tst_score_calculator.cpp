@@ -100,6 +100,8 @@ void addYearRows()
 // `onOpen` (for example saves a row on the side) and closes.
 class SettingsStandIn : public QDialog
 {
+    Q_OBJECT
+
 public:
     SettingsStandIn(QWidget *parent, std::function<void()> onOpen)
         : QDialog(parent)
@@ -1343,6 +1345,8 @@ namespace {
 // Counts how often a widget gets the focus.
 class FocusCounter : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit FocusCounter(QWidget *watched)
         : QObject(watched)

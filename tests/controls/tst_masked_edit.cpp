@@ -12,6 +12,8 @@ namespace {
 // left and remembers the text it had when it was left.
 class ThreeFields : public QWidget
 {
+    Q_OBJECT
+
 public:
     ThreeFields()
     {

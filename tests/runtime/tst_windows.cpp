@@ -90,6 +90,8 @@ namespace {
 // Refuses the first close request, as a window that asks first would.
 class RefusingWindow : public QWidget
 {
+    Q_OBJECT
+
 public:
     int closeRequests = 0;
 

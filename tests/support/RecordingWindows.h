@@ -34,6 +34,8 @@ public:
 // A dialog that closes itself as soon as it has been shown modally.
 class RecordingDialog : public QDialog
 {
+    Q_OBJECT
+
 public:
     RecordingDialog(const QString &className, QWidget *parent)
         : QDialog(parent)
@@ -68,6 +70,8 @@ private:
 // An ordinary top-level window that stays open.
 class RecordingWindow : public QWidget
 {
+    Q_OBJECT
+
 public:
     RecordingWindow(const QString &className, QWidget *parent, QWidget *watched)
         : QWidget(parent)

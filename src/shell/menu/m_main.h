@@ -14,6 +14,8 @@ class w_main1;
 // status bar shows while an item is highlighted, and the items' handlers.
 class m_main : public QObject
 {
+    Q_OBJECT
+
 public:
     // Builds the menu bar and the toolbar buttons of `frame`.
     explicit m_main(w_main1 *frame);

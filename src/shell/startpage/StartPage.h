@@ -16,6 +16,8 @@ class w_main1;
 // raised picture, opens what the picture's tag names.
 class StartPage : public QWidget
 {
+    Q_OBJECT
+
 public:
     StartPage(w_main1 *frame, QWidget *parent);
 
