@@ -1,7 +1,7 @@
 #include "calculator/GraduationWindow.h"
 
 #include "controls/EntryControlFactories.h"
-#include "controls/MaskedEdit.h"
+#include "controls/my_maskedit.h"
 #include "runtime/CloseGuard.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"

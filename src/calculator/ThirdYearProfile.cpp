@@ -1,6 +1,6 @@
 #include "calculator/YearProfile.h"
 
-#include "controls/MaskedEdit.h"
+#include "controls/my_maskedit.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowStyle.h"

@@ -1,7 +1,7 @@
 #include "controls/EntryControlFactories.h"
 
-#include "controls/MaskedEdit.h"
-#include "controls/PictureCommandButton.h"
+#include "controls/my_maskedit.h"
+#include "controls/pfc_picture_command_button.h"
 
 namespace controls {
 

@@ -1,7 +1,7 @@
 #include "settings/TestItemSettingsWindow.h"
 
 #include "controls/EntryControlFactories.h"
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/MessageBoxService.h"

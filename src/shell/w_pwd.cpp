@@ -1,14 +1,14 @@
 #include "shell/w_pwd.h"
 
 #include "controls/EntryControlFactories.h"
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowStyle.h"
 #include "shell/w_main1.h"
 #include "ui/ToolbarGlobals.h"
-#include "ui/ToolbarUtilVariants.h"
+#include "ui/f_create_toolbarutil.h"
 
 using namespace Qt::Literals::StringLiterals;
 

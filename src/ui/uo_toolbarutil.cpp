@@ -26,8 +26,8 @@ bool uo_toolbarutil::of_inittoolbar(QWidget *aw_frame, int ai_size)
     return true;
 }
 
-void uo_toolbarutil::of_settoolbarfont(const QString &as_fontname, int ai_fontsize,
-                                       const QString &as_extent)
+void uo_toolbarutil::of_settoolbarfont(
+    const QString &as_fontname, int ai_fontsize, const QString &as_extent)
 {
     if (ui::FrameToolBar *toolbar = il_ptoolbar.data())
         fn_toolbarsetfont(*toolbar, as_fontname, ai_fontsize, as_extent);
@@ -61,4 +61,15 @@ void uo_toolbarutil::of_adjusttoolbariconsize()
         return;
     if (ui::FrameToolBar *toolbar = il_ptoolbar.data())
         toolbar->layOutForIconSize(ii_iconsize);
+}
+
+void uo_toolbarutil::fn_toolbarsetfont(
+    ui::FrameToolBar &toolbar, const QString &fontname, int fontsize, const QString &extent)
+{
+    toolbar.setButtonTextFont(fontname, fontsize, extent);
+}
+
+void uo_toolbarutil::fn_toolbarshowtext(ui::FrameToolBar &toolbar, bool show)
+{
+    toolbar.setTextShown(show);
 }

@@ -50,14 +50,13 @@ public:
 protected:
     explicit uo_toolbarutil(const QString &toolClassName)
         : is_toolclassname(toolClassName)
-    {
-    }
+    { }
 
-    // The host library's toolbar routines, one set per variant.
-    virtual void fn_toolbarsetfont(ui::FrameToolBar &toolbar, const QString &fontname,
-                                   int fontsize, const QString &extent)
-        = 0;
-    virtual void fn_toolbarshowtext(ui::FrameToolBar &toolbar, bool show) = 0;
+    // The host library's toolbar routines, which a variant may replace. The
+    // program's own frame toolbar offers them for every host version.
+    virtual void fn_toolbarsetfont(
+        ui::FrameToolBar &toolbar, const QString &fontname, int fontsize, const QString &extent);
+    virtual void fn_toolbarshowtext(ui::FrameToolBar &toolbar, bool show);
 
 private:
     QPointer<ui::FrameToolBar> il_ptoolbar;

@@ -1,6 +1,6 @@
 #include "app/AppWindows.h"
 #include "calculator/GraduationWindow.h"
-#include "controls/MaskedEdit.h"
+#include "controls/my_maskedit.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"

@@ -1,4 +1,4 @@
-#include "controls/MaskedEdit.h"
+#include "controls/my_maskedit.h"
 #include "runtime/LayoutUnits.h"
 
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #include "runtime/LayoutUnits.h"
 #include "controls/PictureButtonRules.h"
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 
 #include <QLineEdit>
 #include <QtTest>

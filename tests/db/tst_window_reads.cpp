@@ -6,8 +6,8 @@
 
 #include "calculator/CalculatorWindows.h"
 #include "calculator/ScoreCalculatorWindow.h"
-#include "controls/MaskedEdit.h"
-#include "controls/PictureCommandButton.h"
+#include "controls/my_maskedit.h"
+#include "controls/pfc_picture_command_button.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/db/Transaction.h"

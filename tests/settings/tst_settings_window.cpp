@@ -1,4 +1,4 @@
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"

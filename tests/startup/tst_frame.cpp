@@ -2,13 +2,13 @@
 // the page keeps the rule's place after "登录(&L)" and through every change
 // of the toolbar.
 
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 #include "runtime/LayoutUnits.h"
 #include "shell/Application.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
 #include "ui/ToolbarGlobals.h"
-#include "ui/ToolbarUtilVariants.h"
+#include "ui/f_create_toolbarutil.h"
 #include "ui/uo_toolbarutil.h"
 #include "ui/w_genapp_toolbars.h"
 

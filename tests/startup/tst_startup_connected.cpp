@@ -4,7 +4,7 @@
 
 #include "app/AppWindows.h"
 #include "shell/Application.h"
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 #include "support/TestDatabase.h"
 #include "ui/ToolbarGlobals.h"
 #include "shell/w_main1.h"

@@ -1,7 +1,7 @@
 // The start window: focus and arrow keys, "退出(&X)", and "登录(&L)" opening
 // the frame and setting up its toolbar with one toolbar utility.
 
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
 #include "ui/FrameToolBar.h"

@@ -3,7 +3,7 @@
 #include "ui/HostEnvironment.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarPlacement.h"
-#include "ui/ToolbarUtilVariants.h"
+#include "ui/f_create_toolbarutil.h"
 #include "ui/w_genapp_toolbars.h"
 
 #include <QApplication>

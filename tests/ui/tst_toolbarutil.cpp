@@ -2,7 +2,10 @@
 #include "ui/HostEnvironment.h"
 #include "support/ToolbarTestFrame.h"
 #include "ui/ToolbarGlobals.h"
-#include "ui/ToolbarUtilVariants.h"
+#include "ui/f_create_toolbarutil.h"
+#include "ui/uo_toolbarutil6.h"
+#include "ui/uo_toolbarutil7.h"
+#include "ui/uo_toolbarutil8.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -8,22 +8,20 @@ namespace rt::odbc {
 
 // Owns one ODBC handle (environment, connection or statement) and frees it
 // when it goes. A connection must be disconnected before its handle goes.
-class Handle
+class OdbcHandle
 {
 public:
-    explicit Handle(SQLSMALLINT type)
+    explicit OdbcHandle(SQLSMALLINT type)
         : m_type(type)
-    {
-    }
-    ~Handle() { reset(); }
-    Handle(const Handle &) = delete;
-    Handle &operator=(const Handle &) = delete;
-    Handle(Handle &&other) noexcept
+    { }
+    ~OdbcHandle() { reset(); }
+    OdbcHandle(const OdbcHandle &) = delete;
+    OdbcHandle &operator=(const OdbcHandle &) = delete;
+    OdbcHandle(OdbcHandle &&other) noexcept
         : m_type(other.m_type)
         , m_handle(std::exchange(other.m_handle, nullptr))
-    {
-    }
-    Handle &operator=(Handle &&other) noexcept
+    { }
+    OdbcHandle &operator=(OdbcHandle &&other) noexcept
     {
         if (this != &other) {
             reset();

@@ -177,8 +177,8 @@ SQLRETURN bindParameter(SQLHSTMT statement, SQLUSMALLINT number, BoundParameter 
 
 struct Transaction::Impl
 {
-    odbc::Handle environment{SQL_HANDLE_ENV};
-    odbc::Handle connection{SQL_HANDLE_DBC};
+    odbc::OdbcHandle environment{SQL_HANDLE_ENV};
+    odbc::OdbcHandle connection{SQL_HANDLE_DBC};
     bool connected = false;
     QString password; // kept only to keep it out of error texts
     QString usedConnectString;
@@ -282,7 +282,7 @@ void Transaction::connect()
         return;
     }
 
-    odbc::Handle environment(SQL_HANDLE_ENV);
+    odbc::OdbcHandle environment(SQL_HANDLE_ENV);
     if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, environment.out()))) {
         setFailure(u"无法分配 ODBC 环境句柄。"_s);
         return;
@@ -293,7 +293,7 @@ void Transaction::connect()
         setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法设置 ODBC 版本。"_s);
         return;
     }
-    odbc::Handle connection(SQL_HANDLE_DBC);
+    odbc::OdbcHandle connection(SQL_HANDLE_DBC);
     rc = SQLAllocHandle(SQL_HANDLE_DBC, environment.get(), connection.out());
     if (!succeeded(rc)) {
         setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法分配 ODBC 连接句柄。"_s);
@@ -437,7 +437,7 @@ bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
         setFailure(u"事务未连接数据库。"_s);
         return false;
     }
-    odbc::Handle statement(SQL_HANDLE_STMT);
+    odbc::OdbcHandle statement(SQL_HANDLE_STMT);
     SQLRETURN rc = SQLAllocHandle(SQL_HANDLE_STMT, d->connection.get(), statement.out());
     if (!succeeded(rc)) {
         setFailureFrom(SQL_HANDLE_DBC, d->connection.get(), u"无法分配语句句柄。"_s);

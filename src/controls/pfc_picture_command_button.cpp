@@ -1,4 +1,4 @@
-#include "controls/PictureCommandButton.h"
+#include "controls/pfc_picture_command_button.h"
 
 #include "runtime/LayoutUnits.h"
 #include "controls/PictureButtonFace.h"
@@ -338,4 +338,4 @@ void pfc_picture_command_button::handleKeyRelease(QKeyEvent *event)
     }
 }
 
-#include "PictureCommandButton.moc"
+#include "pfc_picture_command_button.moc"

@@ -1,4 +1,4 @@
-#include "controls/MaskedEdit.h"
+#include "controls/my_maskedit.h"
 
 #include "runtime/LayoutUnits.h"
 #include "runtime/SystemColors.h"
@@ -201,4 +201,4 @@ void my_maskedit::mousePressEvent(QMouseEvent *event)
     }
 }
 
-#include "MaskedEdit.moc"
+#include "my_maskedit.moc"

@@ -1,0 +1,5 @@
+#include "ui/uo_toolbarutil6.h"
+
+uo_toolbarutil6::uo_toolbarutil6()
+    : uo_toolbarutil(QStringLiteral("FNFIXEDBAR60"))
+{ }

@@ -1,0 +1,5 @@
+#include "ui/uo_toolbarutil7.h"
+
+uo_toolbarutil7::uo_toolbarutil7()
+    : uo_toolbarutil(QStringLiteral("FNFIXEDBAR70"))
+{ }

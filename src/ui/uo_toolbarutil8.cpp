@@ -1,0 +1,5 @@
+#include "ui/uo_toolbarutil8.h"
+
+uo_toolbarutil8::uo_toolbarutil8()
+    : uo_toolbarutil(QStringLiteral("FNFIXEDBAR80"))
+{ }
