@@ -1,8 +1,8 @@
 // Scoring one field of the calculator as its leave handling does, with the
 // height-weight field's single-row query on the embedded SQLite ODBC driver.
 // The database is a throwaway file with the demonstration standard tables.
-#include "scoring/HeightWeight.h"
 #include "calculator/HeightWeightStandard.h"
+#include "scoring/HeightWeight.h"
 #include "scoring/Real32.h"
 #include "scoring/ScoreLadder.h"
 #include "scoring/YearLadders.h"
@@ -40,9 +40,9 @@ struct EmbeddedStandard
             return;
         }
         for (const QString &table : { u"cz123_m"_s, u"cz123_w"_s })
-            sqlca.execute(u"CREATE TABLE %1 (s NUMERIC NOT NULL PRIMARY KEY, z1 NUMERIC NOT NULL, "
-                          "z2 NUMERIC NOT NULL, z3 NUMERIC NOT NULL, z4 NUMERIC NOT NULL)"_s
-                              .arg(table));
+            sqlca.execute(
+                u"CREATE TABLE %1 (s NUMERIC NOT NULL PRIMARY KEY, z1 NUMERIC NOT NULL, "
+                "z2 NUMERIC NOT NULL, z3 NUMERIC NOT NULL, z4 NUMERIC NOT NULL)"_s.arg(table));
         QFile rows(QStringLiteral(KELVARO_BENCH_DATA_DIR) + u"/demo-standard-tables.sql"_s);
         if (!rows.open(QIODevice::ReadOnly | QIODevice::Text)) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(rows.fileName()));

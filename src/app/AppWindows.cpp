@@ -1,12 +1,12 @@
 #include "app/AppWindows.h"
 
-#include "shell/Application.h"
 #include "calculator/CalculatorWindows.h"
 #include "deskcalc/DeskCalcWindows.h"
-#include "settings/SettingsWindows.h"
 #include "runtime/WindowRegistry.h"
-#include "ui/w_genapp_toolbars.h"
+#include "settings/SettingsWindows.h"
+#include "shell/Application.h"
 #include "shell/w_pwd.h"
+#include "ui/w_genapp_toolbars.h"
 
 void registerAppWindows()
 {

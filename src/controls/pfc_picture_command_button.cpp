@@ -1,8 +1,8 @@
 #include "controls/pfc_picture_command_button.h"
 
-#include "runtime/LayoutUnits.h"
 #include "controls/PictureButtonFace.h"
 #include "controls/PictureButtonRules.h"
+#include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/Windows.h"
@@ -62,7 +62,7 @@ QFont buttonFont()
     // 宋体 with the CJK faces that stand in for it where it is missing.
     QFont font;
     font.setFamilies({ u"宋体"_s, u"SimSun"_s, u"NSimSun"_s, u"Noto Sans CJK SC"_s,
-                       u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s, u"Droid Sans Fallback"_s });
+        u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s, u"Droid Sans Fallback"_s });
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -75,23 +75,23 @@ void sendTabToFocus(bool forward)
     if (!target)
         return;
     QKeyEvent press(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
-                    forward ? Qt::NoModifier : Qt::ShiftModifier);
+        forward ? Qt::NoModifier : Qt::ShiftModifier);
     QCoreApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, forward ? Qt::Key_Tab : Qt::Key_Backtab,
-                      forward ? Qt::NoModifier : Qt::ShiftModifier);
+        forward ? Qt::NoModifier : Qt::ShiftModifier);
     QCoreApplication::sendEvent(target, &release);
 }
 
 } // namespace
 
-pfc_picture_command_button::pfc_picture_command_button(const Declaration &declaration,
-                                                       QWidget *parent)
+pfc_picture_command_button::pfc_picture_command_button(
+    const Declaration &declaration, QWidget *parent)
     : QWidget(parent)
     , m_declaration(declaration)
 {
     setObjectName(u"pfc_picture_command_button"_s);
-    setGeometry(rt::units::rect(declaration.x, declaration.y, declaration.width,
-                                declaration.height));
+    setGeometry(
+        rt::units::rect(declaration.x, declaration.y, declaration.width, declaration.height));
     setAutoFillBackground(false);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, rt::colors::fromCode(rt::colors::kButtonFace));
@@ -115,8 +115,7 @@ pfc_picture_command_button::pfc_picture_command_button(const Declaration &declar
     // The picture lies over the button's face.
     m_bitmap->raise();
 
-    connect(m_button, &QPushButton::clicked, this,
-            &pfc_picture_command_button::innerButtonClicked);
+    connect(m_button, &QPushButton::clicked, this, &pfc_picture_command_button::innerButtonClicked);
 
     if (!declaration.enabled)
         setEnabled(false);
@@ -273,8 +272,8 @@ bool pfc_picture_command_button::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Resize: {
         const QSize size = static_cast<QResizeEvent *>(event)->size();
-        innerButtonResized(rt::units::fromPixelsX(size.width()),
-                           rt::units::fromPixelsY(size.height()));
+        innerButtonResized(
+            rt::units::fromPixelsX(size.width()), rt::units::fromPixelsY(size.height()));
         break;
     }
     default:

@@ -35,8 +35,7 @@ public:
         bool enabled = true;
     };
 
-    explicit pfc_picture_command_button(const Declaration &declaration,
-                                        QWidget *parent = nullptr);
+    explicit pfc_picture_command_button(const Declaration &declaration, QWidget *parent = nullptr);
 
     QPushButton *command_button() const { return m_button; }
     QWidget *uo_bitmap() const { return m_bitmap; }

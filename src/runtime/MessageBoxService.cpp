@@ -45,9 +45,8 @@ void MessageBoxService::setHandler(Handler handler)
 
 MessageBoxRecorder::MessageBoxRecorder()
 {
-    MessageBoxService::setHandler([this](const MessageBoxService::Shown &box) {
-        m_boxes.push_back(box);
-    });
+    MessageBoxService::setHandler(
+        [this](const MessageBoxService::Shown &box) { m_boxes.push_back(box); });
 }
 
 MessageBoxRecorder::~MessageBoxRecorder()

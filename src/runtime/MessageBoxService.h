@@ -28,8 +28,8 @@ public:
 
     using Handler = std::function<void(const Shown &)>;
 
-    static void show(QWidget *parent, const QString &title, const QString &text,
-                     Icon icon = Icon::Information);
+    static void show(
+        QWidget *parent, const QString &title, const QString &text, Icon icon = Icon::Information);
 
     // Replaces the real box with `handler`; an empty handler restores it.
     static void setHandler(Handler handler);

@@ -33,109 +33,109 @@ const std::map<QString, Painter> &painters()
 {
     static const std::map<QString, Painter> table = {
         { QStringLiteral("save!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(40, 100, 200));
-              p.fillRect(QRectF(s * 0.28, s * 0.2, s * 0.44, s * 0.26), Qt::white);
-              p.fillRect(QRectF(s * 0.32, s * 0.6, s * 0.36, s * 0.2), QColor(220, 230, 245));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(40, 100, 200));
+                p.fillRect(QRectF(s * 0.28, s * 0.2, s * 0.44, s * 0.26), Qt::white);
+                p.fillRect(QRectF(s * 0.32, s * 0.6, s * 0.36, s * 0.2), QColor(220, 230, 245));
+            } },
         { QStringLiteral("close!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(120, 120, 130));
-              p.setPen(glyphPen(s));
-              p.drawLine(QPointF(s * 0.32, s * 0.32), QPointF(s * 0.68, s * 0.68));
-              p.drawLine(QPointF(s * 0.68, s * 0.32), QPointF(s * 0.32, s * 0.68));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(120, 120, 130));
+                p.setPen(glyphPen(s));
+                p.drawLine(QPointF(s * 0.32, s * 0.32), QPointF(s * 0.68, s * 0.68));
+                p.drawLine(QPointF(s * 0.68, s * 0.32), QPointF(s * 0.32, s * 0.68));
+            } },
         { QStringLiteral("exit!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(200, 60, 50));
-              p.setPen(glyphPen(s));
-              p.drawArc(QRectF(s * 0.28, s * 0.3, s * 0.44, s * 0.44), 120 * 16, 300 * 16);
-              p.drawLine(QPointF(s * 0.5, s * 0.22), QPointF(s * 0.5, s * 0.5));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(200, 60, 50));
+                p.setPen(glyphPen(s));
+                p.drawArc(QRectF(s * 0.28, s * 0.3, s * 0.44, s * 0.44), 120 * 16, 300 * 16);
+                p.drawLine(QPointF(s * 0.5, s * 0.22), QPointF(s * 0.5, s * 0.5));
+            } },
         { QStringLiteral("custom079!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(40, 150, 80));
-              p.setPen(glyphPen(s));
-              p.drawLine(QPointF(s * 0.25, s * 0.5), QPointF(s * 0.68, s * 0.5));
-              p.drawLine(QPointF(s * 0.52, s * 0.34), QPointF(s * 0.7, s * 0.5));
-              p.drawLine(QPointF(s * 0.52, s * 0.66), QPointF(s * 0.7, s * 0.5));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(40, 150, 80));
+                p.setPen(glyphPen(s));
+                p.drawLine(QPointF(s * 0.25, s * 0.5), QPointF(s * 0.68, s * 0.5));
+                p.drawLine(QPointF(s * 0.52, s * 0.34), QPointF(s * 0.7, s * 0.5));
+                p.drawLine(QPointF(s * 0.52, s * 0.66), QPointF(s * 0.7, s * 0.5));
+            } },
         { QStringLiteral("runscc!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(230, 140, 30));
-              QPolygonF play;
-              play << QPointF(s * 0.36, s * 0.28) << QPointF(s * 0.72, s * 0.5)
-                   << QPointF(s * 0.36, s * 0.72);
-              p.setBrush(Qt::white);
-              p.setPen(Qt::NoPen);
-              p.drawPolygon(play);
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(230, 140, 30));
+                QPolygonF play;
+                play << QPointF(s * 0.36, s * 0.28) << QPointF(s * 0.72, s * 0.5)
+                     << QPointF(s * 0.36, s * 0.72);
+                p.setBrush(Qt::white);
+                p.setPen(Qt::NoPen);
+                p.drawPolygon(play);
+            } },
         { QStringLiteral("fullbuild!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(110, 70, 180));
-              p.setPen(Qt::NoPen);
-              p.setBrush(Qt::white);
-              for (int i = 0; i < 3; ++i)
-                  p.drawRect(QRectF(s * (0.26 + i * 0.17), s * (0.58 - i * 0.14), s * 0.13,
-                                    s * (0.16 + i * 0.14)));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(110, 70, 180));
+                p.setPen(Qt::NoPen);
+                p.setBrush(Qt::white);
+                for (int i = 0; i < 3; ++i)
+                    p.drawRect(QRectF(s * (0.26 + i * 0.17), s * (0.58 - i * 0.14), s * 0.13,
+                        s * (0.16 + i * 0.14)));
+            } },
         { QStringLiteral("properties!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(70, 130, 160));
-              p.setPen(glyphPen(s));
-              for (int i = 0; i < 3; ++i)
-                  p.drawLine(QPointF(s * 0.28, s * (0.32 + i * 0.18)),
-                             QPointF(s * 0.72, s * (0.32 + i * 0.18)));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(70, 130, 160));
+                p.setPen(glyphPen(s));
+                for (int i = 0; i < 3; ++i)
+                    p.drawLine(QPointF(s * 0.28, s * (0.32 + i * 0.18)),
+                        QPointF(s * 0.72, s * (0.32 + i * 0.18)));
+            } },
         { QStringLiteral("editobject!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(180, 150, 40));
-              p.setPen(glyphPen(s));
-              p.drawLine(QPointF(s * 0.3, s * 0.7), QPointF(s * 0.7, s * 0.3));
-              p.drawLine(QPointF(s * 0.28, s * 0.74), QPointF(s * 0.4, s * 0.74));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(180, 150, 40));
+                p.setPen(glyphPen(s));
+                p.drawLine(QPointF(s * 0.3, s * 0.7), QPointF(s * 0.7, s * 0.3));
+                p.drawLine(QPointF(s * 0.28, s * 0.74), QPointF(s * 0.4, s * 0.74));
+            } },
         { QStringLiteral("appicon!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(20, 120, 190));
-              p.setPen(glyphPen(s));
-              p.drawEllipse(QRectF(s * 0.42, s * 0.18, s * 0.16, s * 0.16));
-              p.drawLine(QPointF(s * 0.5, s * 0.36), QPointF(s * 0.5, s * 0.6));
-              p.drawLine(QPointF(s * 0.3, s * 0.46), QPointF(s * 0.7, s * 0.46));
-              p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.36, s * 0.8));
-              p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.64, s * 0.8));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(20, 120, 190));
+                p.setPen(glyphPen(s));
+                p.drawEllipse(QRectF(s * 0.42, s * 0.18, s * 0.16, s * 0.16));
+                p.drawLine(QPointF(s * 0.5, s * 0.36), QPointF(s * 0.5, s * 0.6));
+                p.drawLine(QPointF(s * 0.3, s * 0.46), QPointF(s * 0.7, s * 0.46));
+                p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.36, s * 0.8));
+                p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.64, s * 0.8));
+            } },
         { QStringLiteral("form!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(90, 150, 90));
-              p.setPen(QPen(Qt::white, s / 16.0));
-              p.setBrush(Qt::NoBrush);
-              p.drawRect(QRectF(s * 0.26, s * 0.26, s * 0.48, s * 0.48));
-              p.drawLine(QPointF(s * 0.26, s * 0.38), QPointF(s * 0.74, s * 0.38));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(90, 150, 90));
+                p.setPen(QPen(Qt::white, s / 16.0));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(QRectF(s * 0.26, s * 0.26, s * 0.48, s * 0.48));
+                p.drawLine(QPointF(s * 0.26, s * 0.38), QPointF(s * 0.74, s * 0.38));
+            } },
         { QStringLiteral("olegenreg!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(160, 60, 120));
-              p.setPen(glyphPen(s));
-              p.drawEllipse(QRectF(s * 0.28, s * 0.28, s * 0.44, s * 0.44));
-              p.drawPoint(QPointF(s * 0.5, s * 0.5));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(160, 60, 120));
+                p.setPen(glyphPen(s));
+                p.drawEllipse(QRectF(s * 0.28, s * 0.28, s * 0.44, s * 0.44));
+                p.drawPoint(QPointF(s * 0.5, s * 0.5));
+            } },
         { QStringLiteral("hyperlink!"),
-          [](QPainter &p, double s) {
-              tile(p, s, QColor(30, 90, 200));
-              p.setPen(glyphPen(s));
-              p.drawArc(QRectF(s * 0.2, s * 0.38, s * 0.34, s * 0.24), 90 * 16, 180 * 16);
-              p.drawArc(QRectF(s * 0.46, s * 0.38, s * 0.34, s * 0.24), -90 * 16, 180 * 16);
-              p.drawLine(QPointF(s * 0.38, s * 0.5), QPointF(s * 0.62, s * 0.5));
-          } },
+            [](QPainter &p, double s) {
+                tile(p, s, QColor(30, 90, 200));
+                p.setPen(glyphPen(s));
+                p.drawArc(QRectF(s * 0.2, s * 0.38, s * 0.34, s * 0.24), 90 * 16, 180 * 16);
+                p.drawArc(QRectF(s * 0.46, s * 0.38, s * 0.34, s * 0.24), -90 * 16, 180 * 16);
+                p.drawLine(QPointF(s * 0.38, s * 0.5), QPointF(s * 0.62, s * 0.5));
+            } },
         { QStringLiteral("arrow!"),
-          [](QPainter &p, double s) {
-              QPolygonF arrow;
-              arrow << QPointF(s * 0.2, s * 0.1) << QPointF(s * 0.2, s * 0.85)
-                    << QPointF(s * 0.4, s * 0.65) << QPointF(s * 0.7, s * 0.65);
-              p.setBrush(Qt::white);
-              p.setPen(QPen(Qt::black, s / 20.0));
-              p.drawPolygon(arrow);
-          } },
+            [](QPainter &p, double s) {
+                QPolygonF arrow;
+                arrow << QPointF(s * 0.2, s * 0.1) << QPointF(s * 0.2, s * 0.85)
+                      << QPointF(s * 0.4, s * 0.65) << QPointF(s * 0.7, s * 0.65);
+                p.setBrush(Qt::white);
+                p.setPen(QPen(Qt::black, s / 20.0));
+                p.drawPolygon(arrow);
+            } },
     };
     return table;
 }

@@ -28,7 +28,7 @@ QColor fromCode(long code)
     if (code < 0 || code > 0xFFFFFF)
         return palette.color(QPalette::Window);
     return QColor(static_cast<int>(code & 0xFF), static_cast<int>((code >> 8) & 0xFF),
-                  static_cast<int>((code >> 16) & 0xFF));
+        static_cast<int>((code >> 16) & 0xFF));
 }
 
 } // namespace rt::colors

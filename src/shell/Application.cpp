@@ -1,10 +1,10 @@
 #include "shell/Application.h"
 
 #include "runtime/MessageBoxService.h"
-#include "ui/ToolbarGlobals.h"
 #include "runtime/Windows.h"
 #include "shell/w_flash.h"
 #include "shell/w_pwd.h"
+#include "ui/ToolbarGlobals.h"
 
 Application &Application::instance()
 {
@@ -30,7 +30,7 @@ bool Application::open()
     sqlca.connect();
     if (sqlca.SQLCode != 0) {
         rt::MessageBoxService::show(nullptr, QStringLiteral("数据库连接失败"), sqlca.SQLErrText,
-                                    rt::MessageBoxService::Icon::Information);
+            rt::MessageBoxService::Icon::Information);
         return false;
     }
 

@@ -18,8 +18,7 @@ public:
     ClickablePicture(QWidget *parent, std::function<void()> onClick)
         : QLabel(parent)
         , m_onClick(std::move(onClick))
-    {
-    }
+    { }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override

@@ -1,11 +1,11 @@
 #include "shell/w_main1.h"
 
-#include "shell/Application.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
-#include "ui/FrameToolBar.h"
 #include "runtime/SystemColors.h"
+#include "shell/Application.h"
 #include "shell/menu/m_main.h"
+#include "ui/FrameToolBar.h"
 #include "ui/uo_microbarutil.h"
 
 #include <QCloseEvent>
@@ -106,8 +106,8 @@ int w_main1::heightUnits() const
     return rt::units::fromPixelsY(frameGeometry().height());
 }
 
-QPoint w_main1::centredStartPagePosition(int frameWidth, int frameHeight, int pageWidth,
-                                         int pageHeight)
+QPoint w_main1::centredStartPagePosition(
+    int frameWidth, int frameHeight, int pageWidth, int pageHeight)
 {
     int x = static_cast<int>(std::floor((frameWidth - pageWidth) / 2.0));
     int y = static_cast<int>(std::floor((frameHeight - pageHeight) / 2.0));
@@ -118,8 +118,8 @@ QPoint w_main1::centredStartPagePosition(int frameWidth, int frameHeight, int pa
 
 void w_main1::placeStartPage()
 {
-    const QPoint units = centredStartPagePosition(widthUnits(), heightUnits(), kStartPageWidth,
-                                                  kStartPageHeight);
+    const QPoint units
+        = centredStartPagePosition(widthUnits(), heightUnits(), kStartPageWidth, kStartPageHeight);
     // Positions count from the top of the frame's client area (below the
     // menu bar); the page lives in the client area's viewport.
     const QPoint origin = m_mdi->viewport()->mapFrom(this, QPoint(0, menuBar()->height()));
@@ -128,8 +128,8 @@ void w_main1::placeStartPage()
     m_startPage->move(pixels);
 }
 
-QString w_main1::of_gettagstring(const QString &name, const QString &key,
-                                 const QString &defaultValue) const
+QString w_main1::of_gettagstring(
+    const QString &name, const QString &key, const QString &defaultValue) const
 {
     return m_startPage->of_gettagstring(name, key, defaultValue);
 }

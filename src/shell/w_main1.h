@@ -41,8 +41,8 @@ public:
 
     // Places the start page centred in the frame, never left of x 0 and
     // never above y 220 (layout units); returns the position it chose.
-    static QPoint centredStartPagePosition(int frameWidth, int frameHeight, int pageWidth,
-                                           int pageHeight);
+    static QPoint centredStartPagePosition(
+        int frameWidth, int frameHeight, int pageWidth, int pageHeight);
 
     // Moves the start page by the centring rule. Runs whenever the client
     // area may have moved or changed size: after the first layout, on every
@@ -51,8 +51,8 @@ public:
     void placeStartPage();
 
     // The value of `key` in the tag of the start-page object `name`.
-    QString of_gettagstring(const QString &name, const QString &key,
-                            const QString &defaultValue) const;
+    QString of_gettagstring(
+        const QString &name, const QString &key, const QString &defaultValue) const;
     // Runs when the start page is clicked: opens what the raised picture names.
     void ue_run();
 

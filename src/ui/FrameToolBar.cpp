@@ -25,8 +25,7 @@ QString runningHostClassName()
 
 FrameToolBar::FrameToolBar(QWidget *parent)
     : FrameToolBar(runningHostClassName(), parent)
-{
-}
+{ }
 
 FrameToolBar::FrameToolBar(const QString &windowClassName, QWidget *parent)
     : QToolBar(parent)

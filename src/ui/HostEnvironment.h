@@ -37,8 +37,7 @@ public:
     explicit FixedHostEnvironment(int majorVersion, bool queryWorks = true)
         : m_majorVersion(majorVersion)
         , m_queryWorks(queryWorks)
-    {
-    }
+    { }
     bool getEnvironment(Environment &environment) const override;
 
 private:

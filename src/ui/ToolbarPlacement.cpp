@@ -72,8 +72,8 @@ void setToolbarAlignment(QMainWindow &frame, int code)
         // toolbar areas (QMainWindow lays out only docked toolbars), which
         // is how QToolBar floats itself when dragged out. It stays in its
         // last area, to which docking it again returns it.
-        const QPoint at = bar->isVisible() ? bar->mapToGlobal(QPoint(0, 0))
-                                           : frame.mapToGlobal(QPoint(40, 40));
+        const QPoint at
+            = bar->isVisible() ? bar->mapToGlobal(QPoint(0, 0)) : frame.mapToGlobal(QPoint(40, 40));
         bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
         bar->adjustSize();
         bar->move(at);

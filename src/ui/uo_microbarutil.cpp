@@ -25,7 +25,7 @@ void uo_microbarutil::of_initmicrobar(QWidget *aw_frame)
 
     QFont lf = bar->font();
     lf.setFamilies({ QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                     QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC") });
+        QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC") });
     lf.setPixelSize(kFontPixelHeight);
     bar->setFont(lf);
     bar->setFixedHeight(kBarHeight);

@@ -32,8 +32,8 @@ private:
 void TestHeightWeightStandard::init()
 {
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
-    QVERIFY(m_db.setStandardRows(u"cz123_m"_s, { { 150, 35.5, 40, 50, 55.5 },
-                                                 { 151, 36, 41, 51, 56 } }));
+    QVERIFY(m_db.setStandardRows(
+        u"cz123_m"_s, { { 150, 35.5, 40, 50, 55.5 }, { 151, 36, 41, 51, 56 } }));
     QVERIFY(m_db.setStandardRows(u"cz123_w"_s, { { 150, 33, 38, 48, 53 } }));
     TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
@@ -81,8 +81,8 @@ void TestHeightWeightStandard::missingRow()
 
 void TestHeightWeightStandard::twoRowsAreAFailure()
 {
-    QVERIFY(m_db.setStandardRows(u"cz123_m"_s, { { 150, 35, 40, 50, 55 },
-                                                 { 150.5, 36, 41, 51, 56 } }));
+    QVERIFY(
+        m_db.setStandardRows(u"cz123_m"_s, { { 150, 35, 40, 50, 55 }, { 150.5, 36, 41, 51, 56 } }));
     HeightWeightStandard standard(m_sqlca);
     const auto lookup = standard.lookup(Sex::Boy, 150.7f);
     QCOMPARE(lookup.outcome, HeightWeightStandard::Outcome::Failed);

@@ -1,6 +1,6 @@
-#include "runtime/LayoutUnits.h"
 #include "controls/PictureButtonRules.h"
 #include "controls/pfc_picture_command_button.h"
+#include "runtime/LayoutUnits.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -11,8 +11,8 @@ using Declaration = pfc_picture_command_button::Declaration;
 namespace {
 
 // The values a window declares on an instance; the rest keep their defaults.
-Declaration declared(const QString &text, const QString &bitmap, int width = 329,
-                     bool enabled = true)
+Declaration declared(
+    const QString &text, const QString &bitmap, int width = 329, bool enabled = true)
 {
     Declaration d;
     d.buttontext = text;
@@ -114,8 +114,7 @@ void TestPictureCommandButton::construction()
     QCOMPARE(button.command_button()->font().pixelSize(), 12);
     QVERIFY(!button.command_button()->isDefault());
     // The picture lies over the inner button.
-    QCOMPARE(button.children().indexOf(button.uo_bitmap()),
-             button.children().size() - 1);
+    QCOMPARE(button.children().indexOf(button.uo_bitmap()), button.children().size() - 1);
 }
 
 void TestPictureCommandButton::bitmapname_data()
@@ -139,8 +138,7 @@ void TestPictureCommandButton::bitmapname()
     QFETCH(QString, bitmapname);
     QFETCH(bool, shown);
     QFETCH(QString, caption);
-    pfc_picture_command_button button(
-        declared(u"保存（&S)"_s, bitmapname, 329, true));
+    pfc_picture_command_button button(declared(u"保存（&S)"_s, bitmapname, 329, true));
     QCOMPARE(button.pictureShown(), shown);
     QCOMPARE(button.command_button()->text(), caption);
 }
@@ -164,8 +162,8 @@ void TestPictureCommandButton::explicitButtonSize()
     QCOMPARE(button.buttonwidth(), 60);
     QCOMPARE(button.command_button()->size(), QSize(60, 20));
     // The resting place follows the inner button, not the control.
-    const QPoint rest = controls::picture_button::restingPlace(rt::units::fromPixelsX(60),
-                                                               rt::units::fromPixelsY(20));
+    const QPoint rest = controls::picture_button::restingPlace(
+        rt::units::fromPixelsX(60), rt::units::fromPixelsY(20));
     QCOMPARE(QPoint(button.il_picx(), button.il_picy()), rest);
 }
 
@@ -208,17 +206,17 @@ void TestPictureCommandButton::pressDragOutInRelease()
     QVERIFY(button.lb_inbounds());
     QCOMPARE(button.picturePlace(), pressed);
     QMouseEvent out(QEvent::MouseMove, outside, inner->mapToGlobal(outside), Qt::NoButton,
-                    Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(inner, &out);
     QCOMPARE(button.picturePlace(), rest);
     // The right edge itself counts as outside.
     const QPoint edge(inner->width(), 10);
     QMouseEvent onEdge(QEvent::MouseMove, edge, inner->mapToGlobal(edge), Qt::NoButton,
-                       Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(inner, &onEdge);
     QCOMPARE(button.picturePlace(), rest);
     QMouseEvent in(QEvent::MouseMove, inside, inner->mapToGlobal(inside), Qt::NoButton,
-                   Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(inner, &in);
     QCOMPARE(button.picturePlace(), pressed);
     QTest::mouseRelease(inner, Qt::LeftButton, {}, inside);
@@ -233,7 +231,7 @@ void TestPictureCommandButton::enteringWithButtonHeldElsewhere()
     QPushButton *inner = button.command_button();
     const QPoint inside(20, 10);
     QMouseEvent move(QEvent::MouseMove, inside, inner->mapToGlobal(inside), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(inner, &move);
     QVERIFY(!button.lb_inbounds());
     QCOMPARE(button.picturePlace(), QPoint(33, 21));
@@ -264,7 +262,7 @@ void TestPictureCommandButton::mouseMovesIgnoredWhileSpaceHeld()
     QCOMPARE(button.picturePlace(), QPoint(36, 24));
     const QPoint outside(inner->width() + 30, 10);
     QMouseEvent move(QEvent::MouseMove, outside, inner->mapToGlobal(outside), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(inner, &move);
     QCOMPARE(button.picturePlace(), QPoint(36, 24));
     QTest::keyRelease(inner, Qt::Key_Space);
@@ -357,8 +355,7 @@ void TestPictureCommandButton::arrowsMoveFocus()
 
 void TestPictureCommandButton::disabledAtCreation()
 {
-    pfc_picture_command_button button(
-        declared(u"保存（&S)"_s, u"Save!"_s, 329, false));
+    pfc_picture_command_button button(declared(u"保存（&S)"_s, u"Save!"_s, 329, false));
     QVERIFY(!button.isEnabled());
     QVERIFY(!button.innerEnabledFlag());
     QVERIFY(!button.command_button()->isEnabled());

@@ -3,8 +3,8 @@
 // new and retrieved rows, and what a second connection sees afterwards.
 
 #include "runtime/db/DataView.h"
-#include "support/TestDatabase.h"
 #include "runtime/db/Transaction.h"
+#include "support/TestDatabase.h"
 
 #include <QTest>
 
@@ -13,21 +13,34 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QStringList xmszColumns = {
-    u"nj"_s,     u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,  u"xm_58_m"_s,
-    u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s,  u"xm_l_w"_s,
-    u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s,
+    u"nj"_s,
+    u"xm_z_m"_s,
+    u"xm_5_m"_s,
+    u"xm_l_m"_s,
+    u"xm_t_m"_s,
+    u"xm_58_m"_s,
+    u"xm_w_m"_s,
+    u"xm_1_m"_s,
+    u"xm_8_w"_s,
+    u"xm_z_w"_s,
+    u"xm_5_w"_s,
+    u"xm_l_w"_s,
+    u"xm_t_w"_s,
+    u"xm_58_w"_s,
+    u"xm_w_w"_s,
+    u"xm_y_w"_s,
 };
 
 rt::DataObject xmszObject()
 {
-    return {u"xmsz"_s, xmszColumns, {u"nj"_s}, {u"nj"_s}};
+    return { u"xmsz"_s, xmszColumns, { u"nj"_s }, { u"nj"_s } };
 }
 
 // One stored column of one year's row, read by a second connection; "<null>"
 // for SQL NULL, "<none>" when there is no such row.
 QString stored(TestDatabase &db, const QString &nj, const QString &column)
 {
-    const auto rows = db.query(u"select %1 from xmsz where nj = ?"_s.arg(column), {nj});
+    const auto rows = db.query(u"select %1 from xmsz where nj = ?"_s.arg(column), { nj });
     if (!rows)
         return u"<error: "_s + db.lastError() + u">"_s;
     if (rows->empty())
@@ -86,7 +99,7 @@ void TestDataView::retrieveOfYearWithoutRowIsEmpty()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"21"_s}), 0L);
+    QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
     QCOMPARE(dw.rowCount(), 0L);
     QCOMPARE(dw.getRow(), 0L);
     QVERIFY(!dw.getItemString(1, u"nj"_s));
@@ -96,7 +109,7 @@ void TestDataView::insertedRowIsWrittenAndReadBackBySecondConnection()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"21"_s}), 0L);
+    QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
     QCOMPARE(dw.insertRow(0), 1L);
     QCOMPARE(dw.getRow(), 1L);
     QVERIFY(dw.isNewRow(1));
@@ -122,7 +135,7 @@ void TestDataView::insertedRowIsWrittenAndReadBackBySecondConnection()
     // And a fresh data view reads the same back.
     rt::DataView again(xmszObject());
     again.setTransObject(&m_sqlca);
-    QCOMPARE(again.retrieve({u"21"_s}), 1L);
+    QCOMPARE(again.retrieve({ u"21"_s }), 1L);
     QCOMPARE(again.getRow(), 1L);
     QCOMPARE(again.getItemString(1, u"xm_t_w"_s), std::optional<QString>(u"1"_s));
     QCOMPARE(again.getItemString(1, u"nj"_s), std::optional<QString>(u"21"_s));
@@ -132,15 +145,15 @@ void TestDataView::updateWritesOnlyChangedColumns()
 {
     QVERIFY2(m_db.exec(u"insert into xmsz (nj, xm_z_m, xm_w_m, xm_58_m, xm_58_w) "
                        "values ('22', '0', '1', 'a', 'b')"_s),
-             qPrintable(m_db.lastError()));
+        qPrintable(m_db.lastError()));
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"22"_s}), 1L);
+    QCOMPARE(dw.retrieve({ u"22"_s }), 1L);
     QCOMPARE(dw.getItemString(1, u"xm_58_m"_s), std::optional<QString>(u"a"_s));
     m_sqlca.commit(); // ends the read, so that the side connection may write
     // Someone else changes a column that the program does not touch.
     QVERIFY2(m_db.exec(u"update xmsz set xm_58_w = 'c' where nj = '22'"_s),
-             qPrintable(m_db.lastError()));
+        qPrintable(m_db.lastError()));
 
     QCOMPARE(dw.setItem(1, u"xm_z_m"_s, u"1"_s), 1);
     QCOMPARE(dw.setItem(1, u"xm_w_m"_s, u"0"_s), 1);
@@ -158,7 +171,7 @@ void TestDataView::secondUpdateChangesTheSameRow()
 {
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"23"_s}), 0L);
+    QCOMPARE(dw.retrieve({ u"23"_s }), 0L);
     QCOMPARE(dw.insertRow(0), 1L);
     dw.setItem(1, u"nj"_s, u"23"_s);
     dw.setItem(1, u"xm_5_m"_s, u"1"_s);
@@ -182,7 +195,7 @@ void TestDataView::nullAndEmptyItemsReadBack()
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m, xm_5_m) values ('21', NULL, '')"_s));
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"21"_s}), 1L);
+    QCOMPARE(dw.retrieve({ u"21"_s }), 1L);
     QCOMPARE(dw.getItemString(1, u"xm_z_m"_s), std::nullopt);
     QCOMPARE(dw.getItemString(1, u"xm_l_m"_s), std::nullopt);
     QCOMPARE(dw.getItemString(1, u"xm_5_m"_s), std::optional<QString>(QString()));
@@ -201,7 +214,7 @@ void TestDataView::failedUpdateCanBeRetriedAfterRollback()
     QVERIFY2(m_db.makeReadOnly(u"xmsz"_s), qPrintable(m_db.lastError()));
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"21"_s}), 0L);
+    QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
     QCOMPARE(dw.insertRow(0), 1L);
     dw.setItem(1, u"nj"_s, u"21"_s);
     dw.setItem(1, u"xm_z_m"_s, u"1"_s);
@@ -226,8 +239,8 @@ void TestDataView::failedUpdateTakesBackItsEarlierRows()
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('22', '0')"_s));
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"21"_s}), 0L);
-    for (const QString &year : {u"21"_s, u"22"_s}) {
+    QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
+    for (const QString &year : { u"21"_s, u"22"_s }) {
         const long row = dw.insertRow(0);
         dw.setItem(row, u"nj"_s, year);
         dw.setItem(row, u"xm_z_m"_s, u"1"_s);
@@ -250,7 +263,7 @@ void TestDataView::updateOfVanishedRowFails()
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('21', '0')"_s));
     rt::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
-    QCOMPARE(dw.retrieve({u"21"_s}), 1L);
+    QCOMPARE(dw.retrieve({ u"21"_s }), 1L);
     m_sqlca.commit();
     QVERIFY(m_db.exec(u"delete from xmsz"_s));
     dw.setItem(1, u"xm_z_m"_s, u"1"_s);
@@ -289,7 +302,7 @@ void TestDataView::chineseItemRoundTrips()
     QCOMPARE(stored(m_db, u"21"_s, u"xm_t_w"_s), u"台阶试验"_s);
     rt::DataView again(xmszObject());
     again.setTransObject(&m_sqlca);
-    QCOMPARE(again.retrieve({u"21"_s}), 1L);
+    QCOMPARE(again.retrieve({ u"21"_s }), 1L);
     QCOMPARE(again.getItemString(1, u"xm_t_w"_s), std::optional<QString>(u"台阶试验"_s));
 }
 
@@ -310,19 +323,20 @@ void TestDataView::badRowsAndColumnsAreRefused()
 
 void TestDataView::retrieveFailureGivesMinusOne()
 {
-    rt::DataView missingTable({u"kelvaro_no_such_table"_s, {u"nj"_s}, {u"nj"_s}, {u"nj"_s}});
+    rt::DataView missingTable(
+        { u"kelvaro_no_such_table"_s, { u"nj"_s }, { u"nj"_s }, { u"nj"_s } });
     missingTable.setTransObject(&m_sqlca);
-    QCOMPARE(missingTable.retrieve({u"21"_s}), -1L);
+    QCOMPARE(missingTable.retrieve({ u"21"_s }), -1L);
     QVERIFY(!m_sqlca.SQLErrText.isEmpty());
     QCOMPARE(missingTable.getRow(), 0L);
     m_sqlca.rollback();
 
     rt::DataView unbound(xmszObject());
-    QCOMPARE(unbound.retrieve({u"21"_s}), -1L);
+    QCOMPARE(unbound.retrieve({ u"21"_s }), -1L);
     // Only plain names reach the SQL text.
-    rt::DataView unsafe({u"xmsz; drop table xmsz"_s, {u"nj"_s}, {u"nj"_s}, {u"nj"_s}});
+    rt::DataView unsafe({ u"xmsz; drop table xmsz"_s, { u"nj"_s }, { u"nj"_s }, { u"nj"_s } });
     unsafe.setTransObject(&m_sqlca);
-    QCOMPARE(unsafe.retrieve({u"21"_s}), -1L);
+    QCOMPARE(unsafe.retrieve({ u"21"_s }), -1L);
     QCOMPARE(storedRowCount(m_db), 0L);
 }
 

@@ -3,8 +3,8 @@
 // autocommit off, commit and rollback, bound parameters and text that
 // round-trips.
 
-#include "support/TestDatabase.h"
 #include "runtime/db/Transaction.h"
+#include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -142,8 +142,8 @@ void TestTransaction::refusedWithoutDataSource()
     QVERIFY(sqlca.SQLCode != 0);
     QVERIFY(!sqlca.isConnected());
     // The driver manager's own words.
-    QVERIFY2(sqlca.SQLErrText.contains(u"Data source name not found"_s),
-             qPrintable(sqlca.SQLErrText));
+    QVERIFY2(
+        sqlca.SQLErrText.contains(u"Data source name not found"_s), qPrintable(sqlca.SQLErrText));
     QCOMPARE(sqlca.SQLState, u"IM002"_s);
     QVERIFY(!sqlca.SQLErrText.contains(u"merovi2749"_s));
     QVERIFY(!sqlca.SQLErrText.contains(u"PWD="_s));
@@ -178,7 +178,7 @@ void TestTransaction::refusedWithWrongPassword()
     QVERIFY(sqlca.SQLCode != 0);
     QVERIFY(!sqlca.isConnected());
     QVERIFY2(sqlca.SQLErrText.contains(u"password authentication failed"_s),
-             qPrintable(sqlca.SQLErrText));
+        qPrintable(sqlca.SQLErrText));
     QVERIFY(!sqlca.SQLErrText.contains(u"wrongpw0000"_s));
     QVERIFY(!sqlca.SQLErrText.contains(u"PWD="_s));
 }
@@ -214,11 +214,11 @@ void TestTransaction::uncommittedInsertIsInvisibleToSecondConnection()
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
-    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values (?, ?)"_s, {u"21"_s, u"1"_s}),
-             qPrintable(sqlca.SQLErrText));
+    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values (?, ?)"_s, { u"21"_s, u"1"_s }),
+        qPrintable(sqlca.SQLErrText));
     QCOMPARE(sqlca.SQLNRows, 1);
     // The program's own connection sees its insert, a second one does not.
-    QVERIFY(sqlca.selectSingleRow(u"select xm_z_m from xmsz where nj = ?"_s, {u"21"_s}));
+    QVERIFY(sqlca.selectSingleRow(u"select xm_z_m from xmsz where nj = ?"_s, { u"21"_s }));
     QCOMPARE(sqlca.SQLCode, 0);
     QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
 
@@ -233,15 +233,15 @@ void TestTransaction::rollbackUndoesInsert()
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
-    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, {u"22"_s}));
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, { u"22"_s }));
     sqlca.rollback();
     QCOMPARE(sqlca.SQLCode, 0);
-    QVERIFY(!sqlca.selectSingleRow(u"select nj from xmsz where nj = ?"_s, {u"22"_s}));
+    QVERIFY(!sqlca.selectSingleRow(u"select nj from xmsz where nj = ?"_s, { u"22"_s }));
     QCOMPARE(sqlca.SQLCode, 100);
     QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
 
     // The connection goes on working after the rollback.
-    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, {u"23"_s}));
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, { u"23"_s }));
     sqlca.commit();
     QCOMPARE(countRows(m_db, u"xmsz"_s), 1L);
     sqlca.disconnect();
@@ -252,7 +252,7 @@ void TestTransaction::disconnectDoesNotCommit()
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
-    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, {u"21"_s}));
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, { u"21"_s }));
     sqlca.disconnect();
     QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
 }
@@ -290,11 +290,11 @@ void TestTransaction::floatParameterQuery()
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
     // The calculators' query, with the 4-byte real height in both places.
-    const QString sql =
-        u"select z1 , z2 , z3 , z4 from %1 where s <= ? and s > ( ? - 1 ) "_s.arg(table);
-    const auto row = sqlca.selectSingleRow(sql, {QVariant(height), QVariant(height)});
+    const QString sql
+        = u"select z1 , z2 , z3 , z4 from %1 where s <= ? and s > ( ? - 1 ) "_s.arg(table);
+    const auto row = sqlca.selectSingleRow(sql, { QVariant(height), QVariant(height) });
     QVERIFY2(sqlca.SQLCode == code,
-             qPrintable(u"SQLCode %1: %2"_s.arg(sqlca.SQLCode).arg(sqlca.SQLErrText)));
+        qPrintable(u"SQLCode %1: %2"_s.arg(sqlca.SQLCode).arg(sqlca.SQLErrText)));
     if (code != 0) {
         QVERIFY(!row);
         return;
@@ -317,8 +317,8 @@ void TestTransaction::singleRowQueryWithMoreThanOneRowFails()
     rt::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
-    const auto row =
-        sqlca.selectSingleRow(u"select z1 from cz123_m where s < ?"_s, {QVariant(125.0f)});
+    const auto row
+        = sqlca.selectSingleRow(u"select z1 from cz123_m where s < ?"_s, { QVariant(125.0f) });
     QVERIFY(!row);
     QCOMPARE(sqlca.SQLCode, -1);
     QVERIFY(!sqlca.SQLErrText.isEmpty());
@@ -336,7 +336,7 @@ void TestTransaction::failedStatementGivesDriverText()
     QVERIFY(!sqlca.SQLState.isEmpty());
     // After a failed statement and a rollback the connection still works.
     sqlca.rollback();
-    QVERIFY(sqlca.selectSingleRow(u"select z1 from cz123_m where s = ?"_s, {QVariant(150)}));
+    QVERIFY(sqlca.selectSingleRow(u"select z1 from cz123_m where s = ?"_s, { QVariant(150) }));
     QCOMPARE(sqlca.SQLCode, 0);
     sqlca.disconnect();
 }
@@ -347,30 +347,30 @@ void TestTransaction::parameterTypesRoundTrip()
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     // Integer, double and null parameters; an empty string is not null.
-    QVERIFY2(sqlca.execute(u"delete from cz123_m where s = ?"_s, {QVariant(150)}),
-             qPrintable(sqlca.SQLErrText));
+    QVERIFY2(sqlca.execute(u"delete from cz123_m where s = ?"_s, { QVariant(150) }),
+        qPrintable(sqlca.SQLErrText));
     QCOMPARE(sqlca.SQLNRows, 1);
     QVERIFY2(sqlca.execute(u"insert into cz123_m (s, z1, z2, z3, z4) values (?, ?, ?, ?, ?)"_s,
-                           {QVariant(150), QVariant(30.25), QVariant(34.5f), QVariant(qint64(47)),
-                            QVariant(54.0)}),
-             qPrintable(sqlca.SQLErrText));
+                 { QVariant(150), QVariant(30.25), QVariant(34.5f), QVariant(qint64(47)),
+                     QVariant(54.0) }),
+        qPrintable(sqlca.SQLErrText));
     QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_z_m, xm_5_m) values (?, ?, ?)"_s,
-                           {u"21"_s, QVariant(), u""_s}),
-             qPrintable(sqlca.SQLErrText));
-    const auto numbers =
-        sqlca.selectSingleRow(u"select z1, z2, z3 from cz123_m where s = ?"_s, {QVariant(150)});
+                 { u"21"_s, QVariant(), u""_s }),
+        qPrintable(sqlca.SQLErrText));
+    const auto numbers
+        = sqlca.selectSingleRow(u"select z1, z2, z3 from cz123_m where s = ?"_s, { QVariant(150) });
     QVERIFY2(numbers, qPrintable(sqlca.SQLErrText));
     QCOMPARE(numbers->at(0)->toDouble(), 30.25);
     QCOMPARE(numbers->at(1)->toDouble(), 34.5);
     QCOMPARE(numbers->at(2)->toDouble(), 47.0);
-    const auto flags =
-        sqlca.selectSingleRow(u"select xm_z_m, xm_5_m from xmsz where nj = ?"_s, {u"21"_s});
+    const auto flags
+        = sqlca.selectSingleRow(u"select xm_z_m, xm_5_m from xmsz where nj = ?"_s, { u"21"_s });
     QVERIFY2(flags, qPrintable(sqlca.SQLErrText));
     QVERIFY(!flags->at(0).has_value());
     QVERIFY(flags->at(1).has_value());
     QCOMPARE(*flags->at(1), QString());
     // An UPDATE that matches nothing is not an error.
-    QVERIFY(sqlca.execute(u"update xmsz set xm_z_m = ? where nj = ?"_s, {u"1"_s, u"99"_s}));
+    QVERIFY(sqlca.execute(u"update xmsz set xm_z_m = ? where nj = ?"_s, { u"1"_s, u"99"_s }));
     QCOMPARE(sqlca.SQLCode, 0);
     QCOMPARE(sqlca.SQLNRows, 0);
     sqlca.rollback();
@@ -383,15 +383,16 @@ void TestTransaction::chineseTextRoundTrips()
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     const QString text = u"身高标准体重（15分）优秀"_s;
-    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_t_w) values (?, ?)"_s, {u"21"_s, text}),
-             qPrintable(sqlca.SQLErrText));
+    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_t_w) values (?, ?)"_s, { u"21"_s, text }),
+        qPrintable(sqlca.SQLErrText));
     // Chinese in the statement text itself as well as in a parameter.
     QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_t_w) values ('22', '及格不及格')"_s));
     sqlca.commit();
-    const auto own = sqlca.selectSingleRow(u"select xm_t_w from xmsz where nj = ?"_s, {u"21"_s});
+    const auto own = sqlca.selectSingleRow(u"select xm_t_w from xmsz where nj = ?"_s, { u"21"_s });
     QVERIFY2(own, qPrintable(sqlca.SQLErrText));
     QCOMPARE(*own->at(0), text);
-    const auto side = m_db.query(u"select xm_t_w from xmsz where xm_t_w = ?"_s, {u"及格不及格"_s});
+    const auto side
+        = m_db.query(u"select xm_t_w from xmsz where xm_t_w = ?"_s, { u"及格不及格"_s });
     QVERIFY2(side, qPrintable(m_db.lastError()));
     QCOMPARE(side->size(), std::size_t(1));
     QCOMPARE(*side->front().front(), u"及格不及格"_s);
@@ -407,8 +408,8 @@ void TestTransaction::longValueIsReadWhole()
     QString text;
     for (int i = 0; i < 3000; ++i)
         text.append(i % 3 == 0 ? QChar(u'成') : QChar(u'a' + i % 26));
-    QVERIFY2(sqlca.execute(u"insert into long_text (t) values (?)"_s, {text}),
-             qPrintable(sqlca.SQLErrText));
+    QVERIFY2(sqlca.execute(u"insert into long_text (t) values (?)"_s, { text }),
+        qPrintable(sqlca.SQLErrText));
     const auto row = sqlca.selectSingleRow(u"select t from long_text"_s);
     QVERIFY2(row, qPrintable(sqlca.SQLErrText));
     QCOMPARE(row->at(0)->size(), text.size());

@@ -36,8 +36,8 @@ private Q_SLOTS:
 
 void TestWindows::modalWindowOffersNoMinimizeOrMaximize()
 {
-    QPointer<QDialog> dialog = new QDialog(nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint
-                                               | Qt::WindowCloseButtonHint);
+    QPointer<QDialog> dialog = new QDialog(
+        nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     Qt::WindowFlags shownWith;
     QTimer::singleShot(0, dialog, [&shownWith, dialog] {
         shownWith = dialog->windowFlags();

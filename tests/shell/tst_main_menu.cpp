@@ -1,8 +1,8 @@
-#include "shell/Application.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/MessageBoxService.h"
-#include "support/RecordingWindows.h"
+#include "shell/Application.h"
 #include "shell/w_main1.h"
+#include "support/RecordingWindows.h"
 
 #include <QAction>
 #include <QLayout>
@@ -100,10 +100,12 @@ void TestMainMenu::menuBarItems()
         names << item->objectName();
         texts << item->text();
     }
-    QCOMPARE(names, QStringList({ u"m_file"_s, u"m_项目设置"_s, u"m_成绩计算"_s, u"m_工具"_s,
-                                  u"m_导航"_s, u"m_帮助"_s, u"m_0"_s }));
-    QCOMPARE(texts, QStringList({ u"系统管理(&S)"_s, u"项目设置"_s, u"成绩计算"_s, u"工具"_s,
-                                  u"导航"_s, u"帮助"_s, u"Version 3.0 Build 0101"_s }));
+    QCOMPARE(names,
+        QStringList({ u"m_file"_s, u"m_项目设置"_s, u"m_成绩计算"_s, u"m_工具"_s, u"m_导航"_s,
+            u"m_帮助"_s, u"m_0"_s }));
+    QCOMPARE(texts,
+        QStringList({ u"系统管理(&S)"_s, u"项目设置"_s, u"成绩计算"_s, u"工具"_s, u"导航"_s,
+            u"帮助"_s, u"Version 3.0 Build 0101"_s }));
     // "导航" acts directly; the version label is greyed.
     QVERIFY(!action(u"m_导航"_s)->menu());
     QVERIFY(!action(u"m_0"_s)->isEnabled());
@@ -115,13 +117,14 @@ void TestMainMenu::menuBarItems()
             list << item->objectName();
         return list;
     };
-    QCOMPARE(namesOf(u"m_file"_s), QStringList({ u"m_工具栏设置b"_s, u"m_-34"_s, u"m_重新登录"_s,
-                                                 u"m_-2"_s, u"m_退出系统"_s }));
+    QCOMPARE(namesOf(u"m_file"_s),
+        QStringList(
+            { u"m_工具栏设置b"_s, u"m_-34"_s, u"m_重新登录"_s, u"m_-2"_s, u"m_退出系统"_s }));
     QCOMPARE(namesOf(u"m_项目设置"_s), QStringList({ u"m_初中0"_s }));
     QCOMPARE(namesOf(u"m_初中0"_s), QStringList({ u"m_初一"_s, u"m_初二"_s, u"m_初三"_s }));
     QCOMPARE(namesOf(u"m_成绩计算"_s), QStringList({ u"m_初中"_s }));
     QCOMPARE(namesOf(u"m_初中"_s),
-             QStringList({ u"m_1"_s, u"m_2"_s, u"m_3"_s, u"m_-8"_s, u"m_毕业成绩"_s }));
+        QStringList({ u"m_1"_s, u"m_2"_s, u"m_3"_s, u"m_-8"_s, u"m_毕业成绩"_s }));
     QCOMPARE(namesOf(u"m_工具"_s), QStringList({ u"m_计算器"_s }));
     QCOMPARE(namesOf(u"m_帮助"_s), QStringList({ u"m_关于"_s }));
     QVERIFY(action(u"m_-34"_s)->isSeparator());
@@ -135,12 +138,12 @@ void TestMainMenu::items_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<QString>("microhelp");
-    QTest::newRow("m_工具栏设置b") << u"m_工具栏设置b"_s << u"工具栏设置(&B)"_s << QString()
-                                << u"工具栏设置(&B)"_s;
+    QTest::newRow("m_工具栏设置b")
+        << u"m_工具栏设置b"_s << u"工具栏设置(&B)"_s << QString() << u"工具栏设置(&B)"_s;
     QTest::newRow("m_重新登录") << u"m_重新登录"_s << u"重新登录\tAlt+I"_s << u"Alt+I"_s
-                              << u"重新登录[Alt+I]"_s;
+                                << u"重新登录[Alt+I]"_s;
     QTest::newRow("m_退出系统") << u"m_退出系统"_s << u"退出系统\tAlt+X"_s << u"Alt+X"_s
-                              << u"退出系统[Alt+X]"_s;
+                                << u"退出系统[Alt+X]"_s;
     QTest::newRow("m_初一") << u"m_初一"_s << u"初一项目"_s << QString() << u"初一项目设置"_s;
     QTest::newRow("m_初二") << u"m_初二"_s << u"初二项目"_s << QString() << u"初二项目设置"_s;
     QTest::newRow("m_初三") << u"m_初三"_s << u"初三项目"_s << QString() << u"初三项目设置"_s;
@@ -148,7 +151,7 @@ void TestMainMenu::items_data()
     QTest::newRow("m_2") << u"m_2"_s << u"初二成绩计算"_s << QString() << u"初二成绩计算"_s;
     QTest::newRow("m_3") << u"m_3"_s << u"初三成绩计算"_s << QString() << u"初三成绩计算"_s;
     QTest::newRow("m_毕业成绩") << u"m_毕业成绩"_s << u"毕业成绩计算"_s << QString()
-                              << u"初中毕业成绩"_s;
+                                << u"初中毕业成绩"_s;
     QTest::newRow("m_计算器") << u"m_计算器"_s << u"计算器"_s << QString() << u"计算器"_s;
     QTest::newRow("m_关于") << u"m_关于"_s << u"技术支持"_s << QString() << QString();
 }
@@ -186,12 +189,12 @@ void TestMainMenu::toolbarOrder()
         ++buttons;
     }
     QCOMPARE(buttons, 9);
-    QCOMPARE(order, QStringList({ u"m_初一"_s, u"m_1"_s, u"|"_s, u"m_初二"_s, u"m_2"_s, u"|"_s,
-                                  u"m_初三"_s, u"m_3"_s, u"|"_s, u"m_毕业成绩"_s, u"|"_s,
-                                  u"m_重新登录"_s, u"|"_s, u"m_退出系统"_s }));
-    QCOMPARE(captions, QStringList({ u"初一项目"_s, u"初一成绩"_s, u"初二项目"_s, u"初二成绩"_s,
-                                     u"初三项目"_s, u"初三成绩"_s, u"毕业成绩"_s, u"重新登录"_s,
-                                     u"退出系统"_s }));
+    QCOMPARE(order,
+        QStringList({ u"m_初一"_s, u"m_1"_s, u"|"_s, u"m_初二"_s, u"m_2"_s, u"|"_s, u"m_初三"_s,
+            u"m_3"_s, u"|"_s, u"m_毕业成绩"_s, u"|"_s, u"m_重新登录"_s, u"|"_s, u"m_退出系统"_s }));
+    QCOMPARE(captions,
+        QStringList({ u"初一项目"_s, u"初一成绩"_s, u"初二项目"_s, u"初二成绩"_s, u"初三项目"_s,
+            u"初三成绩"_s, u"毕业成绩"_s, u"重新登录"_s, u"退出系统"_s }));
     // The user cannot rearrange the toolbar.
     QVERIFY(!toolBar->isMovable());
     QVERIFY(!toolBar->isFloatable());
@@ -199,7 +202,8 @@ void TestMainMenu::toolbarOrder()
     QCOMPARE(m_frame->menuBar()->contextMenuPolicy(), Qt::PreventContextMenu);
 
     // The toolbar and the menu share one action per item.
-    QCOMPARE(toolBar->actions().first(), m_frame->findChild<QMenu *>(u"m_初中0"_s)->actions().first());
+    QCOMPARE(
+        toolBar->actions().first(), m_frame->findChild<QMenu *>(u"m_初中0"_s)->actions().first());
 }
 
 void TestMainMenu::statusBarShowsHelpText()
@@ -287,8 +291,8 @@ void TestMainMenu::unregisteredWindowShowsMessage()
     action(item)->trigger();
     QCOMPARE(boxes.boxes().size(), size_t(1));
     QCOMPARE(boxes.boxes().front().title, w_main1::frameTitle());
-    QCOMPARE(boxes.boxes().front().text,
-             u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s);
+    QCOMPARE(
+        boxes.boxes().front().text, u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s);
     QCOMPARE(boxes.boxes().front().icon, rt::MessageBoxService::Icon::StopSign);
     QVERIFY(OpenLog::records().empty());
     QVERIFY(m_frame->isVisible());

@@ -1,7 +1,7 @@
 #include "runtime/LayoutUnits.h"
 #include "runtime/MessageBoxService.h"
-#include "support/RecordingWindows.h"
 #include "shell/w_main1.h"
+#include "support/RecordingWindows.h"
 
 #include <QtTest>
 
@@ -106,8 +106,8 @@ void TestStartPage::hoverRaisesPictureUnderPointer_data()
     QTest::addColumn<QString>("raised");
 
     for (const char16_t *picture : { u"p_1", u"p_8", u"p_10", u"p_6", u"p_11", u"p_12", u"p_13" })
-        QTest::newRow(QString::fromUtf16(picture).toLatin1()) << QString::fromUtf16(picture)
-                                                             << QString::fromUtf16(picture);
+        QTest::newRow(QString::fromUtf16(picture).toLatin1())
+            << QString::fromUtf16(picture) << QString::fromUtf16(picture);
     // Captions, the title and the arrows are never raised.
     QTest::newRow("caption") << u"t_5"_s << QString();
     QTest::newRow("title") << u"t_12"_s << QString();

@@ -30,20 +30,19 @@ void TestStartPageTag::tagValue_data()
         << u"Run = w_xm_cz1"_s << u"OpenSheet"_s << u"True"_s << u"True"_s;
     QTest::newRow("exe run") << u"Run = mspaint.exe; OpenType=Exe"_s << u"Run"_s << QString()
                              << u"mspaint.exe"_s;
-    QTest::newRow("exe open type") << u"Run = mspaint.exe; OpenType=Exe"_s << u"OpenType"_s
-                                   << u"Window"_s << u"Exe"_s;
+    QTest::newRow("exe open type")
+        << u"Run = mspaint.exe; OpenType=Exe"_s << u"OpenType"_s << u"Window"_s << u"Exe"_s;
     QTest::newRow("command line with argument")
         << u"Run = NotePad.exe ReadMe.txt;OpenType=Exe"_s << u"Run"_s << QString()
         << u"NotePad.exe ReadMe.txt"_s;
-    QTest::newRow("open sheet false") << u"Run = w_sample_info;OpenSheet=False"_s
-                                      << u"OpenSheet"_s << u"True"_s << u"False"_s;
+    QTest::newRow("open sheet false")
+        << u"Run = w_sample_info;OpenSheet=False"_s << u"OpenSheet"_s << u"True"_s << u"False"_s;
     QTest::newRow("open sheet tag keeps default open type")
-        << u"Run = w_sample_info;OpenSheet=False"_s << u"OpenType"_s << u"Window"_s
-        << u"Window"_s;
+        << u"Run = w_sample_info;OpenSheet=False"_s << u"OpenType"_s << u"Window"_s << u"Window"_s;
 
     // Letter case: the key is found in any case, the value keeps its own.
-    QTest::newRow("key in other case") << u"rUN = W_Xm_Cz1"_s << u"Run"_s << QString()
-                                       << u"W_Xm_Cz1"_s;
+    QTest::newRow("key in other case")
+        << u"rUN = W_Xm_Cz1"_s << u"Run"_s << QString() << u"W_Xm_Cz1"_s;
     QTest::newRow("asked key in other case")
         << u"Run = w_xm_cz1"_s << u"RUN"_s << QString() << u"w_xm_cz1"_s;
     QTest::newRow("open type lower case")
@@ -60,8 +59,8 @@ void TestStartPageTag::tagValue_data()
         << u"Run   x = 1"_s << u"Run"_s << u"dflt"_s << u"dflt"_s;
 
     // Empty values are values, not the default.
-    QTest::newRow("equals then semicolon") << u"Run=;OpenType=Exe"_s << u"Run"_s << u"dflt"_s
-                                           << QString();
+    QTest::newRow("equals then semicolon")
+        << u"Run=;OpenType=Exe"_s << u"Run"_s << u"dflt"_s << QString();
     QTest::newRow("equals then blanks then semicolon")
         << u"Run =   ; OpenType=Exe"_s << u"Run"_s << u"dflt"_s << QString();
     QTest::newRow("equals at end") << u"Run ="_s << u"Run"_s << u"dflt"_s << QString();
@@ -71,11 +70,10 @@ void TestStartPageTag::tagValue_data()
         << u"AutoRun = w_xm_cz2"_s << u"Run"_s << QString() << u"w_xm_cz2"_s;
 
     // Values may hold "=" and run to ";" or to the end.
-    QTest::newRow("value holds equals") << u"Run = a=b;OpenType=Exe"_s << u"Run"_s << QString()
-                                        << u"a=b"_s;
-    QTest::newRow("last value runs to end")
-        << u"OpenType=Exe; Run =  prog arg1 arg2  "_s << u"Run"_s << QString()
-        << u"prog arg1 arg2"_s;
+    QTest::newRow("value holds equals")
+        << u"Run = a=b;OpenType=Exe"_s << u"Run"_s << QString() << u"a=b"_s;
+    QTest::newRow("last value runs to end") << u"OpenType=Exe; Run =  prog arg1 arg2  "_s
+                                            << u"Run"_s << QString() << u"prog arg1 arg2"_s;
     QTest::newRow("blanks before equals") << u"Run     =x"_s << u"Run"_s << QString() << u"x"_s;
 
     // Blanks are spaces only: a tab stays part of the value.

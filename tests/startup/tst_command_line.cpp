@@ -51,7 +51,7 @@ void TestCommandLine::anyCommandLineStartsTheSameWay()
     // The refused connection's message box waits for the user: the program
     // is still running, whatever its command line.
     QVERIFY2(!program.waitForFinished(1000),
-             qPrintable(u"ended with exit code %1"_s.arg(program.exitCode())));
+        qPrintable(u"ended with exit code %1"_s.arg(program.exitCode())));
     QCOMPARE(program.state(), QProcess::Running);
     program.kill();
     QVERIFY(program.waitForFinished());

@@ -143,7 +143,7 @@ void TestFrame::restoredSizeIsCentredOnTheScreen()
     // Placed before the window system adds its frame: off by at most the
     // frame's border.
     QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
-             qPrintable(u"off centre by %1, %2"_s.arg(offset.x()).arg(offset.y())));
+        qPrintable(u"off centre by %1, %2"_s.arg(offset.x()).arg(offset.y())));
 }
 
 void TestFrame::placedByTheRuleAfterEnter()

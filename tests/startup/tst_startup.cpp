@@ -1,13 +1,13 @@
 // Start-up without a usable data source, and the splash window's hand-over.
 
-#include "shell/Application.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/Windows.h"
+#include "shell/Application.h"
 #include "shell/w_flash.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,9 +68,8 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
     QVERIFY(book.sqlca.SQLCode != 0);
     // No window was opened, so nothing keeps the program alive.
     QVERIFY(QApplication::topLevelWidgets().isEmpty()
-            || std::none_of(QApplication::topLevelWidgets().cbegin(),
-                            QApplication::topLevelWidgets().cend(),
-                            [](QWidget *w) { return w->isVisible(); }));
+        || std::none_of(QApplication::topLevelWidgets().cbegin(),
+            QApplication::topLevelWidgets().cend(), [](QWidget *w) { return w->isVisible(); }));
     // Disconnecting what never connected does no harm.
     book.close();
     book.close();

@@ -3,12 +3,12 @@
 // the start window and entering again keeps the one connection.
 
 #include "app/AppWindows.h"
-#include "shell/Application.h"
 #include "controls/pfc_picture_command_button.h"
-#include "support/TestDatabase.h"
-#include "ui/ToolbarGlobals.h"
+#include "shell/Application.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "support/TestDatabase.h"
+#include "ui/ToolbarGlobals.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,8 +42,7 @@ private:
 };
 
 namespace {
-template<typename T>
-T *visibleTopLevel()
+template <typename T> T *visibleTopLevel()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *t = qobject_cast<T *>(w); t && t->isVisible())

@@ -16,7 +16,7 @@ struct OpenRecord
 {
     QString className;
     QPointer<QWidget> parent;
-    bool modal = false;          // the window blocked the others while shown
+    bool modal = false; // the window blocked the others while shown
     bool parentWasVisible = false;
     QPointer<QObject> parameter; // the message object's parameter at creation
 };
@@ -101,9 +101,8 @@ private:
 
 inline void registerRecordingDialog(const QString &className)
 {
-    rt::WindowRegistry::instance().registerClass(className, [className](QWidget *parent) {
-        return new RecordingDialog(className, parent);
-    });
+    rt::WindowRegistry::instance().registerClass(
+        className, [className](QWidget *parent) { return new RecordingDialog(className, parent); });
 }
 
 // `watched` is the window whose visibility the record notes (the frame).
@@ -118,8 +117,7 @@ inline void registerRecordingWindow(const QString &className, QWidget *watched)
 inline const QStringList &modalWindowClasses()
 {
     static const QStringList names = { QStringLiteral("w_xm_cz1"), QStringLiteral("w_xm_cz2"),
-                                       QStringLiteral("w_xm_cz3"), QStringLiteral("w_jsq_cz1"),
-                                       QStringLiteral("w_jsq_cz2"), QStringLiteral("w_jsq_cz3"),
-                                       QStringLiteral("w_jsq_by") };
+        QStringLiteral("w_xm_cz3"), QStringLiteral("w_jsq_cz1"), QStringLiteral("w_jsq_cz2"),
+        QStringLiteral("w_jsq_cz3"), QStringLiteral("w_jsq_by") };
     return names;
 }

@@ -42,7 +42,7 @@ QString TestDatabase::environment(const char *name)
 TestDatabase::Backend TestDatabase::backend()
 {
     return environment("KELVARO_TEST_BACKEND") == u"postgres"_s ? Backend::Postgres
-                                                                 : Backend::Sqlite;
+                                                                : Backend::Sqlite;
 }
 
 QString TestDatabase::backendName()
@@ -82,8 +82,8 @@ bool TestDatabase::connectSide(rt::Transaction &transaction, bool admin)
 {
     transaction.DBMS = u"ODBC"_s;
     transaction.AutoCommit = true;
-    transaction.DBParm = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(
-        admin ? u"vomar_admin"_s : u"vomar"_s, password());
+    transaction.DBParm
+        = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(admin ? u"vomar_admin"_s : u"vomar"_s, password());
     transaction.connect();
     if (transaction.SQLCode != 0)
         return fail(admin ? u"admin connect"_s : u"side connect"_s, transaction);
@@ -109,7 +109,7 @@ bool TestDatabase::remove()
         const QString file = environment("KELVARO_TEST_SQLITE_FILE");
         if (file.isEmpty())
             return fail(u"KELVARO_TEST_SQLITE_FILE is not set"_s);
-        for (const QString &suffix : {u""_s, u"-journal"_s, u"-wal"_s, u"-shm"_s}) {
+        for (const QString &suffix : { u""_s, u"-journal"_s, u"-wal"_s, u"-shm"_s }) {
             if (QFile::exists(file + suffix) && !QFile::remove(file + suffix))
                 return fail(u"cannot remove %1"_s.arg(file + suffix));
         }
@@ -177,7 +177,7 @@ bool TestDatabase::setStandardRows(const QString &table, const std::vector<Stand
         return fail(u"clear "_s + table, side);
     for (const StandardRow &row : rows) {
         if (!side.execute(u"INSERT INTO %1 (s, z1, z2, z3, z4) VALUES (?, ?, ?, ?, ?)"_s.arg(table),
-                          {row.s, row.z1, row.z2, row.z3, row.z4}))
+                { row.s, row.z1, row.z2, row.z3, row.z4 }))
             return fail(u"insert into "_s + table, side);
     }
     return true;
@@ -193,8 +193,8 @@ bool TestDatabase::exec(const QString &sql, const std::vector<QVariant> &params)
     return true;
 }
 
-std::optional<std::vector<rt::Transaction::Row>>
-TestDatabase::query(const QString &sql, const std::vector<QVariant> &params)
+std::optional<std::vector<rt::Transaction::Row>> TestDatabase::query(
+    const QString &sql, const std::vector<QVariant> &params)
 {
     rt::Transaction side;
     if (!connectSide(side, false))
@@ -212,7 +212,7 @@ bool TestDatabase::makeReadOnly(const QString &table)
     if (backend() == Backend::Postgres)
         return exec(u"REVOKE INSERT, UPDATE, DELETE ON %1 FROM CURRENT_USER"_s.arg(table));
     // File permissions do not stop root, a trigger stops everyone.
-    for (const QString &event : {u"INSERT"_s, u"UPDATE"_s, u"DELETE"_s}) {
+    for (const QString &event : { u"INSERT"_s, u"UPDATE"_s, u"DELETE"_s }) {
         if (!exec(u"CREATE TRIGGER ro_%1_%2 BEFORE %2 ON %1 BEGIN "
                   "SELECT RAISE(ABORT, 'table %1 is read-only'); END"_s.arg(table, event)))
             return false;
@@ -226,7 +226,7 @@ bool TestDatabase::makeWritable(const QString &table)
         return fail(u"not a plain table name: %1"_s.arg(table));
     if (backend() == Backend::Postgres)
         return exec(u"GRANT INSERT, UPDATE, DELETE ON %1 TO CURRENT_USER"_s.arg(table));
-    for (const QString &event : {u"INSERT"_s, u"UPDATE"_s, u"DELETE"_s}) {
+    for (const QString &event : { u"INSERT"_s, u"UPDATE"_s, u"DELETE"_s }) {
         if (!exec(u"DROP TRIGGER IF EXISTS ro_%1_%2"_s.arg(table, event)))
             return false;
     }

@@ -70,8 +70,8 @@ public:
 
     // Admin SQL on a side connection (autocommit on).
     bool exec(const QString &sql, const std::vector<QVariant> &params = {});
-    std::optional<std::vector<rt::Transaction::Row>>
-    query(const QString &sql, const std::vector<QVariant> &params = {});
+    std::optional<std::vector<rt::Transaction::Row>> query(
+        const QString &sql, const std::vector<QVariant> &params = {});
 
     bool makeReadOnly(const QString &table);
     bool makeWritable(const QString &table);

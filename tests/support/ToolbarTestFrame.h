@@ -27,8 +27,7 @@ public:
 
     ToolbarTestFrame()
         : ToolbarTestFrame(Options())
-    {
-    }
+    { }
 
     explicit ToolbarTestFrame(const Options &options)
         : frame(new QMainWindow)

@@ -1,5 +1,5 @@
-#include "ui/HostEnvironment.h"
 #include "support/ToolbarTestFrame.h"
+#include "ui/HostEnvironment.h"
 #include "ui/WindowType.h"
 #include "ui/uo_microbarutil.h"
 

@@ -1,6 +1,6 @@
+#include "support/ToolbarTestFrame.h"
 #include "ui/FrameToolBar.h"
 #include "ui/HostEnvironment.h"
-#include "support/ToolbarTestFrame.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/f_create_toolbarutil.h"
 #include "ui/uo_toolbarutil6.h"

@@ -28,8 +28,7 @@ QVariant asParameter(const std::optional<QString> &value)
 
 DataView::DataView(DataObject object)
     : m_object(std::move(object))
-{
-}
+{ }
 
 void DataView::setTransObject(Transaction *transaction)
 {
@@ -50,7 +49,7 @@ bool DataView::isUsable() const
 
 bool DataView::isValidObject() const
 {
-    if ( !isPlainIdentifier(m_object.table) || m_object.columns.isEmpty())
+    if (!isPlainIdentifier(m_object.table) || m_object.columns.isEmpty())
         return false;
     for (const QString &name : m_object.columns) {
         if (!isPlainIdentifier(name))
@@ -273,8 +272,8 @@ int DataView::update()
     // Only when every row was written do the rows count as stored, so that
     // after a failure and a rollback the same update can be tried again.
     for (RowData &row : m_rows) {
-        const bool anySet = std::find(row.modified.begin(), row.modified.end(), true)
-            != row.modified.end();
+        const bool anySet
+            = std::find(row.modified.begin(), row.modified.end(), true) != row.modified.end();
         if (row.isNew && !anySet)
             continue; // never written: it stays a new row
         row.original = row.values;

@@ -16,8 +16,8 @@ namespace rt {
 
 namespace {
 
-static_assert(sizeof(SQLWCHAR) == sizeof(char16_t),
-              "the driver manager must use 2-byte SQLWCHAR (UTF-16)");
+static_assert(
+    sizeof(SQLWCHAR) == sizeof(char16_t), "the driver manager must use 2-byte SQLWCHAR (UTF-16)");
 
 const SQLWCHAR *toSqlW(const QString &text)
 {
@@ -64,7 +64,7 @@ void appendDiagnosticLines(const QString &record, QStringList &lines)
 // wrote it, trimmed, without empty records. The SQLSTATE and native code of
 // the first record go to *firstState and *firstNative.
 QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString *firstState = nullptr,
-                    long *firstNative = nullptr)
+    long *firstNative = nullptr)
 {
     QStringList lines;
     for (SQLSMALLINT record = 1;; ++record) {
@@ -72,13 +72,13 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString *firstStat
         SQLINTEGER native = 0;
         SQLSMALLINT length = 0;
         // First ask for the length, then read the whole text.
-        SQLRETURN rc = SQLGetDiagRecW(handleType, handle, record, state, &native, nullptr, 0,
-                                      &length);
+        SQLRETURN rc
+            = SQLGetDiagRecW(handleType, handle, record, state, &native, nullptr, 0, &length);
         if (!succeeded(rc))
             break;
         QString message(qsizetype(length) + 1, QChar(0));
         rc = SQLGetDiagRecW(handleType, handle, record, state, &native, toSqlWMutable(message),
-                            SQLSMALLINT(message.size()), &length);
+            SQLSMALLINT(message.size()), &length);
         if (!succeeded(rc))
             break;
         message.truncate(qMin<qsizetype>(length, message.size() - 1));
@@ -155,30 +155,30 @@ SQLRETURN bindParameter(SQLHSTMT statement, SQLUSMALLINT number, BoundParameter 
         // Column size in characters; drivers refuse 0, so an empty string
         // still declares one character.
         return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_VARCHAR,
-                                SQLULEN(qMax<qsizetype>(p.text.size(), 1)), 0,
-                                toSqlWMutable(p.text), p.indicator, &p.indicator);
+            SQLULEN(qMax<qsizetype>(p.text.size(), 1)), 0, toSqlWMutable(p.text), p.indicator,
+            &p.indicator);
     case ParamKind::Double:
-        return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15,
-                                0, &p.doubleValue, 0, &p.indicator);
+        return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15, 0,
+            &p.doubleValue, 0, &p.indicator);
     case ParamKind::Real:
         return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_FLOAT, SQL_REAL, 7, 0,
-                                &p.realValue, 0, &p.indicator);
+            &p.realValue, 0, &p.indicator);
     case ParamKind::Integer:
         return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 19,
-                                0, &p.integerValue, 0, &p.indicator);
+            0, &p.integerValue, 0, &p.indicator);
     case ParamKind::Null:
         break;
     }
     return SQLBindParameter(statement, number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_VARCHAR, 1, 0,
-                            nullptr, 0, &p.indicator);
+        nullptr, 0, &p.indicator);
 }
 
 } // namespace
 
 struct Transaction::Impl
 {
-    odbc::OdbcHandle environment{SQL_HANDLE_ENV};
-    odbc::OdbcHandle connection{SQL_HANDLE_DBC};
+    odbc::OdbcHandle environment { SQL_HANDLE_ENV };
+    odbc::OdbcHandle connection { SQL_HANDLE_DBC };
     bool connected = false;
     QString password; // kept only to keep it out of error texts
     QString usedConnectString;
@@ -189,8 +189,7 @@ struct Transaction::Impl
 
 Transaction::Transaction()
     : d(new Impl)
-{
-}
+{ }
 
 Transaction::~Transaction()
 {
@@ -202,8 +201,7 @@ QString Transaction::connectString() const
 {
     // ConnectString='...' (or "..."), anywhere among comma-separated
     // parameters; the key is not case-sensitive.
-    static const QRegularExpression pattern(
-        uR"re(connectstring\s*=\s*(?:'([^']*)'|"([^"]*)"))re"_s,
+    static const QRegularExpression pattern(uR"re(connectstring\s*=\s*(?:'([^']*)'|"([^"]*)"))re"_s,
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(DBParm);
     if (!match.hasMatch())
@@ -273,8 +271,9 @@ void Transaction::connect()
     const QString connect = connectString();
     d->usedConnectString = connect;
     d->password.clear();
-    static const QRegularExpression passwordPattern(uR"((?:^|;)\s*(?:PWD|PASSWORD)\s*=\s*([^;]*))"_s,
-                                                    QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression passwordPattern(
+        uR"((?:^|;)\s*(?:PWD|PASSWORD)\s*=\s*([^;]*))"_s,
+        QRegularExpression::CaseInsensitiveOption);
     if (const auto match = passwordPattern.match(connect); match.hasMatch())
         d->password = match.captured(1).trimmed();
     if (connect.isEmpty()) {
@@ -287,8 +286,8 @@ void Transaction::connect()
         setFailure(u"无法分配 ODBC 环境句柄。"_s);
         return;
     }
-    SQLRETURN rc = SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION,
-                                 reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLRETURN rc = SQLSetEnvAttr(
+        environment.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!succeeded(rc)) {
         setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法设置 ODBC 版本。"_s);
         return;
@@ -304,7 +303,7 @@ void Transaction::connect()
     SQLWCHAR out[1024] = {};
     SQLSMALLINT outLength = 0;
     rc = SQLDriverConnectW(connection.get(), nullptr, toSqlWMutable(in), SQLSMALLINT(in.size()),
-                           out, SQLSMALLINT(std::size(out)), &outLength, SQL_DRIVER_NOPROMPT);
+        out, SQLSMALLINT(std::size(out)), &outLength, SQL_DRIVER_NOPROMPT);
     // The completed connect string may hold the password: wipe it.
     std::memset(out, 0, sizeof out);
     if (!succeeded(rc)) {
@@ -313,7 +312,7 @@ void Transaction::connect()
     }
     if (!AutoCommit) {
         rc = SQLSetConnectAttrW(connection.get(), SQL_ATTR_AUTOCOMMIT,
-                                reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER);
+            reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER);
         if (!succeeded(rc)) {
             setFailureFrom(SQL_HANDLE_DBC, connection.get(), u"无法关闭自动提交。"_s);
             SQLDisconnect(connection.get());
@@ -354,14 +353,14 @@ void Transaction::endTransaction(bool commitWork)
         setFailure(u"事务未连接数据库。"_s);
         return;
     }
-    const SQLRETURN rc =
-        SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
+    const SQLRETURN rc
+        = SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
     if (succeeded(rc)) {
         d->pendingWrites = false;
         setSuccess();
     } else
-        setFailureFrom(SQL_HANDLE_DBC, d->connection.get(),
-                       commitWork ? u"提交失败。"_s : u"回滚失败。"_s);
+        setFailureFrom(
+            SQL_HANDLE_DBC, d->connection.get(), commitWork ? u"提交失败。"_s : u"回滚失败。"_s);
 }
 
 void Transaction::endReadOnlyTransaction()
@@ -402,8 +401,8 @@ bool readColumn(SQLHSTMT statement, SQLUSMALLINT column, std::optional<QString> 
     SQLWCHAR buffer[512];
     for (;;) {
         SQLLEN indicator = 0;
-        const SQLRETURN rc =
-            SQLGetData(statement, column, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
+        const SQLRETURN rc
+            = SQLGetData(statement, column, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
         if (rc == SQL_NO_DATA)
             break;
         if (!succeeded(rc))
@@ -431,7 +430,7 @@ bool readColumn(SQLHSTMT statement, SQLUSMALLINT column, std::optional<QString> 
 } // namespace
 
 bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
-                      const std::function<bool(void *)> &onResult)
+    const std::function<bool(void *)> &onResult)
 {
     if (!d->connected) {
         setFailure(u"事务未连接数据库。"_s);
@@ -488,8 +487,8 @@ bool Transaction::execute(const QString &sql, const std::vector<QVariant> &param
     return run(sql, params, {});
 }
 
-std::optional<std::vector<Transaction::Row>>
-Transaction::fetchRows(const QString &sql, const std::vector<QVariant> &params, long maxRows)
+std::optional<std::vector<Transaction::Row>> Transaction::fetchRows(
+    const QString &sql, const std::vector<QVariant> &params, long maxRows)
 {
     std::vector<Row> rows;
     const bool ok = run(sql, params, [&](void *handle) {
@@ -529,14 +528,14 @@ Transaction::fetchRows(const QString &sql, const std::vector<QVariant> &params, 
     return rows;
 }
 
-std::optional<std::vector<Transaction::Row>>
-Transaction::select(const QString &sql, const std::vector<QVariant> &params)
+std::optional<std::vector<Transaction::Row>> Transaction::select(
+    const QString &sql, const std::vector<QVariant> &params)
 {
     return fetchRows(sql, params, -1);
 }
 
-std::optional<Transaction::Row> Transaction::selectSingleRow(const QString &sql,
-                                                             const std::vector<QVariant> &params)
+std::optional<Transaction::Row> Transaction::selectSingleRow(
+    const QString &sql, const std::vector<QVariant> &params)
 {
     // Two rows are enough to tell "exactly one" from "more than one".
     auto rows = fetchRows(sql, params, 2);

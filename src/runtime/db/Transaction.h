@@ -48,7 +48,7 @@ public:
 
     void connect();
     void disconnect(); // harmless without a connection
-    void commit();     // SQLEndTran, never COMMIT as SQL text
+    void commit(); // SQLEndTran, never COMMIT as SQL text
     void rollback();
     bool isConnected() const;
     // Whether a statement that may have changed data ran since the last
@@ -66,13 +66,13 @@ public:
 
     // Runs a query and returns all rows as text (nullopt for SQL null);
     // nullopt as a whole on failure.
-    std::optional<std::vector<Row>> select(const QString &sql,
-                                           const std::vector<QVariant> &params = {});
+    std::optional<std::vector<Row>> select(
+        const QString &sql, const std::vector<QVariant> &params = {});
 
     // The single-row select: SQLCode 0 with exactly one row, 100 with none;
     // more than one row is an error (-1) like a failed statement.
-    std::optional<Row> selectSingleRow(const QString &sql,
-                                       const std::vector<QVariant> &params = {});
+    std::optional<Row> selectSingleRow(
+        const QString &sql, const std::vector<QVariant> &params = {});
 
     // The native handle for code that needs the ODBC API directly (tests).
     void *nativeConnection() const;
@@ -86,9 +86,9 @@ private:
     void endReadOnlyTransaction();
     // Prepares, binds and executes; onResult then reads the open statement.
     bool run(const QString &sql, const std::vector<QVariant> &params,
-             const std::function<bool(void *statement)> &onResult);
-    std::optional<std::vector<Row>> fetchRows(const QString &sql,
-                                              const std::vector<QVariant> &params, long maxRows);
+        const std::function<bool(void *statement)> &onResult);
+    std::optional<std::vector<Row>> fetchRows(
+        const QString &sql, const std::vector<QVariant> &params, long maxRows);
 
     struct Impl;
     Impl *d;

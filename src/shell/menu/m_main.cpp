@@ -1,11 +1,11 @@
 #include "shell/menu/m_main.h"
 
-#include "shell/Application.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/StockImages.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
+#include "shell/Application.h"
 #include "shell/w_about.h"
 #include "shell/w_main1.h"
 
@@ -26,65 +26,65 @@ m_main::m_main(w_main1 *frame)
     setObjectName(QStringLiteral("m_main"));
     QMenu *file = addMenu(nullptr, QStringLiteral("m_file"), QStringLiteral("系统管理(&S)"));
     QAction *toolbars = addItem(file, QStringLiteral("m_工具栏设置b"),
-                                QStringLiteral("工具栏设置(&B)"), QStringLiteral("工具栏设置(&B)"));
+        QStringLiteral("工具栏设置(&B)"), QStringLiteral("工具栏设置(&B)"));
     connect(toolbars, &QAction::triggered, this, &m_main::m_工具栏设置b_clicked);
     addSeparator(file, QStringLiteral("m_-34"));
-    QAction *relogin = addItem(file, QStringLiteral("m_重新登录"), QStringLiteral("重新登录\tAlt+I"),
-                               QStringLiteral("重新登录[Alt+I]"),
-                               { QStringLiteral("RunSCC!"), QStringLiteral("重新登录"), 8, 2 });
+    QAction *relogin = addItem(file, QStringLiteral("m_重新登录"),
+        QStringLiteral("重新登录\tAlt+I"), QStringLiteral("重新登录[Alt+I]"),
+        { QStringLiteral("RunSCC!"), QStringLiteral("重新登录"), 8, 2 });
     relogin->setShortcut(QKeySequence(Qt::ALT | Qt::Key_I));
     connect(relogin, &QAction::triggered, this, &m_main::m_重新登录_clicked);
     addSeparator(file, QStringLiteral("m_-2"));
     QAction *exit = addItem(file, QStringLiteral("m_退出系统"), QStringLiteral("退出系统\tAlt+X"),
-                            QStringLiteral("退出系统[Alt+X]"),
-                            { QStringLiteral("Exit!"), QStringLiteral("退出系统"), 9, 2 });
+        QStringLiteral("退出系统[Alt+X]"),
+        { QStringLiteral("Exit!"), QStringLiteral("退出系统"), 9, 2 });
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     connect(exit, &QAction::triggered, this, &m_main::m_退出系统_clicked);
 
     // Items that open a window class by its name.
     auto opens = [this](QAction *action, const QString &className) {
-        connect(action, &QAction::triggered, this,
-                [this, className] { openWindowClass(className); });
+        connect(
+            action, &QAction::triggered, this, [this, className] { openWindowClass(className); });
     };
 
     QMenu *settings = addMenu(nullptr, QStringLiteral("m_项目设置"), QStringLiteral("项目设置"));
     QMenu *settingsJunior = addMenu(settings, QStringLiteral("m_初中0"), QStringLiteral("初中"));
     opens(addItem(settingsJunior, QStringLiteral("m_初一"), QStringLiteral("初一项目"),
-                  QStringLiteral("初一项目设置"),
-                  { QStringLiteral("FullBuild!"), QStringLiteral("初一项目"), 1, 0 }),
-          QStringLiteral("w_xm_cz1"));
+              QStringLiteral("初一项目设置"),
+              { QStringLiteral("FullBuild!"), QStringLiteral("初一项目"), 1, 0 }),
+        QStringLiteral("w_xm_cz1"));
     opens(addItem(settingsJunior, QStringLiteral("m_初二"), QStringLiteral("初二项目"),
-                  QStringLiteral("初二项目设置"),
-                  { QStringLiteral("FullBuild!"), QStringLiteral("初二项目"), 3, 2 }),
-          QStringLiteral("w_xm_cz2"));
+              QStringLiteral("初二项目设置"),
+              { QStringLiteral("FullBuild!"), QStringLiteral("初二项目"), 3, 2 }),
+        QStringLiteral("w_xm_cz2"));
     opens(addItem(settingsJunior, QStringLiteral("m_初三"), QStringLiteral("初三项目"),
-                  QStringLiteral("初三项目设置"),
-                  { QStringLiteral("FullBuild!"), QStringLiteral("初三项目"), 5, 2 }),
-          QStringLiteral("w_xm_cz3"));
+              QStringLiteral("初三项目设置"),
+              { QStringLiteral("FullBuild!"), QStringLiteral("初三项目"), 5, 2 }),
+        QStringLiteral("w_xm_cz3"));
 
     QMenu *scores = addMenu(nullptr, QStringLiteral("m_成绩计算"), QStringLiteral("成绩计算"));
     QMenu *scoresJunior = addMenu(scores, QStringLiteral("m_初中"), QStringLiteral("初中"));
     opens(addItem(scoresJunior, QStringLiteral("m_1"), QStringLiteral("初一成绩计算"),
-                  QStringLiteral("初一成绩计算"),
-                  { QStringLiteral("Properties!"), QStringLiteral("初一成绩"), 2, 0 }),
-          QStringLiteral("w_jsq_cz1"));
+              QStringLiteral("初一成绩计算"),
+              { QStringLiteral("Properties!"), QStringLiteral("初一成绩"), 2, 0 }),
+        QStringLiteral("w_jsq_cz1"));
     opens(addItem(scoresJunior, QStringLiteral("m_2"), QStringLiteral("初二成绩计算"),
-                  QStringLiteral("初二成绩计算"),
-                  { QStringLiteral("Properties!"), QStringLiteral("初二成绩"), 4, 0 }),
-          QStringLiteral("w_jsq_cz2"));
+              QStringLiteral("初二成绩计算"),
+              { QStringLiteral("Properties!"), QStringLiteral("初二成绩"), 4, 0 }),
+        QStringLiteral("w_jsq_cz2"));
     opens(addItem(scoresJunior, QStringLiteral("m_3"), QStringLiteral("初三成绩计算"),
-                  QStringLiteral("初三成绩计算"),
-                  { QStringLiteral("Properties!"), QStringLiteral("初三成绩"), 6, 0 }),
-          QStringLiteral("w_jsq_cz3"));
+              QStringLiteral("初三成绩计算"),
+              { QStringLiteral("Properties!"), QStringLiteral("初三成绩"), 6, 0 }),
+        QStringLiteral("w_jsq_cz3"));
     addSeparator(scoresJunior, QStringLiteral("m_-8"));
     opens(addItem(scoresJunior, QStringLiteral("m_毕业成绩"), QStringLiteral("毕业成绩计算"),
-                  QStringLiteral("初中毕业成绩"),
-                  { QStringLiteral("EditObject!"), QStringLiteral("毕业成绩"), 7, 2 }),
-          QStringLiteral("w_jsq_by"));
+              QStringLiteral("初中毕业成绩"),
+              { QStringLiteral("EditObject!"), QStringLiteral("毕业成绩"), 7, 2 }),
+        QStringLiteral("w_jsq_by"));
 
     QMenu *tools = addMenu(nullptr, QStringLiteral("m_工具"), QStringLiteral("工具"));
-    QAction *calculator = addItem(tools, QStringLiteral("m_计算器"), QStringLiteral("计算器"),
-                                  QStringLiteral("计算器"));
+    QAction *calculator = addItem(
+        tools, QStringLiteral("m_计算器"), QStringLiteral("计算器"), QStringLiteral("计算器"));
     connect(calculator, &QAction::triggered, this, &m_main::m_计算器_clicked);
 
     // A command directly on the menu bar, without a drop-down.
@@ -96,8 +96,8 @@ m_main::m_main(w_main1 *frame)
     connect(about, &QAction::triggered, this, &m_main::m_关于_clicked);
 
     // The greyed version label, last on the menu bar.
-    QAction *version = addItem(nullptr, QStringLiteral("m_0"),
-                               QStringLiteral("Version 3.0 Build 0101"), {});
+    QAction *version
+        = addItem(nullptr, QStringLiteral("m_0"), QStringLiteral("Version 3.0 Build 0101"), {});
     version->setEnabled(false);
 
     buildToolbar();
@@ -113,7 +113,7 @@ QMenu *m_main::addMenu(QMenu *parentMenu, const QString &name, const QString &te
 }
 
 QAction *m_main::addItem(QMenu *menu, const QString &name, const QString &text,
-                         const QString &microhelp, const ToolbarButton &button)
+    const QString &microhelp, const ToolbarButton &button)
 {
     auto *action = new QAction(text, this);
     action->setObjectName(name);
@@ -142,10 +142,10 @@ void m_main::addSeparator(QMenu *menu, const QString &name)
 
 void m_main::buildToolbar()
 {
-    std::stable_sort(m_buttons.begin(), m_buttons.end(),
-                     [](const PendingButton &a, const PendingButton &b) {
-                         return a.button.order < b.button.order;
-                     });
+    std::stable_sort(
+        m_buttons.begin(), m_buttons.end(), [](const PendingButton &a, const PendingButton &b) {
+            return a.button.order < b.button.order;
+        });
     QToolBar *toolBar = m_frame->frameToolBar();
     // The toolbar user control is off: the user cannot move, float or hide
     // the toolbar by the window system's own means (handle, context menu);
@@ -166,8 +166,7 @@ void m_main::buildToolbar()
 
 void m_main::showMissingWindow()
 {
-    rt::MessageBoxService::show(
-        m_frame, w_main1::frameTitle(),
+    rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
         QStringLiteral("对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"),
         rt::MessageBoxService::Icon::StopSign);
 }
@@ -185,8 +184,8 @@ void m_main::m_工具栏设置b_clicked()
 {
     // The dialog takes the frame from the message object when it opens.
     rt::message().powerObjectParm = m_frame;
-    QWidget *dialog = rt::WindowRegistry::instance().create(QStringLiteral("w_genapp_toolbars"),
-                                                            m_frame);
+    QWidget *dialog
+        = rt::WindowRegistry::instance().create(QStringLiteral("w_genapp_toolbars"), m_frame);
     if (!dialog) {
         showMissingWindow();
         return;

@@ -47,7 +47,7 @@ private:
 
     QMenu *addMenu(QMenu *parentMenu, const QString &name, const QString &text);
     QAction *addItem(QMenu *menu, const QString &name, const QString &text,
-                     const QString &microhelp, const ToolbarButton &button = {});
+        const QString &microhelp, const ToolbarButton &button = {});
     void addSeparator(QMenu *menu, const QString &name);
     void buildToolbar();
     void showMissingWindow();

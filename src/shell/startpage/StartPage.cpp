@@ -2,11 +2,11 @@
 
 #include "runtime/LayoutUnits.h"
 #include "runtime/MessageBoxService.h"
-#include "shell/startpage/StartPageTag.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
+#include "shell/startpage/StartPageTag.h"
 #include "shell/w_main1.h"
 
 #include <QMouseEvent>
@@ -33,8 +33,8 @@ QFont pageFont(int points, int weight)
 {
     QFont font(QStringLiteral("宋体"));
     font.setFamilies({ QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                       QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
-                       QStringLiteral("Noto Serif CJK SC") });
+        QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
+        QStringLiteral("Noto Serif CJK SC") });
     font.setPointSize(points);
     font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
     return font;
@@ -134,7 +134,7 @@ QString StartPage::objectType(const QString &name) const
     if (!item)
         return QString(startpage::kNoObject);
     return item->object.type == startpage::ObjectType::Bitmap ? bitmapType()
-                                                                : QStringLiteral("text");
+                                                              : QStringLiteral("text");
 }
 
 int StartPage::border(const QString &name) const
@@ -158,8 +158,8 @@ bool StartPage::setBorder(const QString &name, int code)
     return true;
 }
 
-QString StartPage::of_gettagstring(const QString &name, const QString &key,
-                                   const QString &defaultValue) const
+QString StartPage::of_gettagstring(
+    const QString &name, const QString &key, const QString &defaultValue) const
 {
     return startpage::tagValue(objectTag(name), key, defaultValue);
 }
@@ -189,21 +189,20 @@ void StartPage::ue_run()
         return;
     setBorder(name, startpage::kBorderLowered);
 
-    const QString run = startpage::trimBlanks(of_gettagstring(name, QStringLiteral("Run"), QString()));
+    const QString run
+        = startpage::trimBlanks(of_gettagstring(name, QStringLiteral("Run"), QString()));
     if (run.isEmpty()) {
         rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
-                                    QStringLiteral("此项功能尚未设置, 请与系统管理员联系修改"),
-                                    rt::MessageBoxService::Icon::StopSign);
+            QStringLiteral("此项功能尚未设置, 请与系统管理员联系修改"),
+            rt::MessageBoxService::Icon::StopSign);
         return;
     }
     // OpenSheet is read as the tag allows, but every window opens modally.
-    const QString openSheet = of_gettagstring(name, QStringLiteral("OpenSheet"),
-                                              QStringLiteral("True"))
-                                  .toUpper();
+    const QString openSheet
+        = of_gettagstring(name, QStringLiteral("OpenSheet"), QStringLiteral("True")).toUpper();
     Q_UNUSED(openSheet);
-    const QString openType = of_gettagstring(name, QStringLiteral("OpenType"),
-                                             QStringLiteral("Window"))
-                                 .toUpper();
+    const QString openType
+        = of_gettagstring(name, QStringLiteral("OpenType"), QStringLiteral("Window")).toUpper();
 
     if (openType == u"EXE") {
         rt::startCommandLine(run);
@@ -211,8 +210,7 @@ void StartPage::ue_run()
     }
     if (openType == u"WINDOW") {
         if (!rt::WindowRegistry::instance().contains(run)) {
-            rt::MessageBoxService::show(
-                m_frame, w_main1::frameTitle(),
+            rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
                 QStringLiteral("对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"),
                 rt::MessageBoxService::Icon::StopSign);
             return;
@@ -240,8 +238,8 @@ void StartPage::paintEvent(QPaintEvent *event)
         } else {
             painter.setFont(pageFont(item.object.fontPoints, item.object.fontWeight));
             painter.setPen(rt::colors::fromCode(item.object.colorCode));
-            painter.drawText(item.rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                             item.object.text);
+            painter.drawText(
+                item.rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, item.object.text);
         }
     }
 }

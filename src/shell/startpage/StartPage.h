@@ -40,8 +40,8 @@ public:
     bool setBorder(const QString &name, int code);
 
     // The value of `key` in the tag of the object `name`, or `defaultValue`.
-    QString of_gettagstring(const QString &name, const QString &key,
-                            const QString &defaultValue) const;
+    QString of_gettagstring(
+        const QString &name, const QString &key, const QString &defaultValue) const;
 
     // The click rule: acts only on the raised picture.
     void ue_run();

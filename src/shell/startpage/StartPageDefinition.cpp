@@ -10,8 +10,8 @@ constexpr int kPictureWidth = 411;
 constexpr int kPictureHeight = 392;
 constexpr int kCaptionHeight = 56;
 
-PageObject picture(const QString &name, const QString &file, const QString &tag, int x, int y,
-                   bool visible = true)
+PageObject picture(
+    const QString &name, const QString &file, const QString &tag, int x, int y, bool visible = true)
 {
     PageObject object;
     object.name = name;
@@ -40,8 +40,8 @@ PageObject arrow(const QString &name, const QString &file, int x, int y, int wid
     return object;
 }
 
-PageObject caption(const QString &name, const QString &text, int x, int y, int width,
-                   bool visible = true)
+PageObject caption(
+    const QString &name, const QString &text, int x, int y, int width, bool visible = true)
 {
     PageObject object;
     object.name = name;
@@ -111,16 +111,16 @@ std::vector<PageObject> build()
 
         // Hidden pairs: never shown, and never the object under the pointer.
         picture(QStringLiteral("p_9"), QString(), QStringLiteral("Run = mspaint.exe; OpenType=Exe"),
-                238, 652, false),
+            238, 652, false),
         caption(QStringLiteral("t_6"), QStringLiteral("画图"), 279, 1064, 357, false),
         picture(QStringLiteral("p_3"), QString(),
-                QStringLiteral("Run = NotePad.exe ReadMe.txt;OpenType=Exe"), 3223, 1256, false),
+            QStringLiteral("Run = NotePad.exe ReadMe.txt;OpenType=Exe"), 3223, 1256, false),
         caption(QStringLiteral("t_2"), QStringLiteral("系统说明"), 3264, 1672, 357, false),
         picture(QStringLiteral("p_4"), QString(),
-                QStringLiteral("Run = w_sample_info;OpenSheet=False"), 652, 652, false),
+            QStringLiteral("Run = w_sample_info;OpenSheet=False"), 652, 652, false),
         caption(QStringLiteral("t_3"), QStringLiteral("信息录入"), 693, 1064, 357, false),
         picture(QStringLiteral("p_14"), QString(), QStringLiteral("Run = w_dz_search"), 3223, 196,
-                false),
+            false),
         caption(QStringLiteral("t_11"), QStringLiteral("退出系统"), 3223, 608, 347, false),
     };
     // p_14 covers x 3223 to 3570 and y 196 to 548.
