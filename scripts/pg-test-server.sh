@@ -82,6 +82,9 @@ HBA
     psql=("$bindir/psql" -X -q -v ON_ERROR_STOP=1 -h "$dir" -p "$port")
     as_postgres "${psql[@]}" -U postgres -d postgres <<SQL
 CREATE ROLE $role LOGIN CREATEDB PASSWORD '$password';
+-- DROP DATABASE ... WITH (FORCE) must also end an autovacuum worker that is
+-- busy in a test's database; that needs the right to signal backends.
+GRANT pg_signal_backend TO $role;
 CREATE DATABASE kelvaro OWNER $role;
 SQL
     as_postgres "${psql[@]}" -U "$role" -d kelvaro -1 <"$root/data/schema.sql"
