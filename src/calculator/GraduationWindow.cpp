@@ -1,5 +1,6 @@
 #include "calculator/GraduationWindow.h"
 
+#include "calculator/RatingField.h"
 #include "controls/EntryControlFactories.h"
 #include "controls/my_maskedit.h"
 #include "runtime/CloseGuard.h"
@@ -145,11 +146,7 @@ void GraduationWindow::by()
     const scoring::GraduationResult result = scoring::graduationWindowScore(
         tenthsOf(m_firstYear), tenthsOf(m_secondYear), tenthsOf(m_thirdYear));
     m_score->setText(QString::number(result.score));
-    // The colour first, then the word; no rating leaves the colour as it was.
-    if (const auto colour = scoring::ratingColour(result.rating))
-        rt::style::setTextColor(m_rating, static_cast<long>(*colour));
-    const std::string_view word = scoring::ratingText(result.rating);
-    m_rating->setText(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
+    showRating(m_rating, result.rating);
 }
 
 } // namespace calculator

@@ -1,5 +1,6 @@
 #include "calculator/ScoreCalculatorWindow.h"
 
+#include "calculator/RatingField.h"
 #include "controls/EntryControlFactories.h"
 #include "controls/my_maskedit.h"
 #include "runtime/MessageBoxService.h"
@@ -457,14 +458,8 @@ void ScoreCalculatorWindow::xn()
     inputs.absenceCap = m_absenceCap->isChecked();
 
     const scoring::TotalResult result = scoring::schoolYearTotal(inputs);
-    const std::string_view word = scoring::ratingText(result.rating);
-    if (const auto colour = scoring::ratingColour(result.rating)) {
-        QPalette palette = m_rating->palette();
-        palette.setColor(QPalette::Text, rt::colors::fromCode(static_cast<long>(*colour)));
-        m_rating->setPalette(palette);
-    }
     m_total->setText(QString::number(result.total));
-    m_rating->setText(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
+    showRating(m_rating, result.rating);
     if (m_profile.graduation && m_profile.graduation->afterTotal)
         m_profile.graduation->afterTotal(m_controls, result);
 }

@@ -1,5 +1,6 @@
 #include "calculator/YearProfile.h"
 
+#include "calculator/RatingField.h"
 #include "controls/my_maskedit.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/SystemColors.h"
@@ -173,12 +174,7 @@ void showGraduation(const rt::ControlBuilder &controls, const scoring::TotalResu
     const scoring::GraduationResult result
         = scoring::thirdYearWindowGraduation(read(u"em_c1"_s), read(u"em_c2"_s), total.total);
     controls.get<my_maskedit>(u"em_by_cj"_s)->setText(QString::number(result.score));
-    auto *rating = controls.get<QLineEdit>(u"sle_by_dj"_s);
-    // The colour first, then the word; no rating leaves the colour as it was.
-    if (const auto colour = scoring::ratingColour(result.rating))
-        rt::style::setTextColor(rating, static_cast<long>(*colour));
-    const std::string_view word = scoring::ratingText(result.rating);
-    rating->setText(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
+    showRating(controls.get<QLineEdit>(u"sle_by_dj"_s), result.rating);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "runtime/LayoutUnits.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowStyle.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -49,12 +50,7 @@ my_maskedit::my_maskedit(QWidget *parent)
 {
     resize(rt::units::toPixels(QSize(402, 112)));
 
-    QFont font(u"Arial"_s);
-    font.setFamilies({ u"Arial"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s });
-    font.setPointSize(9);
-    font.setWeight(QFont::Normal);
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(rt::style::font({ .face = u"Arial"_s, .pointSize = 9 }));
 
     QPalette pal = palette();
     pal.setColor(QPalette::Text, rt::colors::fromCode(rt::colors::kWindowText));

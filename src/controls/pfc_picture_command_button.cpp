@@ -5,6 +5,7 @@
 #include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
 
 #include <QApplication>
@@ -59,12 +60,7 @@ private:
 
 QFont buttonFont()
 {
-    // 宋体 with the CJK faces that stand in for it where it is missing.
-    QFont font;
-    font.setFamilies({ u"宋体"_s, u"SimSun"_s, u"NSimSun"_s, u"Noto Sans CJK SC"_s,
-        u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s, u"Droid Sans Fallback"_s });
-    font.setWeight(QFont::Normal);
-    return font;
+    return rt::style::font({ .face = u"宋体"_s });
 }
 
 // Sends Tab (or Shift+Tab) to whichever widget has the focus when it runs,

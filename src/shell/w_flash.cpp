@@ -2,11 +2,10 @@
 
 #include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
+#include "runtime/WindowStyle.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace {
 // The picture forwards its clicks to the window that it belongs to.
@@ -53,8 +52,7 @@ w_flash::w_flash(std::function<void()> openNext, QWidget *parent)
     m_picture->setScaledContents(true);
     m_picture->setFocusPolicy(Qt::NoFocus);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    rt::style::centerOnScreen(this);
 
     m_timer.setInterval(kTimerPeriodMs);
     connect(&m_timer, &QTimer::timeout, this, &w_flash::handOver);

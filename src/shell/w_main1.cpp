@@ -3,15 +3,14 @@
 #include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowStyle.h"
 #include "shell/Application.h"
 #include "shell/menu/m_main.h"
 #include "ui/FrameToolBar.h"
 #include "ui/uo_microbarutil.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -43,8 +42,7 @@ w_main1::w_main1(QWidget *parent)
     setCursor(rt::stock::pointer(QStringLiteral("Arrow!")));
     // The restored size, centred on the screen; the frame opens maximized.
     resize(rt::units::toPixels(QSize(kRestoredWidth, kRestoredHeight)));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    rt::style::centerOnScreen(this);
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdi_1"));

@@ -5,6 +5,7 @@
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
+#include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
 #include "shell/startpage/StartPageTag.h"
 #include "shell/w_main1.h"
@@ -31,13 +32,8 @@ const QString &bitmapType()
 
 QFont pageFont(int points, int weight)
 {
-    QFont font(QStringLiteral("宋体"));
-    font.setFamilies({ QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-        QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
-        QStringLiteral("Noto Serif CJK SC") });
-    font.setPointSize(points);
-    font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
-    return font;
+    return rt::style::font(
+        { .face = QStringLiteral("宋体"), .pointSize = points, .bold = weight >= 700 });
 }
 
 // A two-pixel 3D edge around `rect`: raised (light top-left) or lowered.
