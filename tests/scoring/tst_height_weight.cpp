@@ -159,4 +159,4 @@ void TestHeightWeight::shiftedWeightBelowABound()
 }
 
 QTEST_GUILESS_MAIN(TestHeightWeight)
-#include "tst_heightweight.moc"
+#include "tst_height_weight.moc"

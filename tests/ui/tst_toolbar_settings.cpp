@@ -532,4 +532,4 @@ void TestToolbarSettings::controlsTakeTheDialogsBackground()
 }
 
 QTEST_MAIN(TestToolbarSettings)
-#include "tst_toolbarsettings.moc"
+#include "tst_toolbar_settings.moc"

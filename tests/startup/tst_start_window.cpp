@@ -146,4 +146,4 @@ void TestStartWindow::enteringWithoutAToolbarUtilityStillOpensTheFrame()
 }
 
 QTEST_MAIN(TestStartWindow)
-#include "tst_startwindow.moc"
+#include "tst_start_window.moc"

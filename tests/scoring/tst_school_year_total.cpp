@@ -173,4 +173,4 @@ void TestSchoolYearTotal::hugeScoresSaturate()
 }
 
 QTEST_GUILESS_MAIN(TestSchoolYearTotal)
-#include "tst_schoolyeartotal.moc"
+#include "tst_school_year_total.moc"

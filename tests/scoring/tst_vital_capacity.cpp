@@ -126,4 +126,4 @@ void TestVitalCapacity::indexIsAFourByteDivision()
 }
 
 QTEST_GUILESS_MAIN(TestVitalCapacity)
-#include "tst_vitalcapacity.moc"
+#include "tst_vital_capacity.moc"

@@ -300,4 +300,4 @@ void TestStartPage::tagsOfPageObjects()
 }
 
 QTEST_MAIN(TestStartPage)
-#include "tst_startpage.moc"
+#include "tst_start_page.moc"

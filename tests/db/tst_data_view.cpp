@@ -341,4 +341,4 @@ void TestDataView::retrieveFailureGivesMinusOne()
 }
 
 QTEST_GUILESS_MAIN(TestDataView)
-#include "tst_dataview.moc"
+#include "tst_data_view.moc"

@@ -485,4 +485,4 @@ void TestYearLadders::malformedTablesAreRefused()
 }
 
 QTEST_GUILESS_MAIN(TestYearLadders)
-#include "tst_yearladders.moc"
+#include "tst_year_ladders.moc"

@@ -268,4 +268,4 @@ void TestGraduationScore::tenthsOfEveryMaskedValue()
 }
 
 QTEST_GUILESS_MAIN(TestGraduationScore)
-#include "tst_graduationscore.moc"
+#include "tst_graduation_score.moc"

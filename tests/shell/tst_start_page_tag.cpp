@@ -115,4 +115,4 @@ void TestStartPageTag::trimBlanks()
 }
 
 QTEST_GUILESS_MAIN(TestStartPageTag)
-#include "tst_startpage_tag.moc"
+#include "tst_start_page_tag.moc"
