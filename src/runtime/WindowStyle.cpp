@@ -34,20 +34,20 @@ QStringList familiesFor(const QString &face)
 
 } // namespace
 
-QFont font(const FontSpec &spec)
+QFont toQFont(const FontDecl &decl)
 {
     QFont result;
-    if (!spec.face.isEmpty()) {
-        result.setFamilies(familiesFor(spec.face));
-        result.setStyleHint(spec.face == u"Courier New"_s ? QFont::Monospace : QFont::SansSerif);
+    if (!decl.face.isEmpty()) {
+        result.setFamilies(familiesFor(decl.face));
+        result.setStyleHint(decl.face == u"Courier New"_s ? QFont::Monospace : QFont::SansSerif);
     }
-    if (spec.pixelSize > 0)
-        result.setPixelSize(spec.pixelSize);
-    else if (spec.pointSize > 0)
-        result.setPointSize(spec.pointSize);
-    result.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    result.setItalic(spec.italic);
-    result.setUnderline(spec.underline);
+    if (decl.pixelSize > 0)
+        result.setPixelSize(decl.pixelSize);
+    else if (decl.pointSize > 0)
+        result.setPointSize(decl.pointSize);
+    result.setWeight(decl.bold ? QFont::Bold : QFont::Normal);
+    result.setItalic(decl.italic);
+    result.setUnderline(decl.underline);
     return result;
 }
 

@@ -2,16 +2,16 @@
 
 #include "controls/EntryControlFactories.h"
 #include "controls/pfc_picture_command_button.h"
+#include "items/XmszTable.h"
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/RadioButton.h"
-#include "runtime/StockImages.h"
+#include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
 #include "settings/SettingsLayout.h"
-#include "settings/XmszDataObject.h"
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,14 +24,16 @@ TestItemSettingsWindow::TestItemSettingsWindow(
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
-    , m_dw_1(settings::d_xmsz())
+    , m_dw_1(items::d_xmsz())
     , m_closeGuard(new rt::CloseGuard(this))
 {
-    setObjectName(profile.className);
-    setWindowTitle(profile.title);
-    setWindowIcon(rt::stock::icon(u"AppIcon!"_s));
-    setModal(true);
-    setFixedSize(rt::style::clientSizeForOuter(profile.outerSize));
+    rt::setUpWindow(this,
+        { .name = profile.className,
+            .title = profile.title,
+            .icon = u"AppIcon!"_s,
+            .modal = true,
+            .size = profile.outerSize,
+            .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
     buildControls();
 }
 
@@ -39,14 +41,6 @@ void TestItemSettingsWindow::buildControls()
 {
     const rt::ControlTable controls = settings::settingsControls(m_profile);
     const rt::ControlBuilder built(this, controls, controls::entryControlFactories());
-
-    for (const settings::ChoiceGroup &group : settings::choiceGroups(controls)) {
-        auto *exclusive = new QButtonGroup(this);
-        exclusive->setObjectName(group.groupBox + u"_choices"_s);
-        exclusive->setExclusive(true);
-        for (const QString &name : group.radioButtons)
-            exclusive->addButton(built.get<QRadioButton>(name));
-    }
 
     for (const settings::ChoiceItem &item : settings::choiceItems()) {
         auto *button = built.get<QRadioButton>(item.radioButton);
@@ -90,7 +84,6 @@ void TestItemSettingsWindow::showEvent(QShowEvent *event)
     if (m_opened)
         return;
     m_opened = true;
-    rt::style::centerOnScreen(this);
     openYear();
 }
 

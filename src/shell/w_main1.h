@@ -36,8 +36,8 @@ public:
 
     // The name of the start-page picture now raised under the pointer,
     // empty when none. Only the start page's hover and click rules change it.
-    QString focusPicture() const { return is_focus_picture; }
-    void setFocusPicture(const QString &name) { is_focus_picture = name; }
+    QString focusPicture() const { return m_focusPicture; }
+    void setFocusPicture(const QString &name) { m_focusPicture = name; }
 
     // Places the start page centred in the frame, never left of x 0 and
     // never above y 220 (layout units); returns the position it chose.
@@ -71,5 +71,5 @@ private:
     QLabel *m_background = nullptr;
     QToolBar *m_toolBar = nullptr;
     bool m_opened = false;
-    QString is_focus_picture;
+    QString m_focusPicture;
 };

@@ -12,6 +12,7 @@
 #include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
+#include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
 #include "settings/SettingsWindows.h"
 #include "shell/startpage/StartPage.h"
@@ -401,7 +402,7 @@ void TestScoreCalculator::controlsAndLayout()
     // The declared size is the outer size: the client area leaves room for
     // the borders and the title bar, and every visible control still fits.
     const QSize outer = rt::units::toPixels(year().outerSize);
-    QCOMPARE(m_window->size(), m_profile->clientSizePixels());
+    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(m_profile->windowSize));
     QVERIFY(m_window->width() < outer.width());
     QVERIFY(m_window->height() < outer.height());
     QVERIFY(m_window->width() > outer.width() - 20);
@@ -421,10 +422,10 @@ void TestScoreCalculator::controlsAndLayout()
     QCOMPARE(find(u"em_s_t"_s)->mask(), u"###,###.0"_s);
     QCOMPARE(find(u"em_s1"_s)->mask(), u"###,###.00"_s);
     // Every control stands where the year's table puts it.
-    for (const rt::ControlSpec &spec : m_profile->controls) {
-        QWidget *widget = m_window->findChild<QWidget *>(spec.name);
-        QVERIFY2(widget, qPrintable(spec.name));
-        QCOMPARE(widget->geometry(), rt::units::toPixels(spec.rect));
+    for (const rt::ControlDecl &decl : m_profile->controls) {
+        QWidget *widget = m_window->findChild<QWidget *>(decl.name);
+        QVERIFY2(widget, qPrintable(decl.name));
+        QCOMPARE(widget->geometry(), rt::units::toPixels(decl.rect));
     }
     // A group box never covers the controls it frames.
     QCOMPARE(m_window->childAt(find(u"em_t"_s)->geometry().center()), find(u"em_t"_s));

@@ -32,7 +32,7 @@ const QString &bitmapType()
 
 QFont pageFont(int points, int weight)
 {
-    return rt::style::font(
+    return rt::style::toQFont(
         { .face = QStringLiteral("宋体"), .pointSize = points, .bold = weight >= 700 });
 }
 
