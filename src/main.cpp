@@ -13,8 +13,8 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = { argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr };
     QApplication qtApp(qtArgc, qtArgv);
-    registerAppWindows();
-    Application &book = Application::instance();
+    app::registerAppWindows();
+    shell::Application &book = shell::Application::instance();
     if (!book.open())
         return 0;
     const int rc = QApplication::exec();

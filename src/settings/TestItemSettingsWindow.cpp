@@ -13,6 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace settings {
+
 namespace {
 
 const QString kAttention = u"注意"_s;
@@ -20,7 +22,7 @@ const QString kAttention = u"注意"_s;
 } // namespace
 
 TestItemSettingsWindow::TestItemSettingsWindow(
-    const settings::SettingsYearProfile &profile, rt::Transaction &sqlca, QWidget *parent)
+    const SettingsYearProfile &profile, rt::Transaction &sqlca, QWidget *parent)
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
@@ -39,10 +41,10 @@ TestItemSettingsWindow::TestItemSettingsWindow(
 
 void TestItemSettingsWindow::buildControls()
 {
-    const rt::ControlTable controls = settings::settingsControls(m_profile);
+    const rt::ControlTable controls = settingsControls(m_profile);
     const rt::ControlBuilder built(this, controls, controls::entryControlFactories());
 
-    for (const settings::ChoiceItem &item : settings::choiceItems()) {
+    for (const ChoiceItem &item : choiceItems()) {
         auto *button = built.get<QRadioButton>(item.radioButton);
         m_radios[item.radioButton] = button;
         // clicked comes from the user only (also on a checked button);
@@ -60,7 +62,7 @@ void TestItemSettingsWindow::buildControls()
     // The choice radio buttons declare no tab order: the keyboard reaches
     // them in the rank of the group box around them.
     std::vector<QWidget *> keyboard;
-    for (const QString &name : settings::keyboardOrder(controls)) {
+    for (const QString &name : keyboardOrder(controls)) {
         QWidget *control = built.find(name);
         if (auto *radio = qobject_cast<rt::RadioButton *>(control))
             radio->keepFocusPolicy(Qt::StrongFocus);
@@ -94,13 +96,13 @@ void TestItemSettingsWindow::setSaveAvailable(bool available)
 
 void TestItemSettingsWindow::openYear()
 {
-    for (const settings::ChoiceItem &item : settings::choiceItems())
+    for (const ChoiceItem &item : choiceItems())
         radio(item.radioButton)->setChecked(false);
 
     m_dw_1.setTransObject(&m_sqlca);
     long row = m_dw_1.retrieve({ m_profile.yearCode });
     if (row > 0) {
-        for (const settings::ChoiceItem &item : settings::choiceItems()) {
+        for (const ChoiceItem &item : choiceItems()) {
             if (m_dw_1.getItemString(1, item.column) == u"1"_s)
                 radio(item.radioButton)->setChecked(true);
         }
@@ -129,7 +131,7 @@ void TestItemSettingsWindow::saveChoices()
     const long row = m_dw_1.getRow();
     bool saved = false;
     if (row > 0) {
-        for (const settings::ChoiceItem &item : settings::choiceItems()) {
+        for (const ChoiceItem &item : choiceItems()) {
             m_dw_1.setItem(
                 row, item.column, radio(item.radioButton)->isChecked() ? u"1"_s : u"0"_s);
         }
@@ -160,3 +162,5 @@ void TestItemSettingsWindow::choiceClicked()
 {
     setSaveAvailable(true);
 }
+
+} // namespace settings

@@ -60,7 +60,7 @@ w_main1::w_main1(QWidget *parent)
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(m_mdi);
 
-    m_startPage = new StartPage(this, m_mdi->viewport());
+    m_startPage = new shell::StartPage(this, m_mdi->viewport());
     // The page's place counts from the frame, but it lives in the client
     // area's viewport: whenever the toolbar or the status bar changes, the
     // viewport moves or changes size without the frame being resized.
@@ -81,7 +81,7 @@ w_main1::w_main1(QWidget *parent)
 
     new m_main(this);
 
-    statusBar()->showMessage(Application::microhelpDefault());
+    statusBar()->showMessage(shell::Application::microhelpDefault());
     currentFrame() = this;
 }
 
@@ -146,7 +146,7 @@ void w_main1::ue_run()
 
 void w_main1::open()
 {
-    Application::instance().button_flag = true;
+    shell::Application::instance().button_flag = true;
     uo_microbarutil luo_microbarutil;
     luo_microbarutil.of_initmicrobar(this);
 }

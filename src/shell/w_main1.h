@@ -30,7 +30,7 @@ public:
     int heightUnits() const;
 
     QMdiArea *mdi_1() const { return m_mdi; }
-    StartPage *dw_main() const { return m_startPage; }
+    shell::StartPage *dw_main() const { return m_startPage; }
     QLabel *p_2() const { return m_background; }
     QToolBar *frameToolBar() const { return m_toolBar; }
 
@@ -67,7 +67,7 @@ private:
     void open();
 
     QMdiArea *m_mdi = nullptr;
-    StartPage *m_startPage = nullptr;
+    shell::StartPage *m_startPage = nullptr;
     QLabel *m_background = nullptr;
     QToolBar *m_toolBar = nullptr;
     bool m_opened = false;

@@ -349,7 +349,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
 {
     QFETCH(bool, byMenu);
     delete m_window;
-    registerAppWindows();
+    app::registerAppWindows();
     // Every window that the start page and the menu open by class name.
     for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
              u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
@@ -388,7 +388,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
         QVERIFY(opened);
         QVERIFY(!opened->isVisible());
     } else {
-        StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->dw_main();
         const QPoint centre = page->objectRect(u"p_6"_s).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);

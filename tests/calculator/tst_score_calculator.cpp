@@ -506,7 +506,7 @@ void TestScoreCalculator::setUpLoopUntilSaved()
 
 void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
 {
-    registerSettingsWindows(m_sqlca);
+    settings::registerSettingsWindows(m_sqlca);
     // Drives each settings window that comes up: the first is closed
     // without saving, the second saves the grip index for boys and closes.
     int visits = 0;
@@ -585,7 +585,7 @@ void TestScoreCalculator::closeButtonOnly()
 void TestScoreCalculator::registeredByClassName()
 {
     insertYearRow();
-    registerCalculatorWindows(m_sqlca);
+    calculator::registerCalculatorWindows(m_sqlca);
     auto &registry = rt::WindowRegistry::instance();
     QVERIFY(registry.contains(year().className));
     QVERIFY(registry.contains(calculator::GraduationWindow::className()));
@@ -620,7 +620,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
     QFETCH(QString, picture);
     QFETCH(bool, byMenu);
     insertYearRow();
-    registerCalculatorWindows(m_sqlca);
+    calculator::registerCalculatorWindows(m_sqlca);
     QApplication::setQuitOnLastWindowClosed(false);
     auto frame = std::make_unique<w_main1>();
     frame->show();
@@ -647,7 +647,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
         QVERIFY(item);
         item->trigger();
     } else {
-        StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->dw_main();
         const QPoint centre = page->objectRect(picture).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);
@@ -1616,7 +1616,7 @@ void TestScoreCalculator::graduationAreaStaysEnabled()
 void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
 {
     insertYearRow();
-    registerSettingsWindows(m_sqlca);
+    settings::registerSettingsWindows(m_sqlca);
     m_window = openWindow();
     // "项目设置" opens the real settings window; it is closed with the mouse.
     bool closedSettings = false;

@@ -146,7 +146,7 @@ private:
 
 void TestDeskCalcWindow::initTestCase()
 {
-    registerDeskCalcWindows();
+    deskcalc::registerDeskCalcWindows();
     w_4::setClock([this] { return m_now; });
 }
 
