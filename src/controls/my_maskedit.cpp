@@ -50,7 +50,7 @@ my_maskedit::my_maskedit(QWidget *parent)
 {
     resize(rt::units::toPixels(QSize(402, 112)));
 
-    setFont(rt::style::toQFont({ .face = u"Arial"_s, .pointSize = 9 }));
+    setFont(rt::style::toQFont(rt::font(9)));
 
     QPalette pal = palette();
     pal.setColor(QPalette::Text, rt::colors::fromCode(rt::colors::kWindowText));

@@ -60,7 +60,7 @@ private:
 
 QFont buttonFont()
 {
-    return rt::style::toQFont({ .face = u"宋体"_s });
+    return rt::style::toQFont({ .face = rt::faces::kSongTi.toString() });
 }
 
 // Sends Tab (or Shift+Tab) to whichever widget has the focus when it runs,

@@ -20,15 +20,14 @@ namespace {
 QStringList familiesFor(const QString &face)
 {
     static const QStringList chinese { u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s };
-    if (face == u"宋体"_s)
-        return QStringList { u"宋体"_s, u"SimSun"_s, u"NSimSun"_s } + chinese;
-    if (face == u"Arial"_s)
-        return QStringList { u"Arial"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s } + chinese;
-    if (face == u"MS Sans Serif"_s)
-        return QStringList { u"MS Sans Serif"_s, u"Microsoft Sans Serif"_s, u"SimSun"_s } + chinese;
-    if (face == u"Courier New"_s)
-        return QStringList { u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s }
-        + chinese;
+    if (face == faces::kSongTi)
+        return QStringList { face, u"SimSun"_s, u"NSimSun"_s } + chinese;
+    if (face == faces::kArial)
+        return QStringList { face, u"Liberation Sans"_s, u"DejaVu Sans"_s } + chinese;
+    if (face == faces::kMsSansSerif)
+        return QStringList { face, u"Microsoft Sans Serif"_s, u"SimSun"_s } + chinese;
+    if (face == faces::kCourierNew)
+        return QStringList { face, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s } + chinese;
     return QStringList { face } + chinese;
 }
 
@@ -39,7 +38,7 @@ QFont toQFont(const FontDecl &decl)
     QFont result;
     if (!decl.face.isEmpty()) {
         result.setFamilies(familiesFor(decl.face));
-        result.setStyleHint(decl.face == u"Courier New"_s ? QFont::Monospace : QFont::SansSerif);
+        result.setStyleHint(decl.face == faces::kCourierNew ? QFont::Monospace : QFont::SansSerif);
     }
     if (decl.pixelSize > 0)
         result.setPixelSize(decl.pixelSize);

@@ -67,7 +67,7 @@ rt::ControlTable toolbarControls()
 w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
     : QDialog(parent,
         rt::style::modalDialogFlags() | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , iw_window(frame)
+    , m_frame(frame)
 {
     rt::setUpWindow(this,
         { .name = u"w_genapp_toolbars"_s,
@@ -81,18 +81,18 @@ w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
     // so when checked.
     const rt::ControlBuilder built(this, toolbarControls());
     m_positions = built.buttonGroup(kPositions);
-    cbx_showtext = built.get<QCheckBox>(u"cbx_showtext"_s);
-    cbx_showtips = built.get<QCheckBox>(u"cbx_showtips"_s);
-    cb_visible = built.get<QPushButton>(u"cb_visible"_s);
+    m_showText = built.get<QCheckBox>(u"cbx_showtext"_s);
+    m_showTips = built.get<QCheckBox>(u"cbx_showtips"_s);
+    m_visibleButton = built.get<QPushButton>(u"cb_visible"_s);
     auto *done = built.get<QPushButton>(u"cb_done"_s);
     // Enter clicks the visibility button.
-    cb_visible->setDefault(true);
+    m_visibleButton->setDefault(true);
 
     // idClicked comes on every click, also on the button already checked.
     connect(m_positions, &QButtonGroup::idClicked, this, &w_genapp_toolbars::setAlignment);
-    connect(cb_visible, &QPushButton::clicked, this, &w_genapp_toolbars::cb_visible_clicked);
-    connect(cbx_showtips, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtips_clicked);
-    connect(cbx_showtext, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtext_clicked);
+    connect(m_visibleButton, &QPushButton::clicked, this, &w_genapp_toolbars::cb_visible_clicked);
+    connect(m_showTips, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtips_clicked);
+    connect(m_showText, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtext_clicked);
     connect(done, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -109,42 +109,42 @@ void w_genapp_toolbars::ue_open()
 {
     // Without a frame there is no position or visibility to show; the
     // boxes for the application's switches still are.
-    if (iw_window) {
-        if (QAbstractButton *matching = m_positions->button(ui::toolbarAlignment(*iw_window)))
+    if (m_frame) {
+        if (QAbstractButton *matching = m_positions->button(ui::toolbarAlignment(*m_frame)))
             matching->setChecked(true);
-        cb_visible->setText(ui::toolbarVisible(*iw_window) ? kHideText : kShowText);
+        m_visibleButton->setText(ui::toolbarVisible(*m_frame) ? kHideText : kShowText);
     }
-    cbx_showtext->setChecked(ui::toolbarSwitches().text);
-    cbx_showtips->setChecked(ui::toolbarSwitches().tips);
+    m_showText->setChecked(ui::toolbarSwitches().text);
+    m_showTips->setChecked(ui::toolbarSwitches().tips);
 }
 
 void w_genapp_toolbars::setAlignment(int code)
 {
-    if (iw_window)
-        ui::setToolbarAlignment(*iw_window, code);
+    if (m_frame)
+        ui::setToolbarAlignment(*m_frame, code);
 }
 
 void w_genapp_toolbars::cb_visible_clicked()
 {
-    if (!iw_window)
+    if (!m_frame)
         return;
     // Decides by its own caption, not by asking the toolbar again.
-    if (cb_visible->text() == kHideText) {
-        ui::setToolbarVisible(*iw_window, false);
-        cb_visible->setText(kShowText);
+    if (m_visibleButton->text() == kHideText) {
+        ui::setToolbarVisible(*m_frame, false);
+        m_visibleButton->setText(kShowText);
     } else {
-        ui::setToolbarVisible(*iw_window, true);
-        cb_visible->setText(kHideText);
+        ui::setToolbarVisible(*m_frame, true);
+        m_visibleButton->setText(kHideText);
     }
 }
 
 void w_genapp_toolbars::cbx_showtips_clicked()
 {
-    ui::toolbarSwitches().tips = cbx_showtips->isChecked();
+    ui::toolbarSwitches().tips = m_showTips->isChecked();
 }
 
 void w_genapp_toolbars::cbx_showtext_clicked()
 {
     if (const auto &util = ui::toolbarUtil())
-        util->of_toolbarshowtext(cbx_showtext->isChecked());
+        util->of_toolbarshowtext(m_showText->isChecked());
 }

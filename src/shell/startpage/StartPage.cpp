@@ -34,8 +34,7 @@ const QString &bitmapType()
 
 QFont pageFont(int points, int weight)
 {
-    return rt::style::toQFont(
-        { .face = QStringLiteral("宋体"), .pointSize = points, .bold = weight >= 700 });
+    return rt::style::toQFont(rt::font(points, weight >= 700, rt::faces::kSongTi));
 }
 
 // A two-pixel 3D edge around `rect`: raised (light top-left) or lowered.
