@@ -23,7 +23,6 @@
 #include "deskcalc/w_4.h"
 #include "runtime/WindowRegistry.h"
 #include "shell/Application.h"
-#include "shell/w_main1.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,6 +30,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QImage>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
@@ -145,14 +145,13 @@ public:
         shoot(start, u"w_pwd"_s);
 
         // 登录: the focus is on the enter button, as the start window puts it.
+        const QList<QWidget *> beforeFrame = visibleWindows();
         QPointer<QWidget> startGuard(start);
         QWidget *focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : start, Qt::Key_Space);
-        const bool entered = QTest::qWaitFor(
-            [&] { return w_main1::current() != nullptr && startGuard.isNull(); }, 5000);
-        w_main1 *frame = w_main1::current();
-        if (!entered || !frame) {
-            fail(u"the frame did not open after 登录"_s);
+        auto *frame = qobject_cast<QMainWindow *>(waitForNewWindow(beforeFrame, 10000));
+        if (!frame || !QTest::qWaitFor([&] { return startGuard.isNull(); }, 5000)) {
+            fail(u"the frame did not open after 登录, or the start window stayed"_s);
             return;
         }
         frame->showNormal();
@@ -268,7 +267,9 @@ private:
     // Opens the window behind the frame's menu item `text` the way the
     // menu does (modal windows run their own loop inside trigger()),
     // shoots it as `name`, lets `more` drive it further and closes it.
-    void fromMenu(w_main1 *frame, const QString &text, const QString &name,
+    // Without such a menu item the window is made from the registry by
+    // the class name `name`, with the frame as its parent, and shown.
+    void fromMenu(QMainWindow *frame, const QString &text, const QString &name,
         const std::function<void(QWidget *)> &more = {})
     {
         QAction *action = nullptr;
@@ -280,16 +281,12 @@ private:
                 break;
             }
         }
-        if (!action) {
-            fail(u"%1: the frame has no menu item %2"_s.arg(name, text));
-            return;
-        }
         const QList<QWidget *> before = visibleWindows();
         bool handled = false;
-        QTimer::singleShot(0, frame, [&, this] {
+        const auto handle = [&, this] {
             QWidget *window = waitForNewWindow(before, 10000);
             if (!window) {
-                fail(u"%1: no window opened from %2"_s.arg(name, text));
+                fail(u"%1: no window opened"_s.arg(name));
                 handled = true;
                 return;
             }
@@ -298,8 +295,22 @@ private:
                 more(window);
             closeWindow(window);
             handled = true;
-        });
-        action->trigger();
+        };
+        if (action) {
+            QTimer::singleShot(0, frame, handle);
+            action->trigger();
+        } else {
+            complain(
+                u"%1: the frame has no menu item %2; made from the registry"_s.arg(name, text));
+            QPointer<QWidget> window = rt::WindowRegistry::instance().create(name, frame);
+            if (!window) {
+                fail(u"%1: no such window class"_s.arg(name));
+                return;
+            }
+            window->show();
+            handle();
+            delete window.data();
+        }
         if (!QTest::qWaitFor([&] { return handled; }, 60000))
             fail(u"%1: timed out"_s.arg(name));
         settle(nullptr);
