@@ -39,6 +39,9 @@ fi
 mkdir -p "$cache"
 cache="$(cd "$cache" && pwd)"
 
+# The functions below are called as "f || exit 2", where set -e does not
+# act inside them: each one returns 1 itself when a step fails.
+
 # The source tree of a revision, printed on stdout: this working tree for
 # an empty revision, else a scratch worktree of the commit, reused when it
 # is already there.
@@ -58,7 +61,7 @@ source_tree() {
         # --force takes the place over from a scratch worktree whose folder
         # was deleted by hand.
         rm -rf "$dir"
-        git -C "$root" worktree add --detach --force "$dir" "$commit" >&2
+        git -C "$root" worktree add --detach --force "$dir" "$commit" >&2 || return 1
     fi
     echo "$dir"
 }
@@ -94,23 +97,27 @@ build_tool() {
 
 # A fresh SQLite data source in $cache/var-<label> from the tree's schema
 # and demonstration tables, with each school year's items set, so that the
-# calculators open without asking for their settings. The flags are a fixed
-# mix of chosen and left-out items, different for each year.
+# calculators open without asking for their settings. Each year chooses
+# one item of every group, as its settings window saves them, a different
+# choice in each year:
+#   21  boys 1000 m, 50 m, sit and reach; girls 800 m, long jump, sit-ups
+#   22  boys step test, long jump, grip; girls step test, 50 m, sit and reach
+#   23  boys 1000 m, long jump, sit and reach; girls 800 m, 50 m, grip
 make_data_source() {
     local tree="$1" label="$2"
     local var="$cache/var-$label"
     rm -rf "$var"
-    mkdir -p "$var/odbc"
+    mkdir -p "$var/odbc" || return 1
     {
         echo "BEGIN;"
         cat "$tree/data/schema.sql" "$tree/data/demo-standard-tables.sql"
         echo "INSERT INTO xmsz (nj, xm_z_m, xm_5_m, xm_l_m, xm_t_m, xm_58_m, xm_w_m, xm_1_m,"
         echo "    xm_8_w, xm_z_w, xm_5_w, xm_l_w, xm_t_w, xm_58_w, xm_w_w, xm_y_w) VALUES"
-        echo "    ('21', '1', '1', '0', '0', '1', '0', '1', '1', '0', '1', '1', '0', '1', '0', '1'),"
-        echo "    ('22', '0', '1', '1', '1', '0', '0', '1', '1', '1', '0', '1', '1', '0', '1', '0'),"
-        echo "    ('23', '1', '0', '1', '0', '1', '1', '1', '1', '1', '1', '0', '0', '1', '0', '1');"
+        echo "    ('21', '1', '1', '0', '0', '1', '0', '1', '1', '0', '0', '1', '0', '1', '0', '1'),"
+        echo "    ('22', '0', '0', '1', '1', '1', '1', '0', '0', '1', '1', '0', '1', '1', '0', '0'),"
+        echo "    ('23', '1', '0', '1', '0', '1', '0', '1', '1', '0', '1', '0', '0', '1', '1', '0');"
         echo "COMMIT;"
-    } | sqlite3 -bail "$var/kelvaro.db"
+    } | sqlite3 -bail "$var/kelvaro.db" || return 1
 
     local driver=""
     for candidate in /usr/lib/*/odbc/libsqlite3odbc.so /usr/lib/odbc/libsqlite3odbc.so \
@@ -136,7 +143,7 @@ shoot() {
     local label="$1" shots="$2"
     local var="$cache/var-$label"
     rm -rf "$shots"
-    mkdir -p "$shots" "$cache/runtime"
+    mkdir -p "$shots" "$cache/runtime" || return 1
     chmod 700 "$cache/runtime"
     echo "Shooting $label into $shots" >&2
     env -i PATH="$PATH" HOME="$HOME" XDG_RUNTIME_DIR="$cache/runtime" \
@@ -159,14 +166,13 @@ base_label="$(tree_label "$base_rev")"
 other_label="$(tree_label "$other_rev")"
 
 build_tool "$base_tree" "$base_label" || exit 2
-make_data_source "$base_tree" "$base_label" || exit 2
 if [[ "$other_label" != "$base_label" ]]; then
     build_tool "$other_tree" "$other_label" || exit 2
-    make_data_source "$other_tree" "$other_label" || exit 2
 fi
 
+# Each run gets a fresh data source: a run may change it.
+make_data_source "$base_tree" "$base_label" || exit 2
 shoot "$base_label" "$out/base" || exit 2
-# The data source is made afresh for each run: a run may change it.
 make_data_source "$other_tree" "$other_label" || exit 2
 shoot "$other_label" "$out/other" || exit 2
 
