@@ -43,6 +43,16 @@
 #include <map>
 #include <set>
 
+// The program's start-up functions stand in the namespaces of their layers
+// in later revisions and in the global namespace in earlier ones: an
+// unqualified name finds them in either.
+namespace app {
+}
+namespace shell {
+}
+using namespace app;
+using namespace shell;
+
 using namespace Qt::StringLiterals;
 
 namespace {
