@@ -17,8 +17,8 @@ int main(int argc, char *argv[])
     // Qt's own texts in Chinese too, before the first box or window; without
     // the translation file they stay English.
     rt::installToolkitTranslation();
-    registerAppWindows();
-    Application &book = Application::instance();
+    app::registerAppWindows();
+    shell::Application &book = shell::Application::instance();
     if (!book.open())
         return 0;
     const int rc = QApplication::exec();

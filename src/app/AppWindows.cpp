@@ -8,18 +8,24 @@
 #include "shell/w_pwd.h"
 #include "ui/w_genapp_toolbars.h"
 
+using namespace Qt::StringLiterals;
+
+namespace app {
+
 void registerAppWindows()
 {
     rt::WindowRegistry &registry = rt::WindowRegistry::instance();
-    registry.registerClass(QStringLiteral("w_pwd"), [](QWidget *) { return new w_pwd; });
+    registry.registerClass(u"w_pwd"_s, [](QWidget *) { return new w_pwd; });
     // The menu makes the dialog with the frame as its parent: that is the
     // frame whose toolbar it changes.
-    registry.registerClass(QStringLiteral("w_genapp_toolbars"), [](QWidget *parent) {
+    registry.registerClass(u"w_genapp_toolbars"_s, [](QWidget *parent) {
         return new w_genapp_toolbars(qobject_cast<QMainWindow *>(parent), parent);
     });
 
-    rt::Transaction &sqlca = Application::instance().sqlca;
-    registerSettingsWindows(sqlca);
-    registerCalculatorWindows(sqlca);
-    registerDeskCalcWindows();
+    rt::Transaction &sqlca = shell::Application::instance().sqlca;
+    settings::registerSettingsWindows(sqlca);
+    calculator::registerCalculatorWindows(sqlca);
+    deskcalc::registerDeskCalcWindows();
 }
+
+} // namespace app

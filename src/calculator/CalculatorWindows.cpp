@@ -5,15 +5,19 @@
 #include "calculator/YearProfile.h"
 #include "runtime/WindowRegistry.h"
 
+namespace calculator {
+
 void registerCalculatorWindows(rt::Transaction &sqlca)
 {
-    for (const calculator::YearProfile *year : calculator::yearProfiles()) {
+    for (const YearProfile *year : yearProfiles()) {
         rt::WindowRegistry::instance().registerClass(
             year->className, [&sqlca, year](QWidget *parent) -> QWidget * {
-                return new calculator::ScoreCalculatorWindow(*year, sqlca, parent);
+                return new ScoreCalculatorWindow(*year, sqlca, parent);
             });
     }
 
-    rt::WindowRegistry::instance().registerClass(calculator::GraduationWindow::className(),
-        [](QWidget *parent) -> QWidget * { return new calculator::GraduationWindow(parent); });
+    rt::WindowRegistry::instance().registerClass(GraduationWindow::className(),
+        [](QWidget *parent) -> QWidget * { return new GraduationWindow(parent); });
 }
+
+} // namespace calculator

@@ -3,8 +3,6 @@
 #include "runtime/db/Transaction.h"
 
 namespace calculator {
-struct YearProfile;
-}
 
 // Registers the score calculator windows ("w_jsq_cz1", "w_jsq_cz2",
 // "w_jsq_cz3") and the graduation
@@ -12,3 +10,5 @@ struct YearProfile;
 // and the menu open them by class name. The calculators work on `sqlca`,
 // which must outlive them.
 void registerCalculatorWindows(rt::Transaction &sqlca);
+
+} // namespace calculator

@@ -2,6 +2,7 @@
 
 #include "runtime/ControlBuilder.h"
 #include "runtime/ControlTable.h"
+#include "runtime/WindowDecl.h"
 
 #include <QDialog>
 
@@ -34,11 +35,8 @@ public:
     // The window's controls in their order of creation.
     static const rt::ControlTable &controlTable();
 
-    // The window's declared outer size, in layout units.
-    static QSize declaredSize();
-
-protected:
-    void showEvent(QShowEvent *event) override;
+    // The window's title, icon, modality and declared outer size.
+    static const rt::WindowDecl &windowDecl();
 
 private:
     // Computes the graduation score and its rating from the three fields.
@@ -52,7 +50,6 @@ private:
     my_maskedit *m_score = nullptr;
     QLineEdit *m_rating = nullptr;
     QPushButton *m_closeButton = nullptr;
-    bool m_centred = false;
 };
 
 } // namespace calculator

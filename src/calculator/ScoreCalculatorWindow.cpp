@@ -3,15 +3,17 @@
 #include "calculator/RatingField.h"
 #include "controls/EntryControlFactories.h"
 #include "controls/my_maskedit.h"
+#include "items/ItemRow.h"
+#include "items/XmszTable.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowStyle.h"
+#include "runtime/WindowDecl.h"
 #include "runtime/Windows.h"
 #include "scoring/Real32.h"
 #include "scoring/SchoolYearTotal.h"
 #include "scoring/VitalCapacity.h"
-#include "settings/XmszDataObject.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -35,53 +37,6 @@ namespace {
 using rt::MessageBoxService;
 using scoring::TestItem;
 
-// The entry fields in the order in which the sex switch moves the focus
-// through them (the vital capacity follows the weight instead).
-const char16_t *const kSexSwitchChain[] = {
-    u"em_s1",
-    u"em_s2",
-    u"em_t",
-    u"em_1",
-    u"em_8",
-    u"em_5",
-    u"em_l",
-    u"em_z",
-    u"em_y",
-    u"em_w",
-};
-
-// The 13 item flags, in the order in which the window reads them.
-const char16_t *const kFlagColumns[] = {
-    u"xm_t_m",
-    u"xm_1_m",
-    u"xm_5_m",
-    u"xm_l_m",
-    u"xm_z_m",
-    u"xm_w_m",
-    u"xm_t_w",
-    u"xm_8_w",
-    u"xm_5_w",
-    u"xm_l_w",
-    u"xm_z_w",
-    u"xm_y_w",
-    u"xm_w_w",
-};
-
-// The eleven entry fields that the open handling empties.
-const char16_t *const kEntryFields[] = {
-    u"em_s1",
-    u"em_s2",
-    u"em_z",
-    u"em_5",
-    u"em_l",
-    u"em_t",
-    u"em_1",
-    u"em_8",
-    u"em_f",
-    u"em_y",
-    u"em_w",
-};
-
 } // namespace
 
 ScoreCalculatorWindow::ScoreCalculatorWindow(
@@ -89,20 +44,21 @@ ScoreCalculatorWindow::ScoreCalculatorWindow(
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
-    , m_dw4(settings::d_xmsz())
+    , m_dw4(items::d_xmsz())
     , m_standard(sqlca)
     , m_controls(this, profile.controls, controls::entryControlFactories())
     , m_guard(new rt::CloseGuard(this))
 {
-    setObjectName(profile.className);
     // A title bar without a control menu: no close, minimize or maximize
     // box; the window closes through its own button.
-    setWindowTitle(profile.title);
-    setWindowIcon(rt::stock::icon(u"AppIcon!"_s));
-    setModal(true);
-    setFixedSize(profile.clientSizePixels());
-    rt::style::setBackColor(this, rt::colors::kButtonFace);
-
+    rt::setUpWindow(this,
+        { .name = profile.className,
+            .title = profile.title,
+            .icon = u"AppIcon!"_s,
+            .modal = true,
+            .size = profile.windowSize,
+            .backColor = rt::colors::kButtonFace,
+            .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
     connectControls();
 }
 
@@ -111,26 +67,21 @@ ScoreCalculatorWindow::~ScoreCalculatorWindow()
     m_closing = true;
 }
 
-my_maskedit *ScoreCalculatorWindow::field(const char16_t *name) const
+my_maskedit *ScoreCalculatorWindow::field(const QString &name) const
 {
-    return m_controls.get<my_maskedit>(QString::fromUtf16(name));
+    return m_controls.get<my_maskedit>(name);
 }
 
 void ScoreCalculatorWindow::connectControls()
 {
     m_controls.get<QGroupBox>(u"gb_6"_s)->setTitle(m_profile.totalCaption);
-    for (const rt::ControlSpec &spec : m_profile.controls) {
-        if (spec.kind == rt::ControlKind::MaskedEdit)
-            m_controls.get<my_maskedit>(spec.name)->installEventFilter(this);
+    for (const rt::ControlDecl &decl : m_profile.controls) {
+        if (decl.kind == rt::ControlKind::MaskedEdit)
+            m_controls.get<my_maskedit>(decl.name)->installEventFilter(this);
     }
 
-    m_height = field(u"em_s1");
-    m_weight = field(u"em_s2");
-    m_vitalCapacity = field(u"em_f");
-    m_heightWeightScore = field(u"em_s_t");
-    m_vitalCapacityScore = field(u"em_f_t");
-    m_total = field(u"em_xn_t");
     m_rating = m_controls.get<QLineEdit>(u"sle_dj"_s);
+    m_total = field(u"em_xn_t"_s);
     m_man = m_controls.get<QRadioButton>(u"rb_sex_man"_s);
     m_woman = m_controls.get<QRadioButton>(u"rb_sex_woman"_s);
     m_settingsButton = m_controls.get<QPushButton>(u"cb_2"_s);
@@ -139,31 +90,34 @@ void ScoreCalculatorWindow::connectControls()
     for (int i = 0; i < 4; ++i)
         m_bonus[i] = m_controls.get<QCheckBox>(u"cbx_%1"_s.arg(i + 1));
 
-    // The optional rows in the order in which the total adds them up.
-    struct RowNames
-    {
-        TestItem item;
-        const char16_t *label, *unit, *entry, *score, *boys, *girls;
-    };
-    const RowNames rows[] = {
-        { TestItem::StepTest, u"st_t", nullptr, u"em_t", u"em_t_t", u"xm_t_m", u"xm_t_w" },
-        { TestItem::Run1000, u"st_1", u"st_11", u"em_1", u"em_1_t", u"xm_1_m", nullptr },
-        { TestItem::Run800, u"st_8", u"st_88", u"em_8", u"em_8_t", nullptr, u"xm_8_w" },
-        { TestItem::Run50, u"st_5", u"st_55", u"em_5", u"em_5_t", u"xm_5_m", u"xm_5_w" },
-        { TestItem::LongJump, u"st_l", u"st_ll", u"em_l", u"em_l_t", u"xm_l_m", u"xm_l_w" },
-        { TestItem::SitAndReach, u"st_z", u"st_zz", u"em_z", u"em_z_t", u"xm_z_m", u"xm_z_w" },
-        { TestItem::SitUps, u"st_y", u"st_yy", u"em_y", u"em_y_t", nullptr, u"xm_y_w" },
-        { TestItem::GripIndex, u"st_w", nullptr, u"em_w", u"em_w_t", u"xm_w_m", u"xm_w_w" },
-    };
-    auto label = [this](const char16_t *name) {
-        return name ? m_controls.get<QLabel>(QString::fromUtf16(name)) : nullptr;
-    };
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const RowNames &names = rows[i];
-        m_rows[i] = ItemRow { names.item, names.boys ? QString::fromUtf16(names.boys) : QString(),
-            names.girls ? QString::fromUtf16(names.girls) : QString(), label(names.label),
-            label(names.unit), field(names.entry), field(names.score) };
+    // The item rows: the fixed ones by what they measure, the optional test
+    // items in the order in which the total adds them up.
+    for (const items::ItemRow &row : items::itemRows()) {
+        m_entries.push_back(field(row.entryName));
+        switch (row.kind) {
+        case items::ItemRow::Kind::Height:
+            m_height = field(row.entryName);
+            break;
+        case items::ItemRow::Kind::Weight:
+            m_weight = field(row.entryName);
+            m_heightWeightScore = field(row.scoreName);
+            break;
+        case items::ItemRow::Kind::VitalCapacity:
+            m_vitalCapacity = field(row.entryName);
+            m_vitalCapacityScore = field(row.scoreName);
+            break;
+        case items::ItemRow::Kind::TestItem:
+            m_rows.push_back({ .item = row.item,
+                .boysFlag = row.boysFlag,
+                .girlsFlag = row.girlsFlag,
+                .label = m_controls.get<QLabel>(row.labelName),
+                .unit = row.unitName.isEmpty() ? nullptr : m_controls.get<QLabel>(row.unitName),
+                .entry = field(row.entryName),
+                .score = field(row.scoreName) });
+            break;
+        }
     }
+    Q_ASSERT(m_rows.size() == scoring::TotalInputs().items.size());
 
     m_man->setChecked(true);
     connect(m_man, &QRadioButton::clicked, this, &ScoreCalculatorWindow::switchSex);
@@ -195,8 +149,6 @@ void ScoreCalculatorWindow::showEvent(QShowEvent *event)
     if (m_openStarted)
         return;
     m_openStarted = true;
-    if (isWindow())
-        rt::style::centerOnScreen(this);
     // The open handling may show boxes and the settings window; it runs once
     // the window is on the screen.
     rt::post(this, [this] { open(); });
@@ -235,8 +187,8 @@ void ScoreCalculatorWindow::open()
     }
     readFlags();
     checked();
-    for (const char16_t *name : kEntryFields)
-        field(name)->setText(QString());
+    for (my_maskedit *entry : m_entries)
+        entry->setText(QString());
     m_controls.get<QWidget>(m_profile.firstFocus)->setFocus(Qt::OtherFocusReason);
     m_ready = true;
     Q_EMIT opened();
@@ -245,10 +197,8 @@ void ScoreCalculatorWindow::open()
 void ScoreCalculatorWindow::readFlags()
 {
     const long row = m_dw4.getRow();
-    for (const char16_t *column : kFlagColumns) {
-        const QString name = QString::fromUtf16(column);
-        m_flags[name] = m_dw4.getItemString(row, name);
-    }
+    for (const QString &column : items::flagColumns())
+        m_flags[column] = m_dw4.getItemString(row, column);
 }
 
 void ScoreCalculatorWindow::openSettings()
@@ -475,8 +425,10 @@ void ScoreCalculatorWindow::switchSex()
     // left for the new sex, in the order of the form.
     m_scoredDuringSwitch.clear();
     m_switchingSex = true;
-    for (const char16_t *name : kSexSwitchChain)
-        field(name)->setFocus(Qt::OtherFocusReason);
+    for (my_maskedit *entry : m_entries) {
+        if (entry != m_vitalCapacity)
+            entry->setFocus(Qt::OtherFocusReason);
+    }
     m_switchingSex = false;
     checked();
     // The field that keeps the focus at the end of the chain (the grip

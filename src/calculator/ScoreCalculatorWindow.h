@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -55,9 +56,9 @@ private:
     // One of the eight optional item rows.
     struct ItemRow
     {
-        scoring::TestItem item;
-        QString boysFlag; // empty: the row is always disabled for boys
-        QString girlsFlag; // empty: always disabled for girls
+        scoring::TestItem item = scoring::TestItem::StepTest;
+        QString boysFlag {}; // empty: the row is always disabled for boys
+        QString girlsFlag {}; // empty: always disabled for girls
         QLabel *label = nullptr;
         QLabel *unit = nullptr;
         my_maskedit *entry = nullptr;
@@ -65,7 +66,7 @@ private:
     };
 
     void connectControls();
-    my_maskedit *field(const char16_t *name) const;
+    my_maskedit *field(const QString &name) const;
 
     void open();
     void openSettings();
@@ -98,7 +99,10 @@ private:
 
     rt::ControlBuilder m_controls;
     rt::CloseGuard *m_guard;
-    std::array<ItemRow, 8> m_rows;
+    // The optional rows in the order in which the total adds them up, and
+    // every row's entry field top to bottom.
+    std::vector<ItemRow> m_rows;
+    std::vector<my_maskedit *> m_entries;
     my_maskedit *m_height = nullptr;
     my_maskedit *m_weight = nullptr;
     my_maskedit *m_vitalCapacity = nullptr;

@@ -1,5 +1,7 @@
 #include "calculator/YearProfile.h"
 
+#include "items/ItemRow.h"
+#include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowStyle.h"
 
@@ -7,362 +9,141 @@ using namespace Qt::StringLiterals;
 
 namespace calculator {
 
-QSize YearProfile::clientSizePixels() const
-{
-    return rt::style::clientSizeForOuter(windowSize);
-}
-
 namespace {
 
-using rt::ControlKind;
-
-constexpr long kNavy = 8388608; // R 0, G 0, B 128
-constexpr long kDarkRed = 128; // R 128, G 0, B 0
-constexpr long kPurple = 8388736; // R 128, G 0, B 128
-constexpr long kRed = 255;
-constexpr long kFieldBack = 15780518; // R 166, G 202, B 240
+using rt::colors::kBlue;
+using rt::colors::kDarkRed;
+using rt::colors::kFieldBlue;
+using rt::colors::kMagenta;
+using rt::colors::kNavy;
+using rt::colors::kPurple;
+using rt::colors::kRed;
+using rt::colors::kWindowText;
 
 const QString kScoreMask = u"###,###.0"_s;
 
-rt::FontSpec arial(int pointSize, bool bold = false)
+// Where the form departs from the item rows' rule: wider names, the
+// height's unit label, the weight's name a little to the right, and the
+// tab order values of the score fields.
+struct RowException
 {
-    return { .face = u"Arial"_s, .pointSize = pointSize, .bold = bold };
+    QString name;
+    std::optional<QRect> rect = std::nullopt;
+    int width = 0;
+    int tabOrder = 0;
+};
+
+const std::vector<RowException> &rowExceptions()
+{
+    static const std::vector<RowException> exceptions = {
+        { .name = u"st_13"_s, .rect = QRect(741, 96, 247, 60) },
+        { .name = u"st_s2"_s, .rect = QRect(87, 204, 343, 56) },
+        { .name = u"st_1"_s, .width = 393 },
+        { .name = u"st_8"_s, .width = 366 },
+        { .name = u"st_y"_s, .width = 393 },
+        { .name = u"em_s_t"_s, .tabOrder = 13 },
+        { .name = u"em_t_t"_s, .tabOrder = 14 },
+        { .name = u"em_1_t"_s, .tabOrder = 15 },
+        { .name = u"em_8_t"_s, .tabOrder = 16 },
+        { .name = u"em_f_t"_s, .tabOrder = 16 },
+        { .name = u"em_5_t"_s, .tabOrder = 17 },
+        { .name = u"em_l_t"_s, .tabOrder = 19 },
+        { .name = u"em_z_t"_s, .tabOrder = 20 },
+        { .name = u"em_y_t"_s, .tabOrder = 21 },
+        { .name = u"em_w_t"_s, .tabOrder = 22 },
+    };
+    return exceptions;
 }
 
-// The first year's controls. Item row k has its entry field at
-// y = 92 + 100 (k - 1), the label 12 units lower, the unit label 8 lower
-// and the score field 8 higher. The entry and score fields without a font
-// take the masked entry field's own; gb_6 takes its caption from the
-// profile. Controls with equal tab order values take the focus in the
-// order of this table.
+// The item rows, top to bottom. Row k (from 0) has its entry field at
+// y = 92 + 100 k, its name 12 units lower, its unit 8 lower and its score
+// field 8 higher; the entry fields take the tab order values 2, 3, ... in
+// row order. Each row's controls are made in the order name, entry field,
+// unit, score field.
+rt::ControlTable itemRowControls()
+{
+    const rt::ControlLook name { .font = rt::font(8), .textColor = kNavy };
+    const rt::ControlLook unit { .font = rt::font(8), .textColor = kDarkRed };
+    rt::ControlTable table;
+    int k = 0;
+    for (const items::ItemRow &row : items::itemRows()) {
+        const int y = 92 + 100 * k;
+        table.push_back(rt::label(row.labelName, row.label, QRect(82, y + 12, 343, 56), name));
+        table.push_back(
+            rt::maskedEdit(row.entryName, QRect(475, y, 251, 80), {}, { .tabOrder = 2 + k }));
+        if (!row.unitName.isEmpty())
+            table.push_back(rt::label(row.unitName, row.unit, QRect(741, y + 8, 343, 56), unit));
+        if (!row.scoreName.isEmpty())
+            table.push_back(rt::maskedEdit(row.scoreName, QRect(1093, y - 8, 210, 80), kScoreMask));
+        ++k;
+    }
+    for (const RowException &exception : rowExceptions()) {
+        rt::ControlDecl *decl = rt::findControl(table, exception.name);
+        Q_ASSERT(decl);
+        if (exception.rect)
+            decl->rect = *exception.rect;
+        if (exception.width)
+            decl->rect.setWidth(exception.width);
+        if (exception.tabOrder)
+            decl->tabOrder = exception.tabOrder;
+    }
+    return table;
+}
+
+// The first year's controls: the item rows, then the right-hand half. The
+// entry and score fields without a font take the masked entry field's own;
+// gb_6 takes its caption from the profile. Controls with equal tab order
+// values take the focus in the order of this table.
 rt::ControlTable buildFirstYearControls()
 {
-    return {
-        // Item rows: label, entry field, unit label, score field.
-        { .name = u"st_s1"_s,
-            .kind = ControlKind::Label,
-            .text = u"身高"_s,
-            .rect = QRect(82, 104, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_s1"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 92, 251, 80),
-            .tabOrder = 2 },
-        { .name = u"st_13"_s,
-            .kind = ControlKind::Label,
-            .text = u"厘米"_s,
-            .rect = QRect(741, 96, 247, 60),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"st_s2"_s,
-            .kind = ControlKind::Label,
-            .text = u"体重"_s,
-            .rect = QRect(87, 204, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_s2"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 192, 251, 80),
-            .tabOrder = 3 },
-        { .name = u"st_14"_s,
-            .kind = ControlKind::Label,
-            .text = u"公斤"_s,
-            .rect = QRect(741, 200, 343, 56),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"em_s_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 184, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 13 },
-        { .name = u"st_t"_s,
-            .kind = ControlKind::Label,
-            .text = u"台阶试验"_s,
-            .rect = QRect(82, 304, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 292, 251, 80),
-            .tabOrder = 4 },
-        { .name = u"em_t_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 284, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 14 },
-        { .name = u"st_1"_s,
-            .kind = ControlKind::Label,
-            .text = u"1000米跑（男）"_s,
-            .rect = QRect(82, 404, 393, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_1"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 392, 251, 80),
-            .tabOrder = 5 },
-        { .name = u"st_11"_s,
-            .kind = ControlKind::Label,
-            .text = u"分.秒"_s,
-            .rect = QRect(741, 400, 343, 56),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"em_1_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 384, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 15 },
-        { .name = u"st_8"_s,
-            .kind = ControlKind::Label,
-            .text = u"800米跑（女）"_s,
-            .rect = QRect(82, 504, 366, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_8"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 492, 251, 80),
-            .tabOrder = 6 },
-        { .name = u"st_88"_s,
-            .kind = ControlKind::Label,
-            .text = u"分.秒"_s,
-            .rect = QRect(741, 500, 343, 56),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"em_8_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 484, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 16 },
-        { .name = u"st_f"_s,
-            .kind = ControlKind::Label,
-            .text = u"肺活量"_s,
-            .rect = QRect(82, 604, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_f"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 592, 251, 80),
-            .tabOrder = 7 },
-        { .name = u"em_f_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 584, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 16 },
-        { .name = u"st_5"_s,
-            .kind = ControlKind::Label,
-            .text = u"50米跑"_s,
-            .rect = QRect(82, 704, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_5"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 692, 251, 80),
-            .tabOrder = 8 },
-        { .name = u"st_55"_s,
-            .kind = ControlKind::Label,
-            .text = u"秒"_s,
-            .rect = QRect(741, 700, 343, 56),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"em_5_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 684, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 17 },
-        { .name = u"st_l"_s,
-            .kind = ControlKind::Label,
-            .text = u"立定跳远"_s,
-            .rect = QRect(82, 804, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_l"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 792, 251, 80),
-            .tabOrder = 9 },
-        { .name = u"st_ll"_s,
-            .kind = ControlKind::Label,
-            .text = u"厘米"_s,
-            .rect = QRect(741, 800, 343, 56),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"em_l_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 784, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 19 },
-        { .name = u"st_z"_s,
-            .kind = ControlKind::Label,
-            .text = u"坐位体前屈"_s,
-            .rect = QRect(82, 904, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_z"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 892, 251, 80),
-            .tabOrder = 10 },
-        { .name = u"st_zz"_s,
-            .kind = ControlKind::Label,
-            .text = u"厘米"_s,
-            .rect = QRect(741, 900, 343, 56),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"em_z_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 884, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 20 },
-        { .name = u"st_y"_s,
-            .kind = ControlKind::Label,
-            .text = u"仰卧起坐（女）"_s,
-            .rect = QRect(82, 1004, 393, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_y"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 992, 251, 80),
-            .tabOrder = 11 },
-        { .name = u"st_yy"_s,
-            .kind = ControlKind::Label,
-            .text = u"（次/1分钟）"_s,
-            .rect = QRect(741, 1000, 343, 56),
-            .font = arial(8),
-            .textColor = kDarkRed },
-        { .name = u"em_y_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 984, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 21 },
-        { .name = u"st_w"_s,
-            .kind = ControlKind::Label,
-            .text = u"握力体重指数"_s,
-            .rect = QRect(82, 1104, 343, 56),
-            .font = arial(8),
-            .textColor = kNavy },
-        { .name = u"em_w"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(475, 1092, 251, 80),
-            .tabOrder = 12 },
-        { .name = u"em_w_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1093, 1084, 210, 80),
-            .mask = kScoreMask,
-            .tabOrder = 22 },
-        { .name = u"st_111"_s,
-            .kind = ControlKind::Label,
-            .text = u"成绩（分）"_s,
-            .rect = QRect(1070, 104, 283, 76),
-            .font = arial(9),
-            .textColor = rt::colors::kWindowText },
-        // Right-hand half.
-        { .name = u"gb_4"_s,
-            .kind = ControlKind::GroupBox,
-            .text = u"项目成绩"_s,
-            .rect = QRect(37, 28, 1431, 1176),
-            .font = arial(8),
-            .textColor = rt::colors::kBlue,
-            .tabOrder = 40 },
-        { .name = u"gb_sex"_s,
-            .kind = ControlKind::GroupBox,
-            .text = u"性别"_s,
-            .rect = QRect(1499, 28, 297, 264),
-            .font = arial(8),
-            .textColor = rt::colors::kBlue,
-            .tabOrder = 30 },
-        { .name = u"rb_sex_man"_s,
-            .kind = ControlKind::RadioButton,
-            .text = u"男"_s,
-            .rect = QRect(1531, 100, 174, 72),
-            .font = arial(14, true),
-            .textColor = kNavy },
-        { .name = u"rb_sex_woman"_s,
-            .kind = ControlKind::RadioButton,
-            .text = u"女"_s,
-            .rect = QRect(1531, 184, 174, 72),
-            .font = arial(14, true),
-            .textColor = kPurple },
-        { .name = u"gb_6"_s,
-            .kind = ControlKind::GroupBox,
-            .rect = QRect(1792, 28, 1138, 264),
-            .font = arial(8),
-            .textColor = rt::colors::kBlue,
-            .tabOrder = 40 },
-        { .name = u"gb_3"_s,
-            .kind = ControlKind::GroupBox,
-            .text = u"加分"_s,
-            .rect = QRect(1499, 504, 1435, 392),
-            .font = arial(9, true),
-            .textColor = rt::colors::kMagenta,
-            .tabOrder = 22 },
-        { .name = u"cbx_1"_s,
-            .kind = ControlKind::CheckBox,
-            .text = u"1、出勤率达到98%，并认真锻炼。（加５分）"_s,
-            .rect = QRect(1545, 564, 1202, 76),
-            .font = arial(9),
-            .textColor = rt::colors::kWindowText,
-            .tabOrder = 13 },
-        { .name = u"cbx_2"_s,
-            .kind = ControlKind::CheckBox,
-            .text = u"2、获等级运动员称号。（加５分）"_s,
-            .rect = QRect(1545, 644, 928, 76),
-            .font = arial(9),
-            .textColor = rt::colors::kWindowText,
-            .tabOrder = 14 },
-        { .name = u"cbx_3"_s,
-            .kind = ControlKind::CheckBox,
-            .text = u"3、比赛获名次。（加５分）"_s,
-            .rect = QRect(1545, 720, 928, 76),
-            .font = arial(9),
-            .textColor = rt::colors::kWindowText,
-            .tabOrder = 15 },
-        { .name = u"cbx_4"_s,
-            .kind = ControlKind::CheckBox,
-            .text = u"4、学生体育干部工作认真负责。（加５分）"_s,
-            .rect = QRect(1545, 796, 1143, 76),
-            .font = arial(9),
-            .textColor = rt::colors::kWindowText,
-            .tabOrder = 16 },
-        { .name = u"gb_5"_s,
-            .kind = ControlKind::GroupBox,
-            .text = u"降分"_s,
-            .rect = QRect(1495, 912, 1445, 164),
-            .font = arial(9, true),
-            .textColor = kRed,
-            .tabOrder = 27 },
-        { .name = u"cbx_59"_s,
-            .kind = ControlKind::CheckBox,
-            .text = u"无故缺勤超1/10或病、事假超1/3。（最高为５９分）"_s,
-            .rect = QRect(1541, 980, 1353, 76),
-            .font = arial(9),
-            .textColor = rt::colors::kWindowText,
-            .tabOrder = 17 },
-        // cb_2 shares the value 12 with em_w and follows it.
-        { .name = u"cb_2"_s,
-            .kind = ControlKind::PushButton,
-            .text = u"项目设置"_s,
-            .rect = QRect(2149, 1100, 297, 100),
-            .font = arial(9),
-            .tabOrder = 12 },
-        { .name = u"em_xn_t"_s,
-            .kind = ControlKind::MaskedEdit,
-            .rect = QRect(1819, 92, 439, 172),
-            .font = arial(26, true),
-            .textColor = kDarkRed,
-            .mask = kScoreMask,
-            .tabOrder = 27 },
-        { .name = u"sle_dj"_s,
-            .kind = ControlKind::LineEdit,
-            .rect = QRect(2263, 92, 635, 172),
-            .font = arial(26, true),
-            .textColor = rt::colors::kWindowText,
-            .backColor = kFieldBack,
-            .tabOrder = 27 },
-        { .name = u"cb_1"_s,
-            .kind = ControlKind::PushButton,
-            .text = u"关闭"_s,
-            .rect = QRect(2592, 1096, 343, 100),
-            .font = arial(8),
-            .tabOrder = 27 },
-    };
+    const rt::FontDecl arial8 = rt::font(8);
+    const rt::FontDecl arial9 = rt::font(9);
+    const rt::ControlLook bonus { .font = arial9, .textColor = kWindowText };
+    const rt::ControlLook result { .font = rt::font(26, true), .textColor = kWindowText };
+
+    rt::ControlTable table = itemRowControls();
+    rt::ControlDecl rating = rt::lineEdit(u"sle_dj"_s, QRect(2263, 92, 635, 172), result);
+    rating.backColor = kFieldBlue;
+    rating.tabOrder = 27;
+    rt::ControlDecl total = rt::maskedEdit(u"em_xn_t"_s, QRect(1819, 92, 439, 172), kScoreMask,
+        { .font = rt::font(26, true), .textColor = kDarkRed, .tabOrder = 27 });
+    table.insert(table.end(),
+        {
+            rt::label(u"st_111"_s, u"成绩（分）"_s, QRect(1070, 104, 283, 76),
+                { .font = arial9, .textColor = kWindowText }),
+            rt::groupBox(u"gb_4"_s, u"项目成绩"_s, QRect(37, 28, 1431, 1176),
+                { .font = arial8, .textColor = kBlue, .tabOrder = 40 }),
+            rt::groupBox(u"gb_sex"_s, u"性别"_s, QRect(1499, 28, 297, 264),
+                { .font = arial8, .textColor = kBlue, .tabOrder = 30 }),
+            rt::radioButton(u"rb_sex_man"_s, u"男"_s, QRect(1531, 100, 174, 72),
+                { .font = rt::font(14, true), .textColor = kNavy }),
+            rt::radioButton(u"rb_sex_woman"_s, u"女"_s, QRect(1531, 184, 174, 72),
+                { .font = rt::font(14, true), .textColor = kPurple }),
+            rt::groupBox(u"gb_6"_s, {}, QRect(1792, 28, 1138, 264),
+                { .font = arial8, .textColor = kBlue, .tabOrder = 40 }),
+            rt::groupBox(u"gb_3"_s, u"加分"_s, QRect(1499, 504, 1435, 392),
+                { .font = rt::font(9, true), .textColor = kMagenta, .tabOrder = 22 }),
+            rt::checkBox(u"cbx_1"_s, u"1、出勤率达到98%，并认真锻炼。（加５分）"_s,
+                QRect(1545, 564, 1202, 76), { .font = arial9, .textColor = kWindowText, .tabOrder = 13 }),
+            rt::checkBox(u"cbx_2"_s, u"2、获等级运动员称号。（加５分）"_s, QRect(1545, 644, 928, 76),
+                { .font = arial9, .textColor = kWindowText, .tabOrder = 14 }),
+            rt::checkBox(u"cbx_3"_s, u"3、比赛获名次。（加５分）"_s, QRect(1545, 720, 928, 76),
+                { .font = arial9, .textColor = kWindowText, .tabOrder = 15 }),
+            rt::checkBox(u"cbx_4"_s, u"4、学生体育干部工作认真负责。（加５分）"_s,
+                QRect(1545, 796, 1143, 76), { .font = arial9, .textColor = kWindowText, .tabOrder = 16 }),
+            rt::groupBox(u"gb_5"_s, u"降分"_s, QRect(1495, 912, 1445, 164),
+                { .font = rt::font(9, true), .textColor = kRed, .tabOrder = 27 }),
+            rt::checkBox(u"cbx_59"_s, u"无故缺勤超1/10或病、事假超1/3。（最高为５９分）"_s,
+                QRect(1541, 980, 1353, 76), { .font = arial9, .textColor = kWindowText, .tabOrder = 17 }),
+            // cb_2 shares the value 12 with em_w and follows it.
+            rt::pushButton(u"cb_2"_s, u"项目设置"_s, QRect(2149, 1100, 297, 100),
+                { .font = arial9, .tabOrder = 12 }),
+            total,
+            rating,
+            rt::pushButton(u"cb_1"_s, u"关闭"_s, QRect(2592, 1096, 343, 100),
+                { .font = arial8, .tabOrder = 27 }),
+        });
+    return table;
 }
 
 } // namespace
@@ -387,6 +168,7 @@ const YearProfile &firstYearProfile()
         .ladders = &scoring::firstYearLadders(),
         .windowSize = QSize(3008, 1388),
         .controls = firstYearControls(),
+        .firstFocus = u"em_s1"_s,
     };
     return profile;
 }

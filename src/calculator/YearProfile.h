@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator/LayoutOverrides.h"
+#include "runtime/LayoutOverrides.h"
 #include "runtime/ControlTable.h"
 #include "scoring/SchoolYearTotal.h"
 #include "scoring/YearLadders.h"
@@ -24,9 +24,9 @@ namespace calculator {
 // every total computation (the graduation score beside the year's total).
 struct GraduationArea
 {
-    QStringList inputs;
+    QStringList inputs {};
     std::function<void(const rt::ControlBuilder &controls, const scoring::TotalResult &total)>
-        afterTotal;
+        afterTotal {};
 };
 
 // The data that makes the calculator window one school year's window: the
@@ -35,26 +35,22 @@ struct GraduationArea
 // year's controls are the first year's with that year's LayoutOverrides.
 struct YearProfile
 {
-    QString className; // the window's class name in the registry
-    QString yearCode; // key of the year's row in xmsz
-    QString settingsWindow; // class name of the year's settings window
-    QString title;
-    QString totalCaption; // caption of the school-year total's group box gb_6
-    QString setupMessage; // shown titled "注意" while the year has no row
-    QString vitalCapacityTitle;
-    QString vitalCapacityText;
+    QString className {}; // the window's class name in the registry
+    QString yearCode {}; // key of the year's row in xmsz
+    QString settingsWindow {}; // class name of the year's settings window
+    QString title {};
+    QString totalCaption {}; // caption of the school-year total's group box gb_6
+    QString setupMessage {}; // shown titled "注意" while the year has no row
+    QString vitalCapacityTitle {};
+    QString vitalCapacityText {};
     const scoring::YearLadders *ladders = nullptr;
-    QSize windowSize; // the window's outer size, layout units
+    QSize windowSize {}; // the window's outer size, layout units
     // Every control in its order of creation; controls with the same tab
     // order value take the focus in this order.
-    rt::ControlTable controls;
+    rt::ControlTable controls {};
     // The field that has the focus once the window is open.
-    QString firstFocus = QStringLiteral("em_s1");
-    std::optional<GraduationArea> graduation;
-
-    // The client area in pixels: the outer size without the frame of a
-    // fixed-size dialog.
-    QSize clientSizePixels() const;
+    QString firstFocus {};
+    std::optional<GraduationArea> graduation {};
 };
 
 // The first school year's controls, the base of every year's layout.

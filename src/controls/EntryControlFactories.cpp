@@ -7,27 +7,27 @@ namespace controls {
 
 namespace {
 
-QWidget *makeMaskedEdit(const rt::ControlSpec &spec, QWidget *parent)
+QWidget *makeMaskedEdit(const rt::ControlDecl &decl, QWidget *parent)
 {
     auto *field = new my_maskedit(parent);
-    if (!spec.mask.isEmpty())
-        field->setMask(spec.mask);
-    field->setText(spec.text);
-    if (spec.alignment)
-        field->setAlignment(*spec.alignment);
+    if (!decl.mask.isEmpty())
+        field->setMask(decl.mask);
+    field->setText(decl.text);
+    if (decl.alignment)
+        field->setAlignment(*decl.alignment);
     return field;
 }
 
-QWidget *makePictureButton(const rt::ControlSpec &spec, QWidget *parent)
+QWidget *makePictureButton(const rt::ControlDecl &decl, QWidget *parent)
 {
     pfc_picture_command_button::Declaration declaration;
-    declaration.buttontext = spec.text;
-    declaration.bitmapname = spec.picture;
-    declaration.x = spec.rect.x();
-    declaration.y = spec.rect.y();
-    declaration.width = spec.rect.width();
-    declaration.height = spec.rect.height();
-    declaration.enabled = spec.enabled;
+    declaration.buttontext = decl.text;
+    declaration.bitmapname = decl.picture;
+    declaration.x = decl.rect.x();
+    declaration.y = decl.rect.y();
+    declaration.width = decl.rect.width();
+    declaration.height = decl.rect.height();
+    declaration.enabled = decl.enabled;
     auto *button = new pfc_picture_command_button(declaration, parent);
     button->setFocusProxy(button->command_button());
     return button;

@@ -2,6 +2,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace controls {
+
 namespace {
 const QString kNone = u"none"_s;
 
@@ -121,3 +123,5 @@ QString NumericMask::format(double value) const
         negative = false;
     return (negative ? u"-"_s : QString()) + integerPart + rest;
 }
+
+} // namespace controls

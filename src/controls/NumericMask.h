@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace controls {
+
 // The numeric edit mask of the entry fields ("###,###.00", "###,###.0"):
 // how many digits may stand before and after the decimal point, whether the
 // thousands are grouped, and the locale-independent reading and formatting
@@ -42,3 +44,5 @@ private:
     int m_decimals = 2;
     bool m_grouped = true;
 };
+
+} // namespace controls

@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace controls {
+
 PictureButtonFace::PictureButtonFace(QWidget *parent)
     : QPushButton(parent)
 { }
@@ -41,3 +43,5 @@ void PictureButtonFace::paintEvent(QPaintEvent *event)
     style()->drawItemText(
         &painter, area, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
 }
+
+} // namespace controls

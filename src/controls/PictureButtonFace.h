@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+namespace controls {
+
 // The inner push button of the picture command button. With a picture at
 // its left, the caption starts a fixed distance after the picture instead
 // of being centred: a centred caption would start further left the wider
@@ -26,3 +28,5 @@ protected:
 private:
     int m_captionLeft = -1;
 };
+
+} // namespace controls

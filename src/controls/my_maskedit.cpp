@@ -29,11 +29,11 @@ public:
     State validate(QString &input, int &) const override
     {
         switch (m_field->numericMask().check(input)) {
-        case NumericMask::Check::Acceptable:
+        case controls::NumericMask::Check::Acceptable:
             return Acceptable;
-        case NumericMask::Check::Intermediate:
+        case controls::NumericMask::Check::Intermediate:
             return Intermediate;
-        case NumericMask::Check::Invalid:
+        case controls::NumericMask::Check::Invalid:
             break;
         }
         return Invalid;
@@ -50,7 +50,7 @@ my_maskedit::my_maskedit(QWidget *parent)
 {
     resize(rt::units::toPixels(QSize(402, 112)));
 
-    setFont(rt::style::font({ .face = u"Arial"_s, .pointSize = 9 }));
+    setFont(rt::style::toQFont(rt::font(9)));
 
     QPalette pal = palette();
     pal.setColor(QPalette::Text, rt::colors::fromCode(rt::colors::kWindowText));
@@ -68,8 +68,8 @@ my_maskedit::my_maskedit(QWidget *parent)
 
 void my_maskedit::setMask(const QString &mask)
 {
-    m_mask = NumericMask(mask);
-    if (NumericMask::isNumber(text()))
+    m_mask = controls::NumericMask(mask);
+    if (controls::NumericMask::isNumber(text()))
         QLineEdit::setText(m_mask.format(text()));
     if (!m_edited)
         m_committedText = text();
@@ -84,7 +84,7 @@ void my_maskedit::setText(const QString &text)
 
 float my_maskedit::value() const
 {
-    return NumericMask::value(text());
+    return controls::NumericMask::value(text());
 }
 
 void my_maskedit::keyPressEvent(QKeyEvent *event)
@@ -112,7 +112,7 @@ void my_maskedit::focusInEvent(QFocusEvent *event)
 void my_maskedit::focusOutEvent(QFocusEvent *event)
 {
     m_selectAllOnPress = false;
-    if (NumericMask::isNumber(text())) {
+    if (controls::NumericMask::isNumber(text())) {
         const QString shown = m_mask.format(text());
         if (shown != text())
             QLineEdit::setText(shown);

@@ -18,7 +18,7 @@ public:
 
     void setMask(const QString &mask);
     QString mask() const { return m_mask.text(); }
-    const NumericMask &numericMask() const { return m_mask; }
+    const controls::NumericMask &numericMask() const { return m_mask; }
 
     // Sets the text from code, formatted under the mask ("3450" shows as
     // "3,450.00"); text that is no number ("none", "") is shown as given.
@@ -52,7 +52,7 @@ private:
     int textRoom() const;
     void fitText();
 
-    NumericMask m_mask;
+    controls::NumericMask m_mask;
     QFont m_declaredFont;
     bool m_fitting = false;
     bool m_selectAllOnPress = false;

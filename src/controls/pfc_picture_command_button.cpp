@@ -60,7 +60,7 @@ private:
 
 QFont buttonFont()
 {
-    return rt::style::font({ .face = u"宋体"_s });
+    return rt::style::toQFont({ .face = rt::faces::kSongTi.toString() });
 }
 
 // Sends Tab (or Shift+Tab) to whichever widget has the focus when it runs,
@@ -100,7 +100,7 @@ pfc_picture_command_button::pfc_picture_command_button(
     bitmap->setEnabled(false);
     m_bitmap = bitmap;
 
-    m_button = new PictureButtonFace(this);
+    m_button = new controls::PictureButtonFace(this);
     m_button->setObjectName(u"command_button"_s);
     m_button->setGeometry(rt::units::rect(0, 0, 329, 100));
     m_button->setFont(buttonFont());
@@ -201,7 +201,7 @@ void pfc_picture_command_button::placeCaption()
 {
     // The caption starts two blanks' width after the picture's resting
     // place, whatever its own width.
-    auto *face = static_cast<PictureButtonFace *>(m_button);
+    auto *face = static_cast<controls::PictureButtonFace *>(m_button);
     if (m_bitmap->isHidden()) {
         face->setCaptionLeft(-1);
         return;

@@ -1,5 +1,6 @@
 #include "deskcalc/DeskCalcLayout.h"
 
+#include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
 
 using namespace Qt::StringLiterals;
@@ -8,56 +9,24 @@ namespace deskcalc {
 
 namespace {
 
-rt::FontSpec arial(int points, bool bold = false)
-{
-    rt::FontSpec font;
-    font.face = u"Arial"_s;
-    font.pointSize = points;
-    font.bold = bold;
-    return font;
-}
-
-rt::ControlSpec control(const QString &name, rt::ControlKind kind, const QString &text,
-    const QRect &rect, const rt::FontSpec &font)
-{
-    rt::ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.text = text;
-    spec.rect = rect;
-    spec.font = font;
-    return spec;
-}
-
-rt::ControlSpec button(const QString &name, const QString &text, int x, int y, int points,
+rt::ControlDecl button(const QString &name, const QString &text, int x, int y, int points,
     bool bold = false, int tabOrder = 0, int width = 201)
 {
-    rt::ControlSpec spec = control(
-        name, rt::ControlKind::PushButton, text, QRect(x, y, width, 120), arial(points, bold));
-    spec.tabOrder = tabOrder;
-    return spec;
+    return rt::pushButton(
+        name, text, QRect(x, y, width, 120), { .font = rt::font(points, bold), .tabOrder = tabOrder });
 }
 
-// The number view and the time view: blue on cream, against the right edge.
-rt::ControlSpec view(const QString &name, const QString &text, int points, int tabOrder)
+// The number view and the time view: blue on ivory, against the right edge.
+rt::ControlDecl view(const QString &name, const QString &text, int points, int tabOrder)
 {
-    rt::ControlSpec spec
-        = control(name, rt::ControlKind::LineEdit, text, QRect(50, 68, 1175, 128), arial(points));
-    spec.textColor = rt::colors::rgb(0, 0, 255);
-    spec.backColor = rt::colors::rgb(255, 251, 240);
-    spec.tabOrder = tabOrder;
-    spec.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    return spec;
-}
-
-// The frame around all the controls, without a caption.
-rt::ControlSpec frame()
-{
-    rt::ControlSpec spec = control(
-        u"gb_1"_s, rt::ControlKind::GroupBox, QString(), QRect(23, 0, 1239, 984), arial(11));
-    spec.textColor = rt::colors::rgb(0, 0, 255);
-    spec.backColor = rt::colors::kButtonFace;
-    return spec;
+    rt::ControlDecl decl = rt::lineEdit(name, QRect(50, 68, 1175, 128),
+        { .font = rt::font(points),
+            .textColor = rt::colors::kBlue,
+            .backColor = rt::colors::kIvory,
+            .tabOrder = tabOrder });
+    decl.text = text;
+    decl.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    return decl;
 }
 
 rt::ControlTable makeControls()
@@ -91,11 +60,28 @@ rt::ControlTable makeControls()
         button(u"cb_3"_s, u"3"_s, 526, 680, 14, bold),
         button(u"cb_2"_s, u"2"_s, 279, 680, 14, bold),
         button(u"cb_1"_s, u"1"_s, 55, 680, 14, bold),
-        frame(),
+        // The frame around all the controls, without a caption.
+        rt::groupBox(u"gb_1"_s, {}, QRect(23, 0, 1239, 984),
+            { .font = rt::font(11), .textColor = rt::colors::kBlue, .backColor = rt::colors::kButtonFace }),
     };
 }
 
 } // namespace
+
+const rt::WindowDecl &deskCalcWindow()
+{
+    // The declared background is the system's button face.
+    static const rt::WindowDecl decl {
+        .name = u"w_4"_s,
+        .title = u"计算器"_s,
+        .icon = u"Form!"_s,
+        .size = QSize(1312, 1108),
+        .backColor = rt::colors::kButtonFace,
+        .placement = rt::WindowDecl::Placement::At,
+        .position = QPoint(1111, 488),
+    };
+    return decl;
+}
 
 const rt::ControlTable &deskCalcControls()
 {

@@ -3,10 +3,16 @@
 #include "deskcalc/w_4.h"
 #include "runtime/WindowRegistry.h"
 
+using namespace Qt::StringLiterals;
+
+namespace deskcalc {
+
 void registerDeskCalcWindows()
 {
     // A top-level window of its own, whoever opens it: it belongs to no
     // frame and outlives the one that opened it.
     rt::WindowRegistry::instance().registerClass(
-        QStringLiteral("w_4"), [](QWidget *) { return new w_4; });
+        u"w_4"_s, [](QWidget *) { return new w_4; });
 }
+
+} // namespace deskcalc

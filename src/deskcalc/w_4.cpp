@@ -4,10 +4,7 @@
 #include "deskcalc/TimeViewText.h"
 #include "deskcalc/ViewWidthValidator.h"
 #include "runtime/ControlBuilder.h"
-#include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
-#include "runtime/SystemColors.h"
-#include "runtime/WindowStyle.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -85,14 +82,8 @@ w_4::w_4(QWidget *parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_engine(sharedState())
 {
-    setObjectName(u"w_4"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"计算器"_s);
-    setWindowIcon(rt::stock::icon(u"Form!"_s));
-    // The declared background is the system's button face.
-    rt::style::setBackColor(this, rt::colors::kButtonFace);
-    setFixedSize(rt::style::clientSizeForOuter(deskcalc::windowOuterSize));
-    move(rt::units::toPixels(deskcalc::windowPosition));
+    rt::setUpWindow(this, deskcalc::deskCalcWindow());
 
     const rt::ControlBuilder controls(this, deskcalc::deskCalcControls());
     m_numberView = controls.get<QLineEdit>(u"sle_1"_s);

@@ -5,6 +5,7 @@
 #include "runtime/StockImages.h"
 #include "runtime/WindowStyle.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,26 +22,28 @@ ControlBuilder::ControlBuilder(
 {
     std::vector<QGroupBox *> groups;
     std::vector<std::pair<int, QWidget *>> tabbed; // in table order
-    for (const ControlSpec &spec : table) {
-        if (m_controls.count(spec.name))
-            throw ControlLookupError("control '" + spec.name.toStdString() + "' is declared twice");
-        QWidget *widget = create(spec, window, factories);
-        widget->setObjectName(spec.name);
-        widget->setGeometry(units::toPixels(spec.rect));
-        if (spec.font.isSet())
-            widget->setFont(style::font(spec.font));
-        if (spec.textColor >= 0)
-            style::setTextColor(widget, spec.textColor);
-        if (spec.backColor >= 0)
-            style::setBackColor(widget, spec.backColor);
-        widget->setEnabled(spec.enabled);
-        if (!spec.visible)
+    for (const ControlDecl &decl : table) {
+        if (m_controls.count(decl.name))
+            throw ControlLookupError("control '" + decl.name.toStdString() + "' is declared twice");
+        QWidget *widget = create(decl, window, factories);
+        widget->setObjectName(decl.name);
+        widget->setGeometry(units::toPixels(decl.rect));
+        if (decl.font.isSet())
+            widget->setFont(style::toQFont(decl.font));
+        if (decl.textColor >= 0)
+            style::setTextColor(widget, decl.textColor);
+        if (decl.backColor >= 0)
+            style::setBackColor(widget, decl.backColor);
+        widget->setEnabled(decl.enabled);
+        if (!decl.visible)
             widget->hide();
         if (auto *group = qobject_cast<QGroupBox *>(widget))
             groups.push_back(group);
+        if (!decl.buttonGroup.isEmpty())
+            joinButtonGroup(decl, widget, window);
         QWidget *focus = focusTarget(widget);
-        if (spec.tabOrder > 0) {
-            tabbed.emplace_back(spec.tabOrder, widget);
+        if (decl.tabOrder > 0) {
+            tabbed.emplace_back(decl.tabOrder, widget);
         } else if (focus->focusPolicy() & Qt::TabFocus) {
             // Buttons and boxes outside the tab sequence still take the
             // focus by a click.
@@ -51,7 +54,7 @@ ControlBuilder::ControlBuilder(
             if (auto *radio = qobject_cast<RadioButton *>(widget))
                 radio->keepFocusPolicy(Qt::ClickFocus);
         }
-        m_controls[spec.name] = widget;
+        m_controls[decl.name] = widget;
     }
     // The group boxes frame the controls that lie over them; among
     // themselves they keep the table's order (a later one drawn over an
@@ -93,52 +96,57 @@ void ControlBuilder::chainTabOrder(const std::vector<QWidget *> &controls)
 }
 
 QWidget *ControlBuilder::create(
-    const ControlSpec &spec, QWidget *window, const ControlFactories &factories)
+    const ControlDecl &decl, QWidget *window, const ControlFactories &factories)
 {
-    if (const auto it = factories.find(spec.kind); it != factories.end())
-        return it->second(spec, window);
-    switch (spec.kind) {
+    if (const auto it = factories.find(decl.kind); it != factories.end())
+        return it->second(decl, window);
+    switch (decl.kind) {
     case ControlKind::Label: {
-        auto *label = new QLabel(spec.text, window);
-        label->setAlignment(spec.alignment.value_or(Qt::AlignLeft | Qt::AlignVCenter));
+        auto *label = new QLabel(decl.text, window);
+        label->setAlignment(decl.alignment.value_or(Qt::AlignLeft | Qt::AlignVCenter));
         return label;
     }
     case ControlKind::LineEdit: {
-        auto *edit = new QLineEdit(spec.text, window);
-        if (spec.alignment)
-            edit->setAlignment(*spec.alignment);
+        auto *edit = new QLineEdit(decl.text, window);
+        if (decl.alignment)
+            edit->setAlignment(*decl.alignment);
         return edit;
     }
     case ControlKind::GroupBox: {
-        auto *group = new QGroupBox(spec.text, window);
+        auto *group = new QGroupBox(decl.text, window);
         group->setFocusPolicy(Qt::NoFocus);
         return group;
     }
     case ControlKind::RadioButton: {
-        auto *radio = new RadioButton(spec.text, window);
-        radio->setAutoExclusive(spec.autoExclusive);
-        radio->setChecked(spec.checked);
+        auto *radio = new RadioButton(decl.text, window);
+        radio->setAutoExclusive(decl.autoExclusive);
+        radio->setChecked(decl.checked);
         return radio;
     }
     case ControlKind::CheckBox: {
-        auto *box = new QCheckBox(spec.text, window);
-        box->setChecked(spec.checked);
+        auto *box = new QCheckBox(decl.text, window);
+        box->setChecked(decl.checked);
         return box;
     }
     case ControlKind::PushButton: {
-        auto *button = new QPushButton(spec.text, window);
+        auto *button = new QPushButton(decl.text, window);
         // Enter in another control does not press a button: only a click, or
         // Space on the focused button, does.
         button->setAutoDefault(false);
         button->setDefault(false);
-        if (!spec.picture.isEmpty())
-            button->setIcon(stock::icon(spec.picture));
+        if (!decl.picture.isEmpty())
+            button->setIcon(stock::icon(decl.picture));
         return button;
     }
     case ControlKind::Picture: {
+        // A plain picture takes no click itself: its clicks go on to the
+        // window beneath it.
         auto *picture = new QLabel(window);
-        if (!spec.picture.isEmpty())
-            picture->setPixmap(stock::picture(spec.picture));
+        if (!decl.picture.isEmpty()) {
+            picture->setPixmap(stock::isStockName(decl.picture) ? stock::picture(decl.picture)
+                                                                : QPixmap(decl.picture));
+        }
+        picture->setScaledContents(true);
         picture->setFocusPolicy(Qt::NoFocus);
         return picture;
     }
@@ -151,8 +159,31 @@ QWidget *ControlBuilder::create(
     case ControlKind::PictureButton:
         break;
     }
-    throw ControlLookupError("control '" + spec.name.toStdString()
+    throw ControlLookupError("control '" + decl.name.toStdString()
         + "' is of a kind that needs the controls layer's factory");
+}
+
+void ControlBuilder::joinButtonGroup(const ControlDecl &decl, QWidget *widget, QWidget *window)
+{
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    if (!button)
+        throw ControlLookupError("control '" + decl.name.toStdString()
+            + "' names a button group but is no button");
+    QButtonGroup *&group = m_buttonGroups[decl.buttonGroup];
+    if (!group) {
+        group = new QButtonGroup(window);
+        group->setObjectName(decl.buttonGroup);
+        group->setExclusive(true);
+    }
+    group->addButton(button, decl.buttonId);
+}
+
+QButtonGroup *ControlBuilder::buttonGroup(const QString &name) const
+{
+    const auto it = m_buttonGroups.find(name);
+    if (it == m_buttonGroups.end())
+        throw ControlLookupError("no control of the table joins button group '" + name.toStdString() + "'");
+    return it->second;
 }
 
 QWidget *ControlBuilder::find(const QString &name) const

@@ -2,6 +2,7 @@
 
 #include "runtime/ControlTable.h"
 
+#include <QButtonGroup>
 #include <QString>
 #include <QWidget>
 
@@ -13,8 +14,8 @@
 namespace rt {
 
 // Makes the controls of kinds that live above the runtime (the masked entry
-// field, the picture button) from their spec.
-using ControlFactory = std::function<QWidget *(const ControlSpec &spec, QWidget *parent)>;
+// field, the picture button) from their declaration.
+using ControlFactory = std::function<QWidget *(const ControlDecl &decl, QWidget *parent)>;
 using ControlFactories = std::map<ControlKind, ControlFactory>;
 
 // A lookup of a control that the table does not hold, or holds as another
@@ -30,7 +31,8 @@ public:
 // children of `window`: object name, text, geometry (layout units to
 // pixels), font, colours, mask, enabled, visible and checked state. Group
 // boxes are lowered behind the controls that lie over them, keeping their
-// order among themselves. The tab
+// order among themselves. Buttons that name a button group join that
+// exclusive group (one per name, made here and named after it). The tab
 // sequence follows the tab order values (equal values in the table's
 // order); controls with 0 take no keyboard focus by Tab (radio buttons and
 // buttons still take it by a click).
@@ -57,6 +59,10 @@ public:
     // The control `name`, or nullptr.
     QWidget *find(const QString &name) const;
 
+    // The button group `name` that the table's buttons named. Throws
+    // ControlLookupError when no button named it.
+    QButtonGroup *buttonGroup(const QString &name) const;
+
     // The controls that take the focus by Tab, in their tab sequence.
     const std::vector<QWidget *> &tabSequence() const { return m_tabSequence; }
 
@@ -70,9 +76,11 @@ public:
     static void chainTabOrder(const std::vector<QWidget *> &controls);
 
 private:
-    QWidget *create(const ControlSpec &spec, QWidget *window, const ControlFactories &factories);
+    QWidget *create(const ControlDecl &decl, QWidget *window, const ControlFactories &factories);
+    void joinButtonGroup(const ControlDecl &decl, QWidget *widget, QWidget *window);
 
     std::map<QString, QWidget *> m_controls;
+    std::map<QString, QButtonGroup *> m_buttonGroups;
     std::vector<QWidget *> m_tabSequence;
 };
 

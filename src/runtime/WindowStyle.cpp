@@ -20,34 +20,33 @@ namespace {
 QStringList familiesFor(const QString &face)
 {
     static const QStringList chinese { u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s };
-    if (face == u"宋体"_s)
-        return QStringList { u"宋体"_s, u"SimSun"_s, u"NSimSun"_s } + chinese;
-    if (face == u"Arial"_s)
-        return QStringList { u"Arial"_s, u"Liberation Sans"_s, u"DejaVu Sans"_s } + chinese;
-    if (face == u"MS Sans Serif"_s)
-        return QStringList { u"MS Sans Serif"_s, u"Microsoft Sans Serif"_s, u"SimSun"_s } + chinese;
-    if (face == u"Courier New"_s)
-        return QStringList { u"Courier New"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s }
-        + chinese;
+    if (face == faces::kSongTi)
+        return QStringList { face, u"SimSun"_s, u"NSimSun"_s } + chinese;
+    if (face == faces::kArial)
+        return QStringList { face, u"Liberation Sans"_s, u"DejaVu Sans"_s } + chinese;
+    if (face == faces::kMsSansSerif)
+        return QStringList { face, u"Microsoft Sans Serif"_s, u"SimSun"_s } + chinese;
+    if (face == faces::kCourierNew)
+        return QStringList { face, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s } + chinese;
     return QStringList { face } + chinese;
 }
 
 } // namespace
 
-QFont font(const FontSpec &spec)
+QFont toQFont(const FontDecl &decl)
 {
     QFont result;
-    if (!spec.face.isEmpty()) {
-        result.setFamilies(familiesFor(spec.face));
-        result.setStyleHint(spec.face == u"Courier New"_s ? QFont::Monospace : QFont::SansSerif);
+    if (!decl.face.isEmpty()) {
+        result.setFamilies(familiesFor(decl.face));
+        result.setStyleHint(decl.face == faces::kCourierNew ? QFont::Monospace : QFont::SansSerif);
     }
-    if (spec.pixelSize > 0)
-        result.setPixelSize(spec.pixelSize);
-    else if (spec.pointSize > 0)
-        result.setPointSize(spec.pointSize);
-    result.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    result.setItalic(spec.italic);
-    result.setUnderline(spec.underline);
+    if (decl.pixelSize > 0)
+        result.setPixelSize(decl.pixelSize);
+    else if (decl.pointSize > 0)
+        result.setPointSize(decl.pointSize);
+    result.setWeight(decl.bold ? QFont::Bold : QFont::Normal);
+    result.setItalic(decl.italic);
+    result.setUnderline(decl.underline);
     return result;
 }
 

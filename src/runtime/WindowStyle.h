@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/ControlTable.h"
+#include "runtime/FontDecl.h"
 
 #include <QFont>
 #include <QPalette>
@@ -13,7 +13,7 @@ namespace rt::style {
 // The font of a declared face, with fallbacks for machines that lack it
 // ("Arial" falls back to Liberation Sans, "宋体" to the installed Chinese
 // faces, ...). Chinese text always finds a face that has its glyphs.
-QFont font(const FontSpec &spec);
+QFont toQFont(const FontDecl &decl);
 
 // Sets a text colour for the enabled look only (active and inactive), so a
 // disabled control keeps the greyed text of the window system. Sets the

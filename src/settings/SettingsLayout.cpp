@@ -1,137 +1,113 @@
 #include "settings/SettingsLayout.h"
 
+#include "items/XmszTable.h"
+#include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
 
 #include <algorithm>
 #include <map>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace settings {
 
 namespace {
 
+using rt::ControlDecl;
 using rt::ControlKind;
-using rt::ControlSpec;
-constexpr long kNavy = 8388608;
-
-rt::FontSpec arial(int points, bool bold)
-{
-    return rt::FontSpec { u"Arial"_s, points, 0, bold };
-}
-
-ControlSpec groupBox(const QString &name, const QString &text, int points, bool bold, long color,
-    QRect rect, int tabOrder)
-{
-    ControlSpec c;
-    c.name = name;
-    c.kind = ControlKind::GroupBox;
-    c.text = text;
-    c.font = arial(points, bold);
-    c.textColor = color;
-    c.rect = rect;
-    c.tabOrder = tabOrder;
-    return c;
-}
-
-ControlSpec radio(
-    const QString &name, const QString &text, long color, QRect rect, bool fixed = false)
-{
-    ControlSpec c;
-    c.name = name;
-    c.kind = ControlKind::RadioButton;
-    c.text = text;
-    c.font = arial(9, false);
-    c.textColor = color;
-    c.rect = rect;
-    c.enabled = !fixed;
-    c.checked = fixed;
-    c.autoExclusive = false;
-    return c;
-}
-
-ControlSpec pictureButton(const QString &name, const QString &text, const QString &picture,
-    QRect rect, bool enabled, int tabOrder)
-{
-    ControlSpec c;
-    c.name = name;
-    c.kind = ControlKind::PictureButton;
-    c.text = text;
-    c.picture = picture;
-    c.rect = QRect(rect.x(), rect.y(), rect.width(), 100);
-    c.enabled = enabled;
-    c.tabOrder = tabOrder;
-    return c;
-}
+using rt::colors::kBlue;
+using rt::colors::kMagenta;
+using rt::colors::kNavy;
+using rt::colors::kWindowText;
 
 } // namespace
 
 rt::ControlTable settingsControls(const SettingsYearProfile &profile)
 {
-    using rt::colors::kBlue;
-    using rt::colors::kMagenta;
-    using rt::colors::kWindowText;
+    const rt::ControlLook item { .font = rt::font(9), .textColor = kBlue };
+    const rt::ControlLook runs { .font = rt::font(9), .textColor = kMagenta };
+    const rt::ControlLook frame { .font = rt::font(9), .textColor = kWindowText };
+    auto choice = [](const rt::ControlLook &look, int tabOrder) {
+        rt::ControlLook withOrder = look;
+        withOrder.tabOrder = tabOrder;
+        return withOrder;
+    };
+    auto button = [](const QRect &rect) { return QRect(rect.x(), rect.y(), rect.width(), 100); };
 
     // The data view's rows live in the window's rt::DataView; its control
     // shows nothing and stays hidden.
-    ControlSpec dataView;
-    dataView.name = u"dw_1"_s;
-    dataView.kind = ControlKind::DataView;
-    dataView.rect = QRect(608, 436, 686, 400);
-    dataView.visible = false;
-    dataView.tabOrder = 20;
+    ControlDecl dataView { .name = u"dw_1"_s,
+        .kind = ControlKind::DataView,
+        .rect = QRect(608, 436, 686, 400),
+        .tabOrder = 20,
+        .visible = false };
 
     // The control list, in its declared order.
-    return {
-        pictureButton(u"cb_2"_s, u"关闭(&X)"_s, u"Close!"_s, profile.closeButton, true,
-            profile.closeTabOrder),
-        pictureButton(u"cb_1"_s, u"保存（&S)"_s, u"Save!"_s, profile.saveButton, false, 60),
-        radio(u"rb_w_w"_s, u"握力体重指数（20分）"_s, kBlue, QRect(1019, 968, 626, 92)),
-        radio(u"rb_z_w"_s, u"坐位体前屈（20分）"_s, kBlue, QRect(1019, 780, 571, 92)),
-        radio(u"rb_l_w"_s, u"立定跳远（30分）"_s, kBlue, QRect(1019, 652, 517, 84)),
-        radio(u"rb_5_w"_s, u"50米跑（30分）"_s, kBlue, QRect(1019, 560, 471, 92)),
-        groupBox(u"gb_6"_s, QString(), 9, true, kNavy, QRect(983, 272, 791, 264), 40),
-        radio(u"rb_2"_s, u"肺活量体重指数（15分）"_s, kBlue, QRect(1019, 212, 681, 76), true),
-        radio(u"rb_1"_s, u"身高标准体重（15分）"_s, kBlue, QRect(1019, 140, 626, 76), true),
+    rt::ControlTable table = {
+        rt::pictureButton(u"cb_2"_s, u"关闭(&X)"_s, u"Close!"_s, button(profile.closeButton),
+            { .tabOrder = profile.closeTabOrder }),
+        rt::pictureButton(u"cb_1"_s, u"保存（&S)"_s, u"Save!"_s, button(profile.saveButton),
+            { .tabOrder = 60, .enabled = false }),
+        rt::radioButton(u"rb_w_w"_s, u"握力体重指数（20分）"_s, QRect(1019, 968, 626, 92), item),
+        rt::radioButton(u"rb_z_w"_s, u"坐位体前屈（20分）"_s, QRect(1019, 780, 571, 92), item),
+        rt::radioButton(u"rb_l_w"_s, u"立定跳远（30分）"_s, QRect(1019, 652, 517, 84), item),
+        rt::radioButton(u"rb_5_w"_s, u"50米跑（30分）"_s, QRect(1019, 560, 471, 92), item),
+        rt::groupBox(u"gb_6"_s, {}, QRect(983, 272, 791, 264),
+            { .font = rt::font(9, true), .textColor = kNavy, .tabOrder = 40 }),
+        rt::radioButton(u"rb_2"_s, u"肺活量体重指数（15分）"_s, QRect(1019, 212, 681, 76), item),
+        rt::radioButton(u"rb_1"_s, u"身高标准体重（15分）"_s, QRect(1019, 140, 626, 76), item),
         dataView,
-        radio(u"rb_9"_s, u"肺活量体重指数（15分）"_s, kBlue, QRect(128, 212, 681, 76), true),
-        radio(u"rb_8"_s, u"身高标准体重（15分）"_s, kBlue, QRect(128, 140, 626, 76), true),
-        radio(u"rb_w_m"_s, u"握力体重指数（20分）"_s, kBlue, QRect(128, 972, 626, 92)),
-        radio(u"rb_y_w"_s, u"仰卧起坐（女）（20分）"_s, kMagenta, QRect(1019, 876, 681, 92)),
-        radio(u"rb_z_m"_s, u"坐位体前屈（20分）"_s, kBlue, QRect(128, 796, 571, 92)),
-        radio(u"rb_l_m"_s, u"立定跳远（30分）"_s, kBlue, QRect(128, 648, 517, 84)),
-        radio(u"rb_5_m"_s, u"50米跑（30分）"_s, kBlue, QRect(128, 556, 471, 92)),
-        radio(u"rb_1_m"_s, u"1000米跑（男）（20分）"_s, kMagenta, QRect(128, 424, 699, 92)),
-        radio(u"rb_t_m"_s, u"台阶试验（20分）"_s, kBlue, QRect(128, 336, 517, 92)),
-        groupBox(u"gb_1"_s, QString(), 9, false, kWindowText, QRect(96, 268, 782, 264), 10),
-        groupBox(u"gb_2"_s, QString(), 9, false, kWindowText, QRect(96, 496, 782, 268), 20),
-        groupBox(u"gb_3"_s, QString(), 9, false, kWindowText, QRect(96, 728, 782, 360), 30),
-        groupBox(u"gb_4"_s, u"男"_s, 12, true, kBlue, QRect(41, 44, 901, 1088), 10),
-        radio(u"rb_t_w"_s, u"台阶试验（20分）"_s, kBlue, QRect(1019, 336, 517, 92)),
-        radio(u"rb_8_w"_s, u"800米跑（女）（20分）"_s, kMagenta, QRect(1019, 424, 677, 92)),
-        groupBox(u"gb_7"_s, QString(), 9, true, kNavy, QRect(983, 500, 791, 264), 60),
-        groupBox(u"gb_8"_s, QString(), 9, true, kNavy, QRect(983, 728, 791, 364), 40),
-        groupBox(u"gb_5"_s, u"女"_s, 12, true, kBlue, QRect(937, 44, 891, 1088), 20),
+        rt::radioButton(u"rb_9"_s, u"肺活量体重指数（15分）"_s, QRect(128, 212, 681, 76), item),
+        rt::radioButton(u"rb_8"_s, u"身高标准体重（15分）"_s, QRect(128, 140, 626, 76), item),
+        rt::radioButton(u"rb_w_m"_s, u"握力体重指数（20分）"_s, QRect(128, 972, 626, 92), item),
+        rt::radioButton(u"rb_y_w"_s, u"仰卧起坐（女）（20分）"_s, QRect(1019, 876, 681, 92), runs),
+        rt::radioButton(u"rb_z_m"_s, u"坐位体前屈（20分）"_s, QRect(128, 796, 571, 92), item),
+        rt::radioButton(u"rb_l_m"_s, u"立定跳远（30分）"_s, QRect(128, 648, 517, 84), item),
+        rt::radioButton(u"rb_5_m"_s, u"50米跑（30分）"_s, QRect(128, 556, 471, 92), item),
+        rt::radioButton(u"rb_1_m"_s, u"1000米跑（男）（20分）"_s, QRect(128, 424, 699, 92), runs),
+        rt::radioButton(u"rb_t_m"_s, u"台阶试验（20分）"_s, QRect(128, 336, 517, 92), item),
+        rt::groupBox(u"gb_1"_s, {}, QRect(96, 268, 782, 264), choice(frame, 10)),
+        rt::groupBox(u"gb_2"_s, {}, QRect(96, 496, 782, 268), choice(frame, 20)),
+        rt::groupBox(u"gb_3"_s, {}, QRect(96, 728, 782, 360), choice(frame, 30)),
+        rt::groupBox(u"gb_4"_s, u"男"_s, QRect(41, 44, 901, 1088),
+            { .font = rt::font(12, true), .textColor = kBlue, .tabOrder = 10 }),
+        rt::radioButton(u"rb_t_w"_s, u"台阶试验（20分）"_s, QRect(1019, 336, 517, 92), item),
+        rt::radioButton(u"rb_8_w"_s, u"800米跑（女）（20分）"_s, QRect(1019, 424, 677, 92), runs),
+        rt::groupBox(u"gb_7"_s, {}, QRect(983, 500, 791, 264),
+            { .font = rt::font(9, true), .textColor = kNavy, .tabOrder = 60 }),
+        rt::groupBox(u"gb_8"_s, {}, QRect(983, 728, 791, 364),
+            { .font = rt::font(9, true), .textColor = kNavy, .tabOrder = 40 }),
+        rt::groupBox(u"gb_5"_s, u"女"_s, QRect(937, 44, 891, 1088),
+            { .font = rt::font(12, true), .textColor = kBlue, .tabOrder = 20 }),
     };
+
+    // The fixed items are chosen and cannot be changed. Each choice belongs
+    // to the smallest group box around it, whose choices exclude each
+    // other; no radio button excludes any other by merely sharing the
+    // window.
+    for (ControlDecl &decl : table) {
+        if (decl.kind != ControlKind::RadioButton)
+            continue;
+        decl.autoExclusive = false;
+        if (fixedItems().contains(decl.name)) {
+            decl.checked = true;
+            decl.enabled = false;
+        } else if (const QString box = rt::enclosingGroupBox(decl.rect, table); !box.isEmpty()) {
+            decl.buttonGroup = box + u"_choices"_s;
+        }
+    }
+    return table;
 }
 
 const std::vector<ChoiceItem> &choiceItems()
 {
-    static const std::vector<ChoiceItem> items = {
-        { u"rb_t_m"_s, u"xm_t_m"_s },
-        { u"rb_1_m"_s, u"xm_1_m"_s },
-        { u"rb_5_m"_s, u"xm_5_m"_s },
-        { u"rb_l_m"_s, u"xm_l_m"_s },
-        { u"rb_z_m"_s, u"xm_z_m"_s },
-        { u"rb_w_m"_s, u"xm_w_m"_s },
-        { u"rb_t_w"_s, u"xm_t_w"_s },
-        { u"rb_8_w"_s, u"xm_8_w"_s },
-        { u"rb_5_w"_s, u"xm_5_w"_s },
-        { u"rb_l_w"_s, u"xm_l_w"_s },
-        { u"rb_z_w"_s, u"xm_z_w"_s },
-        { u"rb_y_w"_s, u"xm_y_w"_s },
-        { u"rb_w_w"_s, u"xm_w_w"_s },
-    };
+    // Each flag column "xm_<item>_<sex>" has its radio button "rb_<item>_<sex>".
+    static const std::vector<ChoiceItem> items = [] {
+        std::vector<ChoiceItem> choices;
+        for (const QString &column : items::flagColumns())
+            choices.push_back({ u"rb_"_s + column.mid(3), column });
+        return choices;
+    }();
     return items;
 }
 
@@ -141,35 +117,22 @@ const QStringList &fixedItems()
     return names;
 }
 
-QString enclosingGroupBox(const QRect &radioRect, const rt::ControlTable &controls)
-{
-    const ControlSpec *best = nullptr;
-    for (const ControlSpec &c : controls) {
-        if (c.kind != ControlKind::GroupBox || !c.rect.contains(radioRect))
-            continue;
-        const long long area = 1LL * c.rect.width() * c.rect.height();
-        if (!best || area < 1LL * best->rect.width() * best->rect.height())
-            best = &c;
-    }
-    return best ? best->name : QString();
-}
-
 std::vector<ChoiceGroup> choiceGroups(const rt::ControlTable &controls)
 {
-    std::map<QString, std::vector<const ControlSpec *>> members;
-    for (const ControlSpec &c : controls) {
+    std::map<QString, std::vector<const ControlDecl *>> members;
+    for (const ControlDecl &c : controls) {
         if (c.kind != ControlKind::RadioButton || fixedItems().contains(c.name))
             continue;
-        const QString box = enclosingGroupBox(c.rect, controls);
+        const QString box = rt::enclosingGroupBox(c.rect, controls);
         if (!box.isEmpty())
             members[box].push_back(&c);
     }
     std::vector<ChoiceGroup> groups;
     for (auto &[box, radios] : members) {
         std::sort(radios.begin(), radios.end(),
-            [](const ControlSpec *a, const ControlSpec *b) { return a->rect.y() < b->rect.y(); });
+            [](const ControlDecl *a, const ControlDecl *b) { return a->rect.y() < b->rect.y(); });
         ChoiceGroup group { box, {} };
-        for (const ControlSpec *r : radios)
+        for (const ControlDecl *r : radios)
             group.radioButtons.append(r->name);
         groups.push_back(group);
     }
@@ -186,10 +149,10 @@ QStringList keyboardOrder(const rt::ControlTable &controls)
     };
     std::vector<Stop> stops;
     for (const ChoiceGroup &group : choiceGroups(controls)) {
-        const ControlSpec *box = rt::findControl(controls, group.groupBox);
+        const ControlDecl *box = rt::findControl(controls, group.groupBox);
         stops.push_back({ box->tabOrder, box->rect, group.radioButtons });
     }
-    for (const ControlSpec &c : controls) {
+    for (const ControlDecl &c : controls) {
         if (c.kind == ControlKind::PictureButton)
             stops.push_back({ c.tabOrder, c.rect, { c.name } });
     }

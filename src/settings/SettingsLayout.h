@@ -12,9 +12,9 @@
 namespace settings {
 
 // The 28 controls of the window of `profile`, in the order of its control
-// list (the order of creation). Every font is Arial; the choice radio
-// buttons and the fixed items are not auto-exclusive, since their groups
-// come from the enclosing group boxes.
+// list (the order of creation). Every font is Arial. No radio button is
+// auto-exclusive: the fixed items stand alone, and each choice joins the
+// button group "<box>_choices" of the smallest group box around it.
 rt::ControlTable settingsControls(const SettingsYearProfile &profile);
 
 // A choice radio button and the item flag of xmsz that it stands for.
@@ -24,19 +24,15 @@ struct ChoiceItem
     QString column;
 };
 
-// The thirteen choice radio buttons in the order in which the window reads
-// and writes their flags.
+// The thirteen choice radio buttons with their flag columns, in the order
+// of the flag columns.
 const std::vector<ChoiceItem> &choiceItems();
 
 // The four fixed items (checked and disabled, no column).
 const QStringList &fixedItems();
 
-// The group box that a radio button belongs to: of the group boxes that
-// wholly enclose its rectangle, the smallest. Empty when none does.
-QString enclosingGroupBox(const QRect &radioRect, const rt::ControlTable &controls);
-
-// The choice groups: each choice group box with its radio buttons, top to
-// bottom. Group boxes that directly hold no radio button (the frames) and
+// The choice groups: each choice group box (the smallest one around a
+// radio button) with its radio buttons, top to bottom. Group boxes that directly hold no radio button (the frames) and
 // the fixed items are left out.
 struct ChoiceGroup
 {

@@ -4,12 +4,16 @@
 #include "settings/SettingsYearProfile.h"
 #include "settings/TestItemSettingsWindow.h"
 
+namespace settings {
+
 void registerSettingsWindows(rt::Transaction &sqlca)
 {
-    for (const settings::SettingsYearProfile *profile : settings::settingsYearProfiles()) {
+    for (const SettingsYearProfile *profile : settingsYearProfiles()) {
         rt::WindowRegistry::instance().registerClass(
             profile->className, [profile, &sqlca](QWidget *parent) -> QWidget * {
-                return new TestItemSettingsWindow(*profile, sqlca, parent);
+                return new settings::TestItemSettingsWindow(*profile, sqlca, parent);
             });
     }
 }
+
+} // namespace settings

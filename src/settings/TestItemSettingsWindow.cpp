@@ -2,16 +2,18 @@
 
 #include "controls/EntryControlFactories.h"
 #include "controls/pfc_picture_command_button.h"
+#include "items/XmszTable.h"
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/RadioButton.h"
-#include "runtime/StockImages.h"
+#include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
 #include "settings/SettingsLayout.h"
-#include "settings/XmszDataObject.h"
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
+
+namespace settings {
 
 namespace {
 
@@ -20,35 +22,29 @@ const QString kAttention = u"注意"_s;
 } // namespace
 
 TestItemSettingsWindow::TestItemSettingsWindow(
-    const settings::SettingsYearProfile &profile, rt::Transaction &sqlca, QWidget *parent)
+    const SettingsYearProfile &profile, rt::Transaction &sqlca, QWidget *parent)
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
-    , m_dw_1(settings::d_xmsz())
+    , m_dw_1(items::d_xmsz())
     , m_closeGuard(new rt::CloseGuard(this))
 {
-    setObjectName(profile.className);
-    setWindowTitle(profile.title);
-    setWindowIcon(rt::stock::icon(u"AppIcon!"_s));
-    setModal(true);
-    setFixedSize(rt::style::clientSizeForOuter(profile.outerSize));
+    rt::setUpWindow(this,
+        { .name = profile.className,
+            .title = profile.title,
+            .icon = u"AppIcon!"_s,
+            .modal = true,
+            .size = profile.outerSize,
+            .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
     buildControls();
 }
 
 void TestItemSettingsWindow::buildControls()
 {
-    const rt::ControlTable controls = settings::settingsControls(m_profile);
+    const rt::ControlTable controls = settingsControls(m_profile);
     const rt::ControlBuilder built(this, controls, controls::entryControlFactories());
 
-    for (const settings::ChoiceGroup &group : settings::choiceGroups(controls)) {
-        auto *exclusive = new QButtonGroup(this);
-        exclusive->setObjectName(group.groupBox + u"_choices"_s);
-        exclusive->setExclusive(true);
-        for (const QString &name : group.radioButtons)
-            exclusive->addButton(built.get<QRadioButton>(name));
-    }
-
-    for (const settings::ChoiceItem &item : settings::choiceItems()) {
+    for (const ChoiceItem &item : choiceItems()) {
         auto *button = built.get<QRadioButton>(item.radioButton);
         m_radios[item.radioButton] = button;
         // clicked comes from the user only (also on a checked button);
@@ -66,7 +62,7 @@ void TestItemSettingsWindow::buildControls()
     // The choice radio buttons declare no tab order: the keyboard reaches
     // them in the rank of the group box around them.
     std::vector<QWidget *> keyboard;
-    for (const QString &name : settings::keyboardOrder(controls)) {
+    for (const QString &name : keyboardOrder(controls)) {
         QWidget *control = built.find(name);
         if (auto *radio = qobject_cast<rt::RadioButton *>(control))
             radio->keepFocusPolicy(Qt::StrongFocus);
@@ -90,7 +86,6 @@ void TestItemSettingsWindow::showEvent(QShowEvent *event)
     if (m_opened)
         return;
     m_opened = true;
-    rt::style::centerOnScreen(this);
     openYear();
 }
 
@@ -101,13 +96,13 @@ void TestItemSettingsWindow::setSaveAvailable(bool available)
 
 void TestItemSettingsWindow::openYear()
 {
-    for (const settings::ChoiceItem &item : settings::choiceItems())
+    for (const ChoiceItem &item : choiceItems())
         radio(item.radioButton)->setChecked(false);
 
     m_dw_1.setTransObject(&m_sqlca);
     long row = m_dw_1.retrieve({ m_profile.yearCode });
     if (row > 0) {
-        for (const settings::ChoiceItem &item : settings::choiceItems()) {
+        for (const ChoiceItem &item : choiceItems()) {
             if (m_dw_1.getItemString(1, item.column) == u"1"_s)
                 radio(item.radioButton)->setChecked(true);
         }
@@ -136,7 +131,7 @@ void TestItemSettingsWindow::saveChoices()
     const long row = m_dw_1.getRow();
     bool saved = false;
     if (row > 0) {
-        for (const settings::ChoiceItem &item : settings::choiceItems()) {
+        for (const ChoiceItem &item : choiceItems()) {
             m_dw_1.setItem(
                 row, item.column, radio(item.radioButton)->isChecked() ? u"1"_s : u"0"_s);
         }
@@ -167,3 +162,5 @@ void TestItemSettingsWindow::choiceClicked()
 {
     setSaveAvailable(true);
 }
+
+} // namespace settings

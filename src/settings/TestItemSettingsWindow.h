@@ -16,6 +16,8 @@ namespace rt {
 class CloseGuard;
 }
 
+namespace settings {
+
 // The test-item settings window of one school year (w_xm_cz1, w_xm_cz2,
 // w_xm_cz3 are its year profiles). It shows the year's stored choices of
 // table xmsz, or starts a new row for a year without one; a click on a
@@ -26,7 +28,7 @@ class TestItemSettingsWindow : public QDialog
     Q_OBJECT
 
 public:
-    TestItemSettingsWindow(const settings::SettingsYearProfile &profile, rt::Transaction &sqlca,
+    TestItemSettingsWindow(const SettingsYearProfile &profile, rt::Transaction &sqlca,
         QWidget *parent = nullptr);
 
 protected:
@@ -44,7 +46,7 @@ private:
     void setSaveAvailable(bool available);
     QRadioButton *radio(const QString &name) const;
 
-    const settings::SettingsYearProfile &m_profile;
+    const SettingsYearProfile &m_profile;
     rt::Transaction &m_sqlca;
     rt::DataView m_dw_1;
     std::map<QString, QRadioButton *> m_radios;
@@ -52,3 +54,5 @@ private:
     rt::CloseGuard *m_closeGuard = nullptr;
     bool m_opened = false;
 };
+
+} // namespace settings

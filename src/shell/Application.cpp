@@ -6,6 +6,8 @@
 #include "shell/w_pwd.h"
 #include "ui/ToolbarGlobals.h"
 
+namespace shell {
+
 Application &Application::instance()
 {
     static Application app;
@@ -43,3 +45,5 @@ void Application::close()
 {
     sqlca.disconnect();
 }
+
+} // namespace shell

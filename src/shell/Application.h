@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace shell {
+
 // The application object "book": the globals that the windows share and
 // the start-up and close handling.
 class Application
@@ -32,3 +34,5 @@ public:
 private:
     Application() = default;
 };
+
+} // namespace shell

@@ -2,9 +2,10 @@
 
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
-#include "runtime/LayoutUnits.h"
+#include "runtime/ControlMakers.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
 
 #include <QLabel>
@@ -16,46 +17,33 @@ namespace {
 
 const QString kSite = u"https://example.com/"_s;
 
-rt::ControlSpec text(
-    const QString &name, QRect rect, int points, bool bold, long color, const QString &content)
-{
-    rt::ControlSpec spec;
-    spec.name = name;
-    spec.kind = rt::ControlKind::Label;
-    spec.text = content;
-    spec.rect = rect;
-    spec.font = rt::FontSpec { u"Arial"_s, points, 0, bold };
-    spec.textColor = color;
-    return spec;
-}
-
 // The controls top to bottom, positions and sizes in layout units. The
 // maker's contact data are fictitious.
 rt::ControlTable aboutControls()
 {
-    using rt::colors::rgb;
-    rt::ControlSpec link
-        = text(u"shl_1"_s, { 480, 684, 1221, 92 }, 12, false, rt::colors::kLinkText, QString());
+    using rt::colors::kBlue;
+    using rt::colors::kDesktop;
+    using rt::colors::kLinkText;
+    using rt::colors::kMagenta;
+    rt::ControlDecl link = rt::label(
+        u"shl_1"_s, {}, { 480, 684, 1221, 92 }, { .font = rt::font(12), .textColor = kLinkText });
     link.font.underline = true;
-    rt::ControlSpec close;
-    close.name = u"cb_1"_s;
-    close.kind = rt::ControlKind::PushButton;
-    close.text = u"关闭(&X)"_s;
-    close.rect = { 1792, 680, 302, 80 };
-    close.font = rt::FontSpec { u"Arial"_s, 9 };
-    close.tabOrder = 10;
     return {
-        text(u"st_1"_s, { 55, 80, 2034, 72 }, 10, true, rgb(0, 0, 255),
-            u"技术问题和建议请寄 Kelvaro 示例软件工作室，联系人：示例先生"_s),
-        text(u"st_3"_s, { 64, 208, 1902, 72 }, 10, false, rt::colors::kDesktop,
-            u"地址：示例市示例路 1 号  示例先生  邮编：000000"_s),
-        text(u"st_5"_s, { 64, 332, 1262, 72 }, 10, true, rgb(0, 0, 255), u"手机：000-0000-0000"_s),
-        text(u"st_4"_s, { 64, 440, 1262, 72 }, 10, true, rgb(0, 0, 255), u"电话：555-0100"_s),
-        text(u"st_2"_s, { 64, 556, 1038, 72 }, 12, true, rt::colors::kLinkText,
-            u"邮箱：kv@example.com"_s),
-        text(u"st_10"_s, { 64, 692, 379, 72 }, 10, false, rgb(255, 0, 255), u"软件升级："_s),
+        rt::label(u"st_1"_s, u"技术问题和建议请寄 Kelvaro 示例软件工作室，联系人：示例先生"_s,
+            { 55, 80, 2034, 72 }, { .font = rt::font(10, true), .textColor = kBlue }),
+        rt::label(u"st_3"_s, u"地址：示例市示例路 1 号  示例先生  邮编：000000"_s,
+            { 64, 208, 1902, 72 }, { .font = rt::font(10), .textColor = kDesktop }),
+        rt::label(u"st_5"_s, u"手机：000-0000-0000"_s, { 64, 332, 1262, 72 },
+            { .font = rt::font(10, true), .textColor = kBlue }),
+        rt::label(u"st_4"_s, u"电话：555-0100"_s, { 64, 440, 1262, 72 },
+            { .font = rt::font(10, true), .textColor = kBlue }),
+        rt::label(u"st_2"_s, u"邮箱：kv@example.com"_s, { 64, 556, 1038, 72 },
+            { .font = rt::font(12, true), .textColor = kLinkText }),
+        rt::label(u"st_10"_s, u"软件升级："_s, { 64, 692, 379, 72 },
+            { .font = rt::font(10), .textColor = kMagenta }),
         link,
-        close,
+        rt::pushButton(
+            u"cb_1"_s, u"关闭(&X)"_s, { 1792, 680, 302, 80 }, { .font = rt::font(9), .tabOrder = 10 }),
     };
 }
 
@@ -64,12 +52,16 @@ rt::ControlTable aboutControls()
 w_about::w_about(QWidget *parent)
     : QDialog(parent, rt::style::modalDialogFlags() | Qt::FramelessWindowHint)
 {
-    setObjectName(u"w_about"_s);
-    setModal(true);
-    setWindowIcon(rt::stock::icon(u"AppIcon!"_s));
-    rt::style::setBackColor(this, rt::colors::kButtonFace);
     // Without a title bar the declared size is the client area.
-    resize(rt::units::toPixels(QSize(2181, 820)));
+    rt::setUpWindow(this,
+        { .name = u"w_about"_s,
+            .icon = u"AppIcon!"_s,
+            .modal = true,
+            .size = QSize(2181, 820),
+            .sizeIs = rt::WindowDecl::Size::Client,
+            .fixedSize = false,
+            .backColor = rt::colors::kButtonFace,
+            .placement = rt::WindowDecl::Placement::Centred });
 
     const rt::ControlBuilder built(this, aboutControls());
 
@@ -91,6 +83,4 @@ w_about::w_about(QWidget *parent)
     close->setAutoDefault(true);
     connect(close, &QPushButton::clicked, guard, &rt::CloseGuard::closeWindow);
     close->setFocus();
-
-    rt::style::centerOnScreen(this);
 }

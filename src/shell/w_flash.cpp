@@ -1,58 +1,33 @@
 #include "shell/w_flash.h"
 
-#include "runtime/LayoutUnits.h"
-#include "runtime/StockImages.h"
-#include "runtime/WindowStyle.h"
+#include "runtime/ControlBuilder.h"
+#include "runtime/ControlMakers.h"
+#include "runtime/SystemColors.h"
+#include "runtime/WindowDecl.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 
-namespace {
-// The picture forwards its clicks to the window that it belongs to.
-class ClickablePicture : public QLabel
-{
-    Q_OBJECT
-
-public:
-    ClickablePicture(QWidget *parent, std::function<void()> onClick)
-        : QLabel(parent)
-        , m_onClick(std::move(onClick))
-    { }
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            m_onClick();
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
-} // namespace
+using namespace Qt::StringLiterals;
 
 w_flash::w_flash(std::function<void()> openNext, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_openNext(std::move(openNext))
 {
-    setObjectName(QStringLiteral("w_flash"));
-    setWindowIcon(rt::stock::icon(QStringLiteral("AppIcon!")));
-    setModal(true);
-    const QSize size = rt::units::toPixels(QSize(1861, 1076));
-    setFixedSize(size);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 255));
-    setPalette(pal);
-
-    m_picture = new ClickablePicture(this, [this] { handOver(); });
-    m_picture->setObjectName(QStringLiteral("p_1"));
-    m_picture->setGeometry(QRect(QPoint(0, 0), size));
-    m_picture->setPixmap(QPixmap(QStringLiteral(":/shell/splash.jpg")));
-    m_picture->setScaledContents(true);
-    m_picture->setFocusPolicy(Qt::NoFocus);
-
-    rt::style::centerOnScreen(this);
+    // No frame: the declared size is the client area, all of it the
+    // splash picture, whose clicks come to the window.
+    rt::setUpWindow(this,
+        { .name = u"w_flash"_s,
+            .icon = u"AppIcon!"_s,
+            .modal = true,
+            .size = QSize(1861, 1076),
+            .sizeIs = rt::WindowDecl::Size::Client,
+            .backColor = rt::colors::kBlue,
+            .placement = rt::WindowDecl::Placement::Centred });
+    const rt::ControlBuilder controls(
+        this, { rt::picture(u"p_1"_s, u":/shell/splash.jpg"_s, QRect(0, 0, 1861, 1076)) });
+    m_picture = controls.get<QLabel>(u"p_1"_s);
 
     m_timer.setInterval(kTimerPeriodMs);
     connect(&m_timer, &QTimer::timeout, this, &w_flash::handOver);
@@ -89,4 +64,3 @@ void w_flash::reject()
     // The splash closes only by handing over to the start window.
 }
 
-#include "w_flash.moc"

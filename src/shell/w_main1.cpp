@@ -1,9 +1,11 @@
 #include "shell/w_main1.h"
 
+#include "runtime/ControlBuilder.h"
+#include "runtime/ControlMakers.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
-#include "runtime/WindowStyle.h"
+#include "runtime/WindowDecl.h"
 #include "shell/Application.h"
 #include "shell/menu/m_main.h"
 #include "ui/FrameToolBar.h"
@@ -17,6 +19,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 QPointer<w_main1> &currentFrame()
@@ -35,46 +39,49 @@ constexpr int kRestoredHeight = 2692;
 w_main1::w_main1(QWidget *parent)
     : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("w_main1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(frameTitle());
-    setWindowIcon(rt::stock::icon(QStringLiteral("AppIcon!")));
-    setCursor(rt::stock::pointer(QStringLiteral("Arrow!")));
     // The restored size, centred on the screen; the frame opens maximized.
-    resize(rt::units::toPixels(QSize(kRestoredWidth, kRestoredHeight)));
-    rt::style::centerOnScreen(this);
+    rt::setUpWindow(this,
+        { .name = u"w_main1"_s,
+            .title = frameTitle(),
+            .icon = u"AppIcon!"_s,
+            .size = QSize(kRestoredWidth, kRestoredHeight),
+            .sizeIs = rt::WindowDecl::Size::Client,
+            .fixedSize = false,
+            .placement = rt::WindowDecl::Placement::Centred });
+    setCursor(rt::stock::pointer(u"Arrow!"_s));
 
     m_mdi = new QMdiArea(this);
-    m_mdi->setObjectName(QStringLiteral("mdi_1"));
+    m_mdi->setObjectName(u"mdi_1"_s);
     // The start page draws no background of its own: the frame's pale
     // background shows behind its pictures and captions.
-    m_mdi->setBackground(rt::colors::fromCode(rt::colors::kFramePale));
+    m_mdi->setBackground(rt::colors::fromCode(rt::colors::kIvory));
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(m_mdi);
 
-    m_startPage = new StartPage(this, m_mdi->viewport());
+    m_startPage = new shell::StartPage(this, m_mdi->viewport());
     // The page's place counts from the frame, but it lives in the client
     // area's viewport: whenever the toolbar or the status bar changes, the
     // viewport moves or changes size without the frame being resized.
     m_mdi->installEventFilter(this);
     m_mdi->viewport()->installEventFilter(this);
 
-    m_background = new QLabel(m_mdi->viewport());
-    m_background->setObjectName(QStringLiteral("p_2"));
-    m_background->setPixmap(QPixmap(QStringLiteral(":/shell/main.png")));
-    m_background->setScaledContents(true);
-    m_background->setGeometry(rt::units::rect(192, 48, 549, 436));
-    m_background->hide();
+    // The background picture of the client area, shown only while no start
+    // page is there.
+    const rt::ControlBuilder background(m_mdi->viewport(),
+        { rt::picture(
+            u"p_2"_s, u":/shell/main.png"_s, QRect(192, 48, 549, 436), { .visible = false }) });
+    m_background = background.get<QLabel>(u"p_2"_s);
 
     auto *toolBar = new ui::FrameToolBar(this);
-    toolBar->setObjectName(QStringLiteral("frameToolBar"));
+    toolBar->setObjectName(u"frameToolBar"_s);
     m_toolBar = toolBar;
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     new m_main(this);
 
-    statusBar()->showMessage(Application::microhelpDefault());
+    statusBar()->showMessage(shell::Application::microhelpDefault());
     currentFrame() = this;
 }
 
@@ -91,7 +98,7 @@ w_main1 *w_main1::current()
 
 QString w_main1::frameTitle()
 {
-    return QStringLiteral("TavrinKelvaro（初中） ");
+    return u"TavrinKelvaro（初中） "_s;
 }
 
 int w_main1::widthUnits() const
@@ -139,7 +146,7 @@ void w_main1::ue_run()
 
 void w_main1::open()
 {
-    Application::instance().button_flag = true;
+    shell::Application::instance().button_flag = true;
     uo_microbarutil luo_microbarutil;
     luo_microbarutil.of_initmicrobar(this);
 }

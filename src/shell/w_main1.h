@@ -30,14 +30,14 @@ public:
     int heightUnits() const;
 
     QMdiArea *mdi_1() const { return m_mdi; }
-    StartPage *dw_main() const { return m_startPage; }
+    shell::StartPage *dw_main() const { return m_startPage; }
     QLabel *p_2() const { return m_background; }
     QToolBar *frameToolBar() const { return m_toolBar; }
 
     // The name of the start-page picture now raised under the pointer,
     // empty when none. Only the start page's hover and click rules change it.
-    QString focusPicture() const { return is_focus_picture; }
-    void setFocusPicture(const QString &name) { is_focus_picture = name; }
+    QString focusPicture() const { return m_focusPicture; }
+    void setFocusPicture(const QString &name) { m_focusPicture = name; }
 
     // Places the start page centred in the frame, never left of x 0 and
     // never above y 220 (layout units); returns the position it chose.
@@ -67,9 +67,9 @@ private:
     void open();
 
     QMdiArea *m_mdi = nullptr;
-    StartPage *m_startPage = nullptr;
+    shell::StartPage *m_startPage = nullptr;
     QLabel *m_background = nullptr;
     QToolBar *m_toolBar = nullptr;
     bool m_opened = false;
-    QString is_focus_picture;
+    QString m_focusPicture;
 };

@@ -1,5 +1,6 @@
 #include "ui/uo_microbarutil.h"
 
+#include "runtime/WindowStyle.h"
 #include "ui/HostEnvironment.h"
 #include "ui/WindowType.h"
 
@@ -24,8 +25,7 @@ void uo_microbarutil::of_initmicrobar(QWidget *aw_frame)
         return;
 
     QFont lf = bar->font();
-    lf.setFamilies({ QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-        QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC") });
+    lf.setFamilies(rt::style::toQFont({ .face = rt::faces::kSongTi.toString() }).families());
     lf.setPixelSize(kFontPixelHeight);
     bar->setFont(lf);
     bar->setFixedHeight(kBarHeight);

@@ -34,11 +34,11 @@ private:
     void cbx_showtips_clicked();
     void cbx_showtext_clicked();
 
-    QPointer<QMainWindow> iw_window;
+    QPointer<QMainWindow> m_frame;
     bool m_opened = false;
 
     QButtonGroup *m_positions = nullptr;
-    QCheckBox *cbx_showtext = nullptr;
-    QCheckBox *cbx_showtips = nullptr;
-    QPushButton *cb_visible = nullptr;
+    QCheckBox *m_showText = nullptr;
+    QCheckBox *m_showTips = nullptr;
+    QPushButton *m_visibleButton = nullptr;
 };

@@ -127,14 +127,14 @@ void TestGraduationWindow::opensAsDeclared()
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 
     // Every control stands where the table puts it.
-    for (const rt::ControlSpec &spec : GraduationWindow::controlTable()) {
-        QWidget *widget = m_window->findChild<QWidget *>(spec.name);
-        QVERIFY2(widget, qPrintable(spec.name));
-        QCOMPARE(widget->geometry(), rt::units::toPixels(spec.rect));
+    for (const rt::ControlDecl &decl : GraduationWindow::controlTable()) {
+        QWidget *widget = m_window->findChild<QWidget *>(decl.name);
+        QVERIFY2(widget, qPrintable(decl.name));
+        QCOMPARE(widget->geometry(), rt::units::toPixels(decl.rect));
     }
     QStringList created;
-    for (const rt::ControlSpec &spec : GraduationWindow::controlTable())
-        created << spec.name;
+    for (const rt::ControlDecl &decl : GraduationWindow::controlTable())
+        created << decl.name;
     QCOMPARE(created,
         QStringList({ u"em_by_cj"_s, u"em_c3"_s, u"em_c2"_s, u"em_c1"_s, u"cb_1"_s, u"sle_by_dj"_s,
             u"st_5"_s, u"st_4"_s, u"st_3"_s, u"st_2"_s, u"st_1"_s }));
@@ -349,7 +349,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
 {
     QFETCH(bool, byMenu);
     delete m_window;
-    registerAppWindows();
+    app::registerAppWindows();
     // Every window that the start page and the menu open by class name.
     for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
              u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
@@ -388,7 +388,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
         QVERIFY(opened);
         QVERIFY(!opened->isVisible());
     } else {
-        StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->dw_main();
         const QPoint centre = page->objectRect(u"p_6"_s).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);

@@ -12,6 +12,7 @@
 #include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
+#include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
 #include "settings/SettingsWindows.h"
 #include "shell/startpage/StartPage.h"
@@ -401,7 +402,7 @@ void TestScoreCalculator::controlsAndLayout()
     // The declared size is the outer size: the client area leaves room for
     // the borders and the title bar, and every visible control still fits.
     const QSize outer = rt::units::toPixels(year().outerSize);
-    QCOMPARE(m_window->size(), m_profile->clientSizePixels());
+    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(m_profile->windowSize));
     QVERIFY(m_window->width() < outer.width());
     QVERIFY(m_window->height() < outer.height());
     QVERIFY(m_window->width() > outer.width() - 20);
@@ -421,10 +422,10 @@ void TestScoreCalculator::controlsAndLayout()
     QCOMPARE(find(u"em_s_t"_s)->mask(), u"###,###.0"_s);
     QCOMPARE(find(u"em_s1"_s)->mask(), u"###,###.00"_s);
     // Every control stands where the year's table puts it.
-    for (const rt::ControlSpec &spec : m_profile->controls) {
-        QWidget *widget = m_window->findChild<QWidget *>(spec.name);
-        QVERIFY2(widget, qPrintable(spec.name));
-        QCOMPARE(widget->geometry(), rt::units::toPixels(spec.rect));
+    for (const rt::ControlDecl &decl : m_profile->controls) {
+        QWidget *widget = m_window->findChild<QWidget *>(decl.name);
+        QVERIFY2(widget, qPrintable(decl.name));
+        QCOMPARE(widget->geometry(), rt::units::toPixels(decl.rect));
     }
     // A group box never covers the controls it frames.
     QCOMPARE(m_window->childAt(find(u"em_t"_s)->geometry().center()), find(u"em_t"_s));
@@ -505,7 +506,7 @@ void TestScoreCalculator::setUpLoopUntilSaved()
 
 void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
 {
-    registerSettingsWindows(m_sqlca);
+    settings::registerSettingsWindows(m_sqlca);
     // Drives each settings window that comes up: the first is closed
     // without saving, the second saves the grip index for boys and closes.
     int visits = 0;
@@ -584,7 +585,7 @@ void TestScoreCalculator::closeButtonOnly()
 void TestScoreCalculator::registeredByClassName()
 {
     insertYearRow();
-    registerCalculatorWindows(m_sqlca);
+    calculator::registerCalculatorWindows(m_sqlca);
     auto &registry = rt::WindowRegistry::instance();
     QVERIFY(registry.contains(year().className));
     QVERIFY(registry.contains(calculator::GraduationWindow::className()));
@@ -619,7 +620,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
     QFETCH(QString, picture);
     QFETCH(bool, byMenu);
     insertYearRow();
-    registerCalculatorWindows(m_sqlca);
+    calculator::registerCalculatorWindows(m_sqlca);
     QApplication::setQuitOnLastWindowClosed(false);
     auto frame = std::make_unique<w_main1>();
     frame->show();
@@ -646,7 +647,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
         QVERIFY(item);
         item->trigger();
     } else {
-        StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->dw_main();
         const QPoint centre = page->objectRect(picture).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);
@@ -1615,7 +1616,7 @@ void TestScoreCalculator::graduationAreaStaysEnabled()
 void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
 {
     insertYearRow();
-    registerSettingsWindows(m_sqlca);
+    settings::registerSettingsWindows(m_sqlca);
     m_window = openWindow();
     // "项目设置" opens the real settings window; it is closed with the mouse.
     bool closedSettings = false;

@@ -19,7 +19,7 @@ struct Place
 };
 
 // Everything but the place and the tab order is the first year's.
-bool sameLook(const rt::ControlSpec &a, const rt::ControlSpec &b)
+bool sameLook(const rt::ControlDecl &a, const rt::ControlDecl &b)
 {
     return a.kind == b.kind && a.text == b.text && a.rect.size() == b.rect.size()
         && a.font.face == b.font.face && a.font.pointSize == b.font.pointSize
@@ -31,7 +31,7 @@ bool sameLook(const rt::ControlSpec &a, const rt::ControlSpec &b)
 QStringList namesOf(const rt::ControlTable &table)
 {
     QStringList names;
-    for (const rt::ControlSpec &spec : table)
+    for (const rt::ControlDecl &spec : table)
         names << spec.name;
     return names;
 }
@@ -113,7 +113,7 @@ void TestYearProfiles::profiles()
         &scoring::secondYearLadders(), &scoring::thirdYearLadders() };
     QCOMPARE(profile.ladders, ladders[year - 1]);
     // The first field to hold the focus is in the table and takes it by Tab.
-    const rt::ControlSpec *focus = rt::findControl(profile.controls, firstFocus);
+    const rt::ControlDecl *focus = rt::findControl(profile.controls, firstFocus);
     QVERIFY(focus);
     QVERIFY(focus->tabOrder > 0);
 }
@@ -178,8 +178,8 @@ void TestYearProfiles::secondYearLayout()
     };
     QCOMPARE(raised.size(), std::size_t(48));
     for (std::size_t i = 0; i < second.size(); ++i) {
-        const rt::ControlSpec &was = first[i];
-        const rt::ControlSpec &is = second[i];
+        const rt::ControlDecl &was = first[i];
+        const rt::ControlDecl &is = second[i];
         QVERIFY2(sameLook(was, is), qPrintable(is.name));
         QCOMPARE(is.tabOrder, was.tabOrder);
         QPoint expected = was.rect.topLeft();
@@ -262,8 +262,8 @@ void TestYearProfiles::thirdYearLayout()
     };
     // Every first-year control stands at a new place and looks the same.
     QCOMPARE(places.size(), first.size());
-    for (const rt::ControlSpec &was : first) {
-        const rt::ControlSpec *is = rt::findControl(third, was.name);
+    for (const rt::ControlDecl &was : first) {
+        const rt::ControlDecl *is = rt::findControl(third, was.name);
         QVERIFY(is);
         QVERIFY2(sameLook(was, *is), qPrintable(was.name));
         const auto it = places.find(was.name);
@@ -299,7 +299,7 @@ void TestYearProfiles::thirdYearTabOrder()
     };
     // Everything else, the score, total, rating and graduation fields
     // included, is outside the tab sequence.
-    for (const rt::ControlSpec &spec : third) {
+    for (const rt::ControlDecl &spec : third) {
         const auto it = tabbed.find(spec.name);
         QCOMPARE(spec.tabOrder, it == tabbed.end() ? 0 : it->second);
     }
@@ -340,7 +340,7 @@ void TestYearProfiles::thirdYearGraduationArea()
             true, windowText, QString() },
     };
     for (const Expected &expected : area) {
-        const rt::ControlSpec *spec = rt::findControl(third.controls, expected.name);
+        const rt::ControlDecl *spec = rt::findControl(third.controls, expected.name);
         QVERIFY2(spec, qPrintable(expected.name));
         QCOMPARE(spec->kind, expected.kind);
         QCOMPARE(spec->text, expected.text);
@@ -355,8 +355,8 @@ void TestYearProfiles::thirdYearGraduationArea()
     }
     // The result fields are declared like the total and its rating, below
     // them (the rating 5 units further right).
-    const rt::ControlSpec *total = rt::findControl(third.controls, u"em_xn_t"_s);
-    const rt::ControlSpec *score = rt::findControl(third.controls, u"em_by_cj"_s);
+    const rt::ControlDecl *total = rt::findControl(third.controls, u"em_xn_t"_s);
+    const rt::ControlDecl *score = rt::findControl(third.controls, u"em_by_cj"_s);
     QCOMPARE(score->rect.size(), total->rect.size());
     QCOMPARE(score->rect.x(), total->rect.x());
     QVERIFY(score->rect.top() > total->rect.bottom());

@@ -131,7 +131,7 @@ void TestMaskedEdit::enterMovesOnLikeTab()
     QVERIFY(m_window->fields[1]->hasFocus());
     QCOMPARE(m_window->focusOuts, 1);
     // The leave handling sees the value that was typed.
-    QCOMPARE(NumericMask::value(m_window->textWhenLeft), 3450.0f);
+    QCOMPARE(controls::NumericMask::value(m_window->textWhenLeft), 3450.0f);
     QCOMPARE(first->text(), u"3,450.00"_s);
     QVERIFY(wholeTextSelected(m_window->fields[1]));
 }

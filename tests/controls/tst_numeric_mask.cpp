@@ -22,14 +22,14 @@ private Q_SLOTS:
 
 void TestNumericMask::parsesMask()
 {
-    const NumericMask two(u"###,###.00"_s);
+    const controls::NumericMask two(u"###,###.00"_s);
     QCOMPARE(two.integerDigits(), 6);
     QCOMPARE(two.decimals(), 2);
     QVERIFY(two.grouped());
-    const NumericMask one(u"###,###.0"_s);
+    const controls::NumericMask one(u"###,###.0"_s);
     QCOMPARE(one.integerDigits(), 6);
     QCOMPARE(one.decimals(), 1);
-    const NumericMask whole(u"####"_s);
+    const controls::NumericMask whole(u"####"_s);
     QCOMPARE(whole.integerDigits(), 4);
     QCOMPARE(whole.decimals(), 0);
     QVERIFY(!whole.grouped());
@@ -40,9 +40,9 @@ void TestNumericMask::check_data()
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("input");
     QTest::addColumn<int>("expected");
-    const int invalid = int(NumericMask::Check::Invalid);
-    const int partial = int(NumericMask::Check::Intermediate);
-    const int ok = int(NumericMask::Check::Acceptable);
+    const int invalid = int(controls::NumericMask::Check::Invalid);
+    const int partial = int(controls::NumericMask::Check::Intermediate);
+    const int ok = int(controls::NumericMask::Check::Acceptable);
     const QString m2 = u"###,###.00"_s;
     const QString m1 = u"###,###.0"_s;
     QTest::newRow("empty") << m2 << QString() << partial;
@@ -74,7 +74,7 @@ void TestNumericMask::check()
     QFETCH(QString, mask);
     QFETCH(QString, input);
     QFETCH(int, expected);
-    QCOMPARE(int(NumericMask(mask).check(input)), expected);
+    QCOMPARE(int(controls::NumericMask(mask).check(input)), expected);
 }
 
 void TestNumericMask::value_data()
@@ -95,7 +95,7 @@ void TestNumericMask::value()
 {
     QFETCH(QString, text);
     QFETCH(float, expected);
-    QCOMPARE(NumericMask::value(text), expected);
+    QCOMPARE(controls::NumericMask::value(text), expected);
 }
 
 void TestNumericMask::valueIgnoresSystemLocale()
@@ -103,8 +103,8 @@ void TestNumericMask::valueIgnoresSystemLocale()
     // In German the comma is the decimal separator; the field's notation is fixed.
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const float grouped = NumericMask::value(u"3,450.00"_s);
-    const QString shown = NumericMask(u"###,###.00"_s).format(1234.5);
+    const float grouped = controls::NumericMask::value(u"3,450.00"_s);
+    const QString shown = controls::NumericMask(u"###,###.00"_s).format(1234.5);
     QLocale::setDefault(saved);
     QCOMPARE(grouped, 3450.0f);
     QCOMPARE(shown, u"1,234.50"_s);
@@ -135,7 +135,7 @@ void TestNumericMask::format()
     QFETCH(QString, mask);
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(NumericMask(mask).format(text), expected);
+    QCOMPARE(controls::NumericMask(mask).format(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TestNumericMask)

@@ -70,8 +70,8 @@ void TestWindowReads::init()
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
     m_boxes = std::make_unique<rt::MessageBoxRecorder>();
-    registerSettingsWindows(m_sqlca);
-    registerCalculatorWindows(m_sqlca);
+    settings::registerSettingsWindows(m_sqlca);
+    calculator::registerCalculatorWindows(m_sqlca);
 }
 
 void TestWindowReads::cleanup()

@@ -51,7 +51,7 @@ private slots:
 
 void TestDeskCalcProgram::initTestCase()
 {
-    registerAppWindows();
+    app::registerAppWindows();
     QVERIFY(QApplication::quitOnLastWindowClosed());
 }
 
@@ -77,10 +77,10 @@ void TestDeskCalcProgram::calculatorOutlivesTheFrame()
             return;
         click(calculator, { u"cb_20"_s, u"cb_3"_s, u"cb_13"_s }); // 清除 3 +
         // The calculator blocks nothing: the frame's menu still acts.
-        const bool startPage = Application::instance().button_flag;
+        const bool startPage = shell::Application::instance().button_flag;
         frame->findChild<QAction *>(u"m_导航"_s)->trigger();
         frameUsable = QApplication::activeModalWidget() == nullptr && frame->isEnabled()
-            && Application::instance().button_flag != startPage;
+            && shell::Application::instance().button_flag != startPage;
 
         frame->findChild<QAction *>(u"m_退出系统"_s)->trigger();
         QTimer::singleShot(200, calculator, [&] {

@@ -148,7 +148,7 @@ private:
 
 void TestDeskCalcWindow::initTestCase()
 {
-    registerDeskCalcWindows();
+    deskcalc::registerDeskCalcWindows();
     w_4::setClock([this] { return m_now; });
 }
 

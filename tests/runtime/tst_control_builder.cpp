@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using rt::ControlKind;
-using rt::ControlSpec;
+using rt::ControlDecl;
 
 namespace {
 
@@ -135,9 +135,9 @@ private Q_SLOTS:
         // A compound control as the controls layer makes one: a container
         // whose inner button takes the focus through a focus proxy.
         const rt::ControlFactories factories { { ControlKind::PictureButton,
-            [](const ControlSpec &spec, QWidget *parent) -> QWidget * {
+            [](const ControlDecl &decl, QWidget *parent) -> QWidget * {
                 auto *container = new QWidget(parent);
-                auto *inner = new QPushButton(spec.text, container);
+                auto *inner = new QPushButton(decl.text, container);
                 inner->setObjectName(u"inner"_s);
                 container->setFocusProxy(inner);
                 return container;

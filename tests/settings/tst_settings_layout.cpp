@@ -1,6 +1,6 @@
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsYearProfile.h"
-#include "settings/XmszDataObject.h"
+#include "items/XmszTable.h"
 
 #include <QtTest>
 
@@ -24,7 +24,7 @@ private Q_SLOTS:
 
 void TestSettingsLayout::dataObject()
 {
-    const rt::DataObject object = d_xmsz();
+    const rt::DataObject object = items::d_xmsz();
     QCOMPARE(object.table, u"xmsz"_s);
     const QStringList expected = { u"nj"_s, u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,
         u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s, u"xm_l_w"_s,
@@ -90,9 +90,9 @@ void TestSettingsLayout::membershipByEnclosure()
     QFETCH(QString, groupBox);
     const auto controls = settingsControls(w_xm_cz1());
     const auto it = std::find_if(controls.begin(), controls.end(),
-        [&](const rt::ControlSpec &c) { return c.name == radio; });
+        [&](const rt::ControlDecl &c) { return c.name == radio; });
     QVERIFY(it != controls.end());
-    QCOMPARE(enclosingGroupBox(it->rect, controls), groupBox);
+    QCOMPARE(rt::enclosingGroupBox(it->rect, controls), groupBox);
 }
 
 void TestSettingsLayout::choiceGroups()
@@ -139,7 +139,7 @@ void TestSettingsLayout::choiceItemsCoverTheFlags()
     for (const ChoiceItem &item : choiceItems())
         columns.append(item.column);
     QCOMPARE(columns.size(), 13);
-    for (const QString &column : xmszColumns()) {
+    for (const QString &column : items::xmszColumns()) {
         const bool isFlag = column != u"nj"_s && !column.startsWith(u"xm_58"_s);
         QCOMPARE(columns.contains(column), isFlag);
     }

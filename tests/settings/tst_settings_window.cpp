@@ -75,7 +75,7 @@ private Q_SLOTS:
 
 private:
     // Opens the settings window of `className` on the program's connection.
-    TestItemSettingsWindow *open(const QString &className);
+    settings::TestItemSettingsWindow *open(const QString &className);
     QRadioButton *radio(const QString &name) const;
     pfc_picture_command_button *button(const QString &name) const;
     void click(QAbstractButton *button);
@@ -87,7 +87,7 @@ private:
 
     TestDatabase m_db;
     std::unique_ptr<rt::Transaction> m_sqlca;
-    std::unique_ptr<TestItemSettingsWindow> m_window;
+    std::unique_ptr<settings::TestItemSettingsWindow> m_window;
     std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
 };
 
@@ -110,9 +110,9 @@ void TestSettingsWindow::cleanup()
     m_sqlca.reset();
 }
 
-TestItemSettingsWindow *TestSettingsWindow::open(const QString &className)
+settings::TestItemSettingsWindow *TestSettingsWindow::open(const QString &className)
 {
-    m_window = std::make_unique<TestItemSettingsWindow>(profileNamed(className), *m_sqlca);
+    m_window = std::make_unique<settings::TestItemSettingsWindow>(profileNamed(className), *m_sqlca);
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         return nullptr;
@@ -186,7 +186,7 @@ bool TestSettingsWindow::insertRow(
 void TestSettingsWindow::createdState()
 {
     // Before its open handling (it runs when the window is first shown).
-    m_window = std::make_unique<TestItemSettingsWindow>(settings::w_xm_cz2(), *m_sqlca);
+    m_window = std::make_unique<settings::TestItemSettingsWindow>(settings::w_xm_cz2(), *m_sqlca);
     QCOMPARE(m_window->objectName(), u"w_xm_cz2"_s);
     QCOMPARE(m_window->windowTitle(), u"初中二年级项目"_s);
     QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -716,7 +716,7 @@ void TestSettingsWindow::escAndWindowCloseDoNotClose()
 
 void TestSettingsWindow::registeredAndOpenedModally()
 {
-    registerSettingsWindows(*m_sqlca);
+    settings::registerSettingsWindows(*m_sqlca);
     auto &registry = rt::WindowRegistry::instance();
     for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s })
         QVERIFY(registry.contains(name));

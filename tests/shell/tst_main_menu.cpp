@@ -209,7 +209,7 @@ void TestMainMenu::toolbarOrder()
 void TestMainMenu::statusBarShowsHelpText()
 {
     QStatusBar *status = m_frame->statusBar();
-    QCOMPARE(status->currentMessage(), Application::microhelpDefault());
+    QCOMPARE(status->currentMessage(), shell::Application::microhelpDefault());
 
     QMenu *file = m_frame->findChild<QMenu *>(u"m_file"_s);
     QMenuBar *bar = m_frame->menuBar();
@@ -220,7 +220,7 @@ void TestMainMenu::statusBarShowsHelpText()
     QTest::mouseMove(file, file->actionGeometry(action(u"m_退出系统"_s)).center());
     QTRY_COMPARE(status->currentMessage(), u"退出系统[Alt+X]"_s);
     file->hide();
-    QTRY_COMPARE(status->currentMessage(), Application::microhelpDefault());
+    QTRY_COMPARE(status->currentMessage(), shell::Application::microhelpDefault());
 
     // An item without help text shows the default text.
     QMenu *help = m_frame->findChild<QMenu *>(u"m_帮助"_s);
@@ -228,7 +228,7 @@ void TestMainMenu::statusBarShowsHelpText()
     QTRY_VERIFY(help->isVisible());
     QTest::mouseMove(help, help->actionGeometry(action(u"m_关于"_s)).center());
     QTest::qWait(20);
-    QCOMPARE(status->currentMessage(), Application::microhelpDefault());
+    QCOMPARE(status->currentMessage(), shell::Application::microhelpDefault());
     help->hide();
 }
 
@@ -413,7 +413,7 @@ QRect TestMainMenu::pictureInFrame() const
 
 void TestMainMenu::navigationToggle()
 {
-    Application &app = Application::instance();
+    shell::Application &app = shell::Application::instance();
     QVERIFY(app.button_flag);
     QVERIFY(m_frame->dw_main()->isVisible());
     QVERIFY(!m_frame->p_2()->isVisible());
@@ -463,11 +463,11 @@ void TestMainMenu::navigationToggleOnLowFrame()
     m_frame->resize(m_frame->width(), 90);
     QTRY_VERIFY(m_frame->heightUnits() < 515);
     m_frame->findChild<QAction *>(u"m_导航"_s)->trigger();
-    QVERIFY(!Application::instance().button_flag);
+    QVERIFY(!shell::Application::instance().button_flag);
     QVERIFY(m_frame->p_2()->isVisible());
     QCOMPARE(m_frame->p_2()->height(), 0);
     m_frame->findChild<QAction *>(u"m_导航"_s)->trigger();
-    QVERIFY(Application::instance().button_flag);
+    QVERIFY(shell::Application::instance().button_flag);
 }
 
 QTEST_MAIN(TestMainMenu)

@@ -37,7 +37,7 @@ private:
     void moveTo(const QString &name);
 
     QPointer<w_main1> m_frame;
-    StartPage *m_page = nullptr;
+    shell::StartPage *m_page = nullptr;
 };
 
 void TestStartPage::initTestCase()

@@ -94,7 +94,7 @@ void TestStartPageTag::tagValue()
     QFETCH(QString, defaultValue);
     QFETCH(QString, expected);
 
-    QCOMPARE(startpage::tagValue(tag, key, defaultValue), expected);
+    QCOMPARE(shell::startpage::tagValue(tag, key, defaultValue), expected);
 }
 
 void TestStartPageTag::trimBlanks_data()
@@ -111,7 +111,7 @@ void TestStartPageTag::trimBlanks()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(startpage::trimBlanks(text), expected);
+    QCOMPARE(shell::startpage::trimBlanks(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TestStartPageTag)

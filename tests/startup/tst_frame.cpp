@@ -85,11 +85,11 @@ void TestFrame::centring()
 
 void TestFrame::opensInStartPageState()
 {
-    Application::instance().button_flag = false;
+    shell::Application::instance().button_flag = false;
     w_main1 frame;
     frame.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    QVERIFY(Application::instance().button_flag);
+    QVERIFY(shell::Application::instance().button_flag);
     QVERIFY(frame.dw_main()->isVisible());
     QVERIFY(!frame.p_2()->isVisible());
     // The hidden background picture is loaded from the program's resources.
@@ -234,7 +234,7 @@ void TestFrame::startPageKeepsItsRaisedPictureInTheFrame()
     w_main1 frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    StartPage *page = frame.dw_main();
+    shell::StartPage *page = frame.dw_main();
     const QRect picture = page->objectRect(u"p_8"_s);
     QTest::mouseMove(page, picture.center());
     QTRY_COMPARE(frame.focusPicture(), u"p_8"_s);

@@ -54,7 +54,7 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
     qputenv("ODBCINI", ini.fileName().toUtf8());
 
     rt::MessageBoxRecorder boxes;
-    Application &book = Application::instance();
+    shell::Application &book = shell::Application::instance();
     QVERIFY(!book.open());
 
     QCOMPARE(boxes.boxes().size(), size_t(1));

@@ -32,7 +32,7 @@ class TestStartupConnected : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { registerAppWindows(); }
+    void initTestCase() { app::registerAppWindows(); }
     void init();
     void cleanup();
     void splashThenStartWindowThenFrameAndBack();
@@ -66,7 +66,7 @@ void TestStartupConnected::init()
 
 void TestStartupConnected::cleanup()
 {
-    Application::instance().close();
+    shell::Application::instance().close();
     // Deleting one window can delete others that it owns: go by guarded
     // pointers.
     QList<QPointer<QWidget>> windows;
@@ -78,7 +78,7 @@ void TestStartupConnected::cleanup()
 
 void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
 {
-    Application &book = Application::instance();
+    shell::Application &book = shell::Application::instance();
     bool splashSeen = false;
     bool startWindowDuringSplash = true;
     QTimer::singleShot(500, [&] {
@@ -114,7 +114,7 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QTest::mouseClick(button(pwd, "uo_3")->command_button(), Qt::LeftButton);
     QTRY_VERIFY(start.isNull());
     QVERIFY(w_main1::current());
-    QVERIFY(Application::instance().button_flag);
+    QVERIFY(shell::Application::instance().button_flag);
 
     // Still the same, working connection.
     QVERIFY(book.sqlca.isConnected());

@@ -209,8 +209,8 @@ void m_main::m_退出系统_clicked()
 
 void m_main::m_导航_clicked()
 {
-    Application &app = Application::instance();
-    StartPage *page = m_frame->dw_main();
+    shell::Application &app = shell::Application::instance();
+    shell::StartPage *page = m_frame->dw_main();
     QLabel *picture = m_frame->p_2();
     if (!app.button_flag) {
         page->setVisible(true);
@@ -252,7 +252,7 @@ bool m_main::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_frame && event->type() == QEvent::StatusTip) {
         const auto *tip = static_cast<QStatusTipEvent *>(event);
         if (tip->tip().isEmpty()) {
-            m_frame->statusBar()->showMessage(Application::microhelpDefault());
+            m_frame->statusBar()->showMessage(shell::Application::microhelpDefault());
             return true;
         }
     }

@@ -14,13 +14,15 @@
 #include <QPainter>
 #include <QPointer>
 
-// Resources of a static library must be registered explicitly; this also
-// brings in the frame's background picture, which the frame loads after
-// making its start page.
+// Resources of a static library must be registered explicitly, from the
+// global namespace; this also brings in the frame's background picture,
+// which the frame loads after making its start page.
 static void initStartPageResources()
 {
     Q_INIT_RESOURCE(startpage);
 }
+
+namespace shell {
 
 namespace {
 
@@ -32,8 +34,7 @@ const QString &bitmapType()
 
 QFont pageFont(int points, int weight)
 {
-    return rt::style::font(
-        { .face = QStringLiteral("宋体"), .pointSize = points, .bold = weight >= 700 });
+    return rt::style::toQFont(rt::font(points, weight >= 700, rt::faces::kSongTi));
 }
 
 // A two-pixel 3D edge around `rect`: raised (light top-left) or lowered.
@@ -72,9 +73,9 @@ StartPage::StartPage(w_main1 *frame, QWidget *parent)
     // No background of its own: the frame's colour shows behind the objects.
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
-    resize(rt::units::toPixels(QSize(startpage::kPageWidth, startpage::kPageHeight)));
+    resize(rt::units::toPixels(QSize(shell::startpage::kPageWidth, shell::startpage::kPageHeight)));
 
-    for (const startpage::PageObject &object : startpage::d_start()) {
+    for (const shell::startpage::PageObject &object : shell::startpage::d_start()) {
         Item item;
         item.object = object;
         item.rect = rt::units::rect(object.x, object.y, object.width, object.height);
@@ -118,9 +119,9 @@ QString StartPage::objectTag(const QString &name) const
 {
     const Item *item = find(name);
     if (!item)
-        return QString(startpage::kNoObject);
+        return QString(shell::startpage::kNoObject);
     if (!item->object.tag)
-        return QString(startpage::kNoTag);
+        return QString(shell::startpage::kNoTag);
     return *item->object.tag;
 }
 
@@ -128,8 +129,8 @@ QString StartPage::objectType(const QString &name) const
 {
     const Item *item = find(name);
     if (!item)
-        return QString(startpage::kNoObject);
-    return item->object.type == startpage::ObjectType::Bitmap ? bitmapType()
+        return QString(shell::startpage::kNoObject);
+    return item->object.type == shell::startpage::ObjectType::Bitmap ? bitmapType()
                                                               : QStringLiteral("text");
 }
 
@@ -144,8 +145,8 @@ bool StartPage::setBorder(const QString &name, int code)
     Item *item = find(name);
     if (!item)
         return false;
-    if (code != startpage::kBorderNone && code != startpage::kBorderLowered
-        && code != startpage::kBorderRaised)
+    if (code != shell::startpage::kBorderNone && code != shell::startpage::kBorderLowered
+        && code != shell::startpage::kBorderRaised)
         return false;
     if (item->border != code) {
         item->border = code;
@@ -157,7 +158,7 @@ bool StartPage::setBorder(const QString &name, int code)
 QString StartPage::of_gettagstring(
     const QString &name, const QString &key, const QString &defaultValue) const
 {
-    return startpage::tagValue(objectTag(name), key, defaultValue);
+    return shell::startpage::tagValue(objectTag(name), key, defaultValue);
 }
 
 void StartPage::hover(const QPoint &pos)
@@ -167,14 +168,14 @@ void StartPage::hover(const QPoint &pos)
     if (name == focus)
         return;
     if (!focus.isEmpty()) {
-        setBorder(focus, startpage::kBorderNone);
+        setBorder(focus, shell::startpage::kBorderNone);
         m_frame->setFocusPicture(QString());
     }
     if (objectType(name) != bitmapType())
         return;
     if (of_gettagstring(name, QStringLiteral("Run"), QString()).isEmpty())
         return;
-    if (setBorder(name, startpage::kBorderRaised))
+    if (setBorder(name, shell::startpage::kBorderRaised))
         m_frame->setFocusPicture(name);
 }
 
@@ -183,10 +184,10 @@ void StartPage::ue_run()
     const QString name = objectAt(m_lastPointer);
     if (name.isEmpty() || name != m_frame->focusPicture())
         return;
-    setBorder(name, startpage::kBorderLowered);
+    setBorder(name, shell::startpage::kBorderLowered);
 
     const QString run
-        = startpage::trimBlanks(of_gettagstring(name, QStringLiteral("Run"), QString()));
+        = shell::startpage::trimBlanks(of_gettagstring(name, QStringLiteral("Run"), QString()));
     if (run.isEmpty()) {
         rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
             QStringLiteral("此项功能尚未设置, 请与系统管理员联系修改"),
@@ -224,12 +225,12 @@ void StartPage::paintEvent(QPaintEvent *event)
     for (const Item &item : m_items) {
         if (!item.object.visible)
             continue;
-        if (item.object.type == startpage::ObjectType::Bitmap) {
+        if (item.object.type == shell::startpage::ObjectType::Bitmap) {
             if (!item.pixmap.isNull())
                 painter.drawPixmap(item.rect, item.pixmap);
-            if (item.border == startpage::kBorderRaised)
+            if (item.border == shell::startpage::kBorderRaised)
                 drawEdge(painter, item.rect, true);
-            else if (item.border == startpage::kBorderLowered)
+            else if (item.border == shell::startpage::kBorderLowered)
                 drawEdge(painter, item.rect, false);
         } else {
             painter.setFont(pageFont(item.object.fontPoints, item.object.fontWeight));
@@ -260,3 +261,5 @@ void StartPage::mouseReleaseEvent(QMouseEvent *event)
     m_lastPointer = event->position().toPoint();
     ue_run();
 }
+
+} // namespace shell

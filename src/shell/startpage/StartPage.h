@@ -11,6 +11,8 @@
 
 class w_main1;
 
+namespace shell {
+
 // The frame's start page (objectName "dw_main"): draws the objects of
 // d_start, raises the picture under the pointer and, on a click on the
 // raised picture, opens what the picture's tag names.
@@ -54,10 +56,10 @@ protected:
 private:
     struct Item
     {
-        startpage::PageObject object;
+        shell::startpage::PageObject object;
         QRect rect; // page pixels
         QPixmap pixmap;
-        int border = startpage::kBorderNone;
+        int border = shell::startpage::kBorderNone;
     };
 
     const Item *find(const QString &name) const;
@@ -68,3 +70,5 @@ private:
     std::vector<Item> m_items;
     QPoint m_lastPointer;
 };
+
+} // namespace shell

@@ -2,7 +2,7 @@
 
 #include "runtime/SystemColors.h"
 
-namespace startpage {
+namespace shell::startpage {
 
 namespace {
 
@@ -137,4 +137,4 @@ const std::vector<PageObject> &d_start()
     return objects;
 }
 
-} // namespace startpage
+} // namespace shell::startpage

@@ -7,7 +7,7 @@
 
 // The page definition d_start: the fixed pictures and texts of the frame's
 // start page, positioned in layout units inside the page.
-namespace startpage {
+namespace shell::startpage {
 
 enum class ObjectType { Bitmap, Text };
 
@@ -47,4 +47,4 @@ inline constexpr int kBorderNone = 0;
 inline constexpr int kBorderLowered = 5;
 inline constexpr int kBorderRaised = 6;
 
-} // namespace startpage
+} // namespace shell::startpage

@@ -1,6 +1,6 @@
 #include "shell/startpage/StartPageTag.h"
 
-namespace startpage {
+namespace shell::startpage {
 
 QString trimBlanks(const QString &text)
 {
@@ -39,4 +39,4 @@ QString tagValue(const QString &tag, const QString &key, const QString &defaultV
     }
 }
 
-} // namespace startpage
+} // namespace shell::startpage

@@ -4,7 +4,7 @@
 
 // Reading a start-page tag: a list of "key = value" pairs separated by
 // ";", for example "Run = w_xm_cz1" or "Run = mspaint.exe; OpenType=Exe".
-namespace startpage {
+namespace shell::startpage {
 
 // What the page reports for an object without a tag, and for a name that
 // is no object of the page.
@@ -24,4 +24,4 @@ QString tagValue(const QString &tag, const QString &key, const QString &defaultV
 // `text` without spaces at either end (tabs and other white space stay).
 QString trimBlanks(const QString &text);
 
-} // namespace startpage
+} // namespace shell::startpage

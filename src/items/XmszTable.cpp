@@ -1,8 +1,10 @@
-#include "settings/XmszDataObject.h"
+#include "items/XmszTable.h"
 
-using namespace Qt::Literals::StringLiterals;
+#include "items/ItemRow.h"
 
-namespace settings {
+using namespace Qt::StringLiterals;
+
+namespace items {
 
 const QStringList &xmszColumns()
 {
@@ -27,9 +29,25 @@ const QStringList &xmszColumns()
     return columns;
 }
 
+const QStringList &flagColumns()
+{
+    static const QStringList columns = [] {
+        QStringList boys;
+        QStringList girls;
+        for (const ItemRow &row : itemRows()) {
+            if (!row.boysFlag.isEmpty())
+                boys << row.boysFlag;
+            if (!row.girlsFlag.isEmpty())
+                girls << row.girlsFlag;
+        }
+        return boys + girls;
+    }();
+    return columns;
+}
+
 rt::DataObject d_xmsz()
 {
     return rt::DataObject { u"xmsz"_s, xmszColumns(), { u"nj"_s }, { u"nj"_s } };
 }
 
-} // namespace settings
+} // namespace items
