@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
     libcups2-dev cups-daemon cups-client
     xvfb xauth fonts-wqy-zenhei fonts-liberation libbenchmark-dev libxcb1-dev

@@ -1,4 +1,5 @@
 #include "app/AppWindows.h"
+#include "runtime/ToolkitTranslation.h"
 #include "shell/Application.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     char *qtArgv[] = { argc > 0 && argv[0] ? argv[0] : fallbackName, nullptr };
     QApplication qtApp(qtArgc, qtArgv);
+    // Qt's own texts in Chinese too, before the first box or window; without
+    // the translation file they stay English.
+    rt::installToolkitTranslation();
     app::registerAppWindows();
     shell::Application &book = shell::Application::instance();
     if (!book.open())

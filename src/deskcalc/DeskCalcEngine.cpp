@@ -53,6 +53,19 @@ DeskCalcEngine::DeskCalcEngine(DeskCalcState &state)
 
 void DeskCalcEngine::press(Key key)
 {
+    const std::string before = m_view;
+    dispatch(key);
+    // After an operator the view holds its "0" until a key changes that: a
+    // result, "Error!", a typed number or the "0" that clearing it leaves
+    // is then the operand that "=" takes (see equals()).
+    const bool isOperator
+        = key == Key::Add || key == Key::Subtract || key == Key::Multiply || key == Key::Divide;
+    if (!isOperator && m_view != before)
+        m_state.operandEntered = true;
+}
+
+void DeskCalcEngine::dispatch(Key key)
+{
     switch (key) {
     case Key::Digit1:
     case Key::Digit2:
@@ -195,7 +208,6 @@ void DeskCalcEngine::clearEntry()
     m_timeView = false;
     m_view = "0";
     m_state.nn = 0;
-    m_state.operandEntered = false;
 }
 
 void DeskCalcEngine::clearAll()
@@ -262,7 +274,9 @@ void DeskCalcEngine::equals()
         break;
     case multiply:
         // "3 × =" squares: the view still holds the "0" that the operator
-        // left. A zero that was typed is multiplied like any other number.
+        // left. Once an operand was entered, "=" takes what the view shows,
+        // also a "0" that was typed or that "C", "退格", the time button or
+        // a reopened window put back ("3 × 5 C =" is 0).
         if ((m_view == "0" || m_view.empty()) && !m_state.operandEntered)
             m_view = resultText(m_state.m * m_state.m);
         else
@@ -286,10 +300,9 @@ void DeskCalcEngine::equals()
 void DeskCalcEngine::toggleTimeView()
 {
     m_timeView = !m_timeView;
-    // Either way the number view starts again at "0"; the pending operation
-    // and the stored operand stay.
+    // Either way the number view starts again at "0"; the pending operation,
+    // the stored operand and an operand typed since stay.
     m_view = "0";
-    m_state.operandEntered = false;
 }
 
 } // namespace deskcalc

@@ -55,6 +55,7 @@ public:
     const DeskCalcState &state() const { return m_state; }
 
 private:
+    void dispatch(Key key);
     void digit(char d);
     void zero();
     void point();

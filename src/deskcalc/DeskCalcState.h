@@ -14,8 +14,11 @@ struct DeskCalcState
     // 1: the view shows a result and the next digit starts a new number;
     // 0: digits extend the view's text.
     int nn = 0;
-    // Whether a second operand has been typed since the last operator, so
-    // that "=" can tell "3 × 0" (a typed zero) from "3 ×" (which squares).
+    // Whether a second operand has been entered since the last operator:
+    // typed (a "0" too) or shown by any key that changed the view. It tells
+    // "3 × 0 =" and "3 × 5 C =" (both 0) from "3 × =" (which squares). Only
+    // the next operator sets it back: clearing the entry or reopening the
+    // window leaves it set.
     bool operandEntered = false;
 };
 

@@ -405,11 +405,28 @@ void TestDeskCalcEngine::mends_data()
         << u"3 × 5 退格 ="_s << QStringList { u"3"_s, u"0"_s, u"5"_s, u"0"_s, u"0"_s };
     QTest::newRow("backspace alone types nothing")
         << u"3 × 退格 ="_s << QStringList { u"3"_s, u"0"_s, u"0"_s, u"9"_s };
-    QTest::newRow("clear entry drops the typed operand")
-        << u"3 × 5 C ="_s << QStringList { u"3"_s, u"0"_s, u"5"_s, u"0"_s, u"9"_s };
-    QTest::newRow("the time button drops the typed operand")
+    // Once the view has shown an operand, "=" takes the "0" that clearing it
+    // leaves; keys that leave the operator's "0" as it is keep the square.
+    QTest::newRow("typed then cleared with C")
+        << u"3 × 5 C ="_s << QStringList { u"3"_s, u"0"_s, u"5"_s, u"0"_s, u"0"_s };
+    QTest::newRow("typed then cleared by the time button")
+        << u"3 × 5 时间 时间 ="_s
+        << QStringList { u"3"_s, u"0"_s, u"5"_s, u"time:0"_s, u"0"_s, u"0"_s };
+    QTest::newRow("typed 0 then the time button")
         << u"3 × 0 时间 时间 ="_s
-        << QStringList { u"3"_s, u"0"_s, u"0"_s, u"time:0"_s, u"0"_s, u"9"_s };
+        << QStringList { u"3"_s, u"0"_s, u"0"_s, u"time:0"_s, u"0"_s, u"0"_s };
+    QTest::newRow("a result erased")
+        << u"3 × = 退格 ="_s << QStringList { u"3"_s, u"0"_s, u"9"_s, u"0"_s, u"0"_s };
+    QTest::newRow("a result cleared with C")
+        << u"3 × = C ="_s << QStringList { u"3"_s, u"0"_s, u"9"_s, u"0"_s, u"0"_s };
+    QTest::newRow("Error! erased")
+        << u"3 × 1/x 退格 ="_s << QStringList { u"3"_s, u"0"_s, u"Error!"_s, u"0"_s, u"0"_s };
+    QTest::newRow("C, 退格, +/- and the time button on the operator's 0")
+        << u"3 × C 退格 +/- 时间 时间 ="_s
+        << QStringList { u"3"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"time:0"_s, u"0"_s, u"9"_s };
+    QTest::newRow("clear all then a new operator squares again")
+        << u"3 × 5 清除 4 × ="_s
+        << QStringList { u"3"_s, u"0"_s, u"5"_s, u"0"_s, u"4"_s, u"0"_s, u"16"_s };
     QTest::newRow("a new operator forgets the typed operand")
         << u"7 + 0 3 × ="_s << QStringList { u"7"_s, u"0"_s, u"0"_s, u"3"_s, u"0"_s, u"9"_s };
     // "1/x" shows the reciprocal of the view and keeps the stored operand.
@@ -555,6 +572,21 @@ void TestDeskCalcEngine::stateOutlivesTheWindow()
     DeskCalcEngine reopened(state);
     QCOMPARE(reopened.view(), "0");
     QCOMPARE(press(reopened, u"4 ="_s), QStringList({ u"4"_s, u"7"_s }));
+
+    // An operand typed before the window closed is gone from the view, and
+    // "=" takes the reopened window's "0"; with none typed it squares.
+    {
+        DeskCalcEngine first(state);
+        press(first, u"3 × 5"_s);
+    }
+    DeskCalcEngine afterTyping(state);
+    QCOMPARE(press(afterTyping, u"="_s), QStringList { u"0"_s });
+    {
+        DeskCalcEngine first(state);
+        press(first, u"3 ×"_s);
+    }
+    DeskCalcEngine untyped(state);
+    QCOMPARE(press(untyped, u"="_s), QStringList { u"9"_s });
 }
 
 QTEST_GUILESS_MAIN(TestDeskCalcEngine)

@@ -129,6 +129,8 @@ private slots:
     void digitKeyEndsTheTimeView();
 
     void typedZeroIsMultiplied();
+    void equalsAfterTimes_data();
+    void equalsAfterTimes();
     void typingStopsWhenTheViewIsFull();
 
     void stateSurvivesClosingAndReopening();
@@ -190,6 +192,14 @@ QLineEdit *TestDeskCalcWindow::view(const QString &name) const
 void TestDeskCalcWindow::click(const QString &captions)
 {
     for (const QString &caption : captions.split(u' ', Qt::SkipEmptyParts)) {
+        if (caption == u"reopen"_s) {
+            // "关闭", then the window again, as the menu opens it.
+            QPointer<QWidget> closing = m_window;
+            QTest::mouseClick(button(u"cb_26"_s), Qt::LeftButton);
+            QTRY_VERIFY(!closing);
+            open();
+            continue;
+        }
         const QString name = buttonName(caption);
         QVERIFY2(!name.isEmpty(), qPrintable(caption));
         QTest::mouseClick(button(name), Qt::LeftButton);
@@ -392,6 +402,12 @@ void TestDeskCalcWindow::keys_data()
         << u"2 + 3"_s << int(Qt::Key_Escape) << none << u"0"_s << u"4 ="_s << u"4"_s;
     QTest::newRow("backspace") << u"1 2 3"_s << int(Qt::Key_Backspace) << none << u"12"_s
                                << QString() << u"12"_s;
+    // A digit key enters an operand as its button does: "=" no longer
+    // squares once "C" has cleared it.
+    QTest::newRow("digit key after ×, then C =")
+        << u"3 ×"_s << int(Qt::Key_5) << keypad << u"5"_s << u"C ="_s << u"0"_s;
+    QTest::newRow("backspace key on a typed operand")
+        << u"3 × 5"_s << int(Qt::Key_Backspace) << none << u"0"_s << u"="_s << u"0"_s;
     QTest::newRow("F1") << u"1 2"_s << int(Qt::Key_F1) << none << u"12"_s << QString() << u"12"_s;
     QTest::newRow("letter") << u"1 2"_s << int(Qt::Key_A) << none << u"12"_s << QString()
                             << u"12"_s;
@@ -569,6 +585,30 @@ void TestDeskCalcWindow::typedZeroIsMultiplied()
     QCOMPARE(numberView->text(), u"0"_s);
     click(u"="_s);
     QCOMPARE(numberView->text(), u"0"_s);
+}
+
+void TestDeskCalcWindow::equalsAfterTimes_data()
+{
+    // "=" squares only while the view holds the "0" that "×" left; once it
+    // has shown an operand, "=" takes what it shows.
+    QTest::addColumn<QString>("captions");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nothing entered") << u"3 × ="_s << u"9"_s;
+    QTest::newRow("typed then erased") << u"3 × 5 退格 ="_s << u"0"_s;
+    QTest::newRow("typed then cleared with C") << u"3 × 5 C ="_s << u"0"_s;
+    QTest::newRow("typed then the time button twice") << u"3 × 5 时间 时间 ="_s << u"0"_s;
+    QTest::newRow("a result cleared with C") << u"3 × = C ="_s << u"0"_s;
+    QTest::newRow("typed then the window reopened") << u"3 × 5 reopen ="_s << u"0"_s;
+    QTest::newRow("keys that leave the operator's 0") << u"3 × C 退格 +/- 时间 时间 ="_s << u"9"_s;
+    QTest::newRow("nothing entered, the window reopened") << u"3 × reopen ="_s << u"9"_s;
+}
+
+void TestDeskCalcWindow::equalsAfterTimes()
+{
+    QFETCH(QString, captions);
+    QFETCH(QString, expected);
+    click(captions);
+    QCOMPARE(view(u"sle_1"_s)->text(), expected);
 }
 
 void TestDeskCalcWindow::typingStopsWhenTheViewIsFull()
