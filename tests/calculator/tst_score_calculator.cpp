@@ -18,6 +18,7 @@
 #include "shell/startpage/StartPage.h"
 #include "shell/w_main1.h"
 #include "support/TestDatabase.h"
+#include "support/YearTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,37 +57,6 @@ const char16_t *const kFlagColumns[] = {
     u"xm_y_w",
     u"xm_w_w",
 };
-
-// What each school year's window is called and says, written out here.
-struct YearTexts
-{
-    QString className;
-    QString yearCode;
-    QString settingsWindow;
-    QString title;
-    QString totalCaption;
-    QString setupMessage;
-    QString vitalCapacityTitle;
-    QString vitalCapacityText;
-    QSize outerSize;
-    QString firstFocus;
-};
-
-const YearTexts &texts(int year)
-{
-    static const std::array<YearTexts, 3> all { {
-        { u"w_jsq_cz1"_s, u"21"_s, u"w_xm_cz1"_s, u"初中一年级成绩"_s, u"初一学年成绩"_s,
-            u"请先设置好初中一年级测试项目！"_s, u"提示"_s,
-            u"如要得到肺活量成绩，请先正确输入体重！"_s, QSize(3008, 1388), u"em_s1"_s },
-        { u"w_jsq_cz2"_s, u"22"_s, u"w_xm_cz2"_s, u"初中二年级成绩"_s, u"初二学年成绩"_s,
-            u"请先设置好初中二年级测试项目！"_s, u"错误"_s, u"请先正确输入体重。"_s,
-            QSize(3008, 1384), u"em_s1"_s },
-        { u"w_jsq_cz3"_s, u"23"_s, u"w_xm_cz3"_s, u"初中三年级成绩"_s, u"初三学年成绩"_s,
-            u"请先设置好初中三年级测试项目！"_s, u"提示"_s,
-            u"如要得到肺活量成绩，请先正确输入体重！"_s, QSize(3003, 1492), u"em_c1"_s },
-    } };
-    return all.at(static_cast<std::size_t>(year - 1));
-}
 
 // The column "year" and one row per school year, for the scenarios whose
 // steps and expectations are the same in every year.
@@ -225,7 +195,7 @@ private:
     void click(const QString &box) { QTest::mouseClick(find<QCheckBox>(box), Qt::LeftButton); }
     void registerSettings(std::function<void()> onOpen);
     int settingsOpened() const { return m_settingsOpened; }
-    const YearTexts &year() const { return texts(m_year); }
+    const support::YearTexts &year() const { return support::yearTexts(m_year); }
     QString total() const { return find(u"em_xn_t"_s)->text(); }
     QString graduation() const { return find(u"em_by_cj"_s)->text(); }
     QLineEdit *graduationRating() const { return find<QLineEdit>(u"sle_by_dj"_s); }
@@ -270,8 +240,8 @@ void TestScoreCalculator::cleanup()
     m_window.reset();
     m_boxes.reset();
     for (int y = 1; y <= 3; ++y) {
-        rt::WindowRegistry::instance().unregisterClass(texts(y).settingsWindow);
-        rt::WindowRegistry::instance().unregisterClass(texts(y).className);
+        rt::WindowRegistry::instance().unregisterClass(support::yearTexts(y).settingsWindow);
+        rt::WindowRegistry::instance().unregisterClass(support::yearTexts(y).className);
     }
     rt::WindowRegistry::instance().unregisterClass(calculator::GraduationWindow::className());
     m_sqlca.disconnect();
@@ -365,7 +335,7 @@ void TestScoreCalculator::opensWithTheYearsRow()
     // The other years' rows say "0" everywhere; they are not read.
     for (int other = 1; other <= 3; ++other) {
         if (other != m_year)
-            insertYearRow(u"0"_s, {}, false, texts(other).yearCode);
+            insertYearRow(u"0"_s, {}, false, support::yearTexts(other).yearCode);
     }
     m_window = openWindow();
     QVERIFY(m_window->isVisible());
@@ -490,7 +460,7 @@ void TestScoreCalculator::setUpLoopUntilSaved()
     // The other years' rows do not count.
     for (int other = 1; other <= 3; ++other) {
         if (other != m_year)
-            insertYearRow(u"1"_s, {}, false, texts(other).yearCode);
+            insertYearRow(u"1"_s, {}, false, support::yearTexts(other).yearCode);
     }
     m_window = openWindow();
     QTRY_VERIFY(m_window->isVisible());

@@ -1,16 +1,25 @@
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
+#include "runtime/ControlMakers.h"
 #include "runtime/LayoutUnits.h"
+#include "runtime/SystemColors.h"
+#include "runtime/WindowDecl.h"
+#include "runtime/WindowStyle.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(rt::WindowDecl)
 using rt::ControlKind;
 using rt::ControlDecl;
 
@@ -223,6 +232,129 @@ private Q_SLOTS:
         } catch (const rt::ControlLookupError &error) {
             QCOMPARE(QString::fromStdString(error.what()), message);
         }
+    }
+
+    void buttonsNamingAGroupExcludeEachOther()
+    {
+        QWidget window;
+        const rt::ControlLook look;
+        rt::ControlTable table;
+        for (int code = 0; code < 3; ++code) {
+            rt::ControlDecl radio = rt::radioButton(
+                u"rb_%1"_s.arg(code), QString::number(code), QRect(10, code * 100, 300, 72), look);
+            radio.autoExclusive = false;
+            radio.buttonGroup = u"positions"_s;
+            radio.buttonId = 10 + code;
+            table.push_back(radio);
+        }
+        table.push_back(rt::radioButton(u"rb_alone"_s, {}, QRect(10, 400, 300, 72), look));
+        const rt::ControlBuilder builder(&window, table);
+        QButtonGroup *group = builder.buttonGroup(u"positions"_s);
+        QCOMPARE(group->objectName(), u"positions"_s);
+        QVERIFY(group->exclusive());
+        QCOMPARE(group->buttons().size(), 3);
+        QCOMPARE(group->button(11), builder.get<QRadioButton>(u"rb_1"_s));
+        QVERIFY(!builder.get<QRadioButton>(u"rb_alone"_s)->group());
+
+        QSignalSpy clicked(group, &QButtonGroup::idClicked);
+        QTest::mouseClick(builder.get<QRadioButton>(u"rb_0"_s), Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(builder.get<QRadioButton>(u"rb_2"_s), Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(!builder.get<QRadioButton>(u"rb_0"_s)->isChecked());
+        QVERIFY(builder.get<QRadioButton>(u"rb_2"_s)->isChecked());
+        QCOMPARE(clicked.size(), 2);
+        QCOMPARE(clicked.at(1).at(0).toInt(), 12);
+        QVERIFY_THROWS_EXCEPTION(rt::ControlLookupError, builder.buttonGroup(u"sizes"_s));
+    }
+
+    void aPictureFillsItsPlaceAndLeavesClicksToTheWindow()
+    {
+        QWidget window;
+        const rt::ControlBuilder builder(&window,
+            { rt::picture(u"p_1"_s, u"Save!"_s, QRect(0, 0, 450, 400)),
+                rt::picture(u"p_2"_s, u":/no/such/picture.png"_s, QRect(0, 400, 90, 80),
+                    { .visible = false }) });
+        auto *picture = builder.get<QLabel>(u"p_1"_s);
+        QVERIFY(!picture->pixmap().isNull());
+        QVERIFY(picture->hasScaledContents());
+        QCOMPARE(picture->geometry(), rt::units::rect(0, 0, 450, 400));
+        QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
+        QVERIFY(builder.get<QLabel>(u"p_2"_s)->isHidden());
+
+        // A click on the picture reaches the window beneath it.
+        class ClickCounter : public QObject
+        {
+        public:
+            int presses = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                presses += event->type() == QEvent::MouseButtonPress;
+                return false;
+            }
+        } counter;
+        window.installEventFilter(&counter);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QCOMPARE(counter.presses, 1);
+    }
+
+    void aWindowDeclarationIsAppliedInOneCall_data()
+    {
+        QTest::addColumn<rt::WindowDecl>("decl");
+        QTest::addColumn<QSize>("clientSize");
+        QTest::addColumn<bool>("fixed");
+        const QSize units(1800, 1200);
+        QTest::newRow("outer size, fixed") << rt::WindowDecl { .name = u"w_a"_s, .size = units }
+                                           << rt::style::clientSizeForOuter(units) << true;
+        QTest::newRow("client size, first size only")
+            << rt::WindowDecl { .name = u"w_b"_s,
+                   .size = units,
+                   .sizeIs = rt::WindowDecl::Size::Client,
+                   .fixedSize = false }
+            << rt::units::toPixels(units) << false;
+    }
+
+    void aWindowDeclarationIsAppliedInOneCall()
+    {
+        QFETCH(rt::WindowDecl, decl);
+        QFETCH(QSize, clientSize);
+        QFETCH(bool, fixed);
+        decl.title = u"初中一年级成绩"_s;
+        decl.icon = u"AppIcon!"_s;
+        decl.modal = true;
+        decl.backColor = rt::colors::kSilver;
+        QDialog window;
+        rt::setUpWindow(&window, decl);
+        QCOMPARE(window.objectName(), decl.name);
+        QCOMPARE(window.windowTitle(), decl.title);
+        QVERIFY(!window.windowIcon().isNull());
+        QVERIFY(window.isModal());
+        QCOMPARE(window.size(), clientSize);
+        QCOMPARE(window.minimumSize() == window.maximumSize(), fixed);
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(192, 192, 192));
+    }
+
+    void aWindowIsCentredWhenItIsFirstShownAsAWindow()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QDialog window;
+        rt::setUpWindow(&window,
+            { .name = u"w_c"_s,
+                .size = QSize(900, 800),
+                .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
+        window.move(screen.topLeft());
+        QCOMPARE(window.frameGeometry().topLeft(), screen.topLeft()); // not before it is shown
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
+
+        // Once only: moved and shown again, it stays where it was put.
+        window.hide();
+        window.move(screen.topLeft() + QPoint(10, 10));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.pos(), screen.topLeft() + QPoint(10, 10));
     }
 
     void aDuplicateNameIsRefused()

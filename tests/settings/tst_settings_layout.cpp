@@ -13,7 +13,6 @@ class TestSettingsLayout : public QObject
 
 private Q_SLOTS:
     void dataObject();
-    void profiles();
     void controlList();
     void membershipByEnclosure_data();
     void membershipByEnclosure();
@@ -32,21 +31,6 @@ void TestSettingsLayout::dataObject()
     QCOMPARE(object.columns, expected);
     QCOMPARE(object.keyColumns, QStringList { u"nj"_s });
     QCOMPARE(object.argumentColumns, QStringList { u"nj"_s });
-}
-
-void TestSettingsLayout::profiles()
-{
-    QCOMPARE(w_xm_cz1().yearCode, u"21"_s);
-    QCOMPARE(w_xm_cz2().yearCode, u"22"_s);
-    QCOMPARE(w_xm_cz3().yearCode, u"23"_s);
-    QCOMPARE(w_xm_cz1().title, u"初中一年级项目"_s);
-    QCOMPARE(w_xm_cz2().title, u"初中二年级项目"_s);
-    QCOMPARE(w_xm_cz3().title, u"初中三年级项目"_s);
-    QCOMPARE(w_xm_cz3().outerSize, QSize(1883, 1424));
-    QCOMPARE(w_xm_cz3().saveButton.y(), 1172);
-    QCOMPARE(w_xm_cz3().closeButton.y(), 1168);
-    QCOMPARE(w_xm_cz1().closeTabOrder, 60);
-    QCOMPARE(w_xm_cz2().closeTabOrder, 70);
 }
 
 void TestSettingsLayout::controlList()

@@ -303,16 +303,19 @@ void TestSettingsWindow::newYearSavedAndReadBack_data()
 {
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("year");
-    QTest::newRow("w_xm_cz1") << u"w_xm_cz1"_s << u"21"_s;
-    QTest::newRow("w_xm_cz2") << u"w_xm_cz2"_s << u"22"_s;
-    QTest::newRow("w_xm_cz3") << u"w_xm_cz3"_s << u"23"_s;
+    QTest::addColumn<QString>("title");
+    QTest::newRow("w_xm_cz1") << u"w_xm_cz1"_s << u"21"_s << u"初中一年级项目"_s;
+    QTest::newRow("w_xm_cz2") << u"w_xm_cz2"_s << u"22"_s << u"初中二年级项目"_s;
+    QTest::newRow("w_xm_cz3") << u"w_xm_cz3"_s << u"23"_s << u"初中三年级项目"_s;
 }
 
 void TestSettingsWindow::newYearSavedAndReadBack()
 {
     QFETCH(QString, className);
     QFETCH(QString, year);
+    QFETCH(QString, title);
     QVERIFY(open(className));
+    QCOMPARE(m_window->windowTitle(), title);
     QVERIFY(m_boxes->boxes().empty());
     QVERIFY(button(u"cb_1"_s)->isAvailable());
     for (const QString &name : kRadios)

@@ -1,0 +1,119 @@
+// Every window of the program as its control table lays it out, checked for
+// what any table must give: a tab chain whose every stop can take the focus.
+#include "app/AppWindows.h"
+#include "deskcalc/w_4.h"
+#include "runtime/MessageBoxService.h"
+#include "runtime/WindowRegistry.h"
+#include "shell/w_about.h"
+#include "shell/w_flash.h"
+#include "shell/w_main1.h"
+#include "shell/w_pwd.h"
+#include "ui/w_genapp_toolbars.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Maker = std::function<QWidget *()>;
+
+QWidget *fromRegistry(const QString &className)
+{
+    return rt::WindowRegistry::instance().create(className, nullptr);
+}
+
+} // namespace
+
+class TestWindowLayouts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { app::registerAppWindows(); }
+    void everyTabStopCanTakeTheFocus_data() { addWindows(); }
+    void everyTabStopCanTakeTheFocus();
+
+private:
+    static void addWindows();
+};
+
+void TestWindowLayouts::addWindows()
+{
+    QTest::addColumn<Maker>("make");
+    for (const QString &className : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
+             u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s, u"w_4"_s, u"w_pwd"_s }) {
+        QTest::newRow(qPrintable(className)) << Maker([className] { return fromRegistry(className); });
+    }
+    QTest::newRow("w_flash") << Maker([] { return new w_flash({}); });
+    QTest::newRow("w_about") << Maker([] { return new w_about; });
+    QTest::newRow("w_genapp_toolbars") << Maker([] { return new w_genapp_toolbars(nullptr); });
+}
+
+void TestWindowLayouts::everyTabStopCanTakeTheFocus()
+{
+    QFETCH(Maker, make);
+    const rt::MessageBoxRecorder boxes; // a window that reads the database reports it
+    const std::unique_ptr<QWidget> window(make());
+    QVERIFY(window);
+    // Shown and made active without running the event loop: a window's own
+    // open handling (a calculator reads its year's row) waits for that.
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QCOMPARE(QApplication::activeWindow(), window.get());
+
+    // The stops a user can reach: the controls that take the focus by Tab,
+    // enabled and shown, each counted as the widget that takes its focus;
+    // the radio buttons of an exclusive group are one stop, whose arrow keys
+    // move within it.
+    QSet<QWidget *> stops;
+    QSet<const QButtonGroup *> groups;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        QWidget *target = widget;
+        while (target->focusProxy())
+            target = target->focusProxy();
+        if (!(target->focusPolicy() & Qt::TabFocus) || !target->isEnabled()
+            || !target->isVisible() || target->window() != window.get())
+            continue;
+        if (auto *radio = qobject_cast<QRadioButton *>(target); radio && radio->group()) {
+            if (groups.contains(radio->group()))
+                continue;
+            groups.insert(radio->group());
+        }
+        stops.insert(target);
+    }
+    if (stops.isEmpty())
+        QSKIP("the window has no tab stops");
+    QWidget *first = QApplication::focusWidget();
+    QVERIFY2(first, "no control has the focus once the window is shown");
+
+    // Tab walks the stops and comes back to the first after as many steps
+    // as there are stops, having stopped at each one.
+    QList<QWidget *> walked { first };
+    QStringList names { first->objectName() };
+    for (qsizetype i = 0; i < stops.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget();
+        names << (walked.last() ? walked.last()->parentWidget()->objectName() + u"/"_s
+                           + walked.last()->objectName()
+                                : u"(none)"_s);
+    }
+    QVERIFY2(walked.last() == first, qPrintable(names.join(u" > "_s)));
+    walked.removeLast();
+    QCOMPARE(QSet<QWidget *>(walked.begin(), walked.end()).size(), walked.size());
+    for (QWidget *stop : walked) {
+        auto *radio = qobject_cast<QRadioButton *>(stop);
+        QVERIFY2(stops.contains(stop) || (radio && radio->group() && groups.contains(radio->group())),
+            qPrintable(names.join(u" > "_s)));
+    }
+}
+
+QTEST_MAIN(TestWindowLayouts)
+#include "tst_window_layouts.moc"
