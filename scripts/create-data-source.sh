@@ -1,33 +1,66 @@
 #!/usr/bin/env bash
-# Creates the embedded data source: the SQLite database var/kelvaro.db from
-# data/schema.sql and data/demo-standard-tables.sql, and var/odbc/odbcinst.ini
-# + var/odbc/odbc.ini defining the DSN vomar over the SQLite3 ODBC driver.
-# The program finds them through ODBCSYSINI and ODBCINI (see start.sh).
+# Creates the embedded data source: a SQLite database made from schema.sql
+# and demo-standard-tables.sql, and the DSN vomar over the SQLite3 ODBC
+# driver. It works in two places:
 #
-# An existing database is kept (it holds the school's settings); pass
-# --recreate to build it afresh. The ini files are always rewritten.
+# - In the source tree (scripts/ beside data/), for start.sh: the database
+#   var/kelvaro.db, and var/odbc/odbcinst.ini + var/odbc/odbc.ini defining
+#   vomar, which the program finds through ODBCSYSINI and ODBCINI (see
+#   start.sh). The ini files are always rewritten. --recreate builds the
+#   database afresh.
+# - Installed (share/kelvaro/, with schema.sql beside it), run by the user
+#   who starts the program: the user's own database
+#   ${XDG_DATA_HOME:-~/.local/share}/kelvaro/kelvaro.db, and vomar in the
+#   user's data-source list (~/.odbc.ini, or the file ODBCINI names), where
+#   unixODBC finds it with no setting at all. That DSN names the driver by
+#   its path, so no driver list is written. The other data sources in the
+#   list stay as they are, and a vomar that is already there is kept (it may
+#   be the school's own server): the script says so and changes nothing.
+#   --recreate is refused: the script names the database to delete instead.
+#
+# An existing database is never overwritten: it holds the school's settings.
+# A new one is built under a temporary name and linked into place only when
+# complete, and only if no database has appeared there meanwhile.
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-var="$root/var"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+recreate=false
+case "${1:-}" in
+"") ;;
+--recreate) recreate=true ;;
+*)
+    echo "usage: $0 [--recreate]" >&2
+    exit 2
+    ;;
+esac
+
+if [[ -f "$here/schema.sql" ]]; then
+    installed=true
+    data="$here"
+    : "${HOME:?HOME is not set}"
+    # A relative XDG_DATA_HOME is to be ignored, as if it were unset.
+    data_home="${XDG_DATA_HOME:-}"
+    [[ "$data_home" == /* ]] || data_home="$HOME/.local/share"
+    var="$data_home/kelvaro"
+elif [[ -f "$here/../data/schema.sql" ]]; then
+    installed=false
+    root="$(cd "$here/.." && pwd)"
+    data="$root/data"
+    var="$root/var"
+else
+    echo "schema.sql is neither beside this script nor in ../data." >&2
+    exit 1
+fi
 database="$var/kelvaro.db"
 
-if [[ "${1:-}" == "--recreate" ]]; then
-    rm -f "$database"
-fi
-
-mkdir -p "$var/odbc"
-if [[ ! -f "$database" ]]; then
-    # Build into a temporary file so that a failure leaves no half database.
-    partial="$database.partial"
-    rm -f "$partial"
-    {
-        echo "BEGIN;"
-        cat "$root/data/schema.sql" "$root/data/demo-standard-tables.sql"
-        echo "COMMIT;"
-    } | sqlite3 -bail "$partial"
-    mv "$partial" "$database"
-    echo "Created $database"
-fi
+# Whatever this run leaves half made is removed when it ends.
+partial=""
+new_ini=""
+cleanup() {
+    [[ -z "$partial" ]] || rm -f "$partial" "$partial-journal"
+    [[ -z "$new_ini" ]] || rm -f "$new_ini"
+}
+trap cleanup EXIT
 
 driver=""
 for candidate in /usr/lib/*/odbc/libsqlite3odbc.so /usr/lib/odbc/libsqlite3odbc.so \
@@ -42,22 +75,113 @@ if [[ -z "$driver" ]]; then
     exit 1
 fi
 
-cat > "$var/odbc/odbcinst.ini" <<INI
-[SQLite3]
-Description=SQLite3 ODBC Driver
-Driver=$driver
-INI
+if $recreate; then
+    if $installed; then
+        echo "An installed copy never deletes a database. To start afresh, delete $database" >&2
+        echo "yourself (the school's test-item settings in it are lost) and run $0 again." >&2
+        exit 2
+    fi
+    rm -f "$database"
+fi
+
+mkdir -p "$var"
+if [[ -e "$database" ]]; then
+    echo "Kept the existing database $database"
+else
+    # Build under a name of this run's own, so that a failure leaves no half
+    # database; ln then puts it in place, and fails rather than replace a
+    # database that another run has put there meanwhile.
+    partial="$database.$$.partial"
+    rm -f "$partial"
+    {
+        echo "BEGIN;"
+        cat "$data/schema.sql" "$data/demo-standard-tables.sql"
+        echo "COMMIT;"
+    } | sqlite3 -bail "$partial"
+    if ln "$partial" "$database" 2>/dev/null; then
+        echo "Created $database"
+    elif [[ -e "$database" ]]; then
+        echo "Kept the database $database that appeared meanwhile"
+    else
+        echo "Could not create $database" >&2
+        exit 1
+    fi
+fi
 
 # NoCreat=1: a missing database file is a refused connection, never a new
 # empty database. (A school that points vomar at a PostgreSQL server through
 # psqlODBC instead sets UseServerSidePrepare=0 in that DSN: with server-side
 # prepare the server takes the height parameter of "( ? - 1 )" for an
 # integer and refuses a height such as 150.5.)
-cat > "$var/odbc/odbc.ini" <<INI
-[vomar]
-Description=Physical-health test scores
-Driver=SQLite3
+dsn_settings="Description=Physical-health test scores
 Database=$database
 NoCreat=1
-Timeout=5000
+Timeout=5000"
+
+if ! $installed; then
+    mkdir -p "$var/odbc"
+    cat >"$var/odbc/odbcinst.ini" <<INI
+[SQLite3]
+Description=SQLite3 ODBC Driver
+Driver=$driver
 INI
+    cat >"$var/odbc/odbc.ini" <<INI
+[vomar]
+Driver=SQLite3
+$dsn_settings
+INI
+    exit 0
+fi
+
+# The user's data-source list, as the driver manager itself names it
+# (ODBCINI, else .odbc.ini in the home folder of the user's account): vomar
+# is added to it, the rest is copied as it is. Section and key names are
+# matched ignoring case, as unixODBC does. The new list replaces the old one
+# in one rename; a link is followed to its file.
+if ! command -v odbcinst >/dev/null; then
+    echo "odbcinst (package odbcinst) is not installed." >&2
+    exit 1
+fi
+odbc_ini="$(odbcinst -j | sed -n 's/^USER DATA SOURCES\.*: *//p')"
+if [[ -z "$odbc_ini" ]]; then
+    echo "odbcinst -j names no file for the user's data sources." >&2
+    exit 1
+fi
+if [[ -L "$odbc_ini" ]]; then
+    odbc_ini="$(readlink -f "$odbc_ini")"
+fi
+if [[ -f "$odbc_ini" ]] && grep -qiE '^[[:space:]]*\[vomar\][[:space:]]*$' "$odbc_ini"; then
+    # Its Database value, if it has one.
+    existing="$(awk '
+        /^[ \t]*\[/ { section = tolower($0); gsub(/[ \t\r]/, "", section); next }
+        section == "[vomar]" && tolower($0) ~ /^[ \t]*database[ \t]*=/ {
+            sub(/^[^=]*=[ \t]*/, ""); sub(/[ \t\r]*$/, ""); print; exit
+        }' "$odbc_ini")"
+    if [[ "$existing" == "$database" ]]; then
+        echo "The data source vomar in $odbc_ini already uses $database"
+    else
+        echo "The data source vomar is already in $odbc_ini, for another database: kept as it is." >&2
+        echo "To use $database, remove vomar's section from that file and run $0 again." >&2
+    fi
+    exit 0
+fi
+mkdir -p "$(dirname "$odbc_ini")"
+new_ini="$odbc_ini.$$.new"
+if [[ -f "$odbc_ini" ]]; then
+    cat "$odbc_ini" >"$new_ini"
+    chmod --reference="$odbc_ini" "$new_ini"
+    if [[ -s "$new_ini" ]]; then
+        # A last line without its newline would run into the new section.
+        [[ -z "$(tail -c 1 "$new_ini")" ]] || echo >>"$new_ini"
+        echo >>"$new_ini"
+    fi
+else
+    : >"$new_ini"
+fi
+cat >>"$new_ini" <<INI
+[vomar]
+Driver=$driver
+$dsn_settings
+INI
+mv -f "$new_ini" "$odbc_ini"
+echo "Added the data source vomar to $odbc_ini"

@@ -1,0 +1,56 @@
+# The Debian package: `cpack -G DEB` in a build folder (after cmake --build)
+# makes kelvaro_<version>_<architecture>.deb of everything `cmake --install`
+# installs, below /usr.
+#
+# Its dependencies: dpkg-shlibdeps (package dpkg-dev) names the packages of
+# the shared libraries that the installed program links, whichever they are
+# (Qt 6, unixODBC's driver manager libodbc2, ...: Qt's print support and
+# libcups2 only while the program links the printer service, which no window
+# calls). The packages listed here are the ones it does not link but needs
+# at run time:
+#   qt6-qpa-plugins  the toolkit's platform plugins (X11, Wayland); without
+#                    them no window opens
+#   libsqliteodbc    the SQLite3 ODBC driver of the embedded data source
+#   sqlite3          create-data-source.sh builds the database with it
+# Recommended: Qt's own Chinese translation (the standard dialogs' texts)
+# and a font with Chinese characters. Suggested: psqlODBC, for a data source
+# on a PostgreSQL server.
+
+set(CPACK_PACKAGE_NAME kelvaro)
+set(CPACK_PACKAGE_VENDOR kelvaro)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "physical-health test scores for junior middle schools")
+# The long description, in lines that the package's control file keeps.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "A desktop program for junior middle schools that computes students'"
+    "physical-health test scores: height and weight against the height-weight"
+    "standard tables, the vital capacity per kilogram and the test items that"
+    "the school chose for each school year, added up to the school-year total"
+    "with its rating, and the graduation score."
+    ""
+    "Its data source is the ODBC DSN vomar; each user makes one with"
+    "/usr/share/kelvaro/create-data-source.sh. The user interface is in"
+    "simplified Chinese.")
+set(KELVARO_PACKAGE_MAINTAINER "kelvaro maintainers <kelvaro@localhost>" CACHE STRING
+    "Maintainer field of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${KELVARO_PACKAGE_MAINTAINER}")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsqliteodbc, sqlite3")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, fonts-wqy-zenhei | fonts-noto-cjk | fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")
+
+find_program(KELVARO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(NOT KELVARO_DPKG_SHLIBDEPS)
+    message(WARNING "dpkg-shlibdeps not found (package dpkg-dev): a Debian package made by "
+        "cpack would not name the libraries the program links.")
+endif()
+
+include(CPack)

@@ -1,0 +1,392 @@
+// What `cmake --install` puts into a prefix, which is also what the Debian
+// package holds: the program, its desktop entry, its icon in the hicolor
+// theme, the data files and create-data-source.sh. The build tree is
+// installed once into a temporary prefix; the installed script then makes
+// data sources for a user whose data folder and data-source list are
+// temporary too, and the test connects to them through the ODBC driver
+// manager as the program does.
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <map>
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+// The keys of the [Desktop Entry] group; an empty map when it is missing.
+std::map<QString, QString> desktopEntryKeys(const QString &path)
+{
+    std::map<QString, QString> keys;
+    bool inGroup = false;
+    const QStringList lines = QString::fromUtf8(fileContents(path)).split(u'\n');
+    for (const QString &line : lines) {
+        if (line.startsWith(u'['))
+            inGroup = line == u"[Desktop Entry]"_s;
+        else if (inGroup && !line.startsWith(u'#') && line.contains(u'='))
+            keys[line.section(u'=', 0, 0).trimmed()] = line.section(u'=', 1).trimmed();
+    }
+    return keys;
+}
+
+struct ProcessResult
+{
+    int exitCode = -1;
+    QString output;
+};
+
+ProcessResult run(const QString &program, const QStringList &arguments,
+    const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return { -1, u"did not finish: "_s + program };
+    return { process.exitCode(), QString::fromLocal8Bit(process.readAll()) };
+}
+
+// One ODBC handle, freed when it goes.
+struct HandleFree
+{
+    SQLSMALLINT type;
+    void operator()(SQLHANDLE handle) const { SQLFreeHandle(type, handle); }
+};
+using Handle = std::unique_ptr<void, HandleFree>;
+
+Handle allocate(SQLSMALLINT type, SQLHANDLE parent)
+{
+    SQLHANDLE handle = SQL_NULL_HANDLE;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(type, parent, &handle)))
+        return Handle(nullptr, HandleFree { type });
+    return Handle(handle, HandleFree { type });
+}
+
+QString diagnostic(SQLSMALLINT type, SQLHANDLE handle)
+{
+    SQLCHAR state[6] = {};
+    SQLCHAR text[512] = {};
+    SQLINTEGER native = 0;
+    SQLSMALLINT length = 0;
+    if (!SQL_SUCCEEDED(SQLGetDiagRec(type, handle, 1, state, &native, text, sizeof text, &length)))
+        return u"(no diagnostic)"_s;
+    return QString::fromUtf8(reinterpret_cast<const char *>(text));
+}
+
+// Connects to the DSN vomar of the user's data-source list (ODBCINI) as the
+// program does, runs `sql` and gives the first column of its first row
+// (nothing for a statement without a result); an error text when any step
+// fails.
+struct QueryResult
+{
+    bool ok = false;
+    QString value;
+};
+
+QueryResult queryVomar(const QString &sql)
+{
+    Handle environment = allocate(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
+    if (!environment)
+        return { false, u"no ODBC environment"_s };
+    SQLSetEnvAttr(
+        environment.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    Handle connection = allocate(SQL_HANDLE_DBC, environment.get());
+    if (!connection)
+        return { false, u"no ODBC connection handle"_s };
+    QByteArray in = "DSN=vomar";
+    SQLCHAR out[1024] = {};
+    SQLSMALLINT outLength = 0;
+    if (!SQL_SUCCEEDED(
+            SQLDriverConnect(connection.get(), nullptr, reinterpret_cast<SQLCHAR *>(in.data()),
+                SQL_NTS, out, sizeof out, &outLength, SQL_DRIVER_NOPROMPT)))
+        return { false, u"connect: "_s + diagnostic(SQL_HANDLE_DBC, connection.get()) };
+    QueryResult result;
+    {
+        Handle statement = allocate(SQL_HANDLE_STMT, connection.get());
+        QByteArray text = sql.toUtf8();
+        SQLCHAR value[256] = {};
+        SQLLEN indicator = 0;
+        SQLSMALLINT columns = 0;
+        if (!statement
+            || !SQL_SUCCEEDED(
+                SQLExecDirect(statement.get(), reinterpret_cast<SQLCHAR *>(text.data()), SQL_NTS))
+            || !SQL_SUCCEEDED(SQLNumResultCols(statement.get(), &columns)))
+            result = { false, sql + u": "_s + diagnostic(SQL_HANDLE_STMT, statement.get()) };
+        else if (columns == 0)
+            result = { true, QString() };
+        else if (!SQL_SUCCEEDED(SQLFetch(statement.get()))
+            || !SQL_SUCCEEDED(
+                SQLGetData(statement.get(), 1, SQL_C_CHAR, value, sizeof value, &indicator)))
+            result = { false, sql + u": no row"_s };
+        else
+            result = { true, QString::fromUtf8(reinterpret_cast<const char *>(value)) };
+    }
+    SQLDisconnect(connection.get());
+    return result;
+}
+
+} // namespace
+
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void installsOnlyTheProgramsFiles();
+    void desktopEntry();
+    void iconSizes();
+    void dataFiles();
+    void installedScriptMakesTheUsersDataSource();
+    void installedScriptKeepsAnotherVomar();
+    void scriptInTheSourceTree();
+
+private:
+    // An environment for the installed script and the driver manager: the
+    // user's data folder and data-source list inside `home`.
+    QProcessEnvironment userEnvironment(const QString &home) const;
+
+    QTemporaryDir m_prefix;
+};
+
+QProcessEnvironment TestInstall::userEnvironment(const QString &home) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOME"_s, home);
+    env.insert(u"XDG_DATA_HOME"_s, home + u"/data"_s);
+    env.insert(u"ODBCINI"_s, home + u"/odbc.ini"_s);
+    env.remove(u"ODBCSYSINI"_s);
+    return env;
+}
+
+void TestInstall::initTestCase()
+{
+    QVERIFY(m_prefix.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"DESTDIR"_s);
+    const ProcessResult install = run(QString::fromUtf8(KELVARO_CMAKE_COMMAND),
+        { u"--install"_s, QString::fromUtf8(KELVARO_BUILD_DIR), u"--prefix"_s, m_prefix.path() },
+        env);
+    QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+}
+
+void TestInstall::installsOnlyTheProgramsFiles()
+{
+    // Every installed file is one of these, so that nothing of the build
+    // (libraries, tests, tools) lands in the package.
+    const QRegularExpression expected(u"^(bin/kelvaro"
+                                      "|share/applications/kelvaro\\.desktop"
+                                      "|share/icons/hicolor/[0-9]+x[0-9]+/apps/kelvaro\\.png"
+                                      "|share/kelvaro/(schema\\.sql|demo-standard-tables\\.sql"
+                                      "|create-data-source\\.sh))$"_s);
+    QStringList files;
+    QDirIterator it(m_prefix.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = QDir(m_prefix.path()).relativeFilePath(it.next());
+        QVERIFY2(expected.match(file).hasMatch(), qPrintable(u"unexpected file "_s + file));
+        files << file;
+    }
+    for (const QString &file :
+        { u"bin/kelvaro"_s, u"share/applications/kelvaro.desktop"_s, u"share/kelvaro/schema.sql"_s,
+            u"share/kelvaro/demo-standard-tables.sql"_s, u"share/kelvaro/create-data-source.sh"_s })
+        QVERIFY2(files.contains(file), qPrintable(u"missing "_s + file));
+
+    const QFileInfo program(m_prefix.filePath(u"bin/kelvaro"_s));
+    QVERIFY(program.isExecutable());
+    QVERIFY(QFileInfo(m_prefix.filePath(u"share/kelvaro/create-data-source.sh"_s)).isExecutable());
+}
+
+void TestInstall::desktopEntry()
+{
+    const QString path = m_prefix.filePath(u"share/applications/kelvaro.desktop"_s);
+    auto keys = desktopEntryKeys(path);
+    QCOMPARE(keys[u"Type"_s], u"Application"_s);
+    // The program speaks simplified Chinese: so do its name and comment.
+    const QRegularExpression chinese(u"\\p{Han}"_s);
+    QVERIFY2(chinese.match(keys[u"Name"_s]).hasMatch(), qPrintable(keys[u"Name"_s]));
+    QVERIFY2(chinese.match(keys[u"Comment"_s]).hasMatch(), qPrintable(keys[u"Comment"_s]));
+    QCOMPARE(keys[u"Terminal"_s], u"false"_s);
+    QVERIFY(keys[u"Categories"_s].endsWith(u';'));
+    QVERIFY(keys[u"Categories"_s].split(u';').contains(u"Education"_s));
+
+    // Exec starts the installed program, taking no argument; Icon names the
+    // installed icon.
+    QCOMPARE(keys[u"Exec"_s], u"kelvaro"_s);
+    QVERIFY(QFileInfo(m_prefix.filePath(u"bin/"_s + keys[u"Exec"_s])).isExecutable());
+    QCOMPARE(keys[u"Icon"_s], u"kelvaro"_s);
+    QVERIFY(QFileInfo::exists(
+        m_prefix.filePath(u"share/icons/hicolor/48x48/apps/%1.png"_s.arg(keys[u"Icon"_s]))));
+
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+    if (validator.isEmpty()) {
+        qInfo("desktop-file-validate not found (package desktop-file-utils): keys checked only");
+        return;
+    }
+    const ProcessResult validation = run(validator, { path });
+    QVERIFY2(validation.exitCode == 0 && validation.output.trimmed().isEmpty(),
+        qPrintable(validation.output));
+}
+
+void TestInstall::iconSizes()
+{
+    // Every icon is square, as large as its folder says, drawn (a rounded
+    // tile: transparent corner, opaque middle); the sizes that desktops ask
+    // for most are there.
+    QList<int> sizes;
+    QDirIterator it(m_prefix.filePath(u"share/icons/hicolor"_s), { u"kelvaro.png"_s }, QDir::Files,
+        QDirIterator::Subdirectories);
+    const QRegularExpression folder(u"/([0-9]+)x\\1/apps/kelvaro\\.png$"_s);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QRegularExpressionMatch match = folder.match(path);
+        QVERIFY2(match.hasMatch(), qPrintable(path));
+        const int size = match.captured(1).toInt();
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY(image.hasAlphaChannel());
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        sizes << size;
+    }
+    for (int size : { 16, 24, 32, 48, 256 })
+        QVERIFY2(sizes.contains(size), qPrintable(u"no %1x%1 icon"_s.arg(size)));
+}
+
+void TestInstall::dataFiles()
+{
+    for (const QString &name : { u"schema.sql"_s, u"demo-standard-tables.sql"_s }) {
+        const QByteArray source
+            = fileContents(QString::fromUtf8(KELVARO_SOURCE_DIR) + u"/data/"_s + name);
+        QVERIFY(!source.isEmpty());
+        QCOMPARE(fileContents(m_prefix.filePath(u"share/kelvaro/"_s + name)), source);
+    }
+}
+
+void TestInstall::installedScriptMakesTheUsersDataSource()
+{
+    if (!KELVARO_HAVE_SQLITE_DRIVER)
+        QSKIP("The SQLite3 ODBC driver is not installed (package libsqliteodbc)");
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QString odbcIni = home.filePath(u"odbc.ini"_s);
+    // The user's list has a data source already, its last line without a
+    // newline: it stays as it is.
+    const QByteArray other = "[other]\nDriver=SQLite3\nDatabase=/nowhere/other.db";
+    QVERIFY(writeFile(odbcIni, other));
+    const QProcessEnvironment env = userEnvironment(home.path());
+    const QString script = m_prefix.filePath(u"share/kelvaro/create-data-source.sh"_s);
+
+    const ProcessResult first = run(u"bash"_s, { script }, env);
+    QVERIFY2(first.exitCode == 0, qPrintable(first.output));
+    const QString database = home.filePath(u"data/kelvaro/kelvaro.db"_s);
+    QVERIFY2(QFileInfo::exists(database), qPrintable(first.output));
+    const QByteArray list = fileContents(odbcIni);
+    QVERIFY2(list.startsWith(other + "\n\n[vomar]\n"), list.constData());
+    QVERIFY2(list.contains("\nDatabase=" + database.toUtf8() + "\n"), list.constData());
+    QVERIFY2(list.contains("\nNoCreat=1\n"), list.constData());
+    // Nothing half made is left beside the list or the database.
+    QCOMPARE(
+        QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList { u"odbc.ini"_s });
+    QCOMPARE(QDir(home.filePath(u"data/kelvaro"_s)).entryList(QDir::Files | QDir::Hidden),
+        QStringList { u"kelvaro.db"_s });
+
+    // The program's data source: the standard tables are there, and the
+    // database can be written (a mark that the later runs must keep).
+    qputenv("ODBCINI", QFile::encodeName(odbcIni));
+    qunsetenv("ODBCSYSINI");
+    QueryResult rows = queryVomar(u"SELECT COUNT(*) FROM cz123_m"_s);
+    QVERIFY2(rows.ok, qPrintable(rows.value));
+    QVERIFY2(rows.value.toInt() > 0, qPrintable(rows.value));
+    rows = queryVomar(u"SELECT COUNT(*) FROM cz123_w"_s);
+    QVERIFY2(rows.ok && rows.value.toInt() > 0, qPrintable(rows.value));
+    for (const QString &sql :
+        { u"CREATE TABLE school_mark (x INTEGER)"_s, u"INSERT INTO school_mark VALUES (7)"_s }) {
+        rows = queryVomar(sql);
+        QVERIFY2(rows.ok, qPrintable(rows.value));
+    }
+
+    // A second run, and --recreate, keep the database (and what the school
+    // put into it) and the list.
+    const QByteArray listBefore = fileContents(odbcIni);
+    const ProcessResult second = run(u"bash"_s, { script }, env);
+    QVERIFY2(second.exitCode == 0, qPrintable(second.output));
+    const ProcessResult recreate = run(u"bash"_s, { script, u"--recreate"_s }, env);
+    QVERIFY2(recreate.exitCode != 0, qPrintable(recreate.output));
+    QCOMPARE(fileContents(odbcIni), listBefore);
+    rows = queryVomar(u"SELECT x FROM school_mark"_s);
+    QVERIFY2(rows.ok && rows.value == u"7"_s, qPrintable(rows.value));
+}
+
+void TestInstall::installedScriptKeepsAnotherVomar()
+{
+    if (!KELVARO_HAVE_SQLITE_DRIVER)
+        QSKIP("The SQLite3 ODBC driver is not installed (package libsqliteodbc)");
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QString odbcIni = home.filePath(u"odbc.ini"_s);
+    // A vomar of the school's own, named in another case: never replaced.
+    const QByteArray school = "[VOMAR]\nDriver=PostgreSQL Unicode\nDatabase=school\n";
+    QVERIFY(writeFile(odbcIni, school));
+    const ProcessResult result
+        = run(u"bash"_s, { m_prefix.filePath(u"share/kelvaro/create-data-source.sh"_s) },
+            userEnvironment(home.path()));
+    QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+    QVERIFY2(result.output.contains(u"kept"_s), qPrintable(result.output));
+    QCOMPARE(fileContents(odbcIni), school);
+}
+
+void TestInstall::scriptInTheSourceTree()
+{
+    if (!KELVARO_HAVE_SQLITE_DRIVER)
+        QSKIP("The SQLite3 ODBC driver is not installed (package libsqliteodbc)");
+    // The layout of the source tree (scripts/ beside data/), as start.sh
+    // uses it: the data source lands in var/, with its own driver list.
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    QVERIFY(QDir(tree.path()).mkpath(u"scripts"_s) && QDir(tree.path()).mkpath(u"data"_s));
+    for (const QString &file : { u"scripts/create-data-source.sh"_s, u"data/schema.sql"_s,
+             u"data/demo-standard-tables.sql"_s })
+        QVERIFY(
+            QFile::copy(QString::fromUtf8(KELVARO_SOURCE_DIR) + u'/' + file, tree.filePath(file)));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOME"_s, tree.filePath(u"home"_s));
+    const ProcessResult result
+        = run(u"bash"_s, { tree.filePath(u"scripts/create-data-source.sh"_s) }, env);
+    QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+    QVERIFY(!QFileInfo::exists(tree.filePath(u"home"_s)));
+
+    qputenv("ODBCSYSINI", QFile::encodeName(tree.filePath(u"var/odbc"_s)));
+    qputenv("ODBCINI", QFile::encodeName(tree.filePath(u"var/odbc/odbc.ini"_s)));
+    const QueryResult rows = queryVomar(u"SELECT COUNT(*) FROM cz123_w"_s);
+    qunsetenv("ODBCSYSINI");
+    QVERIFY2(rows.ok && rows.value.toInt() > 0, qPrintable(rows.value));
+}
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
