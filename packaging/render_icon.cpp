@@ -16,7 +16,7 @@
 
 #include <cstdio>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {

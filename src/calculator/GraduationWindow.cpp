@@ -40,9 +40,9 @@ rt::ControlDecl scoreField(const QString &name, QRect rect, long backColor, int 
 rt::ControlTable makeTable()
 {
     // The captions: Arial 12 pt bold on the window's face colour.
-    const rt::ControlLook total { .font = rt::font(12, true),
-        .textColor = kDarkRed,
-        .backColor = kButtonFace };
+    const rt::ControlLook total {
+        .font = rt::font(12, true), .textColor = kDarkRed, .backColor = kButtonFace
+    };
     rt::ControlLook result = total;
     result.textColor = kBlue;
     return {

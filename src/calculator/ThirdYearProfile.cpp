@@ -69,10 +69,12 @@ rt::ControlTable buildThirdYearControls()
     };
 
     // The graduation area.
-    const rt::ControlLook typedTotal { .font = rt::font(12, true),
-        .textColor = kWindowText,
-        .backColor = kFieldBlue };
-    const rt::ControlLook groupLook { .font = rt::font(9), .textColor = kBlue, .backColor = kButtonFace };
+    const rt::ControlLook typedTotal {
+        .font = rt::font(12, true), .textColor = kWindowText, .backColor = kFieldBlue
+    };
+    const rt::ControlLook groupLook {
+        .font = rt::font(9), .textColor = kBlue, .backColor = kButtonFace
+    };
     rt::ControlLook firstYear = typedTotal;
     firstYear.tabOrder = 10;
     rt::ControlLook secondYear = typedTotal;

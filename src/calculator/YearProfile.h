@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/LayoutOverrides.h"
 #include "runtime/ControlTable.h"
+#include "runtime/LayoutOverrides.h"
 #include "scoring/SchoolYearTotal.h"
 #include "scoring/YearLadders.h"
 

@@ -1,6 +1,6 @@
 #include "controls/NumericMask.h"
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace controls {
 
@@ -20,6 +20,10 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 } // namespace
+
+NumericMask::NumericMask()
+    : NumericMask(u"###,###.00"_s)
+{ }
 
 NumericMask::NumericMask(const QString &mask)
     : m_text(mask)

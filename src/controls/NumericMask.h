@@ -11,7 +11,9 @@ namespace controls {
 class NumericMask
 {
 public:
-    explicit NumericMask(const QString &mask = QStringLiteral("###,###.00"));
+    // The field's own mask "###,###.00".
+    NumericMask();
+    explicit NumericMask(const QString &mask);
 
     const QString &text() const { return m_text; }
     int integerDigits() const { return m_integerDigits; }

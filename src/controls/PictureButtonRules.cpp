@@ -1,6 +1,6 @@
 #include "controls/PictureButtonRules.h"
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace controls::picture_button {
 

@@ -11,7 +11,7 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 

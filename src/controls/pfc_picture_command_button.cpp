@@ -14,7 +14,7 @@
 #include <QPainter>
 #include <QPointer>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -79,6 +79,11 @@ void sendTabToFocus(bool forward)
 }
 
 } // namespace
+
+QString pfc_picture_command_button::defaultButtonText()
+{
+    return u"None"_s;
+}
 
 pfc_picture_command_button::pfc_picture_command_button(
     const Declaration &declaration, QWidget *parent)

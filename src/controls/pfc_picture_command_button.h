@@ -18,12 +18,15 @@ class pfc_picture_command_button : public QWidget
     Q_OBJECT
 
 public:
+    // The button text of an instance that declares none.
+    static QString defaultButtonText();
+
     // The values a window declares on an instance, read once at construction.
     // Position and size are in layout units; buttonwidth/buttonheight in pixels.
     struct Declaration
     {
-        QString buttontext = QStringLiteral("None");
-        QString bitmapname;
+        QString buttontext = defaultButtonText();
+        QString bitmapname {};
         bool isDefault = false;
         bool isCancel = false;
         int buttonwidth = 0;

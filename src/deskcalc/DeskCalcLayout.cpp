@@ -12,8 +12,8 @@ namespace {
 rt::ControlDecl button(const QString &name, const QString &text, int x, int y, int points,
     bool bold = false, int tabOrder = 0, int width = 201)
 {
-    return rt::pushButton(
-        name, text, QRect(x, y, width, 120), { .font = rt::font(points, bold), .tabOrder = tabOrder });
+    return rt::pushButton(name, text, QRect(x, y, width, 120),
+        { .font = rt::font(points, bold), .tabOrder = tabOrder });
 }
 
 // The number view and the time view: blue on ivory, against the right edge.
@@ -62,7 +62,9 @@ rt::ControlTable makeControls()
         button(u"cb_1"_s, u"1"_s, 55, 680, 14, bold),
         // The frame around all the controls, without a caption.
         rt::groupBox(u"gb_1"_s, {}, QRect(23, 0, 1239, 984),
-            { .font = rt::font(11), .textColor = rt::colors::kBlue, .backColor = rt::colors::kButtonFace }),
+            { .font = rt::font(11),
+                .textColor = rt::colors::kBlue,
+                .backColor = rt::colors::kButtonFace }),
     };
 }
 

@@ -11,8 +11,7 @@ void registerDeskCalcWindows()
 {
     // A top-level window of its own, whoever opens it: it belongs to no
     // frame and outlives the one that opened it.
-    rt::WindowRegistry::instance().registerClass(
-        u"w_4"_s, [](QWidget *) { return new w_4; });
+    rt::WindowRegistry::instance().registerClass(u"w_4"_s, [](QWidget *) { return new w_4; });
 }
 
 } // namespace deskcalc

@@ -10,6 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 using Key = deskcalc::DeskCalcEngine::Key;
 
@@ -27,31 +30,35 @@ QDateTime readClock()
 }
 
 // The buttons that work on the view through the engine.
-const std::pair<const char16_t *, Key> engineButtons[] = {
-    { u"cb_1", Key::Digit1 },
-    { u"cb_2", Key::Digit2 },
-    { u"cb_3", Key::Digit3 },
-    { u"cb_4", Key::Digit4 },
-    { u"cb_5", Key::Digit5 },
-    { u"cb_6", Key::Digit6 },
-    { u"cb_7", Key::Digit7 },
-    { u"cb_8", Key::Digit8 },
-    { u"cb_9", Key::Digit9 },
-    { u"cb_10", Key::Zero },
-    { u"cb_12", Key::Point },
-    { u"cb_11", Key::Sign },
-    { u"cb_17", Key::Backspace },
-    { u"cb_19", Key::ClearEntry },
-    { u"cb_20", Key::ClearAll },
-    { u"cb_13", Key::Add },
-    { u"cb_14", Key::Subtract },
-    { u"cb_15", Key::Multiply },
-    { u"cb_16", Key::Divide },
-    { u"cb_23", Key::Square },
-    { u"cb_22", Key::SquareRoot },
-    { u"cb_21", Key::Reciprocal },
-    { u"cb_18", Key::Equals },
-};
+const std::vector<std::pair<QString, Key>> &engineButtons()
+{
+    static const std::vector<std::pair<QString, Key>> buttons = {
+        { u"cb_1"_s, Key::Digit1 },
+        { u"cb_2"_s, Key::Digit2 },
+        { u"cb_3"_s, Key::Digit3 },
+        { u"cb_4"_s, Key::Digit4 },
+        { u"cb_5"_s, Key::Digit5 },
+        { u"cb_6"_s, Key::Digit6 },
+        { u"cb_7"_s, Key::Digit7 },
+        { u"cb_8"_s, Key::Digit8 },
+        { u"cb_9"_s, Key::Digit9 },
+        { u"cb_10"_s, Key::Zero },
+        { u"cb_12"_s, Key::Point },
+        { u"cb_11"_s, Key::Sign },
+        { u"cb_17"_s, Key::Backspace },
+        { u"cb_19"_s, Key::ClearEntry },
+        { u"cb_20"_s, Key::ClearAll },
+        { u"cb_13"_s, Key::Add },
+        { u"cb_14"_s, Key::Subtract },
+        { u"cb_15"_s, Key::Multiply },
+        { u"cb_16"_s, Key::Divide },
+        { u"cb_23"_s, Key::Square },
+        { u"cb_22"_s, Key::SquareRoot },
+        { u"cb_21"_s, Key::Reciprocal },
+        { u"cb_18"_s, Key::Equals },
+    };
+    return buttons;
+}
 
 // The digit buttons of the top-row keys by their position, whatever the
 // keyboard layout gives them when shifted ("*" on the 8 key, "!" on the 1
@@ -90,8 +97,8 @@ w_4::w_4(QWidget *parent)
     m_timeView = controls.get<QLineEdit>(u"sle_2"_s);
     m_timeButton = controls.get<QPushButton>(u"cb_24"_s);
 
-    for (const auto &[name, key] : engineButtons) {
-        auto *button = controls.get<QPushButton>(QString::fromUtf16(name));
+    for (const auto &[name, key] : engineButtons()) {
+        auto *button = controls.get<QPushButton>(name);
         m_buttons[button->objectName()] = button;
         connect(button, &QPushButton::clicked, this, [this, key = key] { press(key); });
     }

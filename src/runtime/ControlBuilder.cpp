@@ -167,8 +167,8 @@ void ControlBuilder::joinButtonGroup(const ControlDecl &decl, QWidget *widget, Q
 {
     auto *button = qobject_cast<QAbstractButton *>(widget);
     if (!button)
-        throw ControlLookupError("control '" + decl.name.toStdString()
-            + "' names a button group but is no button");
+        throw ControlLookupError(
+            "control '" + decl.name.toStdString() + "' names a button group but is no button");
     QButtonGroup *&group = m_buttonGroups[decl.buttonGroup];
     if (!group) {
         group = new QButtonGroup(window);
@@ -182,7 +182,8 @@ QButtonGroup *ControlBuilder::buttonGroup(const QString &name) const
 {
     const auto it = m_buttonGroups.find(name);
     if (it == m_buttonGroups.end())
-        throw ControlLookupError("no control of the table joins button group '" + name.toStdString() + "'");
+        throw ControlLookupError(
+            "no control of the table joins button group '" + name.toStdString() + "'");
     return it->second;
 }
 

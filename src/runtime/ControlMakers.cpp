@@ -4,8 +4,8 @@ namespace rt {
 
 namespace {
 
-ControlDecl make(ControlKind kind, const QString &name, const QString &text, QRect rect,
-    const ControlLook &look)
+ControlDecl make(
+    ControlKind kind, const QString &name, const QString &text, QRect rect, const ControlLook &look)
 {
     return {
         .name = name,
@@ -33,7 +33,8 @@ ControlDecl lineEdit(const QString &name, QRect rect, const ControlLook &look)
     return make(ControlKind::LineEdit, name, {}, rect, look);
 }
 
-ControlDecl maskedEdit(const QString &name, QRect rect, const QString &mask, const ControlLook &look)
+ControlDecl maskedEdit(
+    const QString &name, QRect rect, const QString &mask, const ControlLook &look)
 {
     ControlDecl decl = make(ControlKind::MaskedEdit, name, {}, rect, look);
     decl.mask = mask;
@@ -73,7 +74,8 @@ ControlDecl pictureButton(const QString &name, const QString &text, const QStrin
     return decl;
 }
 
-ControlDecl picture(const QString &name, const QString &picture, QRect rect, const ControlLook &look)
+ControlDecl picture(
+    const QString &name, const QString &picture, QRect rect, const ControlLook &look)
 {
     ControlDecl decl = make(ControlKind::Picture, name, {}, rect, look);
     decl.picture = picture;

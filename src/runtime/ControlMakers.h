@@ -14,7 +14,8 @@
 //         { .font = rt::font(8), .textColor = rt::colors::kNavy }),
 namespace rt {
 
-ControlDecl label(const QString &name, const QString &text, QRect rect, const ControlLook &look = {});
+ControlDecl label(
+    const QString &name, const QString &text, QRect rect, const ControlLook &look = {});
 
 ControlDecl lineEdit(const QString &name, QRect rect, const ControlLook &look = {});
 
@@ -26,7 +27,8 @@ ControlDecl maskedEdit(
 ControlDecl groupBox(
     const QString &name, const QString &caption, QRect rect, const ControlLook &look = {});
 
-ControlDecl checkBox(const QString &name, const QString &text, QRect rect, const ControlLook &look = {});
+ControlDecl checkBox(
+    const QString &name, const QString &text, QRect rect, const ControlLook &look = {});
 
 // An auto-exclusive radio button, unchecked.
 ControlDecl radioButton(
@@ -41,6 +43,7 @@ ControlDecl pictureButton(const QString &name, const QString &text, const QStrin
     QRect rect, const ControlLook &look = {});
 
 // A picture filling its rectangle: a stock name or a resource (":/...").
-ControlDecl picture(const QString &name, const QString &picture, QRect rect, const ControlLook &look = {});
+ControlDecl picture(
+    const QString &name, const QString &picture, QRect rect, const ControlLook &look = {});
 
 } // namespace rt

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+using namespace Qt::StringLiterals;
+
 namespace rt {
 
 namespace {
@@ -34,7 +36,7 @@ void MessageBoxService::show(QWidget *parent, const QString &title, const QStrin
         return;
     }
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("messagebox"));
+    box.setObjectName(u"messagebox"_s);
     box.exec();
 }
 

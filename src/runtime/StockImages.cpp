@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 
+using namespace Qt::StringLiterals;
+
 namespace rt::stock {
 
 namespace {
@@ -32,27 +34,27 @@ QPen glyphPen(double s, const QColor &color = Qt::white)
 const std::map<QString, Painter> &painters()
 {
     static const std::map<QString, Painter> table = {
-        { QStringLiteral("save!"),
+        { u"save!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(40, 100, 200));
                 p.fillRect(QRectF(s * 0.28, s * 0.2, s * 0.44, s * 0.26), Qt::white);
                 p.fillRect(QRectF(s * 0.32, s * 0.6, s * 0.36, s * 0.2), QColor(220, 230, 245));
             } },
-        { QStringLiteral("close!"),
+        { u"close!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(120, 120, 130));
                 p.setPen(glyphPen(s));
                 p.drawLine(QPointF(s * 0.32, s * 0.32), QPointF(s * 0.68, s * 0.68));
                 p.drawLine(QPointF(s * 0.68, s * 0.32), QPointF(s * 0.32, s * 0.68));
             } },
-        { QStringLiteral("exit!"),
+        { u"exit!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(200, 60, 50));
                 p.setPen(glyphPen(s));
                 p.drawArc(QRectF(s * 0.28, s * 0.3, s * 0.44, s * 0.44), 120 * 16, 300 * 16);
                 p.drawLine(QPointF(s * 0.5, s * 0.22), QPointF(s * 0.5, s * 0.5));
             } },
-        { QStringLiteral("custom079!"),
+        { u"custom079!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(40, 150, 80));
                 p.setPen(glyphPen(s));
@@ -60,7 +62,7 @@ const std::map<QString, Painter> &painters()
                 p.drawLine(QPointF(s * 0.52, s * 0.34), QPointF(s * 0.7, s * 0.5));
                 p.drawLine(QPointF(s * 0.52, s * 0.66), QPointF(s * 0.7, s * 0.5));
             } },
-        { QStringLiteral("runscc!"),
+        { u"runscc!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(230, 140, 30));
                 QPolygonF play;
@@ -70,7 +72,7 @@ const std::map<QString, Painter> &painters()
                 p.setPen(Qt::NoPen);
                 p.drawPolygon(play);
             } },
-        { QStringLiteral("fullbuild!"),
+        { u"fullbuild!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(110, 70, 180));
                 p.setPen(Qt::NoPen);
@@ -79,7 +81,7 @@ const std::map<QString, Painter> &painters()
                     p.drawRect(QRectF(s * (0.26 + i * 0.17), s * (0.58 - i * 0.14), s * 0.13,
                         s * (0.16 + i * 0.14)));
             } },
-        { QStringLiteral("properties!"),
+        { u"properties!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(70, 130, 160));
                 p.setPen(glyphPen(s));
@@ -87,14 +89,14 @@ const std::map<QString, Painter> &painters()
                     p.drawLine(QPointF(s * 0.28, s * (0.32 + i * 0.18)),
                         QPointF(s * 0.72, s * (0.32 + i * 0.18)));
             } },
-        { QStringLiteral("editobject!"),
+        { u"editobject!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(180, 150, 40));
                 p.setPen(glyphPen(s));
                 p.drawLine(QPointF(s * 0.3, s * 0.7), QPointF(s * 0.7, s * 0.3));
                 p.drawLine(QPointF(s * 0.28, s * 0.74), QPointF(s * 0.4, s * 0.74));
             } },
-        { QStringLiteral("appicon!"),
+        { u"appicon!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(20, 120, 190));
                 p.setPen(glyphPen(s));
@@ -104,7 +106,7 @@ const std::map<QString, Painter> &painters()
                 p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.36, s * 0.8));
                 p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.64, s * 0.8));
             } },
-        { QStringLiteral("form!"),
+        { u"form!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(90, 150, 90));
                 p.setPen(QPen(Qt::white, s / 16.0));
@@ -112,14 +114,14 @@ const std::map<QString, Painter> &painters()
                 p.drawRect(QRectF(s * 0.26, s * 0.26, s * 0.48, s * 0.48));
                 p.drawLine(QPointF(s * 0.26, s * 0.38), QPointF(s * 0.74, s * 0.38));
             } },
-        { QStringLiteral("olegenreg!"),
+        { u"olegenreg!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(160, 60, 120));
                 p.setPen(glyphPen(s));
                 p.drawEllipse(QRectF(s * 0.28, s * 0.28, s * 0.44, s * 0.44));
                 p.drawPoint(QPointF(s * 0.5, s * 0.5));
             } },
-        { QStringLiteral("hyperlink!"),
+        { u"hyperlink!"_s,
             [](QPainter &p, double s) {
                 tile(p, s, QColor(30, 90, 200));
                 p.setPen(glyphPen(s));
@@ -127,7 +129,7 @@ const std::map<QString, Painter> &painters()
                 p.drawArc(QRectF(s * 0.46, s * 0.38, s * 0.34, s * 0.24), -90 * 16, 180 * 16);
                 p.drawLine(QPointF(s * 0.38, s * 0.5), QPointF(s * 0.62, s * 0.5));
             } },
-        { QStringLiteral("arrow!"),
+        { u"arrow!"_s,
             [](QPainter &p, double s) {
                 QPolygonF arrow;
                 arrow << QPointF(s * 0.2, s * 0.1) << QPointF(s * 0.2, s * 0.85)
@@ -180,7 +182,7 @@ QIcon icon(const QString &name)
 
 QCursor pointer(const QString &name)
 {
-    if (name.compare(QStringLiteral("HyperLink!"), Qt::CaseInsensitive) == 0)
+    if (name.compare(u"HyperLink!"_s, Qt::CaseInsensitive) == 0)
         return QCursor(Qt::PointingHandCursor);
     return QCursor(Qt::ArrowCursor);
 }

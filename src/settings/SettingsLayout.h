@@ -32,8 +32,8 @@ const std::vector<ChoiceItem> &choiceItems();
 const QStringList &fixedItems();
 
 // The choice groups: each choice group box (the smallest one around a
-// radio button) with its radio buttons, top to bottom. Group boxes that directly hold no radio button (the frames) and
-// the fixed items are left out.
+// radio button) with its radio buttons, top to bottom. Group boxes that directly hold no radio
+// button (the frames) and the fixed items are left out.
 struct ChoiceGroup
 {
     QString groupBox;

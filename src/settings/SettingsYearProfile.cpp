@@ -1,6 +1,6 @@
 #include "settings/SettingsYearProfile.h"
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace settings {
 

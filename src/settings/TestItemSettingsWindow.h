@@ -28,8 +28,8 @@ class TestItemSettingsWindow : public QDialog
     Q_OBJECT
 
 public:
-    TestItemSettingsWindow(const SettingsYearProfile &profile, rt::Transaction &sqlca,
-        QWidget *parent = nullptr);
+    TestItemSettingsWindow(
+        const SettingsYearProfile &profile, rt::Transaction &sqlca, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

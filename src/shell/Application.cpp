@@ -6,6 +6,8 @@
 #include "shell/w_pwd.h"
 #include "ui/ToolbarGlobals.h"
 
+using namespace Qt::StringLiterals;
+
 namespace shell {
 
 Application &Application::instance()
@@ -16,22 +18,22 @@ Application &Application::instance()
 
 QString Application::microhelpDefault()
 {
-    return QStringLiteral("就绪");
+    return u"就绪"_s;
 }
 
 QString Application::connectParameters()
 {
-    return QStringLiteral("ConnectString='DSN=vomar;PWD=merovi2749'");
+    return u"ConnectString='DSN=vomar;PWD=merovi2749'"_s;
 }
 
 bool Application::open()
 {
-    sqlca.DBMS = QStringLiteral("ODBC");
+    sqlca.DBMS = u"ODBC"_s;
     sqlca.AutoCommit = false;
     sqlca.DBParm = connectParameters();
     sqlca.connect();
     if (sqlca.SQLCode != 0) {
-        rt::MessageBoxService::show(nullptr, QStringLiteral("数据库连接失败"), sqlca.SQLErrText,
+        rt::MessageBoxService::show(nullptr, u"数据库连接失败"_s, sqlca.SQLErrText,
             rt::MessageBoxService::Icon::Information);
         return false;
     }

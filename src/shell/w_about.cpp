@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,8 +42,8 @@ rt::ControlTable aboutControls()
         rt::label(u"st_10"_s, u"软件升级："_s, { 64, 692, 379, 72 },
             { .font = rt::font(10), .textColor = kMagenta }),
         link,
-        rt::pushButton(
-            u"cb_1"_s, u"关闭(&X)"_s, { 1792, 680, 302, 80 }, { .font = rt::font(9), .tabOrder = 10 }),
+        rt::pushButton(u"cb_1"_s, u"关闭(&X)"_s, { 1792, 680, 302, 80 },
+            { .font = rt::font(9), .tabOrder = 10 }),
     };
 }
 

@@ -63,4 +63,3 @@ void w_flash::reject()
 {
     // The splash closes only by handing over to the start window.
 }
-

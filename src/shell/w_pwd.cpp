@@ -10,7 +10,7 @@
 #include "ui/ToolbarGlobals.h"
 #include "ui/f_create_toolbarutil.h"
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,13 +19,17 @@ namespace {
 rt::ControlTable startControls()
 {
     auto greeting = [](int points, long color) {
-        return rt::ControlLook { .font = rt::font(points, true, rt::faces::kSongTi), .textColor = color };
+        return rt::ControlLook { .font = rt::font(points, true, rt::faces::kSongTi),
+            .textColor = color };
     };
     return {
         rt::groupBox(u"gb_1"_s, {}, QRect(55, 20, 1047, 392),
-            { .font = rt::font(16, false, rt::faces::kSongTi), .textColor = rt::colors::kWindowText }),
-        rt::label(u"st_2"_s, u"欢迎使用"_s, { 114, 92, 517, 92 }, greeting(16, rt::colors::kMagenta)),
-        rt::label(u"st_3"_s, u"（初中）"_s, { 795, 132, 265, 60 }, greeting(10, rt::colors::kGreen)),
+            { .font = rt::font(16, false, rt::faces::kSongTi),
+                .textColor = rt::colors::kWindowText }),
+        rt::label(
+            u"st_2"_s, u"欢迎使用"_s, { 114, 92, 517, 92 }, greeting(16, rt::colors::kMagenta)),
+        rt::label(
+            u"st_3"_s, u"（初中）"_s, { 795, 132, 265, 60 }, greeting(10, rt::colors::kGreen)),
         rt::label(u"st_1"_s, u"Kelvaro"_s, { 114, 228, 960, 84 }, greeting(12, rt::colors::kBlue)),
         rt::pictureButton(u"uo_3"_s, u"登录(&L)"_s, u"Custom079!"_s, QRect(1143, 180, 361, 100),
             { .tabOrder = 20 }),

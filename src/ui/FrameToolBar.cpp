@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <QToolTip>
 
+using namespace Qt::StringLiterals;
+
 namespace ui {
 
 namespace {
@@ -31,7 +33,7 @@ FrameToolBar::FrameToolBar(const QString &windowClassName, QWidget *parent)
     : QToolBar(parent)
     , m_windowClassName(windowClassName)
 {
-    setObjectName(QStringLiteral("frameToolBar"));
+    setObjectName(u"frameToolBar"_s);
     setIconSize(QSize(kDefaultIconSize, kDefaultIconSize));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setUserControl(toolbarSwitches().userControl);
@@ -39,7 +41,7 @@ FrameToolBar::FrameToolBar(const QString &windowClassName, QWidget *parent)
 
 QString FrameToolBar::classNameForVersion(int majorVersion)
 {
-    return QStringLiteral("FNFIXEDBAR%1").arg(majorVersion * 10);
+    return u"FNFIXEDBAR%1"_s.arg(majorVersion * 10);
 }
 
 void FrameToolBar::setButtonTextFont(const QString &face, int size, const QString &extentText)

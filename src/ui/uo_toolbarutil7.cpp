@@ -1,5 +1,7 @@
 #include "ui/uo_toolbarutil7.h"
 
+using namespace Qt::StringLiterals;
+
 uo_toolbarutil7::uo_toolbarutil7()
-    : uo_toolbarutil(QStringLiteral("FNFIXEDBAR70"))
+    : uo_toolbarutil(u"FNFIXEDBAR70"_s)
 { }

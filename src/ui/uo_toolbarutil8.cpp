@@ -1,5 +1,7 @@
 #include "ui/uo_toolbarutil8.h"
 
+using namespace Qt::StringLiterals;
+
 uo_toolbarutil8::uo_toolbarutil8()
-    : uo_toolbarutil(QStringLiteral("FNFIXEDBAR80"))
+    : uo_toolbarutil(u"FNFIXEDBAR80"_s)
 { }

@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -50,8 +50,10 @@ rt::ControlTable toolbarControls()
         position(u"rb_right"_s, u"右边(&R)"_s, { 869, 284, 302, 72 }, 2),
         position(u"rb_top"_s, u"顶部(&T)"_s, { 485, 132, 297, 72 }, 1),
         position(u"rb_left"_s, u"左边(&L)"_s, { 105, 284, 293, 72 }, 0),
-        rt::pushButton(u"cb_done"_s, u"关闭(&X)"_s, { 919, 716, 302, 92 }, { .font = font, .tabOrder = 30 }),
-        rt::pushButton(u"cb_visible"_s, kHideText, { 914, 604, 302, 92 }, { .font = font, .tabOrder = 20 }),
+        rt::pushButton(
+            u"cb_done"_s, u"关闭(&X)"_s, { 919, 716, 302, 92 }, { .font = font, .tabOrder = 30 }),
+        rt::pushButton(
+            u"cb_visible"_s, kHideText, { 914, 604, 302, 92 }, { .font = font, .tabOrder = 20 }),
         rt::checkBox(u"cbx_showtips"_s, u"显示提示(&P)"_s, { 69, 708, 439, 72 }, choice),
         rt::checkBox(u"cbx_showtext"_s, u"显示文字(&E)"_s, { 73, 600, 457, 72 }, choice),
         rt::groupBox(u"gb_1"_s, u"工具栏位置"_s, { 55, 44, 1157, 492 },

@@ -50,7 +50,8 @@ void TestWindowLayouts::addWindows()
     QTest::addColumn<Maker>("make");
     for (const QString &className : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
              u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s, u"w_4"_s, u"w_pwd"_s }) {
-        QTest::newRow(qPrintable(className)) << Maker([className] { return fromRegistry(className); });
+        QTest::newRow(qPrintable(className))
+            << Maker([className] { return fromRegistry(className); });
     }
     QTest::newRow("w_flash") << Maker([] { return new w_flash({}); });
     QTest::newRow("w_about") << Maker([] { return new w_about; });
@@ -79,8 +80,8 @@ void TestWindowLayouts::everyTabStopCanTakeTheFocus()
         QWidget *target = widget;
         while (target->focusProxy())
             target = target->focusProxy();
-        if (!(target->focusPolicy() & Qt::TabFocus) || !target->isEnabled()
-            || !target->isVisible() || target->window() != window.get())
+        if (!(target->focusPolicy() & Qt::TabFocus) || !target->isEnabled() || !target->isVisible()
+            || target->window() != window.get())
             continue;
         if (auto *radio = qobject_cast<QRadioButton *>(target); radio && radio->group()) {
             if (groups.contains(radio->group()))
@@ -101,16 +102,17 @@ void TestWindowLayouts::everyTabStopCanTakeTheFocus()
     for (qsizetype i = 0; i < stops.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         walked << QApplication::focusWidget();
-        names << (walked.last() ? walked.last()->parentWidget()->objectName() + u"/"_s
-                           + walked.last()->objectName()
-                                : u"(none)"_s);
+        names << (walked.last()
+                ? walked.last()->parentWidget()->objectName() + u"/"_s + walked.last()->objectName()
+                : u"(none)"_s);
     }
     QVERIFY2(walked.last() == first, qPrintable(names.join(u" > "_s)));
     walked.removeLast();
     QCOMPARE(QSet<QWidget *>(walked.begin(), walked.end()).size(), walked.size());
     for (QWidget *stop : walked) {
         auto *radio = qobject_cast<QRadioButton *>(stop);
-        QVERIFY2(stops.contains(stop) || (radio && radio->group() && groups.contains(radio->group())),
+        QVERIFY2(
+            stops.contains(stop) || (radio && radio->group() && groups.contains(radio->group())),
             qPrintable(names.join(u" > "_s)));
     }
 }

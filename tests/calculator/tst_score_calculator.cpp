@@ -8,6 +8,7 @@
 #include "calculator/YearProfile.h"
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
+#include "items/XmszTable.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"
@@ -41,22 +42,6 @@ using calculator::ScoreCalculatorWindow;
 using rt::MessageBoxRecorder;
 
 namespace {
-
-const char16_t *const kFlagColumns[] = {
-    u"xm_t_m",
-    u"xm_1_m",
-    u"xm_5_m",
-    u"xm_l_m",
-    u"xm_z_m",
-    u"xm_w_m",
-    u"xm_t_w",
-    u"xm_8_w",
-    u"xm_5_w",
-    u"xm_l_w",
-    u"xm_z_w",
-    u"xm_y_w",
-    u"xm_w_w",
-};
 
 // The column "year" and one row per school year, for the scenarios whose
 // steps and expectations are the same in every year.
@@ -259,8 +244,7 @@ void TestScoreCalculator::insertYearRow(const QString &value,
 {
     QStringList columns { u"nj"_s };
     std::vector<QVariant> values { yearCode.isEmpty() ? year().yearCode : yearCode };
-    for (const char16_t *column : kFlagColumns) {
-        const QString name = QString::fromUtf16(column);
+    for (const QString &name : items::flagColumns()) {
         columns << name;
         const auto it = overrides.find(name);
         values.emplace_back(it == overrides.end() ? value : it->second);
@@ -573,13 +557,12 @@ void TestScoreCalculator::openedByMenuAndStartPage_data()
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<bool>("byMenu");
-    const char16_t *items[] = { u"m_1", u"m_2", u"m_3" };
-    const char16_t *pictures[] = { u"p_8", u"p_11", u"p_13" };
+    const QString items[] = { u"m_1"_s, u"m_2"_s, u"m_3"_s };
+    const QString pictures[] = { u"p_8"_s, u"p_11"_s, u"p_13"_s };
     for (int year = 1; year <= 3; ++year) {
         for (bool byMenu : { true, false }) {
             QTest::addRow("year %d by the %s", year, byMenu ? "menu" : "start page")
-                << year << QString::fromUtf16(items[year - 1])
-                << QString::fromUtf16(pictures[year - 1]) << byMenu;
+                << year << items[year - 1] << pictures[year - 1] << byMenu;
         }
     }
 }

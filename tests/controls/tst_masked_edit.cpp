@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 class TestNumericMask : public QObject
 {

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 namespace pb = controls::picture_button;
 
 class TestPictureButtonRules : public QObject

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 using Declaration = pfc_picture_command_button::Declaration;
 
 namespace {

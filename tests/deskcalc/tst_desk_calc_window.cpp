@@ -58,8 +58,8 @@ QString buttonName(const QString &caption)
 
 struct ControlRow
 {
-    const char16_t *name;
-    const char16_t *text;
+    QString name;
+    QString text;
     int x, y, width, height;
     int points;
     bool bold;
@@ -67,34 +67,34 @@ struct ControlRow
 
 // As the window declares them, in their order of creation.
 const ControlRow declaredControls[] = {
-    { u"cb_26", u"关闭", 1024, 224, 197, 120, 11, false },
-    { u"sle_2", u"", 50, 68, 1175, 128, 15, false },
-    { u"cb_24", u"时间", 55, 224, 201, 120, 11, false },
-    { u"cb_23", u"平方", 1024, 528, 201, 120, 11, false },
-    { u"cb_22", u"平方根", 1024, 376, 201, 120, 9, false },
-    { u"cb_21", u"1/x", 1024, 680, 201, 120, 14, false },
-    { u"cb_20", u"清除", 530, 224, 201, 120, 11, false },
-    { u"cb_19", u"C", 777, 224, 201, 120, 14, false },
-    { u"cb_18", u"=", 1024, 832, 201, 120, 14, false },
-    { u"cb_17", u"退格", 279, 224, 201, 120, 11, false },
-    { u"cb_16", u"÷", 777, 376, 201, 120, 16, false },
-    { u"cb_15", u"×", 777, 528, 201, 120, 16, false },
-    { u"cb_14", u"-", 777, 680, 201, 120, 20, false },
-    { u"cb_13", u"+", 777, 832, 201, 120, 16, false },
-    { u"sle_1", u"0", 50, 68, 1175, 128, 14, false },
-    { u"cb_12", u".", 526, 832, 201, 120, 18, false },
-    { u"cb_11", u"+/-", 279, 832, 201, 120, 14, false },
-    { u"cb_10", u"0", 55, 832, 201, 120, 14, true },
-    { u"cb_9", u"9", 526, 376, 201, 120, 14, true },
-    { u"cb_8", u"8", 279, 376, 201, 120, 14, true },
-    { u"cb_7", u"7", 55, 376, 201, 120, 14, true },
-    { u"cb_6", u"6", 526, 528, 201, 120, 14, true },
-    { u"cb_5", u"5", 279, 528, 201, 120, 14, true },
-    { u"cb_4", u"4", 55, 528, 201, 120, 14, true },
-    { u"cb_3", u"3", 526, 680, 201, 120, 14, true },
-    { u"cb_2", u"2", 279, 680, 201, 120, 14, true },
-    { u"cb_1", u"1", 55, 680, 201, 120, 14, true },
-    { u"gb_1", u"", 23, 0, 1239, 984, 11, false },
+    { u"cb_26"_s, u"关闭"_s, 1024, 224, 197, 120, 11, false },
+    { u"sle_2"_s, u""_s, 50, 68, 1175, 128, 15, false },
+    { u"cb_24"_s, u"时间"_s, 55, 224, 201, 120, 11, false },
+    { u"cb_23"_s, u"平方"_s, 1024, 528, 201, 120, 11, false },
+    { u"cb_22"_s, u"平方根"_s, 1024, 376, 201, 120, 9, false },
+    { u"cb_21"_s, u"1/x"_s, 1024, 680, 201, 120, 14, false },
+    { u"cb_20"_s, u"清除"_s, 530, 224, 201, 120, 11, false },
+    { u"cb_19"_s, u"C"_s, 777, 224, 201, 120, 14, false },
+    { u"cb_18"_s, u"="_s, 1024, 832, 201, 120, 14, false },
+    { u"cb_17"_s, u"退格"_s, 279, 224, 201, 120, 11, false },
+    { u"cb_16"_s, u"÷"_s, 777, 376, 201, 120, 16, false },
+    { u"cb_15"_s, u"×"_s, 777, 528, 201, 120, 16, false },
+    { u"cb_14"_s, u"-"_s, 777, 680, 201, 120, 20, false },
+    { u"cb_13"_s, u"+"_s, 777, 832, 201, 120, 16, false },
+    { u"sle_1"_s, u"0"_s, 50, 68, 1175, 128, 14, false },
+    { u"cb_12"_s, u"."_s, 526, 832, 201, 120, 18, false },
+    { u"cb_11"_s, u"+/-"_s, 279, 832, 201, 120, 14, false },
+    { u"cb_10"_s, u"0"_s, 55, 832, 201, 120, 14, true },
+    { u"cb_9"_s, u"9"_s, 526, 376, 201, 120, 14, true },
+    { u"cb_8"_s, u"8"_s, 279, 376, 201, 120, 14, true },
+    { u"cb_7"_s, u"7"_s, 55, 376, 201, 120, 14, true },
+    { u"cb_6"_s, u"6"_s, 526, 528, 201, 120, 14, true },
+    { u"cb_5"_s, u"5"_s, 279, 528, 201, 120, 14, true },
+    { u"cb_4"_s, u"4"_s, 55, 528, 201, 120, 14, true },
+    { u"cb_3"_s, u"3"_s, 526, 680, 201, 120, 14, true },
+    { u"cb_2"_s, u"2"_s, 279, 680, 201, 120, 14, true },
+    { u"cb_1"_s, u"1"_s, 55, 680, 201, 120, 14, true },
+    { u"gb_1"_s, u""_s, 23, 0, 1239, 984, 11, false },
 };
 
 } // namespace
@@ -242,10 +242,9 @@ void TestDeskCalcWindow::controlsAsDeclared_data()
     QTest::addColumn<int>("points");
     QTest::addColumn<bool>("bold");
     for (const ControlRow &row : declaredControls) {
-        const QString name = QString::fromUtf16(row.name);
-        QTest::newRow(qPrintable(name))
-            << name << QString::fromUtf16(row.text) << QRect(row.x, row.y, row.width, row.height)
-            << row.points << row.bold;
+        QTest::newRow(qPrintable(row.name))
+            << row.name << row.text << QRect(row.x, row.y, row.width, row.height) << row.points
+            << row.bold;
     }
 }
 

@@ -22,7 +22,7 @@
 #include <map>
 #include <memory>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 

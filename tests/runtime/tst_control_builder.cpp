@@ -20,8 +20,8 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(rt::WindowDecl)
-using rt::ControlKind;
 using rt::ControlDecl;
+using rt::ControlKind;
 
 namespace {
 
@@ -306,12 +306,11 @@ private Q_SLOTS:
         const QSize units(1800, 1200);
         QTest::newRow("outer size, fixed") << rt::WindowDecl { .name = u"w_a"_s, .size = units }
                                            << rt::style::clientSizeForOuter(units) << true;
-        QTest::newRow("client size, first size only")
-            << rt::WindowDecl { .name = u"w_b"_s,
-                   .size = units,
-                   .sizeIs = rt::WindowDecl::Size::Client,
-                   .fixedSize = false }
-            << rt::units::toPixels(units) << false;
+        QTest::newRow("client size, first size only") << rt::WindowDecl { .name = u"w_b"_s,
+            .size = units,
+            .sizeIs = rt::WindowDecl::Size::Client,
+            .fixedSize = false } << rt::units::toPixels(units)
+                                                      << false;
     }
 
     void aWindowDeclarationIsAppliedInOneCall()

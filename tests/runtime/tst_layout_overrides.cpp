@@ -100,11 +100,13 @@ void TestLayoutOverrides::applied_data()
                .moves = { { .name = u"em_2"_s, .x = 100, .y = 300 } } }
         << Places { { u"gb_inner"_s, { 23, 200 } }, { u"em_2"_s, { 100, 300 } } } << TabOrders {};
     QTest::newRow("a tab sequence numbers its controls and takes the others out")
-        << rt::LayoutOverrides { .tabSequence = rt::LayoutOverrides::TabSequence {
-                                     .names = { u"cb_1"_s, u"em_2"_s }, .first = 30, .step = 5 } }
+        << rt::LayoutOverrides { .tabSequence
+               = rt::LayoutOverrides::TabSequence { .names = { u"cb_1"_s, u"em_2"_s },
+                   .first = 30,
+                   .step = 5 } }
         << Places {}
-        << TabOrders { { u"gb_outer"_s, 0 }, { u"em_1"_s, 0 }, { u"em_3"_s, 0 },
-               { u"cb_1"_s, 30 }, { u"em_2"_s, 35 } };
+        << TabOrders { { u"gb_outer"_s, 0 }, { u"em_1"_s, 0 }, { u"em_3"_s, 0 }, { u"cb_1"_s, 30 },
+               { u"em_2"_s, 35 } };
 }
 
 void TestLayoutOverrides::applied()

@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 class TestWindows : public QObject
 {

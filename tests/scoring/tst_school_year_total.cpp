@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 using namespace scoring;
 
 Q_DECLARE_METATYPE(scoring::Rating)
@@ -131,14 +133,14 @@ void TestSchoolYearTotal::ratingBands_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<uint>("colour"); // 0x00BBGGRR; 0 for none
 
-    QTest::newRow("120") << 120 << Rating::Excellent << QStringLiteral("优秀") << 16711680u;
-    QTest::newRow("86") << 86 << Rating::Excellent << QStringLiteral("优秀") << 16711680u;
-    QTest::newRow("85") << 85 << Rating::Good << QStringLiteral("良好") << 16711935u;
-    QTest::newRow("76") << 76 << Rating::Good << QStringLiteral("良好") << 16711935u;
-    QTest::newRow("75") << 75 << Rating::Pass << QStringLiteral("及格") << 65280u;
-    QTest::newRow("60") << 60 << Rating::Pass << QStringLiteral("及格") << 65280u;
-    QTest::newRow("59") << 59 << Rating::Fail << QStringLiteral("不及格") << 255u;
-    QTest::newRow("1") << 1 << Rating::Fail << QStringLiteral("不及格") << 255u;
+    QTest::newRow("120") << 120 << Rating::Excellent << u"优秀"_s << 16711680u;
+    QTest::newRow("86") << 86 << Rating::Excellent << u"优秀"_s << 16711680u;
+    QTest::newRow("85") << 85 << Rating::Good << u"良好"_s << 16711935u;
+    QTest::newRow("76") << 76 << Rating::Good << u"良好"_s << 16711935u;
+    QTest::newRow("75") << 75 << Rating::Pass << u"及格"_s << 65280u;
+    QTest::newRow("60") << 60 << Rating::Pass << u"及格"_s << 65280u;
+    QTest::newRow("59") << 59 << Rating::Fail << u"不及格"_s << 255u;
+    QTest::newRow("1") << 1 << Rating::Fail << u"不及格"_s << 255u;
     QTest::newRow("0") << 0 << Rating::None << QString() << 0u;
     QTest::newRow("-4") << -4 << Rating::None << QString() << 0u;
 }

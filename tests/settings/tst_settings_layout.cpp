@@ -1,10 +1,10 @@
+#include "items/XmszTable.h"
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsYearProfile.h"
-#include "items/XmszTable.h"
 
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 using namespace settings;
 
 class TestSettingsLayout : public QObject

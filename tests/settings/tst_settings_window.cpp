@@ -16,7 +16,7 @@
 
 #include <memory>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 using settings::SettingsYearProfile;
 using Icon = rt::MessageBoxService::Icon;
 
@@ -112,7 +112,8 @@ void TestSettingsWindow::cleanup()
 
 settings::TestItemSettingsWindow *TestSettingsWindow::open(const QString &className)
 {
-    m_window = std::make_unique<settings::TestItemSettingsWindow>(profileNamed(className), *m_sqlca);
+    m_window
+        = std::make_unique<settings::TestItemSettingsWindow>(profileNamed(className), *m_sqlca);
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         return nullptr;

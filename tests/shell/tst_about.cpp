@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 // The about box closes only through its button.
 class TestAbout : public QObject
@@ -57,9 +57,9 @@ void TestAbout::layout()
         if (child != button)
             QCOMPARE(child->focusPolicy(), Qt::NoFocus);
     }
-    for (const char16_t *name : { u"st_1", u"st_3", u"st_5", u"st_4", u"st_2", u"st_10", u"shl_1" })
-        QVERIFY2(m_box->findChild<QLabel *>(QString::fromUtf16(name)),
-            qPrintable(QString::fromUtf16(name)));
+    for (const QString &name :
+        { u"st_1"_s, u"st_3"_s, u"st_5"_s, u"st_4"_s, u"st_2"_s, u"st_10"_s, u"shl_1"_s })
+        QVERIFY2(m_box->findChild<QLabel *>(name), qPrintable(name));
     QCOMPARE(m_box->findChild<QLabel *>(u"st_10"_s)->text(), u"软件升级："_s);
     // The contact data are fictitious.
     QVERIFY(m_box->findChild<QLabel *>(u"shl_1"_s)->text().contains(u"https://example.com/"_s));

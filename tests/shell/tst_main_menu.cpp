@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 // The frame's menu and toolbar, driven through their actions and widgets.
 class TestMainMenu : public QObject

@@ -5,7 +5,7 @@
 
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 // The start page inside a real frame: hover and click by object position.
 class TestStartPage : public QObject
@@ -105,9 +105,9 @@ void TestStartPage::hoverRaisesPictureUnderPointer_data()
     QTest::addColumn<QString>("object");
     QTest::addColumn<QString>("raised");
 
-    for (const char16_t *picture : { u"p_1", u"p_8", u"p_10", u"p_6", u"p_11", u"p_12", u"p_13" })
-        QTest::newRow(QString::fromUtf16(picture).toLatin1())
-            << QString::fromUtf16(picture) << QString::fromUtf16(picture);
+    for (const QString &picture :
+        { u"p_1"_s, u"p_8"_s, u"p_10"_s, u"p_6"_s, u"p_11"_s, u"p_12"_s, u"p_13"_s })
+        QTest::newRow(qPrintable(picture)) << picture << picture;
     // Captions, the title and the arrows are never raised.
     QTest::newRow("caption") << u"t_5"_s << QString();
     QTest::newRow("title") << u"t_12"_s << QString();

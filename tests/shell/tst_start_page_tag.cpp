@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 class TestStartPageTag : public QObject
 {

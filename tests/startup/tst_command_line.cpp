@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 class TestCommandLine : public QObject
 {
@@ -46,7 +46,7 @@ void TestCommandLine::anyCommandLineStartsTheSameWay()
     QProcess program;
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(KELVARO_EXECUTABLE), arguments);
+    program.start(QString::fromLocal8Bit(KELVARO_EXECUTABLE), arguments);
     QVERIFY(program.waitForStarted());
     // The refused connection's message box waits for the user: the program
     // is still running, whatever its command line.

@@ -26,7 +26,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 class TestFrame : public QObject
 {
@@ -95,7 +95,7 @@ void TestFrame::opensInStartPageState()
     // The hidden background picture is loaded from the program's resources.
     QCOMPARE(frame.p_2()->pixmap().size(), QSize(1016, 712));
     QCOMPARE(frame.p_2()->geometry(), rt::units::rect(192, 48, 549, 436));
-    QCOMPARE(frame.windowTitle(), QStringLiteral("TavrinKelvaro（初中） "));
+    QCOMPARE(frame.windowTitle(), u"TavrinKelvaro（初中） "_s);
     QVERIFY(frame.focusPicture().isEmpty());
     // The status bar has the height that the frame's open handling gave it.
     QCOMPARE(frame.statusBar()->height(), 23);

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestStartWindow : public QObject
 {
     Q_OBJECT
@@ -66,7 +68,7 @@ void TestStartWindow::cleanup()
 void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()
 {
     QPointer<w_pwd> window = openStartWindow();
-    QCOMPARE(window->windowTitle(), QStringLiteral("登录管理系统....."));
+    QCOMPARE(window->windowTitle(), u"登录管理系统....."_s);
     QCOMPARE(QApplication::focusWidget(), button(window, "uo_3")->command_button());
     QTest::keyClick(button(window, "uo_3")->command_button(), Qt::Key_Down);
     QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_4")->command_button());
@@ -101,7 +103,7 @@ void TestStartWindow::enterOpensFrameWithToolbarText()
     QVERIFY(toolBar);
     QVERIFY(toolBar->isTextShown());
     QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    QCOMPARE(toolBar->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(toolBar->font().family(), u"Courier New"_s);
     QCOMPARE(toolBar->font().pointSize(), 11);
     QVERIFY(toolBar->separatorsShown());
     QVERIFY(ui::toolbarUtil());
@@ -124,7 +126,7 @@ void TestStartWindow::enteringAgainRebindsTheSameUtility()
     QCOMPARE(ui::toolbarUtil().get(), first);
     auto *toolBar = qobject_cast<ui::FrameToolBar *>(w_main1::current()->frameToolBar());
     QVERIFY(toolBar->isTextShown());
-    QCOMPARE(toolBar->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(toolBar->font().family(), u"Courier New"_s);
 }
 
 void TestStartWindow::enteringWithoutAToolbarUtilityStillOpensTheFrame()

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -28,11 +30,10 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText_data()
     QTest::addColumn<QString>("odbcIni");
     QTest::addColumn<QString>("expectedFragment");
     // No data source named vomar at all.
-    QTest::newRow("no data source") << QString() << QStringLiteral("not found");
+    QTest::newRow("no data source") << QString() << u"not found"_s;
     // A data source whose database file is missing: NoCreat refuses it.
     QTest::newRow("missing database file")
-        << QStringLiteral("[vomar]\nDriver=SQLite3\nDatabase=%1/missing.db\nNoCreat=1\n")
-        << QString();
+        << u"[vomar]\nDriver=SQLite3\nDatabase=%1/missing.db\nNoCreat=1\n"_s << QString();
 }
 
 void TestStartup::refusedConnectionShowsOnlyTheDriversText()
@@ -42,11 +43,11 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QFile ini(dir.filePath(QStringLiteral("odbc.ini")));
+    QFile ini(dir.filePath(u"odbc.ini"_s));
     QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write(QString(odbcIni).replace(QStringLiteral("%1"), dir.path()).toUtf8());
+    ini.write(QString(odbcIni).replace(u"%1"_s, dir.path()).toUtf8());
     ini.close();
-    QFile inst(dir.filePath(QStringLiteral("odbcinst.ini")));
+    QFile inst(dir.filePath(u"odbcinst.ini"_s));
     QVERIFY(inst.open(QIODevice::WriteOnly));
     inst.write("[SQLite3]\nDriver=libsqlite3odbc.so\n");
     inst.close();
@@ -59,12 +60,12 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
 
     QCOMPARE(boxes.boxes().size(), size_t(1));
     const auto &box = boxes.boxes().front();
-    QCOMPARE(box.title, QStringLiteral("数据库连接失败"));
+    QCOMPARE(box.title, u"数据库连接失败"_s);
     QCOMPARE(box.icon, rt::MessageBoxService::Icon::Information);
     QCOMPARE(box.text, book.sqlca.SQLErrText);
     QVERIFY(!box.text.isEmpty());
     QVERIFY(box.text.contains(expectedFragment, Qt::CaseInsensitive));
-    QVERIFY(!box.text.contains(QStringLiteral("merovi2749")));
+    QVERIFY(!box.text.contains(u"merovi2749"_s));
     QVERIFY(book.sqlca.SQLCode != 0);
     // No window was opened, so nothing keeps the program alive.
     QVERIFY(QApplication::topLevelWidgets().isEmpty()
@@ -91,7 +92,7 @@ void TestStartup::clickOnPictureHandsOverAtOnceAndOnlyOnce()
     int opened = 0;
     auto *splash = new w_flash([&opened] { ++opened; });
     QTimer::singleShot(100, splash, [splash] {
-        QWidget *picture = splash->findChild<QWidget *>(QStringLiteral("p_1"));
+        QWidget *picture = splash->findChild<QWidget *>(u"p_1"_s);
         QVERIFY(picture);
         QTest::mouseClick(picture, Qt::LeftButton);
     });
@@ -109,7 +110,7 @@ void TestStartup::escapeDoesNotCloseTheSplash()
 {
     int opened = 0;
     w_flash splash([&opened] { ++opened; });
-    auto *picture = splash.findChild<QLabel *>(QStringLiteral("p_1"));
+    auto *picture = splash.findChild<QLabel *>(u"p_1"_s);
     QVERIFY(picture);
     // The splash picture is carried in the program's resources.
     QVERIFY(!picture->pixmap().isNull());

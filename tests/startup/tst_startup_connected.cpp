@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // The start window's picture button `name`, as the user finds it.
 pfc_picture_command_button *button(QWidget *window, const char *name)
@@ -82,8 +84,8 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     bool splashSeen = false;
     bool startWindowDuringSplash = true;
     QTimer::singleShot(500, [&] {
-        splashSeen = visibleByName(QStringLiteral("w_flash")) != nullptr;
-        startWindowDuringSplash = visibleByName(QStringLiteral("w_pwd")) != nullptr;
+        splashSeen = visibleByName(u"w_flash"_s) != nullptr;
+        startWindowDuringSplash = visibleByName(u"w_pwd"_s) != nullptr;
     });
 
     QVERIFY(book.open());
@@ -91,8 +93,8 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(splashSeen);
     QVERIFY(!startWindowDuringSplash);
     // The splash has gone; the start window is now the only window.
-    QVERIFY(!visibleByName(QStringLiteral("w_flash")));
-    QPointer<QWidget> start = visibleByName(QStringLiteral("w_pwd"));
+    QVERIFY(!visibleByName(u"w_flash"_s));
+    QPointer<QWidget> start = visibleByName(u"w_pwd"_s);
     QVERIFY(start);
     QVERIFY(!ui::toolbarSwitches().userControl);
 
@@ -103,11 +105,11 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(frame);
 
     // "重新登录": the start window opens, then the frame closes.
-    auto *relogin = frame->findChild<QAction *>(QStringLiteral("m_重新登录"));
+    auto *relogin = frame->findChild<QAction *>(u"m_重新登录"_s);
     QVERIFY(relogin);
     relogin->trigger();
     QTRY_VERIFY(frame.isNull());
-    start = visibleByName(QStringLiteral("w_pwd"));
+    start = visibleByName(u"w_pwd"_s);
     QVERIFY(start);
 
     pwd = static_cast<w_pwd *>(start.data());
@@ -118,9 +120,9 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
 
     // Still the same, working connection.
     QVERIFY(book.sqlca.isConnected());
-    const auto rows = book.sqlca.select(QStringLiteral("select count(*) from xmsz"));
+    const auto rows = book.sqlca.select(u"select count(*) from xmsz"_s);
     QVERIFY2(rows.has_value(), qPrintable(book.sqlca.SQLErrText));
-    QCOMPARE(rows->front().front().value_or(QString()), QStringLiteral("0"));
+    QCOMPARE(rows->front().front().value_or(QString()), u"0"_s);
 }
 
 QTEST_MAIN(TestStartupConnected)

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 // Window classes for the registry that note how they were opened.
 struct OpenRecord
 {
@@ -116,8 +118,7 @@ inline void registerRecordingWindow(const QString &className, QWidget *watched)
 
 inline const QStringList &modalWindowClasses()
 {
-    static const QStringList names = { QStringLiteral("w_xm_cz1"), QStringLiteral("w_xm_cz2"),
-        QStringLiteral("w_xm_cz3"), QStringLiteral("w_jsq_cz1"), QStringLiteral("w_jsq_cz2"),
-        QStringLiteral("w_jsq_cz3"), QStringLiteral("w_jsq_by") };
+    static const QStringList names = { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
+        u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s };
     return names;
 }

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 

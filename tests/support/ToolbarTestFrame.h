@@ -12,6 +12,8 @@
 
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 // A small stand-in for the program's frame: a QMainWindow with a QMdiArea,
 // an optional status bar and a frame toolbar of three buttons in two
 // groups. The frame is deleted with the fixture unless a test deleted it.
@@ -20,7 +22,7 @@ class ToolbarTestFrame
 public:
     struct Options
     {
-        QString toolbarClass = QStringLiteral("FNFIXEDBAR80");
+        QString toolbarClass = u"FNFIXEDBAR80"_s;
         bool withToolbar = true;
         bool withStatusBar = true;
     };
@@ -32,7 +34,7 @@ public:
     explicit ToolbarTestFrame(const Options &options)
         : frame(new QMainWindow)
     {
-        frame->setObjectName(QStringLiteral("w_main1"));
+        frame->setObjectName(u"w_main1"_s);
         frame->setCentralWidget(new QMdiArea);
         frame->resize(800, 600);
         if (options.withStatusBar)
@@ -40,10 +42,10 @@ public:
         if (options.withToolbar) {
             toolbar = new ui::FrameToolBar(options.toolbarClass, frame);
             frame->addToolBar(Qt::TopToolBarArea, toolbar);
-            addButton(QStringLiteral("初一项目"));
-            addButton(QStringLiteral("初一成绩"));
+            addButton(u"初一项目"_s);
+            addButton(u"初一成绩"_s);
             separator = toolbar->addSeparator();
-            addButton(QStringLiteral("退出系统"));
+            addButton(u"退出系统"_s);
         }
     }
 

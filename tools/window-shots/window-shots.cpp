@@ -46,10 +46,8 @@
 // The program's start-up functions stand in the namespaces of their layers
 // in later revisions and in the global namespace in earlier ones: an
 // unqualified name finds them in either.
-namespace app {
-}
-namespace shell {
-}
+namespace app { }
+namespace shell { }
 using namespace app;
 using namespace shell;
 

@@ -19,25 +19,24 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 m_main::m_main(w_main1 *frame)
     : QObject(frame)
     , m_frame(frame)
 {
-    setObjectName(QStringLiteral("m_main"));
-    QMenu *file = addMenu(nullptr, QStringLiteral("m_file"), QStringLiteral("系统管理(&S)"));
-    QAction *toolbars = addItem(file, QStringLiteral("m_工具栏设置b"),
-        QStringLiteral("工具栏设置(&B)"), QStringLiteral("工具栏设置(&B)"));
+    setObjectName(u"m_main"_s);
+    QMenu *file = addMenu(nullptr, u"m_file"_s, u"系统管理(&S)"_s);
+    QAction *toolbars = addItem(file, u"m_工具栏设置b"_s, u"工具栏设置(&B)"_s, u"工具栏设置(&B)"_s);
     connect(toolbars, &QAction::triggered, this, &m_main::m_工具栏设置b_clicked);
-    addSeparator(file, QStringLiteral("m_-34"));
-    QAction *relogin = addItem(file, QStringLiteral("m_重新登录"),
-        QStringLiteral("重新登录\tAlt+I"), QStringLiteral("重新登录[Alt+I]"),
-        { QStringLiteral("RunSCC!"), QStringLiteral("重新登录"), 8, 2 });
+    addSeparator(file, u"m_-34"_s);
+    QAction *relogin = addItem(file, u"m_重新登录"_s, u"重新登录\tAlt+I"_s, u"重新登录[Alt+I]"_s,
+        { u"RunSCC!"_s, u"重新登录"_s, 8, 2 });
     relogin->setShortcut(QKeySequence(Qt::ALT | Qt::Key_I));
     connect(relogin, &QAction::triggered, this, &m_main::m_重新登录_clicked);
-    addSeparator(file, QStringLiteral("m_-2"));
-    QAction *exit = addItem(file, QStringLiteral("m_退出系统"), QStringLiteral("退出系统\tAlt+X"),
-        QStringLiteral("退出系统[Alt+X]"),
-        { QStringLiteral("Exit!"), QStringLiteral("退出系统"), 9, 2 });
+    addSeparator(file, u"m_-2"_s);
+    QAction *exit = addItem(file, u"m_退出系统"_s, u"退出系统\tAlt+X"_s, u"退出系统[Alt+X]"_s,
+        { u"Exit!"_s, u"退出系统"_s, 9, 2 });
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     connect(exit, &QAction::triggered, this, &m_main::m_退出系统_clicked);
 
@@ -47,57 +46,48 @@ m_main::m_main(w_main1 *frame)
             action, &QAction::triggered, this, [this, className] { openWindowClass(className); });
     };
 
-    QMenu *settings = addMenu(nullptr, QStringLiteral("m_项目设置"), QStringLiteral("项目设置"));
-    QMenu *settingsJunior = addMenu(settings, QStringLiteral("m_初中0"), QStringLiteral("初中"));
-    opens(addItem(settingsJunior, QStringLiteral("m_初一"), QStringLiteral("初一项目"),
-              QStringLiteral("初一项目设置"),
-              { QStringLiteral("FullBuild!"), QStringLiteral("初一项目"), 1, 0 }),
-        QStringLiteral("w_xm_cz1"));
-    opens(addItem(settingsJunior, QStringLiteral("m_初二"), QStringLiteral("初二项目"),
-              QStringLiteral("初二项目设置"),
-              { QStringLiteral("FullBuild!"), QStringLiteral("初二项目"), 3, 2 }),
-        QStringLiteral("w_xm_cz2"));
-    opens(addItem(settingsJunior, QStringLiteral("m_初三"), QStringLiteral("初三项目"),
-              QStringLiteral("初三项目设置"),
-              { QStringLiteral("FullBuild!"), QStringLiteral("初三项目"), 5, 2 }),
-        QStringLiteral("w_xm_cz3"));
+    QMenu *settings = addMenu(nullptr, u"m_项目设置"_s, u"项目设置"_s);
+    QMenu *settingsJunior = addMenu(settings, u"m_初中0"_s, u"初中"_s);
+    opens(addItem(settingsJunior, u"m_初一"_s, u"初一项目"_s, u"初一项目设置"_s,
+              { u"FullBuild!"_s, u"初一项目"_s, 1, 0 }),
+        u"w_xm_cz1"_s);
+    opens(addItem(settingsJunior, u"m_初二"_s, u"初二项目"_s, u"初二项目设置"_s,
+              { u"FullBuild!"_s, u"初二项目"_s, 3, 2 }),
+        u"w_xm_cz2"_s);
+    opens(addItem(settingsJunior, u"m_初三"_s, u"初三项目"_s, u"初三项目设置"_s,
+              { u"FullBuild!"_s, u"初三项目"_s, 5, 2 }),
+        u"w_xm_cz3"_s);
 
-    QMenu *scores = addMenu(nullptr, QStringLiteral("m_成绩计算"), QStringLiteral("成绩计算"));
-    QMenu *scoresJunior = addMenu(scores, QStringLiteral("m_初中"), QStringLiteral("初中"));
-    opens(addItem(scoresJunior, QStringLiteral("m_1"), QStringLiteral("初一成绩计算"),
-              QStringLiteral("初一成绩计算"),
-              { QStringLiteral("Properties!"), QStringLiteral("初一成绩"), 2, 0 }),
-        QStringLiteral("w_jsq_cz1"));
-    opens(addItem(scoresJunior, QStringLiteral("m_2"), QStringLiteral("初二成绩计算"),
-              QStringLiteral("初二成绩计算"),
-              { QStringLiteral("Properties!"), QStringLiteral("初二成绩"), 4, 0 }),
-        QStringLiteral("w_jsq_cz2"));
-    opens(addItem(scoresJunior, QStringLiteral("m_3"), QStringLiteral("初三成绩计算"),
-              QStringLiteral("初三成绩计算"),
-              { QStringLiteral("Properties!"), QStringLiteral("初三成绩"), 6, 0 }),
-        QStringLiteral("w_jsq_cz3"));
-    addSeparator(scoresJunior, QStringLiteral("m_-8"));
-    opens(addItem(scoresJunior, QStringLiteral("m_毕业成绩"), QStringLiteral("毕业成绩计算"),
-              QStringLiteral("初中毕业成绩"),
-              { QStringLiteral("EditObject!"), QStringLiteral("毕业成绩"), 7, 2 }),
-        QStringLiteral("w_jsq_by"));
+    QMenu *scores = addMenu(nullptr, u"m_成绩计算"_s, u"成绩计算"_s);
+    QMenu *scoresJunior = addMenu(scores, u"m_初中"_s, u"初中"_s);
+    opens(addItem(scoresJunior, u"m_1"_s, u"初一成绩计算"_s, u"初一成绩计算"_s,
+              { u"Properties!"_s, u"初一成绩"_s, 2, 0 }),
+        u"w_jsq_cz1"_s);
+    opens(addItem(scoresJunior, u"m_2"_s, u"初二成绩计算"_s, u"初二成绩计算"_s,
+              { u"Properties!"_s, u"初二成绩"_s, 4, 0 }),
+        u"w_jsq_cz2"_s);
+    opens(addItem(scoresJunior, u"m_3"_s, u"初三成绩计算"_s, u"初三成绩计算"_s,
+              { u"Properties!"_s, u"初三成绩"_s, 6, 0 }),
+        u"w_jsq_cz3"_s);
+    addSeparator(scoresJunior, u"m_-8"_s);
+    opens(addItem(scoresJunior, u"m_毕业成绩"_s, u"毕业成绩计算"_s, u"初中毕业成绩"_s,
+              { u"EditObject!"_s, u"毕业成绩"_s, 7, 2 }),
+        u"w_jsq_by"_s);
 
-    QMenu *tools = addMenu(nullptr, QStringLiteral("m_工具"), QStringLiteral("工具"));
-    QAction *calculator = addItem(
-        tools, QStringLiteral("m_计算器"), QStringLiteral("计算器"), QStringLiteral("计算器"));
+    QMenu *tools = addMenu(nullptr, u"m_工具"_s, u"工具"_s);
+    QAction *calculator = addItem(tools, u"m_计算器"_s, u"计算器"_s, u"计算器"_s);
     connect(calculator, &QAction::triggered, this, &m_main::m_计算器_clicked);
 
     // A command directly on the menu bar, without a drop-down.
-    QAction *navigation = addItem(nullptr, QStringLiteral("m_导航"), QStringLiteral("导航"), {});
+    QAction *navigation = addItem(nullptr, u"m_导航"_s, u"导航"_s, {});
     connect(navigation, &QAction::triggered, this, &m_main::m_导航_clicked);
 
-    QMenu *help = addMenu(nullptr, QStringLiteral("m_帮助"), QStringLiteral("帮助"));
-    QAction *about = addItem(help, QStringLiteral("m_关于"), QStringLiteral("技术支持"), {});
+    QMenu *help = addMenu(nullptr, u"m_帮助"_s, u"帮助"_s);
+    QAction *about = addItem(help, u"m_关于"_s, u"技术支持"_s, {});
     connect(about, &QAction::triggered, this, &m_main::m_关于_clicked);
 
     // The greyed version label, last on the menu bar.
-    QAction *version
-        = addItem(nullptr, QStringLiteral("m_0"), QStringLiteral("Version 3.0 Build 0101"), {});
+    QAction *version = addItem(nullptr, u"m_0"_s, u"Version 3.0 Build 0101"_s, {});
     version->setEnabled(false);
 
     buildToolbar();
@@ -167,7 +157,7 @@ void m_main::buildToolbar()
 void m_main::showMissingWindow()
 {
     rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
-        QStringLiteral("对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"),
+        u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s,
         rt::MessageBoxService::Icon::StopSign);
 }
 
@@ -184,8 +174,7 @@ void m_main::m_工具栏设置b_clicked()
 {
     // The dialog takes the frame from the message object when it opens.
     rt::message().powerObjectParm = m_frame;
-    QWidget *dialog
-        = rt::WindowRegistry::instance().create(QStringLiteral("w_genapp_toolbars"), m_frame);
+    QWidget *dialog = rt::WindowRegistry::instance().create(u"w_genapp_toolbars"_s, m_frame);
     if (!dialog) {
         showMissingWindow();
         return;
@@ -197,7 +186,7 @@ void m_main::m_重新登录_clicked()
 {
     // The start window opens first, so that a window stays open and the
     // program goes on while the frame closes.
-    QWidget *startWindow = rt::WindowRegistry::instance().create(QStringLiteral("w_pwd"), nullptr);
+    QWidget *startWindow = rt::WindowRegistry::instance().create(u"w_pwd"_s, nullptr);
     rt::windows::openOrdinary(startWindow);
     m_frame->close();
 }
@@ -234,7 +223,7 @@ void m_main::m_导航_clicked()
 
 void m_main::m_计算器_clicked()
 {
-    QWidget *calculator = rt::WindowRegistry::instance().create(QStringLiteral("w_4"), nullptr);
+    QWidget *calculator = rt::WindowRegistry::instance().create(u"w_4"_s, nullptr);
     if (!calculator) {
         showMissingWindow();
         return;

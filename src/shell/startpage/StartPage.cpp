@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPointer>
 
+using namespace Qt::StringLiterals;
+
 // Resources of a static library must be registered explicitly, from the
 // global namespace; this also brings in the frame's background picture,
 // which the frame loads after making its start page.
@@ -28,7 +30,7 @@ namespace {
 
 const QString &bitmapType()
 {
-    static const QString type = QStringLiteral("bitmap");
+    static const QString type = u"bitmap"_s;
     return type;
 }
 
@@ -68,7 +70,7 @@ StartPage::StartPage(w_main1 *frame, QWidget *parent)
     , m_frame(frame)
 {
     initStartPageResources();
-    setObjectName(QStringLiteral("dw_main"));
+    setObjectName(u"dw_main"_s);
     setMouseTracking(true);
     // No background of its own: the frame's colour shows behind the objects.
     setAttribute(Qt::WA_TranslucentBackground);
@@ -130,8 +132,7 @@ QString StartPage::objectType(const QString &name) const
     const Item *item = find(name);
     if (!item)
         return QString(shell::startpage::kNoObject);
-    return item->object.type == shell::startpage::ObjectType::Bitmap ? bitmapType()
-                                                              : QStringLiteral("text");
+    return item->object.type == shell::startpage::ObjectType::Bitmap ? bitmapType() : u"text"_s;
 }
 
 int StartPage::border(const QString &name) const
@@ -173,7 +174,7 @@ void StartPage::hover(const QPoint &pos)
     }
     if (objectType(name) != bitmapType())
         return;
-    if (of_gettagstring(name, QStringLiteral("Run"), QString()).isEmpty())
+    if (of_gettagstring(name, u"Run"_s, QString()).isEmpty())
         return;
     if (setBorder(name, shell::startpage::kBorderRaised))
         m_frame->setFocusPicture(name);
@@ -186,20 +187,16 @@ void StartPage::ue_run()
         return;
     setBorder(name, shell::startpage::kBorderLowered);
 
-    const QString run
-        = shell::startpage::trimBlanks(of_gettagstring(name, QStringLiteral("Run"), QString()));
+    const QString run = shell::startpage::trimBlanks(of_gettagstring(name, u"Run"_s, QString()));
     if (run.isEmpty()) {
         rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
-            QStringLiteral("此项功能尚未设置, 请与系统管理员联系修改"),
-            rt::MessageBoxService::Icon::StopSign);
+            u"此项功能尚未设置, 请与系统管理员联系修改"_s, rt::MessageBoxService::Icon::StopSign);
         return;
     }
     // OpenSheet is read as the tag allows, but every window opens modally.
-    const QString openSheet
-        = of_gettagstring(name, QStringLiteral("OpenSheet"), QStringLiteral("True")).toUpper();
+    const QString openSheet = of_gettagstring(name, u"OpenSheet"_s, u"True"_s).toUpper();
     Q_UNUSED(openSheet);
-    const QString openType
-        = of_gettagstring(name, QStringLiteral("OpenType"), QStringLiteral("Window")).toUpper();
+    const QString openType = of_gettagstring(name, u"OpenType"_s, u"Window"_s).toUpper();
 
     if (openType == u"EXE") {
         rt::startCommandLine(run);
@@ -208,7 +205,7 @@ void StartPage::ue_run()
     if (openType == u"WINDOW") {
         if (!rt::WindowRegistry::instance().contains(run)) {
             rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
-                QStringLiteral("对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"),
+                u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s,
                 rt::MessageBoxService::Icon::StopSign);
             return;
         }
