@@ -35,6 +35,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSizeGrip>
 #include <QTest>
 #include <QTimer>
 
@@ -164,6 +165,14 @@ public:
         }
         frame->showNormal();
         frame->setGeometry(QRect(QPoint(0, 0), kFrameSize));
+        // The status bar's size grip shows only once the window system has
+        // told the frame that it is no longer maximized.
+        QTest::qWaitFor(
+            [&] {
+                const auto *grip = frame->findChild<QSizeGrip *>();
+                return !frame->isMaximized() && (!grip || grip->isVisible());
+            },
+            5000);
         shoot(frame, u"w_main1"_s);
 
         fromMenu(frame, u"工具栏设置"_s, u"w_genapp_toolbars"_s);
