@@ -1,6 +1,7 @@
 #include "runtime/db/Transaction.h"
 
 #include "runtime/db/OdbcHandle.h"
+#include "runtime/db/StatementCache.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -185,6 +186,12 @@ struct Transaction::Impl
     // A statement that may have changed data ran since the last commit or
     // rollback: the transaction must stay open for the caller to end.
     bool pendingWrites = false;
+    // Whether the driver throws prepared statements away when a transaction
+    // ends (SQL_CB_DELETE); the cache must then be emptied with it.
+    bool commitDeletesStatements = false;
+    bool rollbackDeletesStatements = false;
+    // Declared after the connection, so that its statements go first.
+    odbc::StatementCache statements;
 };
 
 Transaction::Transaction()
@@ -245,6 +252,10 @@ void Transaction::setFailureFrom(short handleType, void *handle, const QString &
     if (text.isEmpty())
         text = fallback;
     setFailure(text, state, native);
+    // Class 08: the connection itself failed, and no statement prepared on
+    // it is of use any more.
+    if (state.startsWith(u"08"_s))
+        d->statements.clear();
 }
 
 QString Transaction::sanitized(QString text) const
@@ -319,6 +330,17 @@ void Transaction::connect()
             return;
         }
     }
+    SQLUSMALLINT commitBehavior = SQL_CB_PRESERVE;
+    SQLUSMALLINT rollbackBehavior = SQL_CB_PRESERVE;
+    if (!succeeded(SQLGetInfoW(connection.get(), SQL_CURSOR_COMMIT_BEHAVIOR, &commitBehavior,
+            sizeof commitBehavior, nullptr)))
+        commitBehavior = SQL_CB_DELETE;
+    if (!succeeded(SQLGetInfoW(connection.get(), SQL_CURSOR_ROLLBACK_BEHAVIOR, &rollbackBehavior,
+            sizeof rollbackBehavior, nullptr)))
+        rollbackBehavior = SQL_CB_DELETE;
+    d->commitDeletesStatements = commitBehavior == SQL_CB_DELETE;
+    d->rollbackDeletesStatements = rollbackBehavior == SQL_CB_DELETE;
+    d->statements.clear();
     d->environment = std::move(environment);
     d->connection = std::move(connection);
     d->connected = true;
@@ -332,6 +354,8 @@ void Transaction::disconnect()
         setSuccess();
         return;
     }
+    // The prepared statements go before their connection.
+    d->statements.clear();
     // Work that was neither committed nor rolled back is dropped, never
     // committed behind the caller's back.
     if (!AutoCommit)
@@ -355,6 +379,8 @@ void Transaction::endTransaction(bool commitWork)
     }
     const SQLRETURN rc
         = SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
+    if (commitWork ? d->commitDeletesStatements : d->rollbackDeletesStatements)
+        d->statements.clear();
     if (succeeded(rc)) {
         d->pendingWrites = false;
         setSuccess();
@@ -374,6 +400,8 @@ void Transaction::endReadOnlyTransaction()
     if (!d->connected || AutoCommit || d->pendingWrites)
         return;
     SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
+    if (d->rollbackDeletesStatements)
+        d->statements.clear();
 }
 
 bool Transaction::hasPendingWrites() const
@@ -436,16 +464,23 @@ bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
         setFailure(u"事务未连接数据库。"_s);
         return false;
     }
-    odbc::OdbcHandle statement(SQL_HANDLE_STMT);
-    SQLRETURN rc = SQLAllocHandle(SQL_HANDLE_STMT, d->connection.get(), statement.out());
-    if (!succeeded(rc)) {
-        setFailureFrom(SQL_HANDLE_DBC, d->connection.get(), u"无法分配语句句柄。"_s);
-        return false;
-    }
-    rc = SQLPrepareW(statement.get(), const_cast<SQLWCHAR *>(toSqlW(sql)), SQLINTEGER(sql.size()));
-    if (!succeeded(rc)) {
-        setFailureFrom(SQL_HANDLE_STMT, statement.get(), u"语句准备失败。"_s);
-        return false;
+    // A statement prepared before is taken out of the cache while it runs
+    // and goes back only when it has run without fault: on every failure
+    // below, `statement` is freed as it goes out of scope, its cursor with it.
+    odbc::OdbcHandle statement = d->statements.take(sql);
+    SQLRETURN rc = SQL_SUCCESS;
+    if (statement.get() == nullptr) {
+        rc = SQLAllocHandle(SQL_HANDLE_STMT, d->connection.get(), statement.out());
+        if (!succeeded(rc)) {
+            setFailureFrom(SQL_HANDLE_DBC, d->connection.get(), u"无法分配语句句柄。"_s);
+            return false;
+        }
+        rc = SQLPrepareW(
+            statement.get(), const_cast<SQLWCHAR *>(toSqlW(sql)), SQLINTEGER(sql.size()));
+        if (!succeeded(rc)) {
+            setFailureFrom(SQL_HANDLE_STMT, statement.get(), u"语句准备失败。"_s);
+            return false;
+        }
     }
     std::vector<BoundParameter> bound;
     bound.reserve(params.size());
@@ -473,7 +508,13 @@ bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
     }
     if (onResult && !onResult(statement.get()))
         return false;
-    SQLFreeStmt(statement.get(), SQL_CLOSE);
+    // A statement is kept with its cursor closed, so that it holds no
+    // result and no lock, and with its parameters unbound, so that it keeps
+    // no pointer into this call's buffers. One the driver will not reset is
+    // freed instead.
+    if (succeeded(SQLFreeStmt(statement.get(), SQL_CLOSE))
+        && succeeded(SQLFreeStmt(statement.get(), SQL_RESET_PARAMS)))
+        d->statements.put(sql, std::move(statement));
     return true;
 }
 
@@ -519,7 +560,7 @@ std::optional<std::vector<Transaction::Row>> Transaction::fetchRows(
         }
         return true;
     });
-    // The statement is closed and freed by now: a read with nothing pending
+    // The statement's cursor is closed by now: a read with nothing pending
     // ends its transaction, also when it failed.
     endReadOnlyTransaction();
     if (!ok)

@@ -21,6 +21,16 @@ namespace rt {
 // commit() and rollback() end the transaction through SQLEndTran.
 // disconnect() rolls back whatever is still open and never commits.
 //
+// Statements are prepared once per connection and kept by their SQL text
+// (up to 16, the least recently used going first), so that a query that runs
+// again and again costs little more than the driver's execute and fetch.
+// Bind values as parameters rather than splicing them into the text. A kept
+// statement holds no open cursor; it is dropped when it fails, and all of
+// them on disconnect or when the connection fails. A kept statement keeps the
+// number of result columns it was prepared with (the SQLite driver reads a
+// "select *" whose table was made anew with other columns by the old count):
+// name the columns of a query rather than select *.
+//
 // A read (select, selectSingleRow) that runs while nothing has been written
 // since the last commit or rollback ends its transaction at once, so that a
 // window that only reads holds no lock while it stays open. Once execute()
@@ -84,7 +94,8 @@ private:
     QString sanitized(QString text) const;
     void endTransaction(bool commitWork);
     void endReadOnlyTransaction();
-    // Prepares, binds and executes; onResult then reads the open statement.
+    // Prepares (or takes the statement prepared before from the cache),
+    // binds and executes; onResult then reads the open statement.
     bool run(const QString &sql, const std::vector<QVariant> &params,
         const std::function<bool(void *statement)> &onResult);
     std::optional<std::vector<Row>> fetchRows(
