@@ -10,7 +10,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 

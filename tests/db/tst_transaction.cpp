@@ -9,7 +9,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace {
 

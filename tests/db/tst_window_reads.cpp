@@ -22,7 +22,7 @@
 
 #include <memory>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 class TestWindowReads : public QObject
 {

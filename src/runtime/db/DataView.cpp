@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace rt {
 

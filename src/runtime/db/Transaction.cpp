@@ -11,7 +11,7 @@
 #include <cstring>
 #include <utility>
 
-using namespace Qt::Literals::StringLiterals;
+using namespace Qt::StringLiterals;
 
 namespace rt {
 
