@@ -21,6 +21,15 @@ enum Rule : int {
 // A square root's text is cut to this many characters.
 constexpr std::size_t squareRootTextLimit = 30;
 
+// The view after a clear, and at the start of an entry. Assigned as a
+// string, not as a character array: GCC 12 warns falsely (-Wrestrict) about
+// the inlined copy of a character array into a string.
+const std::string &emptyView()
+{
+    static const std::string zero = "0";
+    return zero;
+}
+
 bool isContinuationByte(char c)
 {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -159,7 +168,7 @@ void DeskCalcEngine::zero()
     m_state.operandEntered = true;
     // nn stays as it is: after a result the next digit replaces this "0".
     if (m_view.empty() || m_view == errorText || m_state.nn == 1)
-        m_view = "0";
+        m_view = emptyView();
     // No leading zeros: a single "0", "-" or "." takes none.
     const bool singleNonDigit
         = characterCount(m_view) == 1 && !(m_view[0] >= '1' && m_view[0] <= '9');
@@ -200,13 +209,13 @@ void DeskCalcEngine::backspace()
     if (characterCount(m_view) > 1 && m_view != errorText)
         removeLastCharacter(m_view);
     else
-        m_view = "0";
+        m_view = emptyView();
 }
 
 void DeskCalcEngine::clearEntry()
 {
     m_timeView = false;
-    m_view = "0";
+    m_view = emptyView();
     m_state.nn = 0;
 }
 
@@ -222,7 +231,7 @@ void DeskCalcEngine::setOperator(int code)
     m_state.rule = code;
     m_state.nn = 0;
     m_state.m = value();
-    m_view = "0";
+    m_view = emptyView();
     m_state.operandEntered = false;
 }
 
@@ -302,7 +311,7 @@ void DeskCalcEngine::toggleTimeView()
     m_timeView = !m_timeView;
     // Either way the number view starts again at "0"; the pending operation,
     // the stored operand and an operand typed since stay.
-    m_view = "0";
+    m_view = emptyView();
 }
 
 } // namespace deskcalc
