@@ -1,5 +1,6 @@
 #include "runtime/ControlBuilder.h"
 
+#include "runtime/GroupBoxCaptionStyle.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/RadioButton.h"
 #include "runtime/StockImages.h"
@@ -114,6 +115,7 @@ QWidget *ControlBuilder::create(
     }
     case ControlKind::GroupBox: {
         auto *group = new QGroupBox(decl.text, window);
+        group->setStyle(GroupBoxCaptionStyle::instance());
         group->setFocusPolicy(Qt::NoFocus);
         return group;
     }

@@ -1,5 +1,6 @@
 // Every window of the program as its control table lays it out, checked for
-// what any table must give: a tab chain whose every stop can take the focus.
+// what any table must give: controls whose drawing does not run into each
+// other, and a tab chain whose every stop can take the focus.
 #include "app/AppWindows.h"
 #include "deskcalc/w_4.h"
 #include "runtime/MessageBoxService.h"
@@ -10,8 +11,15 @@
 #include "shell/w_pwd.h"
 #include "ui/w_genapp_toolbars.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -30,6 +38,70 @@ QWidget *fromRegistry(const QString &className)
     return rt::WindowRegistry::instance().create(className, nullptr);
 }
 
+// The controls that the window's tables made: its named children.
+QList<QWidget *> controlsOf(QWidget *window)
+{
+    QList<QWidget *> controls;
+    for (QObject *child : window->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (widget && !widget->isWindow() && !widget->objectName().isEmpty()
+            && !widget->objectName().startsWith(u"qt_"_s))
+            controls << widget;
+    }
+    return controls;
+}
+
+// What a control draws, in its window's coordinates: a label its text, a
+// radio button or check box its indicator and text, a group box its caption;
+// the other controls their whole rectangle.
+QRect drawnRect(QWidget *control)
+{
+    const QRect box = control->geometry();
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        if (!label->pixmap().isNull() || label->text().isEmpty())
+            return label->pixmap().isNull() ? QRect() : box;
+        const QRect text = label->fontMetrics().boundingRect(
+            label->contentsRect(), int(label->alignment()), label->text());
+        return text.translated(box.topLeft()) & box;
+    }
+    if (qobject_cast<QRadioButton *>(control) || qobject_cast<QCheckBox *>(control)) {
+        auto *button = static_cast<QAbstractButton *>(control);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<QRadioButton *>(control);
+        const QRect indicator = button->style()->subElementRect(
+            radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+        const QRect contents = button->style()->subElementRect(
+            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
+        const QRect text = button->fontMetrics().boundingRect(
+            contents, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, button->text());
+        return (indicator | text).translated(box.topLeft()) & box;
+    }
+    if (auto *group = qobject_cast<QGroupBox *>(control)) {
+        // The caption's ink: the pixels that change when its text colour
+        // is made transparent.
+        if (group->title().isEmpty())
+            return {};
+        const QImage shown = group->grab().toImage();
+        const QPalette palette = group->palette();
+        QPalette hidden = palette;
+        hidden.setBrush(QPalette::WindowText, Qt::transparent);
+        group->setPalette(hidden);
+        const QImage without = group->grab().toImage();
+        group->setPalette(palette);
+        QRect ink;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                if (shown.pixel(x, y) != without.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        return ink.translated(box.topLeft());
+    }
+    return box;
+}
+
 } // namespace
 
 class TestWindowLayouts : public QObject
@@ -38,6 +110,8 @@ class TestWindowLayouts : public QObject
 
 private Q_SLOTS:
     void initTestCase() { app::registerAppWindows(); }
+    void controlsDoNotCoverEachOther_data() { addWindows(); }
+    void controlsDoNotCoverEachOther();
     void everyTabStopCanTakeTheFocus_data() { addWindows(); }
     void everyTabStopCanTakeTheFocus();
 
@@ -56,6 +130,35 @@ void TestWindowLayouts::addWindows()
     QTest::newRow("w_flash") << Maker([] { return new w_flash({}); });
     QTest::newRow("w_about") << Maker([] { return new w_about; });
     QTest::newRow("w_genapp_toolbars") << Maker([] { return new w_genapp_toolbars(nullptr); });
+}
+
+void TestWindowLayouts::controlsDoNotCoverEachOther()
+{
+    QFETCH(Maker, make);
+    const std::unique_ptr<QWidget> window(make());
+    QVERIFY(window);
+    window->ensurePolished();
+    QList<QWidget *> controls;
+    for (QWidget *control : controlsOf(window.get())) {
+        control->ensurePolished();
+        if (control->isVisibleTo(window.get()))
+            controls << control;
+    }
+    QVERIFY(!controls.isEmpty());
+    QStringList clashes;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const QRect a = drawnRect(controls[i]);
+            const QRect b = drawnRect(controls[j]);
+            if (!a.intersects(b))
+                continue;
+            clashes << u"%1 %2 / %3 %4"_s.arg(controls[i]->objectName())
+                           .arg(QDebug::toString(a))
+                           .arg(controls[j]->objectName())
+                           .arg(QDebug::toString(b));
+        }
+    }
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u", "_s)));
 }
 
 void TestWindowLayouts::everyTabStopCanTakeTheFocus()
