@@ -1,6 +1,6 @@
 #include "CupsTestServer.h"
 
-#include "ui/printer/CupsPrinterSystem.h"
+#include "ui/printer/PrintServer.h"
 #include "ui/printer/PrinterConstants.h"
 #include "ui/printer/n_printer.h"
 
@@ -52,7 +52,7 @@ private slots:
     void unknownPrinter();
 
 private:
-    n_printer m_service; // on the system's printers, which are the test server's
+    n_printer m_service { printServer() }; // the test server's printers
 };
 
 void TestCupsPrinterSystem::initTestCase()

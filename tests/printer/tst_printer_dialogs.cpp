@@ -1,5 +1,6 @@
 #include "CupsTestServer.h"
 
+#include "ui/printer/PrintServer.h"
 #include "ui/printer/PrinterConstants.h"
 #include "ui/printer/n_printer.h"
 
@@ -80,7 +81,7 @@ private:
     // dialog is rejected after 20 seconds should `act` not close it.
     template <typename Dialog> void whenShown(std::function<void(Dialog *)> act);
 
-    n_printer m_service;
+    n_printer m_service { printServer() };
     bool m_acted = false;
 };
 

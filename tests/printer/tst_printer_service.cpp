@@ -1,7 +1,7 @@
+#include "printer/support/MemoryPrinterSystem.h"
+#include "printer/support/PrinterDialogAnswerer.h"
 #include "ui/printer/DocumentSettings.h"
-#include "ui/printer/MemoryPrinterSystem.h"
 #include "ui/printer/PrinterConstants.h"
-#include "ui/printer/PrinterDialogAnswerer.h"
 #include "ui/printer/n_printer.h"
 
 #include <QTest>
@@ -764,5 +764,5 @@ void TestPrinterService::stringFromBlob()
     QCOMPARE(n_printer::of_getstringfromblob(source, offset), text);
 }
 
-QTEST_MAIN(TestPrinterService)
+QTEST_GUILESS_MAIN(TestPrinterService)
 #include "tst_printer_service.moc"

@@ -132,12 +132,6 @@ constexpr const char *kOrientationReverseLandscape = "5";
 
 } // namespace
 
-CupsPrinterSystem &CupsPrinterSystem::instance()
-{
-    static CupsPrinterSystem system;
-    return system;
-}
-
 std::optional<QStringList> CupsPrinterSystem::printerNames() const
 {
     const QStringList names = QPrinterInfo::availablePrinterNames();

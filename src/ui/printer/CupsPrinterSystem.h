@@ -5,7 +5,8 @@
 namespace ui::printer {
 
 // The printer system on the print server (CUPS) that the environment
-// names (CUPS_SERVER, client.conf; the local server by default).
+// names (CUPS_SERVER, client.conf; the local server by default). The
+// program reaches it through ui::printer::printServer().
 //
 // Reads go through the toolkit's printer information where it has them
 // (names, the default printer, make and model, paper sizes) and through the
@@ -20,9 +21,6 @@ namespace ui::printer {
 class CupsPrinterSystem final : public PrinterSystem
 {
 public:
-    // The one instance the program's printer services share.
-    static CupsPrinterSystem &instance();
-
     std::optional<QStringList> printerNames() const override;
     QString defaultPrinterEntry() const override;
     std::optional<Details> printer(const QString &name) const override;

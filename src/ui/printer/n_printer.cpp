@@ -1,6 +1,5 @@
 #include "ui/printer/n_printer.h"
 
-#include "ui/printer/CupsPrinterSystem.h"
 #include "ui/printer/PrinterConstants.h"
 
 #include <QPageLayout>
@@ -37,10 +36,6 @@ int hundredths(qreal millimetres)
 
 } // namespace
 
-n_printer::n_printer()
-    : m_system(&CupsPrinterSystem::instance())
-{ }
-
 n_printer::n_printer(PrinterSystem &system)
     : m_system(&system)
 { }
@@ -67,8 +62,8 @@ int n_printer::of_direct(const QString &printername, const QString &data) const
     return m_system->printer(printername) ? 1 : -1;
 }
 
-int n_printer::of_printer(const QString &printername, int command, QVariant &outpara,
-    int &papersize, int &paperwidth, int &paperlength) const
+int n_printer::query(const QString &printername, int command, QVariant &outpara, int &papersize,
+    int &paperwidth, int &paperlength) const
 {
     const std::optional<PrinterSystem::Details> details = m_system->printer(printername);
     if (!details)
@@ -112,6 +107,30 @@ int n_printer::of_printer(const QString &printername, int command, QVariant &out
         outpara = *value;
         return 1;
     }
+    default:
+        return -1;
+    }
+}
+
+int n_printer::of_printer(const QString &printername, int command, QVariant &outpara,
+    int &papersize, int &paperwidth, int &paperlength)
+{
+    switch (command) {
+    case command::driverName:
+    case command::portName:
+    case command::status:
+    case command::attributes:
+    case command::paper:
+    case command::paperToo:
+    case command::orientation:
+        return query(printername, command, outpara, papersize, paperwidth, paperlength);
+    default:
+        break;
+    }
+
+    if (!m_system->printer(printername))
+        return -1;
+    switch (command) {
     case command::setPaper:
     case command::setPaperToo: {
         const PrinterSystem::Paper paper { papersize, paperwidth, paperlength };
@@ -137,8 +156,7 @@ QString n_printer::of_getdrivername(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::driverName, value, papersize, paperwidth, paperlength)
-        != 1)
+    if (query(printername, command::driverName, value, papersize, paperwidth, paperlength) != 1)
         return {};
     return value.toString();
 }
@@ -147,7 +165,7 @@ QString n_printer::of_getportname(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::portName, value, papersize, paperwidth, paperlength) != 1)
+    if (query(printername, command::portName, value, papersize, paperwidth, paperlength) != 1)
         return {};
     return value.toString();
 }
@@ -156,8 +174,7 @@ qint64 n_printer::of_getattribute(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::attributes, value, papersize, paperwidth, paperlength)
-        != 1)
+    if (query(printername, command::attributes, value, papersize, paperwidth, paperlength) != 1)
         return -1;
     return value.value<quint32>();
 }
@@ -166,7 +183,7 @@ qint64 n_printer::of_getstatus(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::status, value, papersize, paperwidth, paperlength) != 1)
+    if (query(printername, command::status, value, papersize, paperwidth, paperlength) != 1)
         return -1;
     return value.value<quint32>();
 }
@@ -175,10 +192,10 @@ int n_printer::of_getpapersize(
     const QString &printername, int &papersize, int &paperwidth, int &paperheight) const
 {
     QVariant unused;
-    return of_printer(printername, command::paper, unused, papersize, paperwidth, paperheight);
+    return query(printername, command::paper, unused, papersize, paperwidth, paperheight);
 }
 
-int n_printer::of_setdefault(const QString &printername) const
+int n_printer::of_setdefault(const QString &printername)
 {
     QVariant unused;
     int papersize = 0, paperwidth = 0, paperlength = 0;
@@ -187,7 +204,7 @@ int n_printer::of_setdefault(const QString &printername) const
 }
 
 int n_printer::of_setpapersize(
-    const QString &printername, int papersize, int paperwidth, int paperheight) const
+    const QString &printername, int papersize, int paperwidth, int paperheight)
 {
     QVariant unused;
     return of_printer(printername, command::setPaper, unused, papersize, paperwidth, paperheight);
@@ -205,7 +222,7 @@ PrinterDialogService::Request n_printer::dialogRequest(
     return request;
 }
 
-int n_printer::of_printsetup(QWidget *owner) const
+int n_printer::of_printsetup(QWidget *owner)
 {
     const PrinterDialogService::Answer answer
         = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::Print, owner));
@@ -214,7 +231,7 @@ int n_printer::of_printsetup(QWidget *owner) const
     return applyDialogSettings(answer.printerName, answer.layout);
 }
 
-int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom) const
+int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom)
 {
     const PrinterDialogService::Answer answer
         = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::PageSetup, owner));
@@ -232,7 +249,7 @@ int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int
 // The chosen printer takes the dialog's paper and orientation first and
 // then becomes the default printer; both are tried, and the dialog counts
 // as applied only when both succeeded.
-int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout) const
+int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout)
 {
     if (printerName.isEmpty())
         return kSettingsNotApplied;
@@ -242,7 +259,7 @@ int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout
     return modified && madeDefault ? 1 : kSettingsNotApplied;
 }
 
-int n_printer::of_modifyprinter(const QString &printername, DocumentSettings devmode) const
+int n_printer::of_modifyprinter(const QString &printername, DocumentSettings devmode)
 {
     if (!m_system->printer(printername))
         return -1;

@@ -36,9 +36,8 @@ public:
     // in it (or no printer was chosen, as when printing into a file).
     static constexpr int kSettingsNotApplied = -2;
 
-    // On the system's own printers.
-    n_printer();
-    // On `system`, which must outlive the service.
+    // On `system`, which must outlive the service; the program's own
+    // printers are ui::printer::printServer().
     explicit n_printer(ui::printer::PrinterSystem &system);
 
     // Sets `printerlist` to exactly the n names of the printers, in the
@@ -69,7 +68,7 @@ public:
     // not one of the above; 0 when the system refused a change. Nothing is
     // written unless the result is 1, and out-arguments are set only then.
     int of_printer(const QString &printername, int command, QVariant &outpara, int &papersize,
-        int &paperwidth, int &paperlength) const;
+        int &paperwidth, int &paperlength);
 
     // The driver and port names; "" when the printer cannot tell them.
     QString of_getdrivername(const QString &printername) const;
@@ -80,9 +79,8 @@ public:
     // of_printer with command 5, 105 and 101.
     int of_getpapersize(
         const QString &printername, int &papersize, int &paperwidth, int &paperheight) const;
-    int of_setdefault(const QString &printername) const;
-    int of_setpapersize(
-        const QString &printername, int papersize, int paperwidth, int paperheight) const;
+    int of_setdefault(const QString &printername);
+    int of_setpapersize(const QString &printername, int papersize, int paperwidth, int paperheight);
 
     // Shows the print dialog on the default printer, modal to `owner`. When
     // it is confirmed, the paper and orientation chosen become the chosen
@@ -90,19 +88,19 @@ public:
     // default printer (of_setdefault). Returns 1 when both were done, -1
     // when the dialog was cancelled (nothing changes), kSettingsNotApplied
     // when it was confirmed but either change failed.
-    int of_printsetup(QWidget *owner) const;
+    int of_printsetup(QWidget *owner);
 
     // The page set-up dialog, as of_printsetup. When it is confirmed,
     // `left`, `right`, `top` and `bottom` are set to the margins chosen, in
     // hundredths of a millimetre (also when the result is
     // kSettingsNotApplied); after a cancel they keep their values.
-    int of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom) const;
+    int of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom);
 
     // Makes `devmode`'s paper and orientation the printer's defaults:
     // 1 when the system took them; -1 for an unknown printer; 0 when a
     // setting is not one the printer takes (nothing is written then) or the
     // system refused a write.
-    int of_modifyprinter(const QString &printername, ui::printer::DocumentSettings devmode) const;
+    int of_modifyprinter(const QString &printername, ui::printer::DocumentSettings devmode);
 
     // The text of `source` from the 1-based byte position `offset` up to
     // its first zero byte or its end; "" for an offset outside `source`.
@@ -111,7 +109,10 @@ public:
 private:
     ui::printer::PrinterDialogService::Request dialogRequest(
         ui::printer::PrinterDialogService::Kind kind, QWidget *owner) const;
-    int applyDialogSettings(const QString &printerName, const QPageLayout &layout) const;
+    // of_printer's reading commands (1 to 7), which change nothing.
+    int query(const QString &printername, int command, QVariant &outpara, int &papersize,
+        int &paperwidth, int &paperlength) const;
+    int applyDialogSettings(const QString &printerName, const QPageLayout &layout);
 
     ui::printer::PrinterSystem *m_system;
 };

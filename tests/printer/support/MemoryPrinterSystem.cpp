@@ -1,4 +1,4 @@
-#include "ui/printer/MemoryPrinterSystem.h"
+#include "printer/support/MemoryPrinterSystem.h"
 
 #include "ui/printer/PrinterConstants.h"
 
