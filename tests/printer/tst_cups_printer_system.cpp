@@ -17,13 +17,16 @@ using namespace ui::printer;
 namespace {
 const QString kA = u"kelvaro_a"_s;
 const QString kB = u"kelvaro_b"_s;
+const QString kC = u"kelvaro_c"_s;
+const QString kComma = u"kelvaro,d"_s;
 const QString kUnknown = u"kelvaro_none"_s;
 const QString kModel = u"Kelvaro Test Printer"_s;
 constexpr int kUntouched = 7777;
 } // namespace
 
 // The printer service on the print server: the throwaway server that CTest
-// starts, with its queues kelvaro_a (the server's default) and kelvaro_b.
+// starts, with its queues kelvaro_a (the server's default), kelvaro_b,
+// kelvaro_c (no A5) and kelvaro,d.
 class TestCupsPrinterSystem : public QObject
 {
     Q_OBJECT
@@ -76,8 +79,8 @@ void TestCupsPrinterSystem::cleanupTestCase()
 void TestCupsPrinterSystem::printerList()
 {
     QStringList list { u"stale 1"_s, u"stale 2"_s, u"stale 3"_s, u"stale 4"_s };
-    QCOMPARE(m_service.of_getprinterlist(list), 2);
-    QCOMPARE(list, QStringList({ kA, kB }));
+    QCOMPARE(m_service.of_getprinterlist(list), 4);
+    QCOMPARE(list, QStringList({ kComma, kA, kB, kC }));
 }
 
 // A server that cannot be reached is a list that cannot be read, not an
@@ -99,7 +102,7 @@ void TestCupsPrinterSystem::unreachableServer()
     QCOMPARE(defaultName, QString());
     QCOMPARE(driver, QString());
     // Back on the test server.
-    QCOMPARE(m_service.of_getprinterlist(list), 2);
+    QCOMPARE(m_service.of_getprinterlist(list), 4);
 }
 
 void TestCupsPrinterSystem::defaultPrinter()
