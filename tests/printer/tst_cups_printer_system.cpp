@@ -1,15 +1,21 @@
 #include "CupsTestServer.h"
+#include "PausedCupsServer.h"
 
 #include "ui/printer/PrintServer.h"
 #include "ui/printer/PrinterConstants.h"
 #include "ui/printer/n_printer.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cups/cups.h>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace ui::printer;
@@ -22,7 +28,15 @@ const QString kComma = u"kelvaro,d"_s;
 const QString kUnknown = u"kelvaro_none"_s;
 const QString kModel = u"Kelvaro Test Printer"_s;
 constexpr int kUntouched = 7777;
+
+// How long a call of the service may take while the server does not answer.
+constexpr qint64 kAnswerBoundMs = 5000;
+
+// One call of the service, its result as a text.
+using ServiceCall = std::function<QString(n_printer &)>;
 } // namespace
+
+Q_DECLARE_METATYPE(ServiceCall)
 
 // The printer service on the print server: the throwaway server that CTest
 // starts, with its queues kelvaro_a (the server's default), kelvaro_b,
@@ -53,6 +67,8 @@ private slots:
     void modifyPrinter();
     void unknownCommand();
     void unknownPrinter();
+    void serverNotAnswering_data();
+    void serverNotAnswering();
 
 private:
     n_printer m_service { printServer() }; // the test server's printers
@@ -330,6 +346,109 @@ void TestCupsPrinterSystem::unknownPrinter()
     QCOMPARE(m_service.of_printer(
                  kUnknown, command::setOrientation, value, papersize, paperwidth, paperlength),
         -1);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+    QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+void TestCupsPrinterSystem::serverNotAnswering_data()
+{
+    QTest::addColumn<ServiceCall>("call");
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("of_getprinterlist") << ServiceCall([](n_printer &service) {
+        QStringList list { u"kept"_s };
+        return u"%1 %2"_s.arg(service.of_getprinterlist(list)).arg(list.join(u','));
+    }) << u"-1 kept"_s;
+    QTest::newRow("of_getpbprinter")
+        << ServiceCall([](n_printer &service) { return service.of_getpbprinter(); }) << QString();
+    QTest::newRow("of_direct") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_direct(kA, QString()));
+    }) << u"-1"_s;
+    QTest::newRow("of_getdrivername")
+        << ServiceCall([](n_printer &service) { return service.of_getdrivername(kA); })
+        << QString();
+    QTest::newRow("of_getportname")
+        << ServiceCall([](n_printer &service) { return service.of_getportname(kA); }) << QString();
+    QTest::newRow("of_getstatus") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_getstatus(kA));
+    }) << u"-1"_s;
+    QTest::newRow("of_getattribute") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_getattribute(kA));
+    }) << u"-1"_s;
+    QTest::newRow("of_getpapersize") << ServiceCall([](n_printer &service) {
+        int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
+        return u"%1 %2"_s.arg(service.of_getpapersize(kA, papersize, paperwidth, paperlength))
+            .arg(papersize);
+    }) << u"-1 %1"_s.arg(kUntouched);
+    QTest::newRow("of_printer 7") << ServiceCall([](n_printer &service) {
+        QVariant value;
+        int papersize = 0, paperwidth = 0, paperlength = 0;
+        return QString::number(service.of_printer(
+            kA, command::orientation, value, papersize, paperwidth, paperlength));
+    }) << u"-1"_s;
+    QTest::newRow("of_printer 103") << ServiceCall([](n_printer &service) {
+        QVariant value(orientation::landscape);
+        int papersize = 0, paperwidth = 0, paperlength = 0;
+        return QString::number(service.of_printer(
+            kA, command::setOrientation, value, papersize, paperwidth, paperlength));
+    }) << u"-1"_s;
+    QTest::newRow("of_setpapersize") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_setpapersize(kA, paper::letter, 0, 0));
+    }) << u"-1"_s;
+    QTest::newRow("of_setdefault") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_setdefault(kB));
+    }) << u"-1"_s;
+    QTest::newRow("of_modifyprinter") << ServiceCall([](n_printer &service) {
+        DocumentSettings settings;
+        settings.orientation = orientation::landscape;
+        return QString::number(service.of_modifyprinter(kA, settings));
+    }) << u"-1"_s;
+    QTest::newRow("of_printsetup") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_printsetup(nullptr));
+    }) << u"-1"_s;
+    QTest::newRow("of_pagesetup") << ServiceCall([](n_printer &service) {
+        int left = kUntouched, right = kUntouched, top = kUntouched, bottom = kUntouched;
+        return u"%1 %2"_s.arg(service.of_pagesetup(nullptr, left, right, top, bottom)).arg(left);
+    }) << u"-1 %1"_s.arg(kUntouched);
+}
+
+// A server that takes the connection and never answers: each call gives up
+// within a few seconds with its failure value, writes nothing, shows no
+// dialog, and the same service answers again once the server does.
+void TestCupsPrinterSystem::serverNotAnswering()
+{
+    QFETCH(ServiceCall, call);
+    QFETCH(QString, failure);
+
+    // A dialog shown now would wait for the server too; should one appear,
+    // it is closed and counted.
+    int dialogs = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&dialogs] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            ++dialogs;
+            dialog->close();
+        }
+    });
+    closer.start(50);
+
+    QString result;
+    qint64 elapsed = 0;
+    {
+        const PausedCupsServer paused;
+        QVERIFY(paused.isPaused());
+        QElapsedTimer timer;
+        timer.start();
+        result = call(m_service);
+        elapsed = timer.elapsed();
+    }
+    qInfo("%s took %lld ms", QTest::currentDataTag(), elapsed);
+    QVERIFY2(elapsed < kAnswerBoundMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    QCOMPARE(result, failure);
+    QCOMPARE(dialogs, 0);
+
+    QStringList list;
+    QCOMPARE(m_service.of_getprinterlist(list), 4);
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }

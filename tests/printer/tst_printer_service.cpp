@@ -115,6 +115,7 @@ private slots:
     void printSetupStartsOnDefaultPrinter();
     void pageSetup_data();
     void pageSetup();
+    void systemNotAnswering();
 
     void stringFromBlob_data();
     void stringFromBlob();
@@ -161,7 +162,7 @@ void TestPrinterService::printerList()
 
 void TestPrinterService::printerListUnreadable()
 {
-    m_system->setListReadable(false);
+    m_system->setAnswering(false);
     n_printer service(*m_system);
     QStringList list { u"kept"_s };
     QCOMPARE(service.of_getprinterlist(list), -1);
@@ -732,6 +733,31 @@ void TestPrinterService::pageSetup()
     QCOMPARE(top, margins);
     QCOMPARE(bottom, margins);
     QCOMPARE(m_system->writes(), writes);
+}
+
+// A printer system that does not answer: every function gives its failure
+// value, none an answer that means "there is none", and the dialogs, which
+// would wait on the same system, are not shown.
+void TestPrinterService::systemNotAnswering()
+{
+    m_system->setAnswering(false);
+    n_printer service(*m_system);
+    PrinterDialogAnswerer answerer(PrinterDialogAnswerer::confirmed(
+        u"Office"_s, QPageSize(QPageSize::A4), QPageLayout::Portrait, 25));
+    QStringList list { u"kept"_s };
+    QCOMPARE(service.of_getprinterlist(list), -1);
+    QCOMPARE(list, QStringList { u"kept"_s });
+    QCOMPARE(service.of_getpbprinter(), QString());
+    QCOMPARE(service.of_direct(u"Office"_s, QString()), -1);
+    QCOMPARE(service.of_getdrivername(u"Office"_s), QString());
+    QCOMPARE(service.of_getattribute(u"Office"_s), qint64(-1));
+    QCOMPARE(service.of_setdefault(u"Lab"_s), -1);
+    QCOMPARE(service.of_printsetup(nullptr), -1);
+    int left = kUntouched, right = kUntouched, top = kUntouched, bottom = kUntouched;
+    QCOMPARE(service.of_pagesetup(nullptr, left, right, top, bottom), -1);
+    QCOMPARE(left, kUntouched);
+    QVERIFY(answerer.requests().empty());
+    QVERIFY(m_system->writes().isEmpty());
 }
 
 void TestPrinterService::stringFromBlob_data()

@@ -1,10 +1,11 @@
 #include "ui/printer/CupsPrinterSystem.h"
 
+#include "ui/printer/CupsConnection.h"
 #include "ui/printer/CupsStateMapping.h"
 #include "ui/printer/PrinterConstants.h"
 
 #include <QPageSize>
-#include <QPrinterInfo>
+#include <QSizeF>
 #include <QRegularExpression>
 
 #include <cups/cups.h>
@@ -18,7 +19,7 @@ namespace ui::printer {
 
 namespace {
 
-// A printer's name as the toolkit lists it: the queue, and after a slash
+// A printer's name as the service lists it: the queue, and after a slash
 // the instance of the user's own, if any.
 struct DestinationName
 {
@@ -38,22 +39,49 @@ struct DestinationName
     }
 };
 
-struct FreeOneDestination
+// All destinations as the user sees them, read on `connection`: the
+// server's queues with their attributes, and the user's instances and
+// options (lpoptions); changed in memory and written back as the user's
+// defaults.
+struct AllDestinations
 {
-    void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
-};
-using OneDestination = std::unique_ptr<cups_dest_t, FreeOneDestination>;
+    cups_dest_t *dests = nullptr;
+    int count = 0;
+    // Whether the server told them; a server without queues tells none.
+    bool read = false;
 
-// One destination with its options as the user sees it: the server's
-// attributes and the user's own lpoptions. Empty when the server does not
-// know it or cannot be reached.
-OneDestination namedDestination(const QString &name)
+    explicit AllDestinations(const CupsConnection &connection)
+    {
+        if (!connection.http())
+            return;
+        count = cupsGetDests2(connection.http(), &dests);
+        const ipp_status_t error = cupsLastError();
+        read = count > 0 || error <= IPP_STATUS_OK_EVENTS_COMPLETE
+            || error == IPP_STATUS_ERROR_NOT_FOUND;
+    }
+    ~AllDestinations() { cupsFreeDests(count, dests); }
+    AllDestinations(const AllDestinations &) = delete;
+    AllDestinations &operator=(const AllDestinations &) = delete;
+
+    cups_dest_t *find(const QString &name) const
+    {
+        if (name.isEmpty())
+            return nullptr;
+        const DestinationName parts(name);
+        return cupsGetDest(parts.queue.constData(), parts.instanceOrNull(), count, dests);
+    }
+    bool save(const CupsConnection &connection) const
+    {
+        return connection.http() && cupsSetDests2(connection.http(), count, dests) == 0;
+    }
+};
+
+QString nameOf(const cups_dest_t &dest)
 {
-    if (name.isEmpty())
-        return nullptr;
-    const DestinationName parts(name);
-    return OneDestination(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, parts.queue.constData(), parts.instanceOrNull()));
+    QString name = QString::fromUtf8(dest.name);
+    if (dest.instance)
+        name += u'/' + QString::fromUtf8(dest.instance);
+    return name;
 }
 
 std::optional<QString> option(const cups_dest_t *dest, const char *key)
@@ -64,34 +92,39 @@ std::optional<QString> option(const cups_dest_t *dest, const char *key)
     return QString::fromUtf8(value);
 }
 
-// All destinations, changed in memory and written back as the user's
-// defaults.
-struct AllDestinations
-{
-    cups_dest_t *dests = nullptr;
-    int count = 0;
-
-    AllDestinations() { count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests); }
-    ~AllDestinations() { cupsFreeDests(count, dests); }
-    AllDestinations(const AllDestinations &) = delete;
-    AllDestinations &operator=(const AllDestinations &) = delete;
-
-    cups_dest_t *find(const QString &name) const
-    {
-        const DestinationName parts(name);
-        return cupsGetDest(parts.queue.constData(), parts.instanceOrNull(), count, dests);
-    }
-    bool save() const { return cupsSetDests2(CUPS_HTTP_DEFAULT, count, dests) == 0; }
-};
-
 bool writeOption(const QString &name, const char *key, const QByteArray &value)
 {
-    AllDestinations all;
+    const CupsConnection connection;
+    AllDestinations all(connection);
     cups_dest_t *dest = all.find(name);
     if (!dest)
         return false;
     dest->num_options = cupsAddOption(key, value.constData(), dest->num_options, &dest->options);
-    return all.save();
+    return all.save(connection);
+}
+
+struct FreeIpp
+{
+    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+};
+using IppMessage = std::unique_ptr<ipp_t, FreeIpp>;
+
+// The printer attribute `name` of the destination's queue as the server
+// tells it; empty when the server does not answer.
+IppMessage printerAttribute(
+    const CupsConnection &connection, const cups_dest_t &dest, const char *name)
+{
+    const char *uri = cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+    if (!connection.http() || !uri)
+        return nullptr;
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, name);
+    IppMessage response(cupsDoRequest(connection.http(), request, "/"));
+    if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return nullptr;
+    return response;
 }
 
 int tenths(qreal millimetres)
@@ -99,10 +132,14 @@ int tenths(qreal millimetres)
     return qRound(millimetres * 10);
 }
 
-PrinterSystem::Paper paperOf(const QPageSize &size)
+// A paper of `width` by `length` hundredths of a millimetre: the paper code
+// of that standard size, or paper::user for a size without one.
+PrinterSystem::Paper paperOfSize(int width, int length)
 {
-    const QSizeF millimetres = size.size(QPageSize::Millimeter);
-    return { size.windowsId(), tenths(millimetres.width()), tenths(millimetres.height()) };
+    const QPageSize size(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, QString(),
+        QPageSize::FuzzyMatch);
+    const int code = size.windowsId();
+    return { code != 0 ? code : paper::user, qRound(width / 10.0), qRound(length / 10.0) };
 }
 
 // A size of the user's own in the "media" option: "Custom.WIDTHxLENGTH"
@@ -126,6 +163,65 @@ std::optional<PrinterSystem::Paper> customMedia(const QString &media)
     return PrinterSystem::Paper { paper::user, width, length };
 }
 
+// The size a media name stands for: a size of the user's own, or one of
+// the server's media names (the self-describing ones as in
+// "iso_a4_210x297mm", the printer-description ones as in "A4", or the
+// older ones as in "a4").
+const pwg_media_t *mediaSize(const QByteArray &media)
+{
+    const pwg_media_t *size = pwgMediaForPWG(media.constData());
+    if (!size)
+        size = pwgMediaForPPD(media.constData());
+    if (!size)
+        size = pwgMediaForLegacy(media.constData());
+    return size && size->width > 0 && size->length > 0 ? size : nullptr;
+}
+
+std::optional<PrinterSystem::Paper> paperOfMedia(const QByteArray &media)
+{
+    if (const std::optional<PrinterSystem::Paper> custom = customMedia(QString::fromUtf8(media)))
+        return custom;
+    const pwg_media_t *size = mediaSize(media);
+    if (!size)
+        return std::nullopt;
+    return paperOfSize(size->width, size->length);
+}
+
+// The media the queue offers (its media-supported) as the names to write
+// into the "media" option, each with its paper, in the server's order;
+// whether it takes sizes of the caller's own. Empty when the server does
+// not answer.
+struct OfferedMedia
+{
+    std::vector<std::pair<QByteArray, PrinterSystem::Paper>> media;
+    bool customSizes = false;
+    bool read = false;
+
+    OfferedMedia(const CupsConnection &connection, const cups_dest_t &dest)
+    {
+        const IppMessage response = printerAttribute(connection, dest, "media-supported");
+        if (!response)
+            return;
+        read = true;
+        ipp_attribute_t *supported
+            = ippFindAttribute(response.get(), "media-supported", IPP_TAG_ZERO);
+        bool customMin = false, customMax = false;
+        for (int i = 0; i < ippGetCount(supported); ++i) {
+            const QByteArray name(ippGetString(supported, i, nullptr));
+            customMin = customMin || name.startsWith("custom_min_");
+            customMax = customMax || name.startsWith("custom_max_");
+            const pwg_media_t *size = mediaSize(name);
+            if (!size || name.startsWith("custom_"))
+                continue;
+            // Written as "lpoptions -o media=A4" writes it where the size
+            // has a printer-description name.
+            const QByteArray written = size->ppd ? QByteArray(size->ppd) : name;
+            media.emplace_back(written, paperOfSize(size->width, size->length));
+        }
+        customSizes = customMin && customMax;
+    }
+};
+
 constexpr const char *kOrientationPortrait = "3";
 constexpr const char *kOrientationLandscape = "4";
 constexpr const char *kOrientationReverseLandscape = "5";
@@ -134,56 +230,49 @@ constexpr const char *kOrientationReverseLandscape = "5";
 
 std::optional<QStringList> CupsPrinterSystem::printerNames() const
 {
-    const QStringList names = QPrinterInfo::availablePrinterNames();
-    if (!names.isEmpty())
-        return names;
-    // The toolkit lists none: tell a server without printers from one that
-    // cannot be reached, and list the server's destinations should the
-    // toolkit have no access to the server at all.
-    AllDestinations all;
-    if (all.count == 0) {
-        const ipp_status_t error = cupsLastError();
-        if (error > IPP_STATUS_OK_EVENTS_COMPLETE && error != IPP_STATUS_ERROR_NOT_FOUND)
-            return std::nullopt;
-        return QStringList();
-    }
-    QStringList fromServer;
-    for (int i = 0; i < all.count; ++i) {
-        QString name = QString::fromUtf8(all.dests[i].name);
-        if (all.dests[i].instance)
-            name += u'/' + QString::fromUtf8(all.dests[i].instance);
-        fromServer.append(name);
-    }
-    return fromServer;
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    if (!all.read)
+        return std::nullopt;
+    QStringList names;
+    for (int i = 0; i < all.count; ++i)
+        names.append(nameOf(all.dests[i]));
+    return names;
 }
 
-QString CupsPrinterSystem::defaultPrinterEntry() const
+std::optional<QString> CupsPrinterSystem::defaultPrinterEntry() const
 {
-    return QPrinterInfo::defaultPrinterName();
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    if (!all.read)
+        return std::nullopt;
+    for (int i = 0; i < all.count; ++i) {
+        if (all.dests[i].is_default)
+            return nameOf(all.dests[i]);
+    }
+    return QString();
 }
 
 std::optional<PrinterSystem::Details> CupsPrinterSystem::printer(const QString &name) const
 {
-    const OneDestination dest = namedDestination(name);
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
     if (!dest)
         return std::nullopt;
 
     Details details;
-    if (const std::optional<QString> makeAndModel = option(dest.get(), "printer-make-and-model")) {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-        details.driver
-            = info.isNull() || info.makeAndModel().isEmpty() ? *makeAndModel : info.makeAndModel();
-    }
-    details.port = option(dest.get(), "device-uri");
-    if (const std::optional<QString> state = option(dest.get(), "printer-state")) {
+    details.driver = option(dest, "printer-make-and-model");
+    details.port = option(dest, "device-uri");
+    if (const std::optional<QString> state = option(dest, "printer-state")) {
         const QByteArray reasons
-            = option(dest.get(), "printer-state-reasons").value_or(QString()).toUtf8();
+            = option(dest, "printer-state-reasons").value_or(QString()).toUtf8();
         details.status = CupsStateMapping::statusWord(state->toInt(), reasons.toStdString());
     }
-    if (const std::optional<QString> type = option(dest.get(), "printer-type")) {
-        const bool shared = option(dest.get(), "printer-is-shared") == u"true"_s;
-        details.attributes = CupsStateMapping::attributeWord(
-            defaultPrinterEntry() == name, shared, type->toUInt());
+    if (const std::optional<QString> type = option(dest, "printer-type")) {
+        const bool shared = option(dest, "printer-is-shared") == u"true"_s;
+        details.attributes
+            = CupsStateMapping::attributeWord(dest->is_default != 0, shared, type->toUInt());
     }
     return details;
 }
@@ -191,44 +280,54 @@ std::optional<PrinterSystem::Details> CupsPrinterSystem::printer(const QString &
 std::vector<int> CupsPrinterSystem::paperCodes(const QString &name) const
 {
     std::vector<int> codes;
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull())
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
+    if (!dest)
         return codes;
+    const OfferedMedia offered(connection, *dest);
     const auto add = [&codes](int code) {
-        if (code != 0 && std::find(codes.begin(), codes.end(), code) == codes.end())
+        if (std::find(codes.begin(), codes.end(), code) == codes.end())
             codes.push_back(code);
     };
-    for (const QPageSize &size : info.supportedPageSizes())
-        add(size.windowsId());
-    if (info.supportsCustomPageSizes())
+    for (const auto &[written, paper] : offered.media) {
+        if (paper.code != paper::user)
+            add(paper.code);
+    }
+    if (offered.customSizes)
         add(paper::user);
     return codes;
 }
 
+// The user's "media" option, else the queue's media-default.
 std::optional<PrinterSystem::Paper> CupsPrinterSystem::defaultPaper(const QString &name) const
 {
-    const OneDestination dest = namedDestination(name);
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
     if (!dest)
         return std::nullopt;
-    if (const std::optional<QString> media = option(dest.get(), "media")) {
-        if (const std::optional<Paper> custom = customMedia(*media))
-            return custom;
-    }
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    const QPageSize size = info.isNull() ? QPageSize() : info.defaultPageSize();
-    if (!size.isValid() || size.windowsId() == 0)
+    if (const char *media = cupsGetOption("media", dest->num_options, dest->options))
+        return paperOfMedia(media);
+    const IppMessage response = printerAttribute(connection, *dest, "media-default");
+    if (!response)
         return std::nullopt;
-    return paperOf(size);
+    ipp_attribute_t *media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
+    const char *value = media ? ippGetString(media, 0, nullptr) : nullptr;
+    if (!value)
+        return std::nullopt;
+    return paperOfMedia(value);
 }
 
 std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) const
 {
-    const OneDestination dest = namedDestination(name);
-    if (!dest || dest->num_options == 0)
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
+    if (!dest)
         return std::nullopt;
     // Without the option the server prints upright.
-    const QByteArray requested
-        = option(dest.get(), "orientation-requested").value_or(QString()).toUtf8();
+    const QByteArray requested = option(dest, "orientation-requested").value_or(QString()).toUtf8();
     if (requested == kOrientationLandscape || requested == kOrientationReverseLandscape)
         return orientation::landscape;
     return orientation::portrait;
@@ -236,39 +335,41 @@ std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) co
 
 bool CupsPrinterSystem::setDefaultPrinter(const QString &name)
 {
-    AllDestinations all;
+    const CupsConnection connection;
+    AllDestinations all(connection);
     cups_dest_t *chosen = all.find(name);
     if (!chosen)
         return false;
     for (int i = 0; i < all.count; ++i)
         all.dests[i].is_default = 0;
     chosen->is_default = 1;
-    return all.save();
+    return all.save(connection);
 }
 
 bool CupsPrinterSystem::setDefaultPaper(const QString &name, const Paper &paper)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull())
-        return false;
     QByteArray media;
-    const QList<QPageSize> sizes = info.supportedPageSizes();
-    if (paper.code != paper::user) {
-        const auto it = std::find_if(sizes.begin(), sizes.end(),
-            [&paper](const QPageSize &size) { return size.windowsId() == paper.code; });
-        if (it != sizes.end())
-            media = it->key().toUtf8();
-    } else if (paper.width > 0 && paper.length > 0) {
-        // A size of the printer's own that has no paper code of its own is
-        // chosen by its name; any other size as a custom size, if the
-        // printer takes those.
-        const auto it = std::find_if(sizes.begin(), sizes.end(), [&paper](const QPageSize &size) {
-            const Paper own = paperOf(size);
-            return own.width == paper.width && own.length == paper.length;
-        });
-        if (it != sizes.end())
-            media = it->key().toUtf8();
-        else if (info.supportsCustomPageSizes())
+    {
+        const CupsConnection connection;
+        const AllDestinations all(connection);
+        const cups_dest_t *dest = all.find(name);
+        if (!dest)
+            return false;
+        const OfferedMedia offered(connection, *dest);
+        // A paper with a code of its own is chosen by that code; a size of
+        // the caller's own by a size of the printer's own that has no code,
+        // else as a custom size, if the printer takes those.
+        const auto it
+            = std::find_if(offered.media.begin(), offered.media.end(), [&paper](const auto &entry) {
+                  const Paper &own = entry.second;
+                  return paper.code != paper::user
+                      ? own.code == paper.code
+                      : own.width == paper.width && own.length == paper.length;
+              });
+        if (it != offered.media.end())
+            media = it->first;
+        else if (paper.code == paper::user && offered.customSizes && paper.width > 0
+            && paper.length > 0)
             media = u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
     }
     if (media.isEmpty())

@@ -8,10 +8,15 @@ namespace ui::printer {
 // names (CUPS_SERVER, client.conf; the local server by default). The
 // program reaches it through ui::printer::printServer().
 //
-// Reads go through the toolkit's printer information where it has them
-// (names, the default printer, make and model, paper sizes) and through the
-// server's destinations for the rest (device URI, state and reasons,
-// sharing, printer type, the orientation).
+// Every call asks the server afresh on a connection of its own
+// (CupsConnection) and waits for it at most CupsConnection::kTimeout: a
+// server that does not answer in time is one that cannot tell, and the
+// call gives its empty value or false. Reads go through the server's
+// destinations as the user sees them (the queues with their attributes,
+// the user's instances and lpoptions): the names, the default printer, make
+// and model, device URI, state and reasons, sharing, printer type, the
+// "media" and orientation options; and through the queue's own attributes
+// for the media it offers and its default media.
 //
 // Writes change the defaults of the user who runs the program, as
 // `lpoptions -d` and `lpoptions -p NAME -o ...` do: the user's lpoptions
@@ -22,7 +27,7 @@ class CupsPrinterSystem final : public PrinterSystem
 {
 public:
     std::optional<QStringList> printerNames() const override;
-    QString defaultPrinterEntry() const override;
+    std::optional<QString> defaultPrinterEntry() const override;
     std::optional<Details> printer(const QString &name) const override;
     std::vector<int> paperCodes(const QString &name) const override;
     std::optional<Paper> defaultPaper(const QString &name) const override;

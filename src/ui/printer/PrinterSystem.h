@@ -14,8 +14,9 @@ namespace ui::printer {
 // is held between calls.
 //
 // A value that the system cannot tell (a printer that reports no driver, no
-// port or no default paper) comes back empty, so that the service can
-// answer with its failure value instead of a made-up one.
+// port or no default paper, or a system that does not answer) comes back
+// empty, so that the service can answer with its failure value instead of a
+// made-up one or one that means "there is none".
 class PrinterSystem
 {
 public:
@@ -51,8 +52,9 @@ public:
 
     // The system's default-printer entry: the default printer's name, which
     // may be followed by further fields of the system's own, each after a
-    // comma; "" when there is no default printer.
-    virtual QString defaultPrinterEntry() const = 0;
+    // comma; "" when there is no default printer, empty when the system
+    // cannot tell.
+    virtual std::optional<QString> defaultPrinterEntry() const = 0;
 
     // What the named printer tells; empty when the system does not know the
     // printer or cannot reach it.

@@ -51,7 +51,7 @@ int n_printer::of_getprinterlist(QStringList &printerlist) const
 
 QString n_printer::of_getpbprinter() const
 {
-    const QString entry = m_system->defaultPrinterEntry();
+    const QString entry = m_system->defaultPrinterEntry().value_or(QString());
     const qsizetype comma = entry.indexOf(u',');
     return comma < 0 ? entry : entry.left(comma);
 }
@@ -210,9 +210,14 @@ int n_printer::of_setpapersize(
     return of_printer(printername, command::setPaper, unused, papersize, paperwidth, paperheight);
 }
 
-PrinterDialogService::Request n_printer::dialogRequest(
+// Empty when the printers cannot be read: the dialog would wait on the same
+// printer system and show nothing the user could choose from.
+std::optional<PrinterDialogService::Request> n_printer::dialogRequest(
     PrinterDialogService::Kind kind, QWidget *owner) const
 {
+    const std::optional<QString> entry = m_system->defaultPrinterEntry();
+    if (!entry)
+        return std::nullopt;
     PrinterDialogService::Request request;
     request.kind = kind;
     request.owner = owner;
@@ -224,8 +229,11 @@ PrinterDialogService::Request n_printer::dialogRequest(
 
 int n_printer::of_printsetup(QWidget *owner)
 {
-    const PrinterDialogService::Answer answer
-        = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::Print, owner));
+    const std::optional<PrinterDialogService::Request> request
+        = dialogRequest(PrinterDialogService::Kind::Print, owner);
+    if (!request)
+        return -1;
+    const PrinterDialogService::Answer answer = PrinterDialogService::exec(*request);
     if (!answer.confirmed)
         return -1;
     return applyDialogSettings(answer.printerName, answer.layout);
@@ -233,8 +241,11 @@ int n_printer::of_printsetup(QWidget *owner)
 
 int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom)
 {
-    const PrinterDialogService::Answer answer
-        = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::PageSetup, owner));
+    const std::optional<PrinterDialogService::Request> request
+        = dialogRequest(PrinterDialogService::Kind::PageSetup, owner);
+    if (!request)
+        return -1;
+    const PrinterDialogService::Answer answer = PrinterDialogService::exec(*request);
     if (!answer.confirmed)
         return -1;
     const int result = applyDialogSettings(answer.printerName, answer.layout);

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
+
 class QPageLayout;
 class QWidget;
 
@@ -22,7 +24,10 @@ class PrinterSystem;
 // set-up dialogs.
 //
 // It keeps no state between calls: every function asks the printer system
-// afresh, so any number of instances behave alike. Paper sizes are paper
+// afresh, so any number of instances behave alike. A printer system that
+// cannot be reached gives each function its failure value (-1, or "" for
+// the names), never an answer that means "there is none" (such as an empty
+// printer list). Paper sizes are paper
 // codes (ui::printer::paper) with width and length in tenths of a
 // millimetre; orientation is 1 portrait, 2 landscape; the status and
 // attribute words carry the bits of ui::printer::status and
@@ -46,7 +51,8 @@ public:
     int of_getprinterlist(QStringList &printerlist) const;
 
     // The default printer's name: the system's default-printer entry up to
-    // its first comma; "" when there is no default printer.
+    // its first comma; "" when there is no default printer or the system
+    // cannot tell.
     QString of_getpbprinter() const;
 
     // Opens the printer and releases it again: 1 when it could be opened,
@@ -86,8 +92,9 @@ public:
     // it is confirmed, the paper and orientation chosen become the chosen
     // printer's defaults (of_modifyprinter) and that printer becomes the
     // default printer (of_setdefault). Returns 1 when both were done, -1
-    // when the dialog was cancelled (nothing changes), kSettingsNotApplied
-    // when it was confirmed but either change failed.
+    // when the dialog was cancelled or the printers cannot be read (no
+    // dialog is shown then; nothing changes), kSettingsNotApplied when it
+    // was confirmed but either change failed.
     int of_printsetup(QWidget *owner);
 
     // The page set-up dialog, as of_printsetup. When it is confirmed,
@@ -107,7 +114,7 @@ public:
     static QString of_getstringfromblob(const QByteArray &source, int offset);
 
 private:
-    ui::printer::PrinterDialogService::Request dialogRequest(
+    std::optional<ui::printer::PrinterDialogService::Request> dialogRequest(
         ui::printer::PrinterDialogService::Kind kind, QWidget *owner) const;
     // of_printer's reading commands (1 to 7), which change nothing.
     int query(const QString &printername, int command, QVariant &outpara, int &papersize,

@@ -20,11 +20,16 @@ const MemoryPrinterSystem::Printer *MemoryPrinterSystem::find(const QString &nam
     return it == m_printers.end() ? nullptr : &*it;
 }
 
+const MemoryPrinterSystem::Printer *MemoryPrinterSystem::lookup(const QString &name) const
+{
+    return m_answering ? find(name) : nullptr;
+}
+
 MemoryPrinterSystem::Printer *MemoryPrinterSystem::findForWrite(const QString &name)
 {
     if (!m_writesAccepted)
         return nullptr;
-    return const_cast<Printer *>(find(name));
+    return const_cast<Printer *>(lookup(name));
 }
 
 bool MemoryPrinterSystem::isDefault(const QString &name) const
@@ -34,7 +39,7 @@ bool MemoryPrinterSystem::isDefault(const QString &name) const
 
 std::optional<QStringList> MemoryPrinterSystem::printerNames() const
 {
-    if (!m_listReadable)
+    if (!m_answering)
         return std::nullopt;
     QStringList names;
     for (const Printer &printer : m_printers)
@@ -42,9 +47,16 @@ std::optional<QStringList> MemoryPrinterSystem::printerNames() const
     return names;
 }
 
+std::optional<QString> MemoryPrinterSystem::defaultPrinterEntry() const
+{
+    if (!m_answering)
+        return std::nullopt;
+    return m_defaultEntry;
+}
+
 std::optional<PrinterSystem::Details> MemoryPrinterSystem::printer(const QString &name) const
 {
-    const Printer *printer = find(name);
+    const Printer *printer = lookup(name);
     if (!printer)
         return std::nullopt;
     Details details = printer->details;
@@ -59,7 +71,7 @@ std::optional<PrinterSystem::Details> MemoryPrinterSystem::printer(const QString
 std::vector<int> MemoryPrinterSystem::paperCodes(const QString &name) const
 {
     std::vector<int> codes;
-    if (const Printer *printer = find(name)) {
+    if (const Printer *printer = lookup(name)) {
         for (const Paper &paper : printer->papers)
             codes.push_back(paper.code);
     }
@@ -68,13 +80,13 @@ std::vector<int> MemoryPrinterSystem::paperCodes(const QString &name) const
 
 std::optional<PrinterSystem::Paper> MemoryPrinterSystem::defaultPaper(const QString &name) const
 {
-    const Printer *printer = find(name);
+    const Printer *printer = lookup(name);
     return printer ? printer->defaultPaper : std::nullopt;
 }
 
 std::optional<int> MemoryPrinterSystem::defaultOrientation(const QString &name) const
 {
-    const Printer *printer = find(name);
+    const Printer *printer = lookup(name);
     return printer ? printer->defaultOrientation : std::nullopt;
 }
 
