@@ -66,7 +66,9 @@ private slots:
     void orientation();
     void modifyPrinter();
     void unknownCommand();
+    void unknownPrinter_data();
     void unknownPrinter();
+    void userInstance();
     void serverNotAnswering_data();
     void serverNotAnswering();
 
@@ -330,24 +332,63 @@ void TestCupsPrinterSystem::unknownCommand()
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }
 
+void TestCupsPrinterSystem::unknownPrinter_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("no such queue") << kUnknown;
+    QTest::newRow("an instance nobody made") << u"kelvaro_a/nosuch"_s;
+    QTest::newRow("an empty instance") << u"kelvaro_a/"_s;
+    QTest::newRow("an instance without a queue") << u"/kelvaro_a"_s;
+    QTest::newRow("no name") << QString();
+}
+
+// A name that is not in the printer list is no printer: every function
+// fails and nothing is written.
 void TestCupsPrinterSystem::unknownPrinter()
 {
-    QCOMPARE(m_service.of_getdrivername(kUnknown), QString());
-    QCOMPARE(m_service.of_getportname(kUnknown), QString());
-    QCOMPARE(m_service.of_getstatus(kUnknown), qint64(-1));
-    QCOMPARE(m_service.of_getattribute(kUnknown), qint64(-1));
-    QCOMPARE(m_service.of_direct(kUnknown, QString()), -1);
+    QFETCH(QString, printer);
+    QCOMPARE(m_service.of_getdrivername(printer), QString());
+    QCOMPARE(m_service.of_getportname(printer), QString());
+    QCOMPARE(m_service.of_getstatus(printer), qint64(-1));
+    QCOMPARE(m_service.of_getattribute(printer), qint64(-1));
+    QCOMPARE(m_service.of_direct(printer, QString()), -1);
     int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
-    QCOMPARE(m_service.of_getpapersize(kUnknown, papersize, paperwidth, paperlength), -1);
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), -1);
     QCOMPARE(papersize, kUntouched);
-    QCOMPARE(m_service.of_setpapersize(kUnknown, paper::a4, 0, 0), -1);
-    QCOMPARE(m_service.of_setdefault(kUnknown), -1);
-    QVariant value(orientation::landscape);
+    QVariant value(u"untouched"_s);
     QCOMPARE(m_service.of_printer(
-                 kUnknown, command::setOrientation, value, papersize, paperwidth, paperlength),
+                 printer, command::orientation, value, papersize, paperwidth, paperlength),
         -1);
+    QCOMPARE(value, QVariant(u"untouched"_s));
+    QCOMPARE(m_service.of_setpapersize(printer, paper::a4, 0, 0), -1);
+    QCOMPARE(m_service.of_setdefault(printer), -1);
+    value = orientation::landscape;
+    QCOMPARE(m_service.of_printer(
+                 printer, command::setOrientation, value, papersize, paperwidth, paperlength),
+        -1);
+    DocumentSettings settings;
+    settings.orientation = orientation::landscape;
+    QCOMPARE(m_service.of_modifyprinter(printer, settings), -1);
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+// An instance the user made with lpoptions is a printer of its own.
+void TestCupsPrinterSystem::userInstance()
+{
+    const QString draft = kA + u"/draft"_s;
+    QCOMPARE(
+        CupsTestServer::run(u"lpoptions"_s, { u"-p"_s, draft, u"-o"_s, u"media=A5"_s }), QString());
+    QStringList list;
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
+    QVERIFY2(list.contains(draft), qPrintable(list.join(u' ')));
+    QCOMPARE(m_service.of_direct(draft, QString()), 1);
+    QCOMPARE(m_service.of_getdrivername(draft), kModel);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(draft, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a5);
+    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
 }
 
 void TestCupsPrinterSystem::serverNotAnswering_data()

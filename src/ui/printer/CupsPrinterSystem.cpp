@@ -5,8 +5,8 @@
 #include "ui/printer/PrinterConstants.h"
 
 #include <QPageSize>
-#include <QSizeF>
 #include <QRegularExpression>
+#include <QSizeF>
 
 #include <cups/cups.h>
 
@@ -18,26 +18,6 @@ using namespace Qt::StringLiterals;
 namespace ui::printer {
 
 namespace {
-
-// A printer's name as the service lists it: the queue, and after a slash
-// the instance of the user's own, if any.
-struct DestinationName
-{
-    QByteArray queue;
-    QByteArray instance;
-
-    explicit DestinationName(const QString &name)
-    {
-        const qsizetype slash = name.indexOf(u'/');
-        queue = (slash < 0 ? name : name.left(slash)).toUtf8();
-        if (slash >= 0)
-            instance = name.mid(slash + 1).toUtf8();
-    }
-    const char *instanceOrNull() const
-    {
-        return instance.isEmpty() ? nullptr : instance.constData();
-    }
-};
 
 // All destinations as the user sees them, read on `connection`: the
 // server's queues with their attributes, and the user's instances and
@@ -63,25 +43,33 @@ struct AllDestinations
     AllDestinations(const AllDestinations &) = delete;
     AllDestinations &operator=(const AllDestinations &) = delete;
 
-    cups_dest_t *find(const QString &name) const
-    {
-        if (name.isEmpty())
-            return nullptr;
-        const DestinationName parts(name);
-        return cupsGetDest(parts.queue.constData(), parts.instanceOrNull(), count, dests);
-    }
+    // The destination listed under exactly `name` ("QUEUE" or
+    // "QUEUE/INSTANCE"); none for any other name, such as an instance
+    // nobody made.
+    cups_dest_t *find(const QString &name) const;
     bool save(const CupsConnection &connection) const
     {
         return connection.http() && cupsSetDests2(connection.http(), count, dests) == 0;
     }
 };
 
+// A destination's name as the service lists it: the queue, and after a
+// slash the instance of the user's own, if any.
 QString nameOf(const cups_dest_t &dest)
 {
     QString name = QString::fromUtf8(dest.name);
     if (dest.instance)
         name += u'/' + QString::fromUtf8(dest.instance);
     return name;
+}
+
+cups_dest_t *AllDestinations::find(const QString &name) const
+{
+    for (int i = 0; i < count; ++i) {
+        if (nameOf(dests[i]) == name)
+            return &dests[i];
+    }
+    return nullptr;
 }
 
 std::optional<QString> option(const cups_dest_t *dest, const char *key)
