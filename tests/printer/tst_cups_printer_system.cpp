@@ -69,6 +69,7 @@ private slots:
     void unknownPrinter_data();
     void unknownPrinter();
     void userInstance();
+    void defaultNameWithComma();
     void serverNotAnswering_data();
     void serverNotAnswering();
 
@@ -389,6 +390,18 @@ void TestCupsPrinterSystem::userInstance()
     QCOMPARE(papersize, paper::a5);
     QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
     QCOMPARE(papersize, paper::a4);
+}
+
+// The print server allows a comma in a queue's name; the default printer's
+// name comes back whole.
+void TestCupsPrinterSystem::defaultNameWithComma()
+{
+    QCOMPARE(m_service.of_setdefault(kComma), 1);
+    QCOMPARE(m_service.of_getpbprinter(), kComma);
+    QCOMPARE(m_service.of_getattribute(kComma), qint64(attribute::local | attribute::isDefault));
+    QStringList list;
+    QVERIFY(m_service.of_getprinterlist(list) > 0);
+    QVERIFY(list.contains(m_service.of_getpbprinter()));
 }
 
 void TestCupsPrinterSystem::serverNotAnswering_data()

@@ -228,7 +228,7 @@ std::optional<QStringList> CupsPrinterSystem::printerNames() const
     return names;
 }
 
-std::optional<QString> CupsPrinterSystem::defaultPrinterEntry() const
+std::optional<QString> CupsPrinterSystem::defaultPrinterName() const
 {
     const CupsConnection connection;
     const AllDestinations all(connection);

@@ -27,7 +27,7 @@ class CupsPrinterSystem final : public PrinterSystem
 {
 public:
     std::optional<QStringList> printerNames() const override;
-    std::optional<QString> defaultPrinterEntry() const override;
+    std::optional<QString> defaultPrinterName() const override;
     std::optional<Details> printer(const QString &name) const override;
     std::vector<int> paperCodes(const QString &name) const override;
     std::optional<Paper> defaultPaper(const QString &name) const override;

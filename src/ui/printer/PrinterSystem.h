@@ -50,11 +50,9 @@ public:
     // be read (an empty list is a system without printers).
     virtual std::optional<QStringList> printerNames() const = 0;
 
-    // The system's default-printer entry: the default printer's name, which
-    // may be followed by further fields of the system's own, each after a
-    // comma; "" when there is no default printer, empty when the system
-    // cannot tell.
-    virtual std::optional<QString> defaultPrinterEntry() const = 0;
+    // The default printer's name, whole (a name may hold commas); "" when
+    // there is no default printer, empty when the system cannot tell.
+    virtual std::optional<QString> defaultPrinterName() const = 0;
 
     // What the named printer tells; empty when the system does not know the
     // printer or cannot reach it.

@@ -51,9 +51,7 @@ int n_printer::of_getprinterlist(QStringList &printerlist) const
 
 QString n_printer::of_getpbprinter() const
 {
-    const QString entry = m_system->defaultPrinterEntry().value_or(QString());
-    const qsizetype comma = entry.indexOf(u',');
-    return comma < 0 ? entry : entry.left(comma);
+    return m_system->defaultPrinterName().value_or(QString());
 }
 
 int n_printer::of_direct(const QString &printername, const QString &data) const
@@ -215,13 +213,13 @@ int n_printer::of_setpapersize(
 std::optional<PrinterDialogService::Request> n_printer::dialogRequest(
     PrinterDialogService::Kind kind, QWidget *owner) const
 {
-    const std::optional<QString> entry = m_system->defaultPrinterEntry();
-    if (!entry)
+    const std::optional<QString> defaultName = m_system->defaultPrinterName();
+    if (!defaultName)
         return std::nullopt;
     PrinterDialogService::Request request;
     request.kind = kind;
     request.owner = owner;
-    request.printerName = of_getpbprinter();
+    request.printerName = *defaultName;
     if (m_system->defaultOrientation(request.printerName) == orientation::landscape)
         request.orientation = QPageLayout::Landscape;
     return request;

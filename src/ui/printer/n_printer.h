@@ -50,9 +50,8 @@ public:
     // -1, with `printerlist` unchanged, when the list cannot be read.
     int of_getprinterlist(QStringList &printerlist) const;
 
-    // The default printer's name: the system's default-printer entry up to
-    // its first comma; "" when there is no default printer or the system
-    // cannot tell.
+    // The default printer's name, whole; "" when there is no default
+    // printer or the system cannot tell.
     QString of_getpbprinter() const;
 
     // Opens the printer and releases it again: 1 when it could be opened,

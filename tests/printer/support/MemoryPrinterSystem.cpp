@@ -34,7 +34,7 @@ MemoryPrinterSystem::Printer *MemoryPrinterSystem::findForWrite(const QString &n
 
 bool MemoryPrinterSystem::isDefault(const QString &name) const
 {
-    return !m_defaultEntry.isEmpty() && m_defaultEntry.section(u',', 0, 0) == name;
+    return !m_defaultName.isEmpty() && m_defaultName == name;
 }
 
 std::optional<QStringList> MemoryPrinterSystem::printerNames() const
@@ -47,11 +47,11 @@ std::optional<QStringList> MemoryPrinterSystem::printerNames() const
     return names;
 }
 
-std::optional<QString> MemoryPrinterSystem::defaultPrinterEntry() const
+std::optional<QString> MemoryPrinterSystem::defaultPrinterName() const
 {
     if (!m_answering)
         return std::nullopt;
-    return m_defaultEntry;
+    return m_defaultName;
 }
 
 std::optional<PrinterSystem::Details> MemoryPrinterSystem::printer(const QString &name) const
@@ -94,7 +94,7 @@ bool MemoryPrinterSystem::setDefaultPrinter(const QString &name)
 {
     if (!findForWrite(name))
         return false;
-    m_defaultEntry = name;
+    m_defaultName = name;
     m_writes.append(u"default "_s + name);
     return true;
 }

@@ -26,8 +26,8 @@ public:
     };
 
     void addPrinter(Printer printer);
-    // The default-printer entry as the system records it, e.g. "P,driver,port".
-    void setDefaultEntry(const QString &entry) { m_defaultEntry = entry; }
+    // The default printer's name, "" for none.
+    void setDefaultName(const QString &name) { m_defaultName = name; }
     // A system that does not answer: every read is empty, every write refused.
     void setAnswering(bool answering) { m_answering = answering; }
     void setWritesAccepted(bool accepted) { m_writesAccepted = accepted; }
@@ -38,7 +38,7 @@ public:
     const QStringList &writes() const { return m_writes; }
 
     std::optional<QStringList> printerNames() const override;
-    std::optional<QString> defaultPrinterEntry() const override;
+    std::optional<QString> defaultPrinterName() const override;
     std::optional<Details> printer(const QString &name) const override;
     std::vector<int> paperCodes(const QString &name) const override;
     std::optional<Paper> defaultPaper(const QString &name) const override;
@@ -55,7 +55,7 @@ private:
     bool isDefault(const QString &name) const;
 
     std::vector<Printer> m_printers;
-    QString m_defaultEntry;
+    QString m_defaultName;
     bool m_answering = true;
     bool m_writesAccepted = true;
     QStringList m_writes;
