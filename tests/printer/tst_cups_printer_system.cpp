@@ -64,6 +64,8 @@ private slots:
     void unlistedPaper_data();
     void unlistedPaper();
     void orientation();
+    void orientationAsRecorded_data();
+    void orientationAsRecorded();
     void modifyPrinter();
     void unknownCommand();
     void unknownPrinter_data();
@@ -305,6 +307,56 @@ void TestCupsPrinterSystem::orientation()
                  kA, command::setOrientation, value, papersize, paperwidth, paperlength),
         1);
     QVERIFY(CupsTestServer::userOptions().contains(u"orientation-requested=3"_s));
+}
+
+void TestCupsPrinterSystem::orientationAsRecorded_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("orientation");
+
+    QTest::newRow("landscape") << QStringList { u"landscape"_s } << orientation::landscape;
+    QTest::newRow("nolandscape") << QStringList { u"nolandscape"_s } << orientation::portrait;
+    QTest::newRow("orientation-requested=3")
+        << QStringList { u"orientation-requested=3"_s } << orientation::portrait;
+    QTest::newRow("orientation-requested=4")
+        << QStringList { u"orientation-requested=4"_s } << orientation::landscape;
+    QTest::newRow("orientation-requested=5, reverse landscape")
+        << QStringList { u"orientation-requested=5"_s } << orientation::landscape;
+    QTest::newRow("orientation-requested=6, reverse portrait")
+        << QStringList { u"orientation-requested=6"_s } << orientation::portrait;
+}
+
+// The orientation as the user set it with lpoptions, in each of the ways
+// the print server records it; a change through the service then replaces
+// it, whichever way it was recorded.
+void TestCupsPrinterSystem::orientationAsRecorded()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, orientation);
+
+    QStringList arguments { u"-p"_s, kA };
+    for (const QString &option : options)
+        arguments << u"-o"_s << option;
+    QCOMPARE(CupsTestServer::run(u"lpoptions"_s, arguments), QString());
+
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(
+        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation));
+
+    const int other
+        = orientation == orientation::landscape ? orientation::portrait : orientation::landscape;
+    value = other;
+    QCOMPARE(m_service.of_printer(
+                 kA, command::setOrientation, value, papersize, paperwidth, paperlength),
+        1);
+    value.clear();
+    QCOMPARE(
+        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(other));
 }
 
 void TestCupsPrinterSystem::modifyPrinter()

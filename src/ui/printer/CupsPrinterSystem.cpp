@@ -210,9 +210,37 @@ struct OfferedMedia
     }
 };
 
-constexpr const char *kOrientationPortrait = "3";
-constexpr const char *kOrientationLandscape = "4";
-constexpr const char *kOrientationReverseLandscape = "5";
+// The orientation as the destination's options record it, in either of the
+// print server's ways. A "landscape" option (as `lpoptions -o landscape`
+// writes it) that is not false, no or off is landscape: the server's own
+// filters read it first. Otherwise "orientation-requested" tells: 4
+// (landscape) and 5 (reverse landscape) are landscape; 3 (portrait), 6
+// (reverse portrait) and no value at all are upright.
+int orientationOf(const cups_dest_t &dest)
+{
+    if (const char *landscape = cupsGetOption("landscape", dest.num_options, dest.options)) {
+        const QByteArray value = QByteArray(landscape).toLower();
+        if (value != "false" && value != "no" && value != "off")
+            return orientation::landscape;
+    }
+    const QByteArray requested(
+        cupsGetOption("orientation-requested", dest.num_options, dest.options));
+    return requested == "4" || requested == "5" ? orientation::landscape : orientation::portrait;
+}
+
+// Makes the destination's options say `value` (ui::printer::orientation):
+// "orientation-requested", and a "landscape" option where there is one,
+// which would otherwise outweigh it.
+void setOrientationOf(cups_dest_t &dest, int value)
+{
+    const bool landscape = value == orientation::landscape;
+    dest.num_options = cupsAddOption(
+        "orientation-requested", landscape ? "4" : "3", dest.num_options, &dest.options);
+    if (cupsGetOption("landscape", dest.num_options, dest.options)) {
+        dest.num_options = cupsAddOption(
+            "landscape", landscape ? "true" : "false", dest.num_options, &dest.options);
+    }
+}
 
 } // namespace
 
@@ -314,11 +342,7 @@ std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) co
     const cups_dest_t *dest = all.find(name);
     if (!dest)
         return std::nullopt;
-    // Without the option the server prints upright.
-    const QByteArray requested = option(dest, "orientation-requested").value_or(QString()).toUtf8();
-    if (requested == kOrientationLandscape || requested == kOrientationReverseLandscape)
-        return orientation::landscape;
-    return orientation::portrait;
+    return orientationOf(*dest);
 }
 
 bool CupsPrinterSystem::setDefaultPrinter(const QString &name)
@@ -369,8 +393,13 @@ bool CupsPrinterSystem::setDefaultOrientation(const QString &name, int value)
 {
     if (value != orientation::portrait && value != orientation::landscape)
         return false;
-    return writeOption(name, "orientation-requested",
-        value == orientation::landscape ? kOrientationLandscape : kOrientationPortrait);
+    const CupsConnection connection;
+    AllDestinations all(connection);
+    cups_dest_t *dest = all.find(name);
+    if (!dest)
+        return false;
+    setOrientationOf(*dest, value);
+    return all.save(connection);
 }
 
 } // namespace ui::printer

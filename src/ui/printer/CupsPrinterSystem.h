@@ -15,14 +15,16 @@ namespace ui::printer {
 // destinations as the user sees them (the queues with their attributes,
 // the user's instances and lpoptions): the names, the default printer, make
 // and model, device URI, state and reasons, sharing, printer type, the
-// "media" and orientation options; and through the queue's own attributes
-// for the media it offers and its default media.
+// "media" option and the orientation ("landscape", "orientation-requested");
+// and through the queue's own attributes for the media it offers and its
+// default media.
 //
 // Writes change the defaults of the user who runs the program, as
 // `lpoptions -d` and `lpoptions -p NAME -o ...` do: the user's lpoptions
 // file, not the server's own settings. The default printer is the user's
 // default destination, the default paper the destination's "media" option,
-// the orientation its "orientation-requested" option.
+// the orientation its "orientation-requested" option (and its "landscape"
+// option where the user has one, so that the two agree).
 class CupsPrinterSystem final : public PrinterSystem
 {
 public:
