@@ -18,9 +18,9 @@
 # (a name with a comma, which the print server allows) have the test printer
 # description tests/printer/kelvaro-test-printer.ppd (A4 by default, Letter,
 # A5); kelvaro_c has tests/printer/kelvaro-test-printer-no-a5.ppd (A4 by
-# default, Letter). kelvaro_a is the default. Nothing is ever printed. Needs
-# root or sudo: the server drops to the user lp for its helper programs, so
-# DIR is readable by lp.
+# default, Letter, sizes of the user's own, no A5). kelvaro_a is the
+# default. Nothing is ever printed. Needs root or sudo: the server drops to
+# the user lp for its helper programs, so DIR is readable by lp.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 

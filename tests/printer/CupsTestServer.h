@@ -11,7 +11,8 @@
 // The throwaway print server that CTest starts for the printer tests
 // (scripts/cups-test-server.sh): queues kelvaro_a (the server's default),
 // kelvaro_b and kelvaro,d with the test printer description, and kelvaro_c
-// with the one without A5, all on file:///dev/null.
+// with the one without A5 (but with sizes of the user's own), all on
+// file:///dev/null.
 // The environment points the client library at it and HOME into its folder.
 class CupsTestServer
 {

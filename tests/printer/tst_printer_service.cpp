@@ -637,9 +637,9 @@ void TestPrinterService::printSetup_data()
         << true << u"Office"_s << QPageSize(QPageSize::A5) << true << 1 << u"Office"_s
         << QStringList { u"paper Office 11 1480 2100"_s, u"orientation Office 2"_s,
                u"default Office"_s };
-    QTest::newRow("confirmed, paper not taken: printer still made the default")
+    QTest::newRow("confirmed, paper not taken: nothing applied, not even the default")
         << true << u"Lab"_s << QPageSize(QPageSize::A5) << true << n_printer::kSettingsNotApplied
-        << u"Lab"_s << QStringList { u"default Lab"_s };
+        << u"Office"_s << QStringList();
     QTest::newRow("confirmed, unknown printer")
         << true << u"Nowhere"_s << QPageSize(QPageSize::A4) << true
         << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();

@@ -80,17 +80,6 @@ std::optional<QString> option(const cups_dest_t *dest, const char *key)
     return QString::fromUtf8(value);
 }
 
-bool writeOption(const QString &name, const char *key, const QByteArray &value)
-{
-    const CupsConnection connection;
-    AllDestinations all(connection);
-    cups_dest_t *dest = all.find(name);
-    if (!dest)
-        return false;
-    dest->num_options = cupsAddOption(key, value.constData(), dest->num_options, &dest->options);
-    return all.save(connection);
-}
-
 struct FreeIpp
 {
     void operator()(ipp_t *ipp) const { ippDelete(ipp); }
@@ -209,6 +198,29 @@ struct OfferedMedia
         customSizes = customMin && customMax;
     }
 };
+
+// The value of the "media" option that makes `paper` the default: a paper
+// with a code of its own is chosen by that code; a size of the caller's own
+// by a size of the printer's own with the same width and length, else as a
+// custom size, if the printer takes those. Empty when the printer does not
+// take the paper.
+QByteArray mediaFor(const OfferedMedia &offered, const PrinterSystem::Paper &paper)
+{
+    const bool userSize = paper.code == paper::user;
+    if (userSize && (paper.width <= 0 || paper.length <= 0))
+        return {};
+    const auto it = std::find_if(
+        offered.media.begin(), offered.media.end(), [&paper, userSize](const auto &entry) {
+            const PrinterSystem::Paper &own = entry.second;
+            return userSize ? own.width == paper.width && own.length == paper.length
+                            : own.code == paper.code;
+        });
+    if (it != offered.media.end())
+        return it->first;
+    if (userSize && offered.customSizes)
+        return u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
+    return {};
+}
 
 // The orientation as the destination's options record it, in either of the
 // print server's ways. A "landscape" option (as `lpoptions -o landscape`
@@ -345,60 +357,38 @@ std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) co
     return orientationOf(*dest);
 }
 
-bool CupsPrinterSystem::setDefaultPrinter(const QString &name)
+// Everything is checked before anything changes; the options are then
+// changed in memory and written back at once, so that a change the server
+// refuses leaves the user's defaults as they were.
+bool CupsPrinterSystem::apply(const QString &name, const Change &change)
 {
-    const CupsConnection connection;
-    AllDestinations all(connection);
-    cups_dest_t *chosen = all.find(name);
-    if (!chosen)
-        return false;
-    for (int i = 0; i < all.count; ++i)
-        all.dests[i].is_default = 0;
-    chosen->is_default = 1;
-    return all.save(connection);
-}
-
-bool CupsPrinterSystem::setDefaultPaper(const QString &name, const Paper &paper)
-{
-    QByteArray media;
-    {
-        const CupsConnection connection;
-        const AllDestinations all(connection);
-        const cups_dest_t *dest = all.find(name);
-        if (!dest)
-            return false;
-        const OfferedMedia offered(connection, *dest);
-        // A paper with a code of its own is chosen by that code; a size of
-        // the caller's own by a size of the printer's own that has no code,
-        // else as a custom size, if the printer takes those.
-        const auto it
-            = std::find_if(offered.media.begin(), offered.media.end(), [&paper](const auto &entry) {
-                  const Paper &own = entry.second;
-                  return paper.code != paper::user
-                      ? own.code == paper.code
-                      : own.width == paper.width && own.length == paper.length;
-              });
-        if (it != offered.media.end())
-            media = it->first;
-        else if (paper.code == paper::user && offered.customSizes && paper.width > 0
-            && paper.length > 0)
-            media = u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
-    }
-    if (media.isEmpty())
-        return false;
-    return writeOption(name, "media", media);
-}
-
-bool CupsPrinterSystem::setDefaultOrientation(const QString &name, int value)
-{
-    if (value != orientation::portrait && value != orientation::landscape)
+    if (change.orientation && *change.orientation != orientation::portrait
+        && *change.orientation != orientation::landscape)
         return false;
     const CupsConnection connection;
     AllDestinations all(connection);
     cups_dest_t *dest = all.find(name);
     if (!dest)
         return false;
-    setOrientationOf(*dest, value);
+    QByteArray media;
+    if (change.paper) {
+        media = mediaFor(OfferedMedia(connection, *dest), *change.paper);
+        if (media.isEmpty())
+            return false;
+    }
+
+    if (!media.isEmpty())
+        dest->num_options
+            = cupsAddOption("media", media.constData(), dest->num_options, &dest->options);
+    if (change.orientation)
+        setOrientationOf(*dest, *change.orientation);
+    if (change.makeDefault) {
+        for (int i = 0; i < all.count; ++i)
+            all.dests[i].is_default = 0;
+        dest->is_default = 1;
+    }
+    if (!change.paper && !change.orientation && !change.makeDefault)
+        return true;
     return all.save(connection);
 }
 

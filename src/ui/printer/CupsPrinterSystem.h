@@ -35,9 +35,7 @@ public:
     std::optional<Paper> defaultPaper(const QString &name) const override;
     std::optional<int> defaultOrientation(const QString &name) const override;
 
-    bool setDefaultPrinter(const QString &name) override;
-    bool setDefaultPaper(const QString &name, const Paper &paper) override;
-    bool setDefaultOrientation(const QString &name, int orientation) override;
+    bool apply(const QString &name, const Change &change) override;
 };
 
 } // namespace ui::printer

@@ -41,6 +41,16 @@ public:
         std::optional<quint32> attributes;
     };
 
+    // A change of one printer's defaults: only what is given changes.
+    struct Change
+    {
+        std::optional<Paper> paper;
+        // ui::printer::orientation
+        std::optional<int> orientation;
+        // The printer becomes the default printer.
+        bool makeDefault = false;
+    };
+
     PrinterSystem() = default;
     PrinterSystem(const PrinterSystem &) = delete;
     PrinterSystem &operator=(const PrinterSystem &) = delete;
@@ -66,14 +76,13 @@ public:
     virtual std::optional<Paper> defaultPaper(const QString &name) const = 0;
     virtual std::optional<int> defaultOrientation(const QString &name) const = 0;
 
-    // The writes: true when the system took the change. A paper code the
-    // printer does not offer, a user size on a printer that takes none, an
-    // orientation other than portrait or landscape, or an unknown printer is
-    // refused and changes nothing. For a paper other than paper::user only
-    // the code counts; the printer knows its size.
-    virtual bool setDefaultPrinter(const QString &name) = 0;
-    virtual bool setDefaultPaper(const QString &name, const Paper &paper) = 0;
-    virtual bool setDefaultOrientation(const QString &name, int orientation) = 0;
+    // Makes the whole change or none of it: true when the system took all
+    // of it. A paper code the printer does not offer, a user size on a
+    // printer that takes none or without a width and length, an orientation
+    // other than portrait or landscape, or an unknown printer is refused and
+    // nothing changes. For a paper other than paper::user only the code
+    // counts; the printer knows its size.
+    virtual bool apply(const QString &name, const Change &change) = 0;
 };
 
 } // namespace ui::printer

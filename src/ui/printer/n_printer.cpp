@@ -134,17 +134,24 @@ int n_printer::of_printer(const QString &printername, int command, QVariant &out
         const PrinterSystem::Paper paper { papersize, paperwidth, paperlength };
         if (!acceptablePaper(m_system->paperCodes(printername), paper))
             return -1;
-        return m_system->setDefaultPaper(printername, paper) ? 1 : 0;
+        PrinterSystem::Change change;
+        change.paper = paper;
+        return m_system->apply(printername, change) ? 1 : 0;
     }
     case command::setOrientation: {
         bool isNumber = false;
         const int value = outpara.toInt(&isNumber);
         if (!isNumber || !validOrientation(value))
             return -1;
-        return m_system->setDefaultOrientation(printername, value) ? 1 : 0;
+        PrinterSystem::Change change;
+        change.orientation = value;
+        return m_system->apply(printername, change) ? 1 : 0;
     }
-    case command::makeDefault:
-        return m_system->setDefaultPrinter(printername) ? 1 : -1;
+    case command::makeDefault: {
+        PrinterSystem::Change change;
+        change.makeDefault = true;
+        return m_system->apply(printername, change) ? 1 : -1;
+    }
     default:
         return -1;
     }
@@ -255,35 +262,45 @@ int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int
     return result;
 }
 
-// The chosen printer takes the dialog's paper and orientation first and
-// then becomes the default printer; both are tried, and the dialog counts
-// as applied only when both succeeded.
+// The chosen printer takes the dialog's paper and orientation and becomes
+// the default printer, as one change: everything is checked first, and a
+// choice that cannot be applied as a whole is not applied at all.
 int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout)
 {
-    if (printerName.isEmpty())
+    if (printerName.isEmpty() || !m_system->printer(printerName))
         return kSettingsNotApplied;
-    const bool modified
-        = of_modifyprinter(printerName, DocumentSettings::fromPageLayout(layout)) == 1;
-    const bool madeDefault = of_setdefault(printerName) == 1;
-    return modified && madeDefault ? 1 : kSettingsNotApplied;
+    const DocumentSettings settings = DocumentSettings::fromPageLayout(layout);
+    if (!takes(printerName, settings))
+        return kSettingsNotApplied;
+    PrinterSystem::Change change;
+    change.paper = settings.paper;
+    change.orientation = settings.orientation;
+    change.makeDefault = true;
+    return m_system->apply(printerName, change) ? 1 : kSettingsNotApplied;
 }
 
 int n_printer::of_modifyprinter(const QString &printername, DocumentSettings devmode)
 {
     if (!m_system->printer(printername))
         return -1;
-    // Every setting is checked before the first is written, so that a
-    // setting the printer does not take leaves all its defaults as they were.
-    if (devmode.paper && !acceptablePaper(m_system->paperCodes(printername), *devmode.paper))
+    // Every setting is checked before any is written, and they are written
+    // as one change, so that a setting the printer does not take leaves all
+    // its defaults as they were.
+    if (!takes(printername, devmode))
         return 0;
-    if (devmode.orientation && !validOrientation(*devmode.orientation))
-        return 0;
-    bool taken = true;
-    if (devmode.paper)
-        taken = m_system->setDefaultPaper(printername, *devmode.paper) && taken;
-    if (devmode.orientation)
-        taken = m_system->setDefaultOrientation(printername, *devmode.orientation) && taken;
-    return taken ? 1 : 0;
+    if (!devmode.paper && !devmode.orientation)
+        return 1;
+    PrinterSystem::Change change;
+    change.paper = devmode.paper;
+    change.orientation = devmode.orientation;
+    return m_system->apply(printername, change) ? 1 : 0;
+}
+
+bool n_printer::takes(const QString &printername, const DocumentSettings &settings) const
+{
+    if (settings.paper && !acceptablePaper(m_system->paperCodes(printername), *settings.paper))
+        return false;
+    return !settings.orientation || validOrientation(*settings.orientation);
 }
 
 QString n_printer::of_getstringfromblob(const QByteArray &source, int offset)

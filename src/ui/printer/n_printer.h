@@ -27,12 +27,11 @@ class PrinterSystem;
 // afresh, so any number of instances behave alike. A printer system that
 // cannot be reached gives each function its failure value (-1, or "" for
 // the names), never an answer that means "there is none" (such as an empty
-// printer list). Paper sizes are paper
-// codes (ui::printer::paper) with width and length in tenths of a
-// millimetre; orientation is 1 portrait, 2 landscape; the status and
-// attribute words carry the bits of ui::printer::status and
-// ui::printer::attribute. No function shows a message; callers get the
-// result only.
+// printer list). Paper sizes are paper codes (ui::printer::paper) with width
+// and length in tenths of a millimetre; orientation is 1 portrait, 2
+// landscape; the status and attribute words carry the bits of
+// ui::printer::status and ui::printer::attribute. No function shows a
+// message; callers get the result only.
 class n_printer
 {
 public:
@@ -89,11 +88,12 @@ public:
 
     // Shows the print dialog on the default printer, modal to `owner`. When
     // it is confirmed, the paper and orientation chosen become the chosen
-    // printer's defaults (of_modifyprinter) and that printer becomes the
-    // default printer (of_setdefault). Returns 1 when both were done, -1
-    // when the dialog was cancelled or the printers cannot be read (no
-    // dialog is shown then; nothing changes), kSettingsNotApplied when it
-    // was confirmed but either change failed.
+    // printer's defaults and that printer becomes the default printer, all
+    // of it or none of it: everything is checked before anything changes.
+    // Returns 1 when it was done, -1 when the dialog was cancelled or the
+    // printers cannot be read (no dialog is shown then), kSettingsNotApplied
+    // when it was confirmed but the printer does not take the choice or the
+    // system refused it; nothing changes unless the result is 1.
     int of_printsetup(QWidget *owner);
 
     // The page set-up dialog, as of_printsetup. When it is confirmed,
@@ -102,10 +102,10 @@ public:
     // kSettingsNotApplied); after a cancel they keep their values.
     int of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom);
 
-    // Makes `devmode`'s paper and orientation the printer's defaults:
-    // 1 when the system took them; -1 for an unknown printer; 0 when a
-    // setting is not one the printer takes (nothing is written then) or the
-    // system refused a write.
+    // Makes `devmode`'s paper and orientation the printer's defaults, both
+    // or neither: 1 when the system took them; -1 for an unknown printer; 0
+    // when a setting is not one the printer takes or the system refused the
+    // change (nothing is written then).
     int of_modifyprinter(const QString &printername, ui::printer::DocumentSettings devmode);
 
     // The text of `source` from the 1-based byte position `offset` up to
@@ -119,6 +119,9 @@ private:
     int query(const QString &printername, int command, QVariant &outpara, int &papersize,
         int &paperwidth, int &paperlength) const;
     int applyDialogSettings(const QString &printerName, const QPageLayout &layout);
+    // Whether the printer takes the settings: a paper it offers, portrait
+    // or landscape.
+    bool takes(const QString &printername, const ui::printer::DocumentSettings &settings) const;
 
     ui::printer::PrinterSystem *m_system;
 };

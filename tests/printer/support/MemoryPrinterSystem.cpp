@@ -90,43 +90,44 @@ std::optional<int> MemoryPrinterSystem::defaultOrientation(const QString &name) 
     return printer ? printer->defaultOrientation : std::nullopt;
 }
 
-bool MemoryPrinterSystem::setDefaultPrinter(const QString &name)
-{
-    if (!findForWrite(name))
-        return false;
-    m_defaultName = name;
-    m_writes.append(u"default "_s + name);
-    return true;
-}
-
-bool MemoryPrinterSystem::setDefaultPaper(const QString &name, const Paper &paper)
+// Checks the whole change before it takes any of it; the writes are noted
+// in the order paper, orientation, default printer.
+bool MemoryPrinterSystem::apply(const QString &name, const Change &change)
 {
     Printer *printer = findForWrite(name);
     if (!printer)
         return false;
-    const auto offered = std::find_if(printer->papers.begin(), printer->papers.end(),
-        [&paper](const Paper &p) { return p.code == paper.code; });
-    if (offered == printer->papers.end())
-        return false;
-    Paper taken = *offered;
-    if (paper.code == paper::user) {
-        if (paper.width <= 0 || paper.length <= 0)
+    std::optional<Paper> taken;
+    if (change.paper) {
+        const Paper &paper = *change.paper;
+        const auto offered = std::find_if(printer->papers.begin(), printer->papers.end(),
+            [&paper](const Paper &p) { return p.code == paper.code; });
+        if (offered == printer->papers.end())
             return false;
-        taken = paper;
+        taken = *offered;
+        if (paper.code == paper::user) {
+            if (paper.width <= 0 || paper.length <= 0)
+                return false;
+            taken = paper;
+        }
     }
-    printer->defaultPaper = taken;
-    m_writes.append(
-        u"paper %1 %2 %3 %4"_s.arg(name).arg(taken.code).arg(taken.width).arg(taken.length));
-    return true;
-}
-
-bool MemoryPrinterSystem::setDefaultOrientation(const QString &name, int value)
-{
-    Printer *printer = findForWrite(name);
-    if (!printer || (value != orientation::portrait && value != orientation::landscape))
+    if (change.orientation && *change.orientation != orientation::portrait
+        && *change.orientation != orientation::landscape)
         return false;
-    printer->defaultOrientation = value;
-    m_writes.append(u"orientation %1 %2"_s.arg(name).arg(value));
+
+    if (taken) {
+        printer->defaultPaper = taken;
+        m_writes.append(
+            u"paper %1 %2 %3 %4"_s.arg(name).arg(taken->code).arg(taken->width).arg(taken->length));
+    }
+    if (change.orientation) {
+        printer->defaultOrientation = change.orientation;
+        m_writes.append(u"orientation %1 %2"_s.arg(name).arg(*change.orientation));
+    }
+    if (change.makeDefault) {
+        m_defaultName = name;
+        m_writes.append(u"default "_s + name);
+    }
     return true;
 }
 
