@@ -79,6 +79,8 @@ private slots:
     void pageSetupConfirmed();
     void pageSetupCancelled();
     void choiceNotApplicable();
+    void confirmedUnchanged_data();
+    void confirmedUnchanged();
 
 private:
     // Runs `act` on the dialog of type Dialog once it is shown modally; the
@@ -186,8 +188,11 @@ void TestPrinterDialogs::printDialogOtherPrinter()
     QVERIFY(m_acted);
     QVERIFY(chosen);
     QCOMPARE(m_service.of_getpbprinter(), kB);
+    // Its paper and orientation were not changed, so they are not written.
     const QString options = CupsTestServer::userOptions();
     QVERIFY2(options.contains(u"Default kelvaro_b"_s), qPrintable(options));
+    QVERIFY2(
+        !options.contains(u"media"_s) && !options.contains(u"orientation"_s), qPrintable(options));
     int papersize = 0, paperwidth = 0, paperlength = 0;
     QCOMPARE(m_service.of_getpapersize(kB, papersize, paperwidth, paperlength), 1);
     QCOMPARE(papersize, paper::a4);
@@ -298,6 +303,58 @@ void TestPrinterDialogs::choiceNotApplicable()
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY2(!QFile::exists(CupsTestServer::userOptionsFile()),
         qPrintable(CupsTestServer::userOptions()));
+}
+
+void TestPrinterDialogs::confirmedUnchanged_data()
+{
+    QTest::addColumn<bool>("printDialog");
+    QTest::addColumn<QStringList>("userOptions");
+
+    QTest::newRow("print dialog") << true << QStringList();
+    QTest::newRow("page set-up dialog") << false << QStringList();
+    QTest::newRow("print dialog, the user's own paper")
+        << true << QStringList { u"media=Letter"_s, u"landscape"_s };
+    QTest::newRow("page set-up dialog, the user's own paper")
+        << false << QStringList { u"media=A5"_s, u"orientation-requested=4"_s };
+}
+
+// A dialog confirmed as it was shown changes nothing: the user's lpoptions
+// stay as they were (or absent), so that later changes on the print server
+// still reach the user.
+void TestPrinterDialogs::confirmedUnchanged()
+{
+    QFETCH(bool, printDialog);
+    QFETCH(QStringList, userOptions);
+
+    if (!userOptions.isEmpty()) {
+        QStringList arguments { u"-p"_s, kA };
+        for (const QString &option : userOptions)
+            arguments << u"-o"_s << option;
+        QCOMPARE(CupsTestServer::run(u"lpoptions"_s, arguments), QString());
+    }
+    const bool hadFile = QFile::exists(CupsTestServer::userOptionsFile());
+    const QString before = CupsTestServer::userOptions();
+
+    int result = 0;
+    if (printDialog) {
+        whenShown<QPrintDialog>([](QPrintDialog *dialog) {
+            if (QAbstractButton *print = dialogButton(dialog, QDialogButtonBox::Ok))
+                QTest::mouseClick(print, Qt::LeftButton);
+        });
+        result = m_service.of_printsetup(nullptr);
+    } else {
+        whenShown<QPageSetupDialog>([](QPageSetupDialog *dialog) {
+            if (QAbstractButton *ok = dialogButton(dialog, QDialogButtonBox::Ok))
+                QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        int left = 0, right = 0, top = 0, bottom = 0;
+        result = m_service.of_pagesetup(nullptr, left, right, top, bottom);
+    }
+    QVERIFY(m_acted);
+    QCOMPARE(result, 1);
+    QCOMPARE(QFile::exists(CupsTestServer::userOptionsFile()), hadFile);
+    QCOMPARE(CupsTestServer::userOptions(), before);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
 }
 
 QTEST_MAIN(TestPrinterDialogs)

@@ -623,32 +623,40 @@ void TestPrinterService::printSetup_data()
     QTest::addColumn<bool>("confirmed");
     QTest::addColumn<QString>("printer");
     QTest::addColumn<QPageSize>("pageSize");
+    QTest::addColumn<QPageLayout::Orientation>("pageOrientation");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("defaultAfter");
     QTest::addColumn<QStringList>("writes");
 
-    QTest::newRow("cancelled") << false << QString() << QPageSize() << true << -1 << u"Office"_s
-                               << QStringList();
-    QTest::newRow("another printer confirmed")
-        << true << u"Lab"_s << QPageSize(QPageSize::A4) << true << 1 << u"Lab"_s
-        << QStringList { u"paper Lab 9 2100 2970"_s, u"orientation Lab 2"_s, u"default Lab"_s };
-    QTest::newRow("default printer confirmed")
-        << true << u"Office"_s << QPageSize(QPageSize::A5) << true << 1 << u"Office"_s
-        << QStringList { u"paper Office 11 1480 2100"_s, u"orientation Office 2"_s,
-               u"default Office"_s };
+    const auto landscape = QPageLayout::Landscape;
+    const auto portrait = QPageLayout::Portrait;
+    QTest::newRow("cancelled") << false << QString() << QPageSize() << landscape << true << -1
+                               << u"Office"_s << QStringList();
+    QTest::newRow("another printer, another paper: the paper and the default")
+        << true << u"Lab"_s << QPageSize(QPageSize::A4) << landscape << true << 1 << u"Lab"_s
+        << QStringList { u"paper Lab 9 2100 2970"_s, u"default Lab"_s };
+    QTest::newRow("another printer as it is: the default only")
+        << true << u"Lab"_s << QPageSize(QPageSize::Letter) << landscape << true << 1 << u"Lab"_s
+        << QStringList { u"default Lab"_s };
+    QTest::newRow("default printer, paper and orientation changed")
+        << true << u"Office"_s << QPageSize(QPageSize::A5) << landscape << true << 1 << u"Office"_s
+        << QStringList { u"paper Office 11 1480 2100"_s, u"orientation Office 2"_s };
+    QTest::newRow("default printer as it is: nothing written")
+        << true << u"Office"_s << QPageSize(QPageSize::A4) << portrait << true << 1 << u"Office"_s
+        << QStringList();
     QTest::newRow("confirmed, paper not taken: nothing applied, not even the default")
-        << true << u"Lab"_s << QPageSize(QPageSize::A5) << true << n_printer::kSettingsNotApplied
-        << u"Office"_s << QStringList();
+        << true << u"Lab"_s << QPageSize(QPageSize::A5) << landscape << true
+        << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
     QTest::newRow("confirmed, unknown printer")
-        << true << u"Nowhere"_s << QPageSize(QPageSize::A4) << true
+        << true << u"Nowhere"_s << QPageSize(QPageSize::A4) << landscape << true
         << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
     QTest::newRow("confirmed into a file, no printer")
-        << true << QString() << QPageSize(QPageSize::A4) << true << n_printer::kSettingsNotApplied
-        << u"Office"_s << QStringList();
+        << true << QString() << QPageSize(QPageSize::A4) << landscape << true
+        << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
     QTest::newRow("confirmed, system refuses")
-        << true << u"Lab"_s << QPageSize(QPageSize::A4) << false << n_printer::kSettingsNotApplied
-        << u"Office"_s << QStringList();
+        << true << u"Lab"_s << QPageSize(QPageSize::A4) << landscape << false
+        << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
 }
 
 void TestPrinterService::printSetup()
@@ -656,6 +664,7 @@ void TestPrinterService::printSetup()
     QFETCH(bool, confirmed);
     QFETCH(QString, printer);
     QFETCH(QPageSize, pageSize);
+    QFETCH(QPageLayout::Orientation, pageOrientation);
     QFETCH(bool, accepted);
     QFETCH(int, result);
     QFETCH(QString, defaultAfter);
@@ -663,7 +672,7 @@ void TestPrinterService::printSetup()
 
     m_system->setWritesAccepted(accepted);
     PrinterDialogAnswerer answerer(confirmed
-            ? PrinterDialogAnswerer::confirmed(printer, pageSize, QPageLayout::Landscape, 25)
+            ? PrinterDialogAnswerer::confirmed(printer, pageSize, pageOrientation, 25)
             : PrinterDialogAnswerer::cancelled());
     n_printer service(*m_system);
     QCOMPARE(service.of_printsetup(nullptr), result);
@@ -673,7 +682,7 @@ void TestPrinterService::printSetup()
     QCOMPARE(m_system->writes(), writes);
 }
 
-// The dialogs start on the default printer with its orientation.
+// The dialogs start on the default printer with its paper and orientation.
 void TestPrinterService::printSetupStartsOnDefaultPrinter()
 {
     n_printer service(*m_system);
@@ -684,9 +693,11 @@ void TestPrinterService::printSetupStartsOnDefaultPrinter()
     QCOMPARE(service.of_pagesetup(nullptr, margin, margin, margin, margin), -1);
     QCOMPARE(answerer.requests().size(), size_t(2));
     QCOMPARE(answerer.requests()[0].printerName, u"Office"_s);
+    QCOMPARE(answerer.requests()[0].pageSize.id(), QPageSize::A4);
     QCOMPARE(answerer.requests()[0].orientation, QPageLayout::Portrait);
     QCOMPARE(answerer.requests()[1].kind, PrinterDialogService::Kind::PageSetup);
     QCOMPARE(answerer.requests()[1].printerName, u"Lab"_s);
+    QCOMPARE(answerer.requests()[1].pageSize.id(), QPageSize::Letter);
     QCOMPARE(answerer.requests()[1].orientation, QPageLayout::Landscape);
 }
 
@@ -701,12 +712,11 @@ void TestPrinterService::pageSetup_data()
 
     QTest::newRow("cancelled: margins untouched")
         << false << QString() << 0.0 << -1 << kUntouched << QStringList();
-    QTest::newRow("A4 landscape, 25 mm") << true << u"Office"_s << 25.0 << 1 << 2500
-                                         << QStringList { u"paper Office 9 2100 2970"_s,
-                                                u"orientation Office 2"_s, u"default Office"_s };
-    QTest::newRow("12.34 mm") << true << u"Lab"_s << 12.34 << 1 << 1234
-                              << QStringList { u"paper Lab 9 2100 2970"_s, u"orientation Lab 2"_s,
-                                     u"default Lab"_s };
+    QTest::newRow("A4 landscape, 25 mm: the orientation changed")
+        << true << u"Office"_s << 25.0 << 1 << 2500 << QStringList { u"orientation Office 2"_s };
+    QTest::newRow("12.34 mm, another printer: its paper changed")
+        << true << u"Lab"_s << 12.34 << 1 << 1234
+        << QStringList { u"paper Lab 9 2100 2970"_s, u"default Lab"_s };
     QTest::newRow("confirmed, unknown printer: margins still handed out")
         << true << u"Nowhere"_s << 25.0 << n_printer::kSettingsNotApplied << 2500 << QStringList();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -26,9 +27,11 @@ public:
         Kind kind = Kind::Print;
         QWidget *owner = nullptr;
         // The printer the dialog starts on, "" leaving it to the dialog, and
-        // that printer's default orientation; the paper starts as the
-        // printer's default paper.
+        // that printer's default paper (an invalid size leaving it to the
+        // dialog) and orientation, so that a dialog confirmed as it was shown
+        // ends with the printer's own defaults.
         QString printerName;
+        QPageSize pageSize;
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
     };
 

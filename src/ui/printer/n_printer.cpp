@@ -3,6 +3,8 @@
 #include "ui/printer/PrinterConstants.h"
 
 #include <QPageLayout>
+#include <QPageSize>
+#include <QSizeF>
 
 #include <algorithm>
 
@@ -27,6 +29,24 @@ bool acceptablePaper(const std::vector<int> &codes, const PrinterSystem::Paper &
     if (!offers(codes, paper.code))
         return false;
     return paper.code != paper::user || (paper.width > 0 && paper.length > 0);
+}
+
+bool samePaper(const PrinterSystem::Paper &a, const PrinterSystem::Paper &b)
+{
+    if (a.code != b.code)
+        return false;
+    return a.code != paper::user || (a.width == b.width && a.length == b.length);
+}
+
+// The page size of a paper: the standard size of its code, or its own width
+// and length.
+QPageSize pageSizeOf(const PrinterSystem::Paper &paper)
+{
+    const QPageSize standard(QPageSize::id(paper.code));
+    if (paper.code != paper::user && standard.isValid())
+        return standard;
+    return QPageSize(
+        QSizeF(paper.width / 10.0, paper.length / 10.0), QPageSize::Millimeter, QString());
 }
 
 int hundredths(qreal millimetres)
@@ -227,8 +247,12 @@ std::optional<PrinterDialogService::Request> n_printer::dialogRequest(
     request.kind = kind;
     request.owner = owner;
     request.printerName = *defaultName;
-    if (m_system->defaultOrientation(request.printerName) == orientation::landscape)
-        request.orientation = QPageLayout::Landscape;
+    if (!defaultName->isEmpty()) {
+        if (const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(*defaultName))
+            request.pageSize = pageSizeOf(*paper);
+        if (m_system->defaultOrientation(*defaultName) == orientation::landscape)
+            request.orientation = QPageLayout::Landscape;
+    }
     return request;
 }
 
@@ -262,20 +286,34 @@ int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int
     return result;
 }
 
-// The chosen printer takes the dialog's paper and orientation and becomes
-// the default printer, as one change: everything is checked first, and a
-// choice that cannot be applied as a whole is not applied at all.
+// The chosen printer takes what the user changed in the dialog: the paper
+// and orientation where they differ from the printer's defaults, and the
+// printer becomes the default printer unless it is already. A value left as
+// it was is not written, so that the user's defaults do not pin it against
+// later changes on the print server. Everything is checked first and the
+// change is applied as one: a choice that cannot be applied as a whole is
+// not applied at all.
 int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout)
 {
     if (printerName.isEmpty() || !m_system->printer(printerName))
         return kSettingsNotApplied;
-    const DocumentSettings settings = DocumentSettings::fromPageLayout(layout);
-    if (!takes(printerName, settings))
+    const DocumentSettings chosen = DocumentSettings::fromPageLayout(layout);
+    if (!takes(printerName, chosen))
         return kSettingsNotApplied;
+    const std::optional<QString> defaultName = m_system->defaultPrinterName();
+    const std::optional<int> orientation = m_system->defaultOrientation(printerName);
+    if (!defaultName || !orientation)
+        return kSettingsNotApplied;
+    const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(printerName);
+
     PrinterSystem::Change change;
-    change.paper = settings.paper;
-    change.orientation = settings.orientation;
-    change.makeDefault = true;
+    if (chosen.paper && !(paper && samePaper(*chosen.paper, *paper)))
+        change.paper = chosen.paper;
+    if (chosen.orientation && *chosen.orientation != *orientation)
+        change.orientation = chosen.orientation;
+    change.makeDefault = *defaultName != printerName;
+    if (!change.paper && !change.orientation && !change.makeDefault)
+        return 1;
     return m_system->apply(printerName, change) ? 1 : kSettingsNotApplied;
 }
 

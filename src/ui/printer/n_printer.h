@@ -86,10 +86,13 @@ public:
     int of_setdefault(const QString &printername);
     int of_setpapersize(const QString &printername, int papersize, int paperwidth, int paperheight);
 
-    // Shows the print dialog on the default printer, modal to `owner`. When
-    // it is confirmed, the paper and orientation chosen become the chosen
-    // printer's defaults and that printer becomes the default printer, all
-    // of it or none of it: everything is checked before anything changes.
+    // Shows the print dialog on the default printer with its paper and
+    // orientation, modal to `owner`. When it is confirmed, what the user
+    // changed is applied: the paper and orientation chosen become the chosen
+    // printer's defaults where they differ from them, and that printer
+    // becomes the default printer unless it is already; all of it or none of
+    // it, as everything is checked before anything changes. A dialog
+    // confirmed as it was shown writes nothing.
     // Returns 1 when it was done, -1 when the dialog was cancelled or the
     // printers cannot be read (no dialog is shown then), kSettingsNotApplied
     // when it was confirmed but the printer does not take the choice or the
