@@ -26,11 +26,13 @@ public:
         if (!isNumber || server <= 1)
             return;
         // The watchdog holds none of the test's output channels, which
-        // CTest reads until the last holder has closed them.
+        // CTest reads until the last holder has closed them; ended early,
+        // it ends its sleep with it.
         QProcess watchdog;
         watchdog.setProgram(QStringLiteral("sh"));
-        watchdog.setArguments(
-            { QStringLiteral("-c"), QStringLiteral("sleep 60; kill -CONT %1").arg(server) });
+        watchdog.setArguments({ QStringLiteral("-c"),
+            QStringLiteral("sleep 60 & s=$!; trap 'kill $s; exit' TERM; wait $s; kill -CONT %1")
+                .arg(server) });
         watchdog.setStandardInputFile(QProcess::nullDevice());
         watchdog.setStandardOutputFile(QProcess::nullDevice());
         watchdog.setStandardErrorFile(QProcess::nullDevice());
