@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -166,20 +168,18 @@ std::optional<PrinterSystem::Paper> paperOfMedia(const QByteArray &media)
 
 // The media the queue offers (its media-supported) as the names to write
 // into the "media" option, each with its paper, in the server's order;
-// whether it takes sizes of the caller's own. Empty when the server does
-// not answer.
+// whether it takes sizes of the caller's own. None when the server does not
+// answer.
 struct OfferedMedia
 {
     std::vector<std::pair<QByteArray, PrinterSystem::Paper>> media;
     bool customSizes = false;
-    bool read = false;
 
     OfferedMedia(const CupsConnection &connection, const cups_dest_t &dest)
     {
         const IppMessage response = printerAttribute(connection, dest, "media-supported");
         if (!response)
             return;
-        read = true;
         ipp_attribute_t *supported
             = ippFindAttribute(response.get(), "media-supported", IPP_TAG_ZERO);
         bool customMin = false, customMax = false;

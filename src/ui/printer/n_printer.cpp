@@ -297,20 +297,24 @@ int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout
 {
     if (printerName.isEmpty() || !m_system->printer(printerName))
         return kSettingsNotApplied;
-    const DocumentSettings chosen = DocumentSettings::fromPageLayout(layout);
-    if (!takes(printerName, chosen))
-        return kSettingsNotApplied;
     const std::optional<QString> defaultName = m_system->defaultPrinterName();
     const std::optional<int> orientation = m_system->defaultOrientation(printerName);
     if (!defaultName || !orientation)
         return kSettingsNotApplied;
     const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(printerName);
 
-    PrinterSystem::Change change;
+    const DocumentSettings chosen = DocumentSettings::fromPageLayout(layout);
+    DocumentSettings changed;
     if (chosen.paper && !(paper && samePaper(*chosen.paper, *paper)))
-        change.paper = chosen.paper;
+        changed.paper = chosen.paper;
     if (chosen.orientation && *chosen.orientation != *orientation)
-        change.orientation = chosen.orientation;
+        changed.orientation = chosen.orientation;
+    if (!takes(printerName, changed))
+        return kSettingsNotApplied;
+
+    PrinterSystem::Change change;
+    change.paper = changed.paper;
+    change.orientation = changed.orientation;
     change.makeDefault = *defaultName != printerName;
     if (!change.paper && !change.orientation && !change.makeDefault)
         return 1;

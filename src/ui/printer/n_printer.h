@@ -67,9 +67,9 @@ public:
     //         `paperwidth` and `paperlength`, which must both be above 0
     //   103   make `outpara` (1 or 2) the default orientation
     //   105   make the printer the default printer
-    // Returns 1 on success; -1 when the printer is unknown, cannot tell what
-    // was asked, does not offer the paper code, or the command or value is
-    // not one of the above; 0 when the system refused a change. Nothing is
+    // Returns 1 on success; -1 when the printer is not in the printer list
+    // or cannot be reached, cannot tell what was asked, does not offer the paper code, or the
+    // command or value is not one of the above; 0 when the system refused a change. Nothing is
     // written unless the result is 1, and out-arguments are set only then.
     int of_printer(const QString &printername, int command, QVariant &outpara, int &papersize,
         int &paperwidth, int &paperlength);
@@ -92,11 +92,10 @@ public:
     // printer's defaults where they differ from them, and that printer
     // becomes the default printer unless it is already; all of it or none of
     // it, as everything is checked before anything changes. A dialog
-    // confirmed as it was shown writes nothing.
-    // Returns 1 when it was done, -1 when the dialog was cancelled or the
-    // printers cannot be read (no dialog is shown then), kSettingsNotApplied
-    // when it was confirmed but the printer does not take the choice or the
-    // system refused it; nothing changes unless the result is 1.
+    // confirmed as it was shown writes nothing. Returns 1 when it was done, -1 when the dialog was
+    // cancelled or the printers cannot be read (no dialog is shown then), kSettingsNotApplied when
+    // it was confirmed but the printer does not take the choice or the system refused it; nothing
+    // changes unless the result is 1.
     int of_printsetup(QWidget *owner);
 
     // The page set-up dialog, as of_printsetup. When it is confirmed,
