@@ -11,9 +11,12 @@ namespace ui::printer {
 //
 // Every wait on the server ends at a deadline set when the connection is
 // opened: a server that takes the connection and never answers (one that
-// hangs, or a remote one behind a dead link) keeps the caller at most
-// kTimeout in all, after which each request on the connection fails as one
-// the server did not answer. The connection is closed when it goes.
+// hangs, or a remote one behind a dead link) keeps the caller until
+// kTimeout has passed, after which each request on the connection fails as
+// one the server did not answer. A request the library sends after that
+// (listing the destinations takes two) still costs its own first wait of
+// one second, so a call gives up after about kTimeout plus one second. The
+// connection is closed when it goes.
 class CupsConnection
 {
 public:

@@ -9,9 +9,9 @@ namespace ui::printer {
 // program reaches it through ui::printer::printServer().
 //
 // Every call asks the server afresh on a connection of its own
-// (CupsConnection) and waits for it at most CupsConnection::kTimeout: a
-// server that does not answer in time is one that cannot tell, and the
-// call gives its empty value or false. Reads go through the server's
+// (CupsConnection) and gives up on it after about CupsConnection::kTimeout
+// plus a second: a server that does not answer in time is one that cannot
+// tell, and the call gives its empty value or false. Reads go through the server's
 // destinations as the user sees them (the queues with their attributes,
 // the user's instances and lpoptions): the names, the default printer, make
 // and model, device URI, state and reasons, sharing, printer type, the
