@@ -14,9 +14,8 @@ namespace ui::printer {
 // on a printer for the chosen printer; the caller waits until the dialog is
 // closed.
 //
-// Tests install a handler (see PrinterDialogAnswerer) that answers every
-// dialog at once, confirmed or cancelled, since a modal dialog would wait
-// for a human.
+// Tests install a handler that answers every dialog at once, confirmed or
+// cancelled, since a modal dialog would wait for a human.
 class PrinterDialogService
 {
 public:
