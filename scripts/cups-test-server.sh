@@ -4,7 +4,8 @@
 #   cups-test-server.sh start DIR   write a configuration of its own into DIR,
 #                                   start a print server on the Unix socket
 #                                   DIR/cups.sock (no network port) and add
-#                                   the queues kelvaro_a and kelvaro_b
+#                                   the queues kelvaro_a, kelvaro_b, kelvaro_c
+#                                   and kelvaro,d
 #   cups-test-server.sh stop DIR    stop that server and remove DIR
 #
 # The clients reach it through the environment that CTest gives each test:
@@ -13,11 +14,13 @@
 #                                root land (DIR/client/lpoptions)
 #   HOME=DIR/home                where the defaults of any other user land
 #                                (DIR/home/.cups/lpoptions)
-# Both queues print to file:///dev/null with the test printer description
-# tests/printer/kelvaro-test-printer.ppd (A4 by default, Letter, A5);
-# kelvaro_a is the default. Nothing is ever printed. Needs root or sudo: the
-# server drops to the user lp for its helper programs, so DIR is readable by
-# lp.
+# The queues print to file:///dev/null. kelvaro_a, kelvaro_b and kelvaro,d
+# (a name with a comma, which the print server allows) have the test printer
+# description tests/printer/kelvaro-test-printer.ppd (A4 by default, Letter,
+# A5); kelvaro_c has tests/printer/kelvaro-test-printer-no-a5.ppd (A4 by
+# default, Letter, sizes of the user's own, no A5). kelvaro_a is the
+# default. Nothing is ever printed. Needs root or sudo: the server drops to
+# the user lp for its helper programs, so DIR is readable by lp.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -31,6 +34,7 @@ dir="$2"
 [[ "$dir" == /* ]] || usage
 
 ppd="$root/tests/printer/kelvaro-test-printer.ppd"
+ppd_no_a5="$root/tests/printer/kelvaro-test-printer-no-a5.ppd"
 cupsd=/usr/sbin/cupsd
 [[ -x "$cupsd" ]] || {
     echo "The print server is not installed (package cups-daemon)." >&2
@@ -58,6 +62,8 @@ stop_server() {
     if [[ -f "$dir/run/cupsd.pid" ]]; then
         pid="$(cat "$dir/run/cupsd.pid")"
         if [[ "$pid" =~ ^[0-9]+$ ]] && kill -0 "$pid" 2>/dev/null; then
+            # A test may have left it stopped (SIGSTOP): it must run to end.
+            as_root kill -CONT "$pid" || true
             as_root kill -TERM "$pid" || true
             for _ in $(seq 1 100); do
                 kill -0 "$pid" 2>/dev/null || break
@@ -134,9 +140,11 @@ CONF
         exit 1
     fi
     client_env
-    for queue in kelvaro_a kelvaro_b; do
+    for queue in kelvaro_a kelvaro_b kelvaro_c kelvaro,d; do
+        queue_ppd="$ppd"
+        [[ "$queue" == kelvaro_c ]] && queue_ppd="$ppd_no_a5"
         as_root env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
-            lpadmin -p "$queue" -E -v file:///dev/null -P "$ppd" 2>&1 |
+            lpadmin -p "$queue" -E -v file:///dev/null -P "$queue_ppd" 2>&1 |
             grep -v -i 'deprecated' >&2 || true
     done
     as_root env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \

@@ -9,8 +9,10 @@
 #include <QStringList>
 
 // The throwaway print server that CTest starts for the printer tests
-// (scripts/cups-test-server.sh): queues kelvaro_a (the server's default)
-// and kelvaro_b, both on file:///dev/null with the test printer description.
+// (scripts/cups-test-server.sh): queues kelvaro_a (the server's default),
+// kelvaro_b and kelvaro,d with the test printer description, and kelvaro_c
+// with the one without A5 (but with sizes of the user's own), all on
+// file:///dev/null.
 // The environment points the client library at it and HOME into its folder.
 class CupsTestServer
 {

@@ -1,15 +1,21 @@
 #include "CupsTestServer.h"
+#include "PausedCupsServer.h"
 
-#include "ui/printer/CupsPrinterSystem.h"
+#include "ui/printer/PrintServer.h"
 #include "ui/printer/PrinterConstants.h"
 #include "ui/printer/n_printer.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cups/cups.h>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace ui::printer;
@@ -17,13 +23,24 @@ using namespace ui::printer;
 namespace {
 const QString kA = u"kelvaro_a"_s;
 const QString kB = u"kelvaro_b"_s;
+const QString kC = u"kelvaro_c"_s;
+const QString kComma = u"kelvaro,d"_s;
 const QString kUnknown = u"kelvaro_none"_s;
 const QString kModel = u"Kelvaro Test Printer"_s;
 constexpr int kUntouched = 7777;
+
+// How long a call of the service may take while the server does not answer.
+constexpr qint64 kAnswerBoundMs = 5000;
+
+// One call of the service, its result as a text.
+using ServiceCall = std::function<QString(n_printer &)>;
 } // namespace
 
+Q_DECLARE_METATYPE(ServiceCall)
+
 // The printer service on the print server: the throwaway server that CTest
-// starts, with its queues kelvaro_a (the server's default) and kelvaro_b.
+// starts, with its queues kelvaro_a (the server's default), kelvaro_b,
+// kelvaro_c (no A5) and kelvaro,d.
 class TestCupsPrinterSystem : public QObject
 {
     Q_OBJECT
@@ -47,12 +64,19 @@ private slots:
     void unlistedPaper_data();
     void unlistedPaper();
     void orientation();
+    void orientationAsRecorded_data();
+    void orientationAsRecorded();
     void modifyPrinter();
     void unknownCommand();
+    void unknownPrinter_data();
     void unknownPrinter();
+    void userInstance();
+    void defaultNameWithComma();
+    void serverNotAnswering_data();
+    void serverNotAnswering();
 
 private:
-    n_printer m_service; // on the system's printers, which are the test server's
+    n_printer m_service { printServer() }; // the test server's printers
 };
 
 void TestCupsPrinterSystem::initTestCase()
@@ -76,8 +100,8 @@ void TestCupsPrinterSystem::cleanupTestCase()
 void TestCupsPrinterSystem::printerList()
 {
     QStringList list { u"stale 1"_s, u"stale 2"_s, u"stale 3"_s, u"stale 4"_s };
-    QCOMPARE(m_service.of_getprinterlist(list), 2);
-    QCOMPARE(list, QStringList({ kA, kB }));
+    QCOMPARE(m_service.of_getprinterlist(list), 4);
+    QCOMPARE(list, QStringList({ kComma, kA, kB, kC }));
 }
 
 // A server that cannot be reached is a list that cannot be read, not an
@@ -99,7 +123,7 @@ void TestCupsPrinterSystem::unreachableServer()
     QCOMPARE(defaultName, QString());
     QCOMPARE(driver, QString());
     // Back on the test server.
-    QCOMPARE(m_service.of_getprinterlist(list), 2);
+    QCOMPARE(m_service.of_getprinterlist(list), 4);
 }
 
 void TestCupsPrinterSystem::defaultPrinter()
@@ -285,6 +309,56 @@ void TestCupsPrinterSystem::orientation()
     QVERIFY(CupsTestServer::userOptions().contains(u"orientation-requested=3"_s));
 }
 
+void TestCupsPrinterSystem::orientationAsRecorded_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("orientation");
+
+    QTest::newRow("landscape") << QStringList { u"landscape"_s } << orientation::landscape;
+    QTest::newRow("nolandscape") << QStringList { u"nolandscape"_s } << orientation::portrait;
+    QTest::newRow("orientation-requested=3")
+        << QStringList { u"orientation-requested=3"_s } << orientation::portrait;
+    QTest::newRow("orientation-requested=4")
+        << QStringList { u"orientation-requested=4"_s } << orientation::landscape;
+    QTest::newRow("orientation-requested=5, reverse landscape")
+        << QStringList { u"orientation-requested=5"_s } << orientation::landscape;
+    QTest::newRow("orientation-requested=6, reverse portrait")
+        << QStringList { u"orientation-requested=6"_s } << orientation::portrait;
+}
+
+// The orientation as the user set it with lpoptions, in each of the ways
+// the print server records it; a change through the service then replaces
+// it, whichever way it was recorded.
+void TestCupsPrinterSystem::orientationAsRecorded()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, orientation);
+
+    QStringList arguments { u"-p"_s, kA };
+    for (const QString &option : options)
+        arguments << u"-o"_s << option;
+    QCOMPARE(CupsTestServer::run(u"lpoptions"_s, arguments), QString());
+
+    QVariant value;
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(
+        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation));
+
+    const int other
+        = orientation == orientation::landscape ? orientation::portrait : orientation::landscape;
+    value = other;
+    QCOMPARE(m_service.of_printer(
+                 kA, command::setOrientation, value, papersize, paperwidth, paperlength),
+        1);
+    value.clear();
+    QCOMPARE(
+        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(other));
+}
+
 void TestCupsPrinterSystem::modifyPrinter()
 {
     DocumentSettings settings;
@@ -311,22 +385,176 @@ void TestCupsPrinterSystem::unknownCommand()
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }
 
+void TestCupsPrinterSystem::unknownPrinter_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("no such queue") << kUnknown;
+    QTest::newRow("an instance nobody made") << u"kelvaro_a/nosuch"_s;
+    QTest::newRow("an empty instance") << u"kelvaro_a/"_s;
+    QTest::newRow("an instance without a queue") << u"/kelvaro_a"_s;
+    QTest::newRow("no name") << QString();
+}
+
+// A name that is not in the printer list is no printer: every function
+// fails and nothing is written.
 void TestCupsPrinterSystem::unknownPrinter()
 {
-    QCOMPARE(m_service.of_getdrivername(kUnknown), QString());
-    QCOMPARE(m_service.of_getportname(kUnknown), QString());
-    QCOMPARE(m_service.of_getstatus(kUnknown), qint64(-1));
-    QCOMPARE(m_service.of_getattribute(kUnknown), qint64(-1));
-    QCOMPARE(m_service.of_direct(kUnknown, QString()), -1);
+    QFETCH(QString, printer);
+    QCOMPARE(m_service.of_getdrivername(printer), QString());
+    QCOMPARE(m_service.of_getportname(printer), QString());
+    QCOMPARE(m_service.of_getstatus(printer), qint64(-1));
+    QCOMPARE(m_service.of_getattribute(printer), qint64(-1));
+    QCOMPARE(m_service.of_direct(printer, QString()), -1);
     int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
-    QCOMPARE(m_service.of_getpapersize(kUnknown, papersize, paperwidth, paperlength), -1);
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), -1);
     QCOMPARE(papersize, kUntouched);
-    QCOMPARE(m_service.of_setpapersize(kUnknown, paper::a4, 0, 0), -1);
-    QCOMPARE(m_service.of_setdefault(kUnknown), -1);
-    QVariant value(orientation::landscape);
+    QVariant value(u"untouched"_s);
     QCOMPARE(m_service.of_printer(
-                 kUnknown, command::setOrientation, value, papersize, paperwidth, paperlength),
+                 printer, command::orientation, value, papersize, paperwidth, paperlength),
         -1);
+    QCOMPARE(value, QVariant(u"untouched"_s));
+    QCOMPARE(m_service.of_setpapersize(printer, paper::a4, 0, 0), -1);
+    QCOMPARE(m_service.of_setdefault(printer), -1);
+    value = orientation::landscape;
+    QCOMPARE(m_service.of_printer(
+                 printer, command::setOrientation, value, papersize, paperwidth, paperlength),
+        -1);
+    DocumentSettings settings;
+    settings.orientation = orientation::landscape;
+    QCOMPARE(m_service.of_modifyprinter(printer, settings), -1);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+    QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+// An instance the user made with lpoptions is a printer of its own.
+void TestCupsPrinterSystem::userInstance()
+{
+    const QString draft = kA + u"/draft"_s;
+    QCOMPARE(
+        CupsTestServer::run(u"lpoptions"_s, { u"-p"_s, draft, u"-o"_s, u"media=A5"_s }), QString());
+    QStringList list;
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
+    QVERIFY2(list.contains(draft), qPrintable(list.join(u' ')));
+    QCOMPARE(m_service.of_direct(draft, QString()), 1);
+    QCOMPARE(m_service.of_getdrivername(draft), kModel);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(draft, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a5);
+    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
+}
+
+// The print server allows a comma in a queue's name; the default printer's
+// name comes back whole.
+void TestCupsPrinterSystem::defaultNameWithComma()
+{
+    QCOMPARE(m_service.of_setdefault(kComma), 1);
+    QCOMPARE(m_service.of_getpbprinter(), kComma);
+    QCOMPARE(m_service.of_getattribute(kComma), qint64(attribute::local | attribute::isDefault));
+    QStringList list;
+    QVERIFY(m_service.of_getprinterlist(list) > 0);
+    QVERIFY(list.contains(m_service.of_getpbprinter()));
+}
+
+void TestCupsPrinterSystem::serverNotAnswering_data()
+{
+    QTest::addColumn<ServiceCall>("call");
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("of_getprinterlist") << ServiceCall([](n_printer &service) {
+        QStringList list { u"kept"_s };
+        return u"%1 %2"_s.arg(service.of_getprinterlist(list)).arg(list.join(u','));
+    }) << u"-1 kept"_s;
+    QTest::newRow("of_getpbprinter")
+        << ServiceCall([](n_printer &service) { return service.of_getpbprinter(); }) << QString();
+    QTest::newRow("of_direct") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_direct(kA, QString()));
+    }) << u"-1"_s;
+    QTest::newRow("of_getdrivername")
+        << ServiceCall([](n_printer &service) { return service.of_getdrivername(kA); })
+        << QString();
+    QTest::newRow("of_getportname")
+        << ServiceCall([](n_printer &service) { return service.of_getportname(kA); }) << QString();
+    QTest::newRow("of_getstatus") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_getstatus(kA));
+    }) << u"-1"_s;
+    QTest::newRow("of_getattribute") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_getattribute(kA));
+    }) << u"-1"_s;
+    QTest::newRow("of_getpapersize") << ServiceCall([](n_printer &service) {
+        int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
+        return u"%1 %2"_s.arg(service.of_getpapersize(kA, papersize, paperwidth, paperlength))
+            .arg(papersize);
+    }) << u"-1 %1"_s.arg(kUntouched);
+    QTest::newRow("of_printer 7") << ServiceCall([](n_printer &service) {
+        QVariant value;
+        int papersize = 0, paperwidth = 0, paperlength = 0;
+        return QString::number(service.of_printer(
+            kA, command::orientation, value, papersize, paperwidth, paperlength));
+    }) << u"-1"_s;
+    QTest::newRow("of_printer 103") << ServiceCall([](n_printer &service) {
+        QVariant value(orientation::landscape);
+        int papersize = 0, paperwidth = 0, paperlength = 0;
+        return QString::number(service.of_printer(
+            kA, command::setOrientation, value, papersize, paperwidth, paperlength));
+    }) << u"-1"_s;
+    QTest::newRow("of_setpapersize") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_setpapersize(kA, paper::letter, 0, 0));
+    }) << u"-1"_s;
+    QTest::newRow("of_setdefault") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_setdefault(kB));
+    }) << u"-1"_s;
+    QTest::newRow("of_modifyprinter") << ServiceCall([](n_printer &service) {
+        DocumentSettings settings;
+        settings.orientation = orientation::landscape;
+        return QString::number(service.of_modifyprinter(kA, settings));
+    }) << u"-1"_s;
+    QTest::newRow("of_printsetup") << ServiceCall([](n_printer &service) {
+        return QString::number(service.of_printsetup(nullptr));
+    }) << u"-1"_s;
+    QTest::newRow("of_pagesetup") << ServiceCall([](n_printer &service) {
+        int left = kUntouched, right = kUntouched, top = kUntouched, bottom = kUntouched;
+        return u"%1 %2"_s.arg(service.of_pagesetup(nullptr, left, right, top, bottom)).arg(left);
+    }) << u"-1 %1"_s.arg(kUntouched);
+}
+
+// A server that takes the connection and never answers: each call gives up
+// within a few seconds with its failure value, writes nothing, shows no
+// dialog, and the same service answers again once the server does.
+void TestCupsPrinterSystem::serverNotAnswering()
+{
+    QFETCH(ServiceCall, call);
+    QFETCH(QString, failure);
+
+    // A dialog shown now would wait for the server too; should one appear,
+    // it is closed and counted.
+    int dialogs = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&dialogs] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            ++dialogs;
+            dialog->close();
+        }
+    });
+    closer.start(50);
+
+    QString result;
+    qint64 elapsed = 0;
+    {
+        const PausedCupsServer paused;
+        QVERIFY(paused.isPaused());
+        QElapsedTimer timer;
+        timer.start();
+        result = call(m_service);
+        elapsed = timer.elapsed();
+    }
+    qInfo("%s took %lld ms", QTest::currentDataTag(), elapsed);
+    QVERIFY2(elapsed < kAnswerBoundMs, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    QCOMPARE(result, failure);
+    QCOMPARE(dialogs, 0);
+
+    QStringList list;
+    QCOMPARE(m_service.of_getprinterlist(list), 4);
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }

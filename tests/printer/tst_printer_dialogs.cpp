@@ -1,5 +1,6 @@
 #include "CupsTestServer.h"
 
+#include "ui/printer/PrintServer.h"
 #include "ui/printer/PrinterConstants.h"
 #include "ui/printer/n_printer.h"
 
@@ -9,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +25,7 @@ using namespace ui::printer;
 namespace {
 const QString kA = u"kelvaro_a"_s;
 const QString kB = u"kelvaro_b"_s;
+const QString kC = u"kelvaro_c"_s;
 constexpr int kUntouched = 7777;
 
 template <typename T> T *control(QWidget *dialog, const QString &name)
@@ -60,7 +63,8 @@ void typeInto(QDoubleSpinBox *spin, const QString &text)
 } // namespace
 
 // The real print and page set-up dialogs, driven by keys and clicks, on the
-// throwaway print server's queues kelvaro_a (default) and kelvaro_b.
+// throwaway print server's queues kelvaro_a (default), kelvaro_b and
+// kelvaro_c (no A5, sizes of the user's own).
 class TestPrinterDialogs : public QObject
 {
     Q_OBJECT
@@ -74,13 +78,20 @@ private slots:
     void printDialogOtherPrinter();
     void pageSetupConfirmed();
     void pageSetupCancelled();
+    void choiceNotApplicable();
+    void confirmedUnchanged_data();
+    void confirmedUnchanged();
 
 private:
     // Runs `act` on the dialog of type Dialog once it is shown modally; the
     // dialog is rejected after 20 seconds should `act` not close it.
     template <typename Dialog> void whenShown(std::function<void(Dialog *)> act);
+    // Runs `act` once on the first modal dialog of the class `className`
+    // that is shown within 20 seconds, a dialog the toolkit keeps to itself;
+    // the dialog is closed should `act` not close it.
+    void whenShown(const char *className, std::function<void(QDialog *)> act);
 
-    n_printer m_service;
+    n_printer m_service { printServer() };
     bool m_acted = false;
 };
 
@@ -99,6 +110,29 @@ template <typename Dialog> void TestPrinterDialogs::whenShown(std::function<void
         if (dialog && m_acted && dialog->isVisible() && ++*waited > 1000)
             dialog->reject();
         if (m_acted && !QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+void TestPrinterDialogs::whenShown(const char *className, std::function<void(QDialog *)> act)
+{
+    auto *timer = new QTimer(this);
+    timer->setInterval(20);
+    auto ticks = std::make_shared<int>(0);
+    auto acted = std::make_shared<QPointer<QDialog>>();
+    connect(timer, &QTimer::timeout, this, [timer, ticks, acted, className, act] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!*acted && dialog && dialog->isVisible()
+            && qstrcmp(dialog->metaObject()->className(), className) == 0) {
+            *acted = dialog;
+            act(dialog);
+        }
+        if (*acted && (*acted)->isVisible() && ++*ticks > 1000)
+            (*acted)->reject();
+        if ((*acted && !(*acted)->isVisible()) || (!*acted && ++*ticks > 1000)) {
             timer->stop();
             timer->deleteLater();
         }
@@ -154,8 +188,11 @@ void TestPrinterDialogs::printDialogOtherPrinter()
     QVERIFY(m_acted);
     QVERIFY(chosen);
     QCOMPARE(m_service.of_getpbprinter(), kB);
+    // Its paper and orientation were not changed, so they are not written.
     const QString options = CupsTestServer::userOptions();
     QVERIFY2(options.contains(u"Default kelvaro_b"_s), qPrintable(options));
+    QVERIFY2(
+        !options.contains(u"media"_s) && !options.contains(u"orientation"_s), qPrintable(options));
     int papersize = 0, paperwidth = 0, paperlength = 0;
     QCOMPARE(m_service.of_getpapersize(kB, papersize, paperwidth, paperlength), 1);
     QCOMPARE(papersize, paper::a4);
@@ -227,6 +264,97 @@ void TestPrinterDialogs::pageSetupCancelled()
     QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
     QCOMPARE(papersize, paper::a4);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+// In the print dialog the user chooses kelvaro_c, which has no A5, gives it
+// a page of its own of 148 x 210 mm (the size of A5) in its properties and
+// prints. The queue does not take A5, so the choice cannot be applied; none
+// of it is: kelvaro_c does not become the default printer either.
+void TestPrinterDialogs::choiceNotApplicable()
+{
+    bool chosen = false;
+    bool sized = false;
+    whenShown<QPrintDialog>([this, &chosen, &sized](QPrintDialog *printDialog) {
+        chosen = chooseWithKeys(control<QComboBox>(printDialog, u"printers"_s), kC);
+        whenShown("QPrintPropertiesDialog", [&sized](QDialog *properties) {
+            auto *width = control<QDoubleSpinBox>(properties, u"pageWidth"_s);
+            auto *height = control<QDoubleSpinBox>(properties, u"pageHeight"_s);
+            sized = chooseWithKeys(
+                        control<QComboBox>(properties, u"unitCombo"_s), u"Millimeters (mm)"_s)
+                && chooseWithKeys(control<QComboBox>(properties, u"pageSizeCombo"_s), u"Custom"_s)
+                && width && height;
+            if (sized) {
+                typeInto(width, u"148"_s);
+                typeInto(height, u"210"_s);
+                sized = qRound(width->value()) == 148 && qRound(height->value()) == 210;
+            }
+            if (QAbstractButton *ok = dialogButton(properties, QDialogButtonBox::Ok))
+                QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        if (auto *propertiesButton = control<QPushButton>(printDialog, u"properties"_s))
+            QTest::mouseClick(propertiesButton, Qt::LeftButton);
+        if (QAbstractButton *print = dialogButton(printDialog, QDialogButtonBox::Ok))
+            QTest::mouseClick(print, Qt::LeftButton);
+    });
+    QCOMPARE(m_service.of_printsetup(nullptr), n_printer::kSettingsNotApplied);
+    QVERIFY(m_acted);
+    QVERIFY(chosen);
+    QVERIFY(sized);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
+    QVERIFY2(!QFile::exists(CupsTestServer::userOptionsFile()),
+        qPrintable(CupsTestServer::userOptions()));
+}
+
+void TestPrinterDialogs::confirmedUnchanged_data()
+{
+    QTest::addColumn<bool>("printDialog");
+    QTest::addColumn<QStringList>("userOptions");
+
+    QTest::newRow("print dialog") << true << QStringList();
+    QTest::newRow("page set-up dialog") << false << QStringList();
+    QTest::newRow("print dialog, the user's own paper")
+        << true << QStringList { u"media=Letter"_s, u"landscape"_s };
+    QTest::newRow("page set-up dialog, the user's own paper")
+        << false << QStringList { u"media=A5"_s, u"orientation-requested=4"_s };
+}
+
+// A dialog confirmed as it was shown changes nothing: the user's lpoptions
+// stay as they were (or absent), so that later changes on the print server
+// still reach the user.
+void TestPrinterDialogs::confirmedUnchanged()
+{
+    QFETCH(bool, printDialog);
+    QFETCH(QStringList, userOptions);
+
+    if (!userOptions.isEmpty()) {
+        QStringList arguments { u"-p"_s, kA };
+        for (const QString &option : userOptions)
+            arguments << u"-o"_s << option;
+        QCOMPARE(CupsTestServer::run(u"lpoptions"_s, arguments), QString());
+    }
+    const bool hadFile = QFile::exists(CupsTestServer::userOptionsFile());
+    const QString before = CupsTestServer::userOptions();
+
+    int result = 0;
+    if (printDialog) {
+        whenShown<QPrintDialog>([](QPrintDialog *dialog) {
+            if (QAbstractButton *print = dialogButton(dialog, QDialogButtonBox::Ok))
+                QTest::mouseClick(print, Qt::LeftButton);
+        });
+        result = m_service.of_printsetup(nullptr);
+    } else {
+        whenShown<QPageSetupDialog>([](QPageSetupDialog *dialog) {
+            if (QAbstractButton *ok = dialogButton(dialog, QDialogButtonBox::Ok))
+                QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        int left = 0, right = 0, top = 0, bottom = 0;
+        result = m_service.of_pagesetup(nullptr, left, right, top, bottom);
+    }
+    QVERIFY(m_acted);
+    QCOMPARE(result, 1);
+    QCOMPARE(QFile::exists(CupsTestServer::userOptionsFile()), hadFile);
+    QCOMPARE(CupsTestServer::userOptions(), before);
+    QCOMPARE(m_service.of_getpbprinter(), kA);
 }
 
 QTEST_MAIN(TestPrinterDialogs)

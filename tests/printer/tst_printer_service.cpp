@@ -1,7 +1,7 @@
+#include "printer/support/MemoryPrinterSystem.h"
+#include "printer/support/PrinterDialogAnswerer.h"
 #include "ui/printer/DocumentSettings.h"
-#include "ui/printer/MemoryPrinterSystem.h"
 #include "ui/printer/PrinterConstants.h"
-#include "ui/printer/PrinterDialogAnswerer.h"
 #include "ui/printer/n_printer.h"
 
 #include <QTest>
@@ -66,7 +66,7 @@ void addThreePrinters(MemoryPrinterSystem &system)
     system.addPrinter(office());
     system.addPrinter(lab());
     system.addPrinter(bare());
-    system.setDefaultEntry(u"Office,Office Driver 2,LPT1:"_s);
+    system.setDefaultName(u"Office"_s);
 }
 
 constexpr int kUntouched = 7777;
@@ -115,6 +115,7 @@ private slots:
     void printSetupStartsOnDefaultPrinter();
     void pageSetup_data();
     void pageSetup();
+    void systemNotAnswering();
 
     void stringFromBlob_data();
     void stringFromBlob();
@@ -161,7 +162,7 @@ void TestPrinterService::printerList()
 
 void TestPrinterService::printerListUnreadable()
 {
-    m_system->setListReadable(false);
+    m_system->setAnswering(false);
     n_printer service(*m_system);
     QStringList list { u"kept"_s };
     QCOMPARE(service.of_getprinterlist(list), -1);
@@ -170,22 +171,20 @@ void TestPrinterService::printerListUnreadable()
 
 void TestPrinterService::defaultPrinter_data()
 {
-    QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("name, driver and port") << u"Office,Office Driver 2,LPT1:"_s << u"Office"_s;
-    QTest::newRow("without a comma") << u"Office"_s << u"Office"_s;
-    QTest::newRow("empty fields after the name") << u"Lab,,"_s << u"Lab"_s;
-    QTest::newRow("begins with a comma") << u",Office Driver 2,LPT1:"_s << QString();
-    QTest::newRow("no default printer") << QString() << QString();
-    QTest::newRow("a name with spaces") << u"Room 2 printer,drv,COM1:"_s << u"Room 2 printer"_s;
+    QTest::newRow("a name") << u"Office"_s;
+    QTest::newRow("no default printer") << QString();
+    QTest::newRow("a name with spaces") << u"Room 2 printer"_s;
+    QTest::newRow("a name with commas") << u"Room 2,left,LPT1:"_s;
+    QTest::newRow("a name that begins with a comma") << u",Office"_s;
 }
 
+// The default printer's name comes back whole, commas and all.
 void TestPrinterService::defaultPrinter()
 {
-    QFETCH(QString, entry);
     QFETCH(QString, name);
-    m_system->setDefaultEntry(entry);
+    m_system->setDefaultName(name);
     QCOMPARE(n_printer(*m_system).of_getpbprinter(), name);
 }
 
@@ -624,32 +623,40 @@ void TestPrinterService::printSetup_data()
     QTest::addColumn<bool>("confirmed");
     QTest::addColumn<QString>("printer");
     QTest::addColumn<QPageSize>("pageSize");
+    QTest::addColumn<QPageLayout::Orientation>("pageOrientation");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("defaultAfter");
     QTest::addColumn<QStringList>("writes");
 
-    QTest::newRow("cancelled") << false << QString() << QPageSize() << true << -1 << u"Office"_s
-                               << QStringList();
-    QTest::newRow("another printer confirmed")
-        << true << u"Lab"_s << QPageSize(QPageSize::A4) << true << 1 << u"Lab"_s
-        << QStringList { u"paper Lab 9 2100 2970"_s, u"orientation Lab 2"_s, u"default Lab"_s };
-    QTest::newRow("default printer confirmed")
-        << true << u"Office"_s << QPageSize(QPageSize::A5) << true << 1 << u"Office"_s
-        << QStringList { u"paper Office 11 1480 2100"_s, u"orientation Office 2"_s,
-               u"default Office"_s };
-    QTest::newRow("confirmed, paper not taken: printer still made the default")
-        << true << u"Lab"_s << QPageSize(QPageSize::A5) << true << n_printer::kSettingsNotApplied
-        << u"Lab"_s << QStringList { u"default Lab"_s };
+    const auto landscape = QPageLayout::Landscape;
+    const auto portrait = QPageLayout::Portrait;
+    QTest::newRow("cancelled") << false << QString() << QPageSize() << landscape << true << -1
+                               << u"Office"_s << QStringList();
+    QTest::newRow("another printer, another paper: the paper and the default")
+        << true << u"Lab"_s << QPageSize(QPageSize::A4) << landscape << true << 1 << u"Lab"_s
+        << QStringList { u"paper Lab 9 2100 2970"_s, u"default Lab"_s };
+    QTest::newRow("another printer as it is: the default only")
+        << true << u"Lab"_s << QPageSize(QPageSize::Letter) << landscape << true << 1 << u"Lab"_s
+        << QStringList { u"default Lab"_s };
+    QTest::newRow("default printer, paper and orientation changed")
+        << true << u"Office"_s << QPageSize(QPageSize::A5) << landscape << true << 1 << u"Office"_s
+        << QStringList { u"paper Office 11 1480 2100"_s, u"orientation Office 2"_s };
+    QTest::newRow("default printer as it is: nothing written")
+        << true << u"Office"_s << QPageSize(QPageSize::A4) << portrait << true << 1 << u"Office"_s
+        << QStringList();
+    QTest::newRow("confirmed, paper not taken: nothing applied, not even the default")
+        << true << u"Lab"_s << QPageSize(QPageSize::A5) << landscape << true
+        << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
     QTest::newRow("confirmed, unknown printer")
-        << true << u"Nowhere"_s << QPageSize(QPageSize::A4) << true
+        << true << u"Nowhere"_s << QPageSize(QPageSize::A4) << landscape << true
         << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
     QTest::newRow("confirmed into a file, no printer")
-        << true << QString() << QPageSize(QPageSize::A4) << true << n_printer::kSettingsNotApplied
-        << u"Office"_s << QStringList();
+        << true << QString() << QPageSize(QPageSize::A4) << landscape << true
+        << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
     QTest::newRow("confirmed, system refuses")
-        << true << u"Lab"_s << QPageSize(QPageSize::A4) << false << n_printer::kSettingsNotApplied
-        << u"Office"_s << QStringList();
+        << true << u"Lab"_s << QPageSize(QPageSize::A4) << landscape << false
+        << n_printer::kSettingsNotApplied << u"Office"_s << QStringList();
 }
 
 void TestPrinterService::printSetup()
@@ -657,6 +664,7 @@ void TestPrinterService::printSetup()
     QFETCH(bool, confirmed);
     QFETCH(QString, printer);
     QFETCH(QPageSize, pageSize);
+    QFETCH(QPageLayout::Orientation, pageOrientation);
     QFETCH(bool, accepted);
     QFETCH(int, result);
     QFETCH(QString, defaultAfter);
@@ -664,7 +672,7 @@ void TestPrinterService::printSetup()
 
     m_system->setWritesAccepted(accepted);
     PrinterDialogAnswerer answerer(confirmed
-            ? PrinterDialogAnswerer::confirmed(printer, pageSize, QPageLayout::Landscape, 25)
+            ? PrinterDialogAnswerer::confirmed(printer, pageSize, pageOrientation, 25)
             : PrinterDialogAnswerer::cancelled());
     n_printer service(*m_system);
     QCOMPARE(service.of_printsetup(nullptr), result);
@@ -674,7 +682,7 @@ void TestPrinterService::printSetup()
     QCOMPARE(m_system->writes(), writes);
 }
 
-// The dialogs start on the default printer with its orientation.
+// The dialogs start on the default printer with its paper and orientation.
 void TestPrinterService::printSetupStartsOnDefaultPrinter()
 {
     n_printer service(*m_system);
@@ -685,9 +693,11 @@ void TestPrinterService::printSetupStartsOnDefaultPrinter()
     QCOMPARE(service.of_pagesetup(nullptr, margin, margin, margin, margin), -1);
     QCOMPARE(answerer.requests().size(), size_t(2));
     QCOMPARE(answerer.requests()[0].printerName, u"Office"_s);
+    QCOMPARE(answerer.requests()[0].pageSize.id(), QPageSize::A4);
     QCOMPARE(answerer.requests()[0].orientation, QPageLayout::Portrait);
     QCOMPARE(answerer.requests()[1].kind, PrinterDialogService::Kind::PageSetup);
     QCOMPARE(answerer.requests()[1].printerName, u"Lab"_s);
+    QCOMPARE(answerer.requests()[1].pageSize.id(), QPageSize::Letter);
     QCOMPARE(answerer.requests()[1].orientation, QPageLayout::Landscape);
 }
 
@@ -702,12 +712,11 @@ void TestPrinterService::pageSetup_data()
 
     QTest::newRow("cancelled: margins untouched")
         << false << QString() << 0.0 << -1 << kUntouched << QStringList();
-    QTest::newRow("A4 landscape, 25 mm") << true << u"Office"_s << 25.0 << 1 << 2500
-                                         << QStringList { u"paper Office 9 2100 2970"_s,
-                                                u"orientation Office 2"_s, u"default Office"_s };
-    QTest::newRow("12.34 mm") << true << u"Lab"_s << 12.34 << 1 << 1234
-                              << QStringList { u"paper Lab 9 2100 2970"_s, u"orientation Lab 2"_s,
-                                     u"default Lab"_s };
+    QTest::newRow("A4 landscape, 25 mm: the orientation changed")
+        << true << u"Office"_s << 25.0 << 1 << 2500 << QStringList { u"orientation Office 2"_s };
+    QTest::newRow("12.34 mm, another printer: its paper changed")
+        << true << u"Lab"_s << 12.34 << 1 << 1234
+        << QStringList { u"paper Lab 9 2100 2970"_s, u"default Lab"_s };
     QTest::newRow("confirmed, unknown printer: margins still handed out")
         << true << u"Nowhere"_s << 25.0 << n_printer::kSettingsNotApplied << 2500 << QStringList();
 }
@@ -732,6 +741,31 @@ void TestPrinterService::pageSetup()
     QCOMPARE(top, margins);
     QCOMPARE(bottom, margins);
     QCOMPARE(m_system->writes(), writes);
+}
+
+// A printer system that does not answer: every function gives its failure
+// value, none an answer that means "there is none", and the dialogs, which
+// would wait on the same system, are not shown.
+void TestPrinterService::systemNotAnswering()
+{
+    m_system->setAnswering(false);
+    n_printer service(*m_system);
+    PrinterDialogAnswerer answerer(PrinterDialogAnswerer::confirmed(
+        u"Office"_s, QPageSize(QPageSize::A4), QPageLayout::Portrait, 25));
+    QStringList list { u"kept"_s };
+    QCOMPARE(service.of_getprinterlist(list), -1);
+    QCOMPARE(list, QStringList { u"kept"_s });
+    QCOMPARE(service.of_getpbprinter(), QString());
+    QCOMPARE(service.of_direct(u"Office"_s, QString()), -1);
+    QCOMPARE(service.of_getdrivername(u"Office"_s), QString());
+    QCOMPARE(service.of_getattribute(u"Office"_s), qint64(-1));
+    QCOMPARE(service.of_setdefault(u"Lab"_s), -1);
+    QCOMPARE(service.of_printsetup(nullptr), -1);
+    int left = kUntouched, right = kUntouched, top = kUntouched, bottom = kUntouched;
+    QCOMPARE(service.of_pagesetup(nullptr, left, right, top, bottom), -1);
+    QCOMPARE(left, kUntouched);
+    QVERIFY(answerer.requests().empty());
+    QVERIFY(m_system->writes().isEmpty());
 }
 
 void TestPrinterService::stringFromBlob_data()
@@ -764,5 +798,5 @@ void TestPrinterService::stringFromBlob()
     QCOMPARE(n_printer::of_getstringfromblob(source, offset), text);
 }
 
-QTEST_MAIN(TestPrinterService)
+QTEST_GUILESS_MAIN(TestPrinterService)
 #include "tst_printer_service.moc"

@@ -1,16 +1,19 @@
 #include "ui/printer/CupsPrinterSystem.h"
 
+#include "ui/printer/CupsConnection.h"
 #include "ui/printer/CupsStateMapping.h"
 #include "ui/printer/PrinterConstants.h"
 
 #include <QPageSize>
-#include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QSizeF>
 
 #include <cups/cups.h>
 
 #include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -18,42 +21,57 @@ namespace ui::printer {
 
 namespace {
 
-// A printer's name as the toolkit lists it: the queue, and after a slash
-// the instance of the user's own, if any.
-struct DestinationName
+// All destinations as the user sees them, read on `connection`: the
+// server's queues with their attributes, and the user's instances and
+// options (lpoptions); changed in memory and written back as the user's
+// defaults.
+struct AllDestinations
 {
-    QByteArray queue;
-    QByteArray instance;
+    cups_dest_t *dests = nullptr;
+    int count = 0;
+    // Whether the server told them; a server without queues tells none.
+    bool read = false;
 
-    explicit DestinationName(const QString &name)
+    explicit AllDestinations(const CupsConnection &connection)
     {
-        const qsizetype slash = name.indexOf(u'/');
-        queue = (slash < 0 ? name : name.left(slash)).toUtf8();
-        if (slash >= 0)
-            instance = name.mid(slash + 1).toUtf8();
+        if (!connection.http())
+            return;
+        count = cupsGetDests2(connection.http(), &dests);
+        const ipp_status_t error = cupsLastError();
+        read = count > 0 || error <= IPP_STATUS_OK_EVENTS_COMPLETE
+            || error == IPP_STATUS_ERROR_NOT_FOUND;
     }
-    const char *instanceOrNull() const
+    ~AllDestinations() { cupsFreeDests(count, dests); }
+    AllDestinations(const AllDestinations &) = delete;
+    AllDestinations &operator=(const AllDestinations &) = delete;
+
+    // The destination listed under exactly `name` ("QUEUE" or
+    // "QUEUE/INSTANCE"); none for any other name, such as an instance
+    // nobody made.
+    cups_dest_t *find(const QString &name) const;
+    bool save(const CupsConnection &connection) const
     {
-        return instance.isEmpty() ? nullptr : instance.constData();
+        return connection.http() && cupsSetDests2(connection.http(), count, dests) == 0;
     }
 };
 
-struct FreeOneDestination
+// A destination's name as the service lists it: the queue, and after a
+// slash the instance of the user's own, if any.
+QString nameOf(const cups_dest_t &dest)
 {
-    void operator()(cups_dest_t *dest) const { cupsFreeDests(1, dest); }
-};
-using OneDestination = std::unique_ptr<cups_dest_t, FreeOneDestination>;
+    QString name = QString::fromUtf8(dest.name);
+    if (dest.instance)
+        name += u'/' + QString::fromUtf8(dest.instance);
+    return name;
+}
 
-// One destination with its options as the user sees it: the server's
-// attributes and the user's own lpoptions. Empty when the server does not
-// know it or cannot be reached.
-OneDestination namedDestination(const QString &name)
+cups_dest_t *AllDestinations::find(const QString &name) const
 {
-    if (name.isEmpty())
-        return nullptr;
-    const DestinationName parts(name);
-    return OneDestination(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, parts.queue.constData(), parts.instanceOrNull()));
+    for (int i = 0; i < count; ++i) {
+        if (nameOf(dests[i]) == name)
+            return &dests[i];
+    }
+    return nullptr;
 }
 
 std::optional<QString> option(const cups_dest_t *dest, const char *key)
@@ -64,34 +82,28 @@ std::optional<QString> option(const cups_dest_t *dest, const char *key)
     return QString::fromUtf8(value);
 }
 
-// All destinations, changed in memory and written back as the user's
-// defaults.
-struct AllDestinations
+struct FreeIpp
 {
-    cups_dest_t *dests = nullptr;
-    int count = 0;
-
-    AllDestinations() { count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests); }
-    ~AllDestinations() { cupsFreeDests(count, dests); }
-    AllDestinations(const AllDestinations &) = delete;
-    AllDestinations &operator=(const AllDestinations &) = delete;
-
-    cups_dest_t *find(const QString &name) const
-    {
-        const DestinationName parts(name);
-        return cupsGetDest(parts.queue.constData(), parts.instanceOrNull(), count, dests);
-    }
-    bool save() const { return cupsSetDests2(CUPS_HTTP_DEFAULT, count, dests) == 0; }
+    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
 };
+using IppMessage = std::unique_ptr<ipp_t, FreeIpp>;
 
-bool writeOption(const QString &name, const char *key, const QByteArray &value)
+// The printer attribute `name` of the destination's queue as the server
+// tells it; empty when the server does not answer.
+IppMessage printerAttribute(
+    const CupsConnection &connection, const cups_dest_t &dest, const char *name)
 {
-    AllDestinations all;
-    cups_dest_t *dest = all.find(name);
-    if (!dest)
-        return false;
-    dest->num_options = cupsAddOption(key, value.constData(), dest->num_options, &dest->options);
-    return all.save();
+    const char *uri = cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+    if (!connection.http() || !uri)
+        return nullptr;
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, name);
+    IppMessage response(cupsDoRequest(connection.http(), request, "/"));
+    if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return nullptr;
+    return response;
 }
 
 int tenths(qreal millimetres)
@@ -99,10 +111,14 @@ int tenths(qreal millimetres)
     return qRound(millimetres * 10);
 }
 
-PrinterSystem::Paper paperOf(const QPageSize &size)
+// A paper of `width` by `length` hundredths of a millimetre: the paper code
+// of that standard size, or paper::user for a size without one.
+PrinterSystem::Paper paperOfSize(int width, int length)
 {
-    const QSizeF millimetres = size.size(QPageSize::Millimeter);
-    return { size.windowsId(), tenths(millimetres.width()), tenths(millimetres.height()) };
+    const QPageSize size(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, QString(),
+        QPageSize::FuzzyMatch);
+    const int code = size.windowsId();
+    return { code != 0 ? code : paper::user, qRound(width / 10.0), qRound(length / 10.0) };
 }
 
 // A size of the user's own in the "media" option: "Custom.WIDTHxLENGTH"
@@ -126,70 +142,165 @@ std::optional<PrinterSystem::Paper> customMedia(const QString &media)
     return PrinterSystem::Paper { paper::user, width, length };
 }
 
-constexpr const char *kOrientationPortrait = "3";
-constexpr const char *kOrientationLandscape = "4";
-constexpr const char *kOrientationReverseLandscape = "5";
+// The size a media name stands for: a size of the user's own, or one of
+// the server's media names (the self-describing ones as in
+// "iso_a4_210x297mm", the printer-description ones as in "A4", or the
+// older ones as in "a4").
+const pwg_media_t *mediaSize(const QByteArray &media)
+{
+    const pwg_media_t *size = pwgMediaForPWG(media.constData());
+    if (!size)
+        size = pwgMediaForPPD(media.constData());
+    if (!size)
+        size = pwgMediaForLegacy(media.constData());
+    return size && size->width > 0 && size->length > 0 ? size : nullptr;
+}
+
+std::optional<PrinterSystem::Paper> paperOfMedia(const QByteArray &media)
+{
+    if (const std::optional<PrinterSystem::Paper> custom = customMedia(QString::fromUtf8(media)))
+        return custom;
+    const pwg_media_t *size = mediaSize(media);
+    if (!size)
+        return std::nullopt;
+    return paperOfSize(size->width, size->length);
+}
+
+// The media the queue offers (its media-supported) as the names to write
+// into the "media" option, each with its paper, in the server's order;
+// whether it takes sizes of the caller's own. None when the server does not
+// answer.
+struct OfferedMedia
+{
+    std::vector<std::pair<QByteArray, PrinterSystem::Paper>> media;
+    bool customSizes = false;
+
+    OfferedMedia(const CupsConnection &connection, const cups_dest_t &dest)
+    {
+        const IppMessage response = printerAttribute(connection, dest, "media-supported");
+        if (!response)
+            return;
+        ipp_attribute_t *supported
+            = ippFindAttribute(response.get(), "media-supported", IPP_TAG_ZERO);
+        bool customMin = false, customMax = false;
+        for (int i = 0; i < ippGetCount(supported); ++i) {
+            const QByteArray name(ippGetString(supported, i, nullptr));
+            customMin = customMin || name.startsWith("custom_min_");
+            customMax = customMax || name.startsWith("custom_max_");
+            const pwg_media_t *size = mediaSize(name);
+            if (!size || name.startsWith("custom_"))
+                continue;
+            // Written as "lpoptions -o media=A4" writes it where the size
+            // has a printer-description name.
+            const QByteArray written = size->ppd ? QByteArray(size->ppd) : name;
+            media.emplace_back(written, paperOfSize(size->width, size->length));
+        }
+        customSizes = customMin && customMax;
+    }
+};
+
+// The value of the "media" option that makes `paper` the default: a paper
+// with a code of its own is chosen by that code; a size of the caller's own
+// by a size of the printer's own with the same width and length, else as a
+// custom size, if the printer takes those. Empty when the printer does not
+// take the paper.
+QByteArray mediaFor(const OfferedMedia &offered, const PrinterSystem::Paper &paper)
+{
+    const bool userSize = paper.code == paper::user;
+    if (userSize && (paper.width <= 0 || paper.length <= 0))
+        return {};
+    const auto it = std::find_if(
+        offered.media.begin(), offered.media.end(), [&paper, userSize](const auto &entry) {
+            const PrinterSystem::Paper &own = entry.second;
+            return userSize ? own.width == paper.width && own.length == paper.length
+                            : own.code == paper.code;
+        });
+    if (it != offered.media.end())
+        return it->first;
+    if (userSize && offered.customSizes)
+        return u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
+    return {};
+}
+
+// The orientation as the destination's options record it, in either of the
+// print server's ways. A "landscape" option (as `lpoptions -o landscape`
+// writes it) that is not false, no or off is landscape: the server's own
+// filters read it first. Otherwise "orientation-requested" tells: 4
+// (landscape) and 5 (reverse landscape) are landscape; 3 (portrait), 6
+// (reverse portrait) and no value at all are upright.
+int orientationOf(const cups_dest_t &dest)
+{
+    if (const char *landscape = cupsGetOption("landscape", dest.num_options, dest.options)) {
+        const QByteArray value = QByteArray(landscape).toLower();
+        if (value != "false" && value != "no" && value != "off")
+            return orientation::landscape;
+    }
+    const QByteArray requested(
+        cupsGetOption("orientation-requested", dest.num_options, dest.options));
+    return requested == "4" || requested == "5" ? orientation::landscape : orientation::portrait;
+}
+
+// Makes the destination's options say `value` (ui::printer::orientation):
+// "orientation-requested", and a "landscape" option where there is one,
+// which would otherwise outweigh it.
+void setOrientationOf(cups_dest_t &dest, int value)
+{
+    const bool landscape = value == orientation::landscape;
+    dest.num_options = cupsAddOption(
+        "orientation-requested", landscape ? "4" : "3", dest.num_options, &dest.options);
+    if (cupsGetOption("landscape", dest.num_options, dest.options)) {
+        dest.num_options = cupsAddOption(
+            "landscape", landscape ? "true" : "false", dest.num_options, &dest.options);
+    }
+}
 
 } // namespace
 
-CupsPrinterSystem &CupsPrinterSystem::instance()
-{
-    static CupsPrinterSystem system;
-    return system;
-}
-
 std::optional<QStringList> CupsPrinterSystem::printerNames() const
 {
-    const QStringList names = QPrinterInfo::availablePrinterNames();
-    if (!names.isEmpty())
-        return names;
-    // The toolkit lists none: tell a server without printers from one that
-    // cannot be reached, and list the server's destinations should the
-    // toolkit have no access to the server at all.
-    AllDestinations all;
-    if (all.count == 0) {
-        const ipp_status_t error = cupsLastError();
-        if (error > IPP_STATUS_OK_EVENTS_COMPLETE && error != IPP_STATUS_ERROR_NOT_FOUND)
-            return std::nullopt;
-        return QStringList();
-    }
-    QStringList fromServer;
-    for (int i = 0; i < all.count; ++i) {
-        QString name = QString::fromUtf8(all.dests[i].name);
-        if (all.dests[i].instance)
-            name += u'/' + QString::fromUtf8(all.dests[i].instance);
-        fromServer.append(name);
-    }
-    return fromServer;
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    if (!all.read)
+        return std::nullopt;
+    QStringList names;
+    for (int i = 0; i < all.count; ++i)
+        names.append(nameOf(all.dests[i]));
+    return names;
 }
 
-QString CupsPrinterSystem::defaultPrinterEntry() const
+std::optional<QString> CupsPrinterSystem::defaultPrinterName() const
 {
-    return QPrinterInfo::defaultPrinterName();
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    if (!all.read)
+        return std::nullopt;
+    for (int i = 0; i < all.count; ++i) {
+        if (all.dests[i].is_default)
+            return nameOf(all.dests[i]);
+    }
+    return QString();
 }
 
 std::optional<PrinterSystem::Details> CupsPrinterSystem::printer(const QString &name) const
 {
-    const OneDestination dest = namedDestination(name);
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
     if (!dest)
         return std::nullopt;
 
     Details details;
-    if (const std::optional<QString> makeAndModel = option(dest.get(), "printer-make-and-model")) {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-        details.driver
-            = info.isNull() || info.makeAndModel().isEmpty() ? *makeAndModel : info.makeAndModel();
-    }
-    details.port = option(dest.get(), "device-uri");
-    if (const std::optional<QString> state = option(dest.get(), "printer-state")) {
+    details.driver = option(dest, "printer-make-and-model");
+    details.port = option(dest, "device-uri");
+    if (const std::optional<QString> state = option(dest, "printer-state")) {
         const QByteArray reasons
-            = option(dest.get(), "printer-state-reasons").value_or(QString()).toUtf8();
+            = option(dest, "printer-state-reasons").value_or(QString()).toUtf8();
         details.status = CupsStateMapping::statusWord(state->toInt(), reasons.toStdString());
     }
-    if (const std::optional<QString> type = option(dest.get(), "printer-type")) {
-        const bool shared = option(dest.get(), "printer-is-shared") == u"true"_s;
-        details.attributes = CupsStateMapping::attributeWord(
-            defaultPrinterEntry() == name, shared, type->toUInt());
+    if (const std::optional<QString> type = option(dest, "printer-type")) {
+        const bool shared = option(dest, "printer-is-shared") == u"true"_s;
+        details.attributes
+            = CupsStateMapping::attributeWord(dest->is_default != 0, shared, type->toUInt());
     }
     return details;
 }
@@ -197,97 +308,88 @@ std::optional<PrinterSystem::Details> CupsPrinterSystem::printer(const QString &
 std::vector<int> CupsPrinterSystem::paperCodes(const QString &name) const
 {
     std::vector<int> codes;
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull())
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
+    if (!dest)
         return codes;
+    const OfferedMedia offered(connection, *dest);
     const auto add = [&codes](int code) {
-        if (code != 0 && std::find(codes.begin(), codes.end(), code) == codes.end())
+        if (std::find(codes.begin(), codes.end(), code) == codes.end())
             codes.push_back(code);
     };
-    for (const QPageSize &size : info.supportedPageSizes())
-        add(size.windowsId());
-    if (info.supportsCustomPageSizes())
+    for (const auto &[written, paper] : offered.media) {
+        if (paper.code != paper::user)
+            add(paper.code);
+    }
+    if (offered.customSizes)
         add(paper::user);
     return codes;
 }
 
+// The user's "media" option, else the queue's media-default.
 std::optional<PrinterSystem::Paper> CupsPrinterSystem::defaultPaper(const QString &name) const
 {
-    const OneDestination dest = namedDestination(name);
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
     if (!dest)
         return std::nullopt;
-    if (const std::optional<QString> media = option(dest.get(), "media")) {
-        if (const std::optional<Paper> custom = customMedia(*media))
-            return custom;
-    }
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    const QPageSize size = info.isNull() ? QPageSize() : info.defaultPageSize();
-    if (!size.isValid() || size.windowsId() == 0)
+    if (const char *media = cupsGetOption("media", dest->num_options, dest->options))
+        return paperOfMedia(media);
+    const IppMessage response = printerAttribute(connection, *dest, "media-default");
+    if (!response)
         return std::nullopt;
-    return paperOf(size);
+    ipp_attribute_t *media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
+    const char *value = media ? ippGetString(media, 0, nullptr) : nullptr;
+    if (!value)
+        return std::nullopt;
+    return paperOfMedia(value);
 }
 
 std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) const
 {
-    const OneDestination dest = namedDestination(name);
-    if (!dest || dest->num_options == 0)
+    const CupsConnection connection;
+    const AllDestinations all(connection);
+    const cups_dest_t *dest = all.find(name);
+    if (!dest)
         return std::nullopt;
-    // Without the option the server prints upright.
-    const QByteArray requested
-        = option(dest.get(), "orientation-requested").value_or(QString()).toUtf8();
-    if (requested == kOrientationLandscape || requested == kOrientationReverseLandscape)
-        return orientation::landscape;
-    return orientation::portrait;
+    return orientationOf(*dest);
 }
 
-bool CupsPrinterSystem::setDefaultPrinter(const QString &name)
+// Everything is checked before anything changes; the options are then
+// changed in memory and written back at once, so that a change the server
+// refuses leaves the user's defaults as they were.
+bool CupsPrinterSystem::apply(const QString &name, const Change &change)
 {
-    AllDestinations all;
-    cups_dest_t *chosen = all.find(name);
-    if (!chosen)
+    if (change.orientation && *change.orientation != orientation::portrait
+        && *change.orientation != orientation::landscape)
         return false;
-    for (int i = 0; i < all.count; ++i)
-        all.dests[i].is_default = 0;
-    chosen->is_default = 1;
-    return all.save();
-}
-
-bool CupsPrinterSystem::setDefaultPaper(const QString &name, const Paper &paper)
-{
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull())
+    const CupsConnection connection;
+    AllDestinations all(connection);
+    cups_dest_t *dest = all.find(name);
+    if (!dest)
         return false;
     QByteArray media;
-    const QList<QPageSize> sizes = info.supportedPageSizes();
-    if (paper.code != paper::user) {
-        const auto it = std::find_if(sizes.begin(), sizes.end(),
-            [&paper](const QPageSize &size) { return size.windowsId() == paper.code; });
-        if (it != sizes.end())
-            media = it->key().toUtf8();
-    } else if (paper.width > 0 && paper.length > 0) {
-        // A size of the printer's own that has no paper code of its own is
-        // chosen by its name; any other size as a custom size, if the
-        // printer takes those.
-        const auto it = std::find_if(sizes.begin(), sizes.end(), [&paper](const QPageSize &size) {
-            const Paper own = paperOf(size);
-            return own.width == paper.width && own.length == paper.length;
-        });
-        if (it != sizes.end())
-            media = it->key().toUtf8();
-        else if (info.supportsCustomPageSizes())
-            media = u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
+    if (change.paper) {
+        media = mediaFor(OfferedMedia(connection, *dest), *change.paper);
+        if (media.isEmpty())
+            return false;
     }
-    if (media.isEmpty())
-        return false;
-    return writeOption(name, "media", media);
-}
 
-bool CupsPrinterSystem::setDefaultOrientation(const QString &name, int value)
-{
-    if (value != orientation::portrait && value != orientation::landscape)
-        return false;
-    return writeOption(name, "orientation-requested",
-        value == orientation::landscape ? kOrientationLandscape : kOrientationPortrait);
+    if (!media.isEmpty())
+        dest->num_options
+            = cupsAddOption("media", media.constData(), dest->num_options, &dest->options);
+    if (change.orientation)
+        setOrientationOf(*dest, *change.orientation);
+    if (change.makeDefault) {
+        for (int i = 0; i < all.count; ++i)
+            all.dests[i].is_default = 0;
+        dest->is_default = 1;
+    }
+    if (!change.paper && !change.orientation && !change.makeDefault)
+        return true;
+    return all.save(connection);
 }
 
 } // namespace ui::printer

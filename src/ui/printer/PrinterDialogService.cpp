@@ -24,6 +24,8 @@ PrinterDialogService::Answer PrinterDialogService::exec(const Request &request)
     QPrinter printer(QPrinter::HighResolution);
     if (!request.printerName.isEmpty())
         printer.setPrinterName(request.printerName);
+    if (request.pageSize.isValid())
+        printer.setPageSize(request.pageSize);
     printer.setPageOrientation(request.orientation);
 
     int result = QDialog::Rejected;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -13,9 +14,8 @@ namespace ui::printer {
 // on a printer for the chosen printer; the caller waits until the dialog is
 // closed.
 //
-// Tests install a handler (see PrinterDialogAnswerer) that answers every
-// dialog at once, confirmed or cancelled, since a modal dialog would wait
-// for a human.
+// Tests install a handler that answers every dialog at once, confirmed or
+// cancelled, since a modal dialog would wait for a human.
 class PrinterDialogService
 {
 public:
@@ -26,9 +26,11 @@ public:
         Kind kind = Kind::Print;
         QWidget *owner = nullptr;
         // The printer the dialog starts on, "" leaving it to the dialog, and
-        // that printer's default orientation; the paper starts as the
-        // printer's default paper.
+        // that printer's default paper (an invalid size leaving it to the
+        // dialog) and orientation, so that a dialog confirmed as it was shown
+        // ends with the printer's own defaults.
         QString printerName;
+        QPageSize pageSize;
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
     };
 

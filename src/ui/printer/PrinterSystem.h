@@ -14,8 +14,9 @@ namespace ui::printer {
 // is held between calls.
 //
 // A value that the system cannot tell (a printer that reports no driver, no
-// port or no default paper) comes back empty, so that the service can
-// answer with its failure value instead of a made-up one.
+// port or no default paper, or a system that does not answer) comes back
+// empty, so that the service can answer with its failure value instead of a
+// made-up one or one that means "there is none".
 class PrinterSystem
 {
 public:
@@ -40,6 +41,16 @@ public:
         std::optional<quint32> attributes;
     };
 
+    // A change of one printer's defaults: only what is given changes.
+    struct Change
+    {
+        std::optional<Paper> paper;
+        // ui::printer::orientation
+        std::optional<int> orientation;
+        // The printer becomes the default printer.
+        bool makeDefault = false;
+    };
+
     PrinterSystem() = default;
     PrinterSystem(const PrinterSystem &) = delete;
     PrinterSystem &operator=(const PrinterSystem &) = delete;
@@ -49,10 +60,9 @@ public:
     // be read (an empty list is a system without printers).
     virtual std::optional<QStringList> printerNames() const = 0;
 
-    // The system's default-printer entry: the default printer's name, which
-    // may be followed by further fields of the system's own, each after a
-    // comma; "" when there is no default printer.
-    virtual QString defaultPrinterEntry() const = 0;
+    // The default printer's name, whole (a name may hold commas); "" when
+    // there is no default printer, empty when the system cannot tell.
+    virtual std::optional<QString> defaultPrinterName() const = 0;
 
     // What the named printer tells; empty when the system does not know the
     // printer or cannot reach it.
@@ -66,14 +76,13 @@ public:
     virtual std::optional<Paper> defaultPaper(const QString &name) const = 0;
     virtual std::optional<int> defaultOrientation(const QString &name) const = 0;
 
-    // The writes: true when the system took the change. A paper code the
-    // printer does not offer, a user size on a printer that takes none, an
-    // orientation other than portrait or landscape, or an unknown printer is
-    // refused and changes nothing. For a paper other than paper::user only
-    // the code counts; the printer knows its size.
-    virtual bool setDefaultPrinter(const QString &name) = 0;
-    virtual bool setDefaultPaper(const QString &name, const Paper &paper) = 0;
-    virtual bool setDefaultOrientation(const QString &name, int orientation) = 0;
+    // Makes the whole change or none of it: true when the system took all
+    // of it. A paper code the printer does not offer, a user size on a
+    // printer that takes none or without a width and length, an orientation
+    // other than portrait or landscape, or an unknown printer is refused and
+    // nothing changes. For a paper other than paper::user only the code
+    // counts; the printer knows its size.
+    virtual bool apply(const QString &name, const Change &change) = 0;
 };
 
 } // namespace ui::printer

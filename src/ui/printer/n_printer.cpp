@@ -1,9 +1,10 @@
 #include "ui/printer/n_printer.h"
 
-#include "ui/printer/CupsPrinterSystem.h"
 #include "ui/printer/PrinterConstants.h"
 
 #include <QPageLayout>
+#include <QPageSize>
+#include <QSizeF>
 
 #include <algorithm>
 
@@ -30,16 +31,30 @@ bool acceptablePaper(const std::vector<int> &codes, const PrinterSystem::Paper &
     return paper.code != paper::user || (paper.width > 0 && paper.length > 0);
 }
 
+bool samePaper(const PrinterSystem::Paper &a, const PrinterSystem::Paper &b)
+{
+    if (a.code != b.code)
+        return false;
+    return a.code != paper::user || (a.width == b.width && a.length == b.length);
+}
+
+// The page size of a paper: the standard size of its code, or its own width
+// and length.
+QPageSize pageSizeOf(const PrinterSystem::Paper &paper)
+{
+    const QPageSize standard(QPageSize::id(paper.code));
+    if (paper.code != paper::user && standard.isValid())
+        return standard;
+    return QPageSize(
+        QSizeF(paper.width / 10.0, paper.length / 10.0), QPageSize::Millimeter, QString());
+}
+
 int hundredths(qreal millimetres)
 {
     return qRound(millimetres * 100);
 }
 
 } // namespace
-
-n_printer::n_printer()
-    : m_system(&CupsPrinterSystem::instance())
-{ }
 
 n_printer::n_printer(PrinterSystem &system)
     : m_system(&system)
@@ -56,9 +71,7 @@ int n_printer::of_getprinterlist(QStringList &printerlist) const
 
 QString n_printer::of_getpbprinter() const
 {
-    const QString entry = m_system->defaultPrinterEntry();
-    const qsizetype comma = entry.indexOf(u',');
-    return comma < 0 ? entry : entry.left(comma);
+    return m_system->defaultPrinterName().value_or(QString());
 }
 
 int n_printer::of_direct(const QString &printername, const QString &data) const
@@ -67,8 +80,8 @@ int n_printer::of_direct(const QString &printername, const QString &data) const
     return m_system->printer(printername) ? 1 : -1;
 }
 
-int n_printer::of_printer(const QString &printername, int command, QVariant &outpara,
-    int &papersize, int &paperwidth, int &paperlength) const
+int n_printer::query(const QString &printername, int command, QVariant &outpara, int &papersize,
+    int &paperwidth, int &paperlength) const
 {
     const std::optional<PrinterSystem::Details> details = m_system->printer(printername);
     if (!details)
@@ -112,22 +125,53 @@ int n_printer::of_printer(const QString &printername, int command, QVariant &out
         outpara = *value;
         return 1;
     }
+    default:
+        return -1;
+    }
+}
+
+int n_printer::of_printer(const QString &printername, int command, QVariant &outpara,
+    int &papersize, int &paperwidth, int &paperlength)
+{
+    switch (command) {
+    case command::driverName:
+    case command::portName:
+    case command::status:
+    case command::attributes:
+    case command::paper:
+    case command::paperToo:
+    case command::orientation:
+        return query(printername, command, outpara, papersize, paperwidth, paperlength);
+    default:
+        break;
+    }
+
+    if (!m_system->printer(printername))
+        return -1;
+    switch (command) {
     case command::setPaper:
     case command::setPaperToo: {
         const PrinterSystem::Paper paper { papersize, paperwidth, paperlength };
         if (!acceptablePaper(m_system->paperCodes(printername), paper))
             return -1;
-        return m_system->setDefaultPaper(printername, paper) ? 1 : 0;
+        PrinterSystem::Change change;
+        change.paper = paper;
+        return m_system->apply(printername, change) ? 1 : 0;
     }
     case command::setOrientation: {
         bool isNumber = false;
         const int value = outpara.toInt(&isNumber);
         if (!isNumber || !validOrientation(value))
             return -1;
-        return m_system->setDefaultOrientation(printername, value) ? 1 : 0;
+        PrinterSystem::Change change;
+        change.orientation = value;
+        return m_system->apply(printername, change) ? 1 : 0;
     }
-    case command::makeDefault:
-        return m_system->setDefaultPrinter(printername) ? 1 : -1;
+    case command::makeDefault: {
+        PrinterSystem::Change change;
+        change.makeDefault = true;
+        return m_system->apply(printername, change) ? 1 : -1;
+    }
     default:
         return -1;
     }
@@ -137,8 +181,7 @@ QString n_printer::of_getdrivername(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::driverName, value, papersize, paperwidth, paperlength)
-        != 1)
+    if (query(printername, command::driverName, value, papersize, paperwidth, paperlength) != 1)
         return {};
     return value.toString();
 }
@@ -147,7 +190,7 @@ QString n_printer::of_getportname(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::portName, value, papersize, paperwidth, paperlength) != 1)
+    if (query(printername, command::portName, value, papersize, paperwidth, paperlength) != 1)
         return {};
     return value.toString();
 }
@@ -156,8 +199,7 @@ qint64 n_printer::of_getattribute(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::attributes, value, papersize, paperwidth, paperlength)
-        != 1)
+    if (query(printername, command::attributes, value, papersize, paperwidth, paperlength) != 1)
         return -1;
     return value.value<quint32>();
 }
@@ -166,7 +208,7 @@ qint64 n_printer::of_getstatus(const QString &printername) const
 {
     QVariant value;
     int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (of_printer(printername, command::status, value, papersize, paperwidth, paperlength) != 1)
+    if (query(printername, command::status, value, papersize, paperwidth, paperlength) != 1)
         return -1;
     return value.value<quint32>();
 }
@@ -175,10 +217,10 @@ int n_printer::of_getpapersize(
     const QString &printername, int &papersize, int &paperwidth, int &paperheight) const
 {
     QVariant unused;
-    return of_printer(printername, command::paper, unused, papersize, paperwidth, paperheight);
+    return query(printername, command::paper, unused, papersize, paperwidth, paperheight);
 }
 
-int n_printer::of_setdefault(const QString &printername) const
+int n_printer::of_setdefault(const QString &printername)
 {
     QVariant unused;
     int papersize = 0, paperwidth = 0, paperlength = 0;
@@ -187,37 +229,52 @@ int n_printer::of_setdefault(const QString &printername) const
 }
 
 int n_printer::of_setpapersize(
-    const QString &printername, int papersize, int paperwidth, int paperheight) const
+    const QString &printername, int papersize, int paperwidth, int paperheight)
 {
     QVariant unused;
     return of_printer(printername, command::setPaper, unused, papersize, paperwidth, paperheight);
 }
 
-PrinterDialogService::Request n_printer::dialogRequest(
+// Empty when the printers cannot be read: the dialog would wait on the same
+// printer system and show nothing the user could choose from.
+std::optional<PrinterDialogService::Request> n_printer::dialogRequest(
     PrinterDialogService::Kind kind, QWidget *owner) const
 {
+    const std::optional<QString> defaultName = m_system->defaultPrinterName();
+    if (!defaultName)
+        return std::nullopt;
     PrinterDialogService::Request request;
     request.kind = kind;
     request.owner = owner;
-    request.printerName = of_getpbprinter();
-    if (m_system->defaultOrientation(request.printerName) == orientation::landscape)
-        request.orientation = QPageLayout::Landscape;
+    request.printerName = *defaultName;
+    if (!defaultName->isEmpty()) {
+        if (const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(*defaultName))
+            request.pageSize = pageSizeOf(*paper);
+        if (m_system->defaultOrientation(*defaultName) == orientation::landscape)
+            request.orientation = QPageLayout::Landscape;
+    }
     return request;
 }
 
-int n_printer::of_printsetup(QWidget *owner) const
+int n_printer::of_printsetup(QWidget *owner)
 {
-    const PrinterDialogService::Answer answer
-        = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::Print, owner));
+    const std::optional<PrinterDialogService::Request> request
+        = dialogRequest(PrinterDialogService::Kind::Print, owner);
+    if (!request)
+        return -1;
+    const PrinterDialogService::Answer answer = PrinterDialogService::exec(*request);
     if (!answer.confirmed)
         return -1;
     return applyDialogSettings(answer.printerName, answer.layout);
 }
 
-int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom) const
+int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom)
 {
-    const PrinterDialogService::Answer answer
-        = PrinterDialogService::exec(dialogRequest(PrinterDialogService::Kind::PageSetup, owner));
+    const std::optional<PrinterDialogService::Request> request
+        = dialogRequest(PrinterDialogService::Kind::PageSetup, owner);
+    if (!request)
+        return -1;
+    const PrinterDialogService::Answer answer = PrinterDialogService::exec(*request);
     if (!answer.confirmed)
         return -1;
     const int result = applyDialogSettings(answer.printerName, answer.layout);
@@ -229,35 +286,63 @@ int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int
     return result;
 }
 
-// The chosen printer takes the dialog's paper and orientation first and
-// then becomes the default printer; both are tried, and the dialog counts
-// as applied only when both succeeded.
-int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout) const
+// The chosen printer takes what the user changed in the dialog: the paper
+// and orientation where they differ from the printer's defaults, and the
+// printer becomes the default printer unless it is already. A value left as
+// it was is not written, so that the user's defaults do not pin it against
+// later changes on the print server. Everything is checked first and the
+// change is applied as one: a choice that cannot be applied as a whole is
+// not applied at all.
+int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout)
 {
-    if (printerName.isEmpty())
+    if (printerName.isEmpty() || !m_system->printer(printerName))
         return kSettingsNotApplied;
-    const bool modified
-        = of_modifyprinter(printerName, DocumentSettings::fromPageLayout(layout)) == 1;
-    const bool madeDefault = of_setdefault(printerName) == 1;
-    return modified && madeDefault ? 1 : kSettingsNotApplied;
+    const std::optional<QString> defaultName = m_system->defaultPrinterName();
+    const std::optional<int> orientation = m_system->defaultOrientation(printerName);
+    if (!defaultName || !orientation)
+        return kSettingsNotApplied;
+    const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(printerName);
+
+    const DocumentSettings chosen = DocumentSettings::fromPageLayout(layout);
+    DocumentSettings changed;
+    if (chosen.paper && !(paper && samePaper(*chosen.paper, *paper)))
+        changed.paper = chosen.paper;
+    if (chosen.orientation && *chosen.orientation != *orientation)
+        changed.orientation = chosen.orientation;
+    if (!takes(printerName, changed))
+        return kSettingsNotApplied;
+
+    PrinterSystem::Change change;
+    change.paper = changed.paper;
+    change.orientation = changed.orientation;
+    change.makeDefault = *defaultName != printerName;
+    if (!change.paper && !change.orientation && !change.makeDefault)
+        return 1;
+    return m_system->apply(printerName, change) ? 1 : kSettingsNotApplied;
 }
 
-int n_printer::of_modifyprinter(const QString &printername, DocumentSettings devmode) const
+int n_printer::of_modifyprinter(const QString &printername, DocumentSettings devmode)
 {
     if (!m_system->printer(printername))
         return -1;
-    // Every setting is checked before the first is written, so that a
-    // setting the printer does not take leaves all its defaults as they were.
-    if (devmode.paper && !acceptablePaper(m_system->paperCodes(printername), *devmode.paper))
+    // Every setting is checked before any is written, and they are written
+    // as one change, so that a setting the printer does not take leaves all
+    // its defaults as they were.
+    if (!takes(printername, devmode))
         return 0;
-    if (devmode.orientation && !validOrientation(*devmode.orientation))
-        return 0;
-    bool taken = true;
-    if (devmode.paper)
-        taken = m_system->setDefaultPaper(printername, *devmode.paper) && taken;
-    if (devmode.orientation)
-        taken = m_system->setDefaultOrientation(printername, *devmode.orientation) && taken;
-    return taken ? 1 : 0;
+    if (!devmode.paper && !devmode.orientation)
+        return 1;
+    PrinterSystem::Change change;
+    change.paper = devmode.paper;
+    change.orientation = devmode.orientation;
+    return m_system->apply(printername, change) ? 1 : 0;
+}
+
+bool n_printer::takes(const QString &printername, const DocumentSettings &settings) const
+{
+    if (settings.paper && !acceptablePaper(m_system->paperCodes(printername), *settings.paper))
+        return false;
+    return !settings.orientation || validOrientation(*settings.orientation);
 }
 
 QString n_printer::of_getstringfromblob(const QByteArray &source, int offset)

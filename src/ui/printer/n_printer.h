@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
+
 class QPageLayout;
 class QWidget;
 
@@ -22,12 +24,14 @@ class PrinterSystem;
 // set-up dialogs.
 //
 // It keeps no state between calls: every function asks the printer system
-// afresh, so any number of instances behave alike. Paper sizes are paper
-// codes (ui::printer::paper) with width and length in tenths of a
-// millimetre; orientation is 1 portrait, 2 landscape; the status and
-// attribute words carry the bits of ui::printer::status and
-// ui::printer::attribute. No function shows a message; callers get the
-// result only.
+// afresh, so any number of instances behave alike. A printer system that
+// cannot be reached gives each function its failure value (-1, or "" for
+// the names), never an answer that means "there is none" (such as an empty
+// printer list). Paper sizes are paper codes (ui::printer::paper) with width
+// and length in tenths of a millimetre; orientation is 1 portrait, 2
+// landscape; the status and attribute words carry the bits of
+// ui::printer::status and ui::printer::attribute. No function shows a
+// message; callers get the result only.
 class n_printer
 {
 public:
@@ -36,9 +40,8 @@ public:
     // in it (or no printer was chosen, as when printing into a file).
     static constexpr int kSettingsNotApplied = -2;
 
-    // On the system's own printers.
-    n_printer();
-    // On `system`, which must outlive the service.
+    // On `system`, which must outlive the service; the program's own
+    // printers are ui::printer::printServer().
     explicit n_printer(ui::printer::PrinterSystem &system);
 
     // Sets `printerlist` to exactly the n names of the printers, in the
@@ -46,8 +49,8 @@ public:
     // -1, with `printerlist` unchanged, when the list cannot be read.
     int of_getprinterlist(QStringList &printerlist) const;
 
-    // The default printer's name: the system's default-printer entry up to
-    // its first comma; "" when there is no default printer.
+    // The default printer's name, whole; "" when there is no default
+    // printer or the system cannot tell.
     QString of_getpbprinter() const;
 
     // Opens the printer and releases it again: 1 when it could be opened,
@@ -64,12 +67,12 @@ public:
     //         `paperwidth` and `paperlength`, which must both be above 0
     //   103   make `outpara` (1 or 2) the default orientation
     //   105   make the printer the default printer
-    // Returns 1 on success; -1 when the printer is unknown, cannot tell what
-    // was asked, does not offer the paper code, or the command or value is
-    // not one of the above; 0 when the system refused a change. Nothing is
+    // Returns 1 on success; -1 when the printer is not in the printer list
+    // or cannot be reached, cannot tell what was asked, does not offer the paper code, or the
+    // command or value is not one of the above; 0 when the system refused a change. Nothing is
     // written unless the result is 1, and out-arguments are set only then.
     int of_printer(const QString &printername, int command, QVariant &outpara, int &papersize,
-        int &paperwidth, int &paperlength) const;
+        int &paperwidth, int &paperlength);
 
     // The driver and port names; "" when the printer cannot tell them.
     QString of_getdrivername(const QString &printername) const;
@@ -80,38 +83,47 @@ public:
     // of_printer with command 5, 105 and 101.
     int of_getpapersize(
         const QString &printername, int &papersize, int &paperwidth, int &paperheight) const;
-    int of_setdefault(const QString &printername) const;
-    int of_setpapersize(
-        const QString &printername, int papersize, int paperwidth, int paperheight) const;
+    int of_setdefault(const QString &printername);
+    int of_setpapersize(const QString &printername, int papersize, int paperwidth, int paperheight);
 
-    // Shows the print dialog on the default printer, modal to `owner`. When
-    // it is confirmed, the paper and orientation chosen become the chosen
-    // printer's defaults (of_modifyprinter) and that printer becomes the
-    // default printer (of_setdefault). Returns 1 when both were done, -1
-    // when the dialog was cancelled (nothing changes), kSettingsNotApplied
-    // when it was confirmed but either change failed.
-    int of_printsetup(QWidget *owner) const;
+    // Shows the print dialog on the default printer with its paper and
+    // orientation, modal to `owner`. When it is confirmed, what the user
+    // changed is applied: the paper and orientation chosen become the chosen
+    // printer's defaults where they differ from them, and that printer
+    // becomes the default printer unless it is already; all of it or none of
+    // it, as everything is checked before anything changes. A dialog
+    // confirmed as it was shown writes nothing. Returns 1 when it was done, -1 when the dialog was
+    // cancelled or the printers cannot be read (no dialog is shown then), kSettingsNotApplied when
+    // it was confirmed but the printer does not take the choice or the system refused it; nothing
+    // changes unless the result is 1.
+    int of_printsetup(QWidget *owner);
 
     // The page set-up dialog, as of_printsetup. When it is confirmed,
     // `left`, `right`, `top` and `bottom` are set to the margins chosen, in
     // hundredths of a millimetre (also when the result is
     // kSettingsNotApplied); after a cancel they keep their values.
-    int of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom) const;
+    int of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom);
 
-    // Makes `devmode`'s paper and orientation the printer's defaults:
-    // 1 when the system took them; -1 for an unknown printer; 0 when a
-    // setting is not one the printer takes (nothing is written then) or the
-    // system refused a write.
-    int of_modifyprinter(const QString &printername, ui::printer::DocumentSettings devmode) const;
+    // Makes `devmode`'s paper and orientation the printer's defaults, both
+    // or neither: 1 when the system took them; -1 for an unknown printer; 0
+    // when a setting is not one the printer takes or the system refused the
+    // change (nothing is written then).
+    int of_modifyprinter(const QString &printername, ui::printer::DocumentSettings devmode);
 
     // The text of `source` from the 1-based byte position `offset` up to
     // its first zero byte or its end; "" for an offset outside `source`.
     static QString of_getstringfromblob(const QByteArray &source, int offset);
 
 private:
-    ui::printer::PrinterDialogService::Request dialogRequest(
+    std::optional<ui::printer::PrinterDialogService::Request> dialogRequest(
         ui::printer::PrinterDialogService::Kind kind, QWidget *owner) const;
-    int applyDialogSettings(const QString &printerName, const QPageLayout &layout) const;
+    // of_printer's reading commands (1 to 7), which change nothing.
+    int query(const QString &printername, int command, QVariant &outpara, int &papersize,
+        int &paperwidth, int &paperlength) const;
+    int applyDialogSettings(const QString &printerName, const QPageLayout &layout);
+    // Whether the printer takes the settings: a paper it offers, portrait
+    // or landscape.
+    bool takes(const QString &printername, const ui::printer::DocumentSettings &settings) const;
 
     ui::printer::PrinterSystem *m_system;
 };

@@ -6,8 +6,8 @@ namespace ui::printer {
 
 // A printer system held in memory, for the tests of the printer service's
 // logic: the printers and their defaults are whatever the test puts in, the
-// list and the writes can be made to fail, and every write the system takes
-// is noted in writes().
+// whole system (as one that does not answer) or the writes can be made to
+// fail, and every write the system takes is noted in writes().
 class MemoryPrinterSystem final : public PrinterSystem
 {
 public:
@@ -26,9 +26,10 @@ public:
     };
 
     void addPrinter(Printer printer);
-    // The default-printer entry as the system records it, e.g. "P,driver,port".
-    void setDefaultEntry(const QString &entry) { m_defaultEntry = entry; }
-    void setListReadable(bool readable) { m_listReadable = readable; }
+    // The default printer's name, "" for none.
+    void setDefaultName(const QString &name) { m_defaultName = name; }
+    // A system that does not answer: every read is empty, every write refused.
+    void setAnswering(bool answering) { m_answering = answering; }
     void setWritesAccepted(bool accepted) { m_writesAccepted = accepted; }
 
     const Printer *find(const QString &name) const;
@@ -37,23 +38,23 @@ public:
     const QStringList &writes() const { return m_writes; }
 
     std::optional<QStringList> printerNames() const override;
-    QString defaultPrinterEntry() const override { return m_defaultEntry; }
+    std::optional<QString> defaultPrinterName() const override;
     std::optional<Details> printer(const QString &name) const override;
     std::vector<int> paperCodes(const QString &name) const override;
     std::optional<Paper> defaultPaper(const QString &name) const override;
     std::optional<int> defaultOrientation(const QString &name) const override;
 
-    bool setDefaultPrinter(const QString &name) override;
-    bool setDefaultPaper(const QString &name, const Paper &paper) override;
-    bool setDefaultOrientation(const QString &name, int orientation) override;
+    bool apply(const QString &name, const Change &change) override;
 
 private:
+    // The printer as the system tells it: none while it does not answer.
+    const Printer *lookup(const QString &name) const;
     Printer *findForWrite(const QString &name);
     bool isDefault(const QString &name) const;
 
     std::vector<Printer> m_printers;
-    QString m_defaultEntry;
-    bool m_listReadable = true;
+    QString m_defaultName;
+    bool m_answering = true;
     bool m_writesAccepted = true;
     QStringList m_writes;
 };

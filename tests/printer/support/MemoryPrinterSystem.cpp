@@ -1,4 +1,4 @@
-#include "ui/printer/MemoryPrinterSystem.h"
+#include "printer/support/MemoryPrinterSystem.h"
 
 #include "ui/printer/PrinterConstants.h"
 
@@ -20,21 +20,26 @@ const MemoryPrinterSystem::Printer *MemoryPrinterSystem::find(const QString &nam
     return it == m_printers.end() ? nullptr : &*it;
 }
 
+const MemoryPrinterSystem::Printer *MemoryPrinterSystem::lookup(const QString &name) const
+{
+    return m_answering ? find(name) : nullptr;
+}
+
 MemoryPrinterSystem::Printer *MemoryPrinterSystem::findForWrite(const QString &name)
 {
     if (!m_writesAccepted)
         return nullptr;
-    return const_cast<Printer *>(find(name));
+    return const_cast<Printer *>(lookup(name));
 }
 
 bool MemoryPrinterSystem::isDefault(const QString &name) const
 {
-    return !m_defaultEntry.isEmpty() && m_defaultEntry.section(u',', 0, 0) == name;
+    return !m_defaultName.isEmpty() && m_defaultName == name;
 }
 
 std::optional<QStringList> MemoryPrinterSystem::printerNames() const
 {
-    if (!m_listReadable)
+    if (!m_answering)
         return std::nullopt;
     QStringList names;
     for (const Printer &printer : m_printers)
@@ -42,9 +47,16 @@ std::optional<QStringList> MemoryPrinterSystem::printerNames() const
     return names;
 }
 
+std::optional<QString> MemoryPrinterSystem::defaultPrinterName() const
+{
+    if (!m_answering)
+        return std::nullopt;
+    return m_defaultName;
+}
+
 std::optional<PrinterSystem::Details> MemoryPrinterSystem::printer(const QString &name) const
 {
-    const Printer *printer = find(name);
+    const Printer *printer = lookup(name);
     if (!printer)
         return std::nullopt;
     Details details = printer->details;
@@ -59,7 +71,7 @@ std::optional<PrinterSystem::Details> MemoryPrinterSystem::printer(const QString
 std::vector<int> MemoryPrinterSystem::paperCodes(const QString &name) const
 {
     std::vector<int> codes;
-    if (const Printer *printer = find(name)) {
+    if (const Printer *printer = lookup(name)) {
         for (const Paper &paper : printer->papers)
             codes.push_back(paper.code);
     }
@@ -68,53 +80,54 @@ std::vector<int> MemoryPrinterSystem::paperCodes(const QString &name) const
 
 std::optional<PrinterSystem::Paper> MemoryPrinterSystem::defaultPaper(const QString &name) const
 {
-    const Printer *printer = find(name);
+    const Printer *printer = lookup(name);
     return printer ? printer->defaultPaper : std::nullopt;
 }
 
 std::optional<int> MemoryPrinterSystem::defaultOrientation(const QString &name) const
 {
-    const Printer *printer = find(name);
+    const Printer *printer = lookup(name);
     return printer ? printer->defaultOrientation : std::nullopt;
 }
 
-bool MemoryPrinterSystem::setDefaultPrinter(const QString &name)
-{
-    if (!findForWrite(name))
-        return false;
-    m_defaultEntry = name;
-    m_writes.append(u"default "_s + name);
-    return true;
-}
-
-bool MemoryPrinterSystem::setDefaultPaper(const QString &name, const Paper &paper)
+// Checks the whole change before it takes any of it; the writes are noted
+// in the order paper, orientation, default printer.
+bool MemoryPrinterSystem::apply(const QString &name, const Change &change)
 {
     Printer *printer = findForWrite(name);
     if (!printer)
         return false;
-    const auto offered = std::find_if(printer->papers.begin(), printer->papers.end(),
-        [&paper](const Paper &p) { return p.code == paper.code; });
-    if (offered == printer->papers.end())
-        return false;
-    Paper taken = *offered;
-    if (paper.code == paper::user) {
-        if (paper.width <= 0 || paper.length <= 0)
+    std::optional<Paper> taken;
+    if (change.paper) {
+        const Paper &paper = *change.paper;
+        const auto offered = std::find_if(printer->papers.begin(), printer->papers.end(),
+            [&paper](const Paper &p) { return p.code == paper.code; });
+        if (offered == printer->papers.end())
             return false;
-        taken = paper;
+        taken = *offered;
+        if (paper.code == paper::user) {
+            if (paper.width <= 0 || paper.length <= 0)
+                return false;
+            taken = paper;
+        }
     }
-    printer->defaultPaper = taken;
-    m_writes.append(
-        u"paper %1 %2 %3 %4"_s.arg(name).arg(taken.code).arg(taken.width).arg(taken.length));
-    return true;
-}
-
-bool MemoryPrinterSystem::setDefaultOrientation(const QString &name, int value)
-{
-    Printer *printer = findForWrite(name);
-    if (!printer || (value != orientation::portrait && value != orientation::landscape))
+    if (change.orientation && *change.orientation != orientation::portrait
+        && *change.orientation != orientation::landscape)
         return false;
-    printer->defaultOrientation = value;
-    m_writes.append(u"orientation %1 %2"_s.arg(name).arg(value));
+
+    if (taken) {
+        printer->defaultPaper = taken;
+        m_writes.append(
+            u"paper %1 %2 %3 %4"_s.arg(name).arg(taken->code).arg(taken->width).arg(taken->length));
+    }
+    if (change.orientation) {
+        printer->defaultOrientation = change.orientation;
+        m_writes.append(u"orientation %1 %2"_s.arg(name).arg(*change.orientation));
+    }
+    if (change.makeDefault) {
+        m_defaultName = name;
+        m_writes.append(u"default "_s + name);
+    }
     return true;
 }
 

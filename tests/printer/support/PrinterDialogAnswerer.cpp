@@ -1,4 +1,4 @@
-#include "ui/printer/PrinterDialogAnswerer.h"
+#include "printer/support/PrinterDialogAnswerer.h"
 
 namespace ui::printer {
 
