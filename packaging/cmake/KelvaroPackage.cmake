@@ -4,14 +4,17 @@
 #
 # Its dependencies: dpkg-shlibdeps (package dpkg-dev) names the packages of
 # the shared libraries that the installed program links, whichever they are
-# (Qt 6, unixODBC's driver manager libodbc2, ...: Qt's print support and
-# libcups2 only while the program links the printer service, which no window
-# calls). The packages listed here are the ones it does not link but needs
-# at run time:
-#   qt6-qpa-plugins  the toolkit's platform plugins (X11, Wayland); without
-#                    them no window opens
-#   libsqliteodbc    the SQLite3 ODBC driver of the embedded data source
-#   sqlite3          create-data-source.sh builds the database with it
+# (Qt 6, unixODBC's driver manager libodbc2, ...). The packages listed here
+# are the ones it does not link but the program is made for:
+#   qt6-qpa-plugins      the toolkit's platform plugins (X11, Wayland);
+#                        without them no window opens
+#   libsqliteodbc        the SQLite3 ODBC driver of the embedded data source
+#   sqlite3              create-data-source.sh builds the database with it
+#   libqt6printsupport6, libcups2
+#                        the printer service's dialogs and print server; no
+#                        window calls the service, so the linker leaves them
+#                        out of the executable, but the program is built and
+#                        tested against them
 # Recommended: Qt's own Chinese translation (the standard dialogs' texts)
 # and a font with Chinese characters. Suggested: psqlODBC, for a data source
 # on a PostgreSQL server.
@@ -42,7 +45,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsqliteodbc, sqlite3")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libsqliteodbc, sqlite3, libqt6printsupport6, libcups2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "qt6-translations-l10n, fonts-wqy-zenhei | fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 // The throwaway print server that CTest starts for the printer tests
 // (scripts/cups-test-server.sh): queues kelvaro_a (the server's default),
 // kelvaro_b and kelvaro,d with the test printer description, and kelvaro_c
@@ -24,15 +26,15 @@ public:
     static bool running()
     {
         const QString dir = folder();
-        return !dir.isEmpty() && QFileInfo(dir + QStringLiteral("/cups.sock")).exists()
-            && qEnvironmentVariable("CUPS_SERVER") == dir + QStringLiteral("/cups.sock")
+        return !dir.isEmpty() && QFileInfo(dir + u"/cups.sock"_s).exists()
+            && qEnvironmentVariable("CUPS_SERVER") == dir + u"/cups.sock"_s
             && qEnvironmentVariable("HOME").startsWith(dir + QLatin1Char('/'));
     }
 
     // The user's defaults, where `lpoptions` keeps them.
     static QString userOptionsFile()
     {
-        return qEnvironmentVariable("HOME") + QStringLiteral("/.cups/lpoptions");
+        return qEnvironmentVariable("HOME") + u"/.cups/lpoptions"_s;
     }
 
     static QString userOptions()
@@ -51,7 +53,7 @@ public:
         QProcess process;
         if (!home.isEmpty()) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(QStringLiteral("HOME"), home);
+            environment.insert(u"HOME"_s, home);
             process.setProcessEnvironment(environment);
         }
         process.start(program, arguments);
@@ -59,7 +61,7 @@ public:
             || process.exitCode() != 0) {
             qWarning(
                 "%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-            return QStringLiteral("<failed>");
+            return u"<failed>"_s;
         }
         return QString::fromUtf8(process.readAllStandardOutput());
     }
@@ -69,7 +71,6 @@ public:
     static void reset()
     {
         QFile::remove(userOptionsFile());
-        run(QStringLiteral("cupsenable"),
-            { QStringLiteral("kelvaro_a"), QStringLiteral("kelvaro_b") });
+        run(u"cupsenable"_s, { u"kelvaro_a"_s, u"kelvaro_b"_s });
     }
 };

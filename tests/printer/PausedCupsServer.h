@@ -8,6 +8,8 @@
 #include <signal.h>
 #include <sys/types.h>
 
+using namespace Qt::StringLiterals;
+
 // Stops the throwaway print server (SIGSTOP) for as long as it lives: the
 // server still accepts connections but answers none, as one that hangs or
 // a remote one that cannot be reached. The destructor lets it run on again
@@ -18,7 +20,7 @@ class PausedCupsServer
 public:
     PausedCupsServer()
     {
-        QFile pidFile(CupsTestServer::folder() + QStringLiteral("/run/cupsd.pid"));
+        QFile pidFile(CupsTestServer::folder() + u"/run/cupsd.pid"_s);
         if (!pidFile.open(QIODevice::ReadOnly))
             return;
         bool isNumber = false;
@@ -29,10 +31,9 @@ public:
         // CTest reads until the last holder has closed them; ended early,
         // it ends its sleep with it.
         QProcess watchdog;
-        watchdog.setProgram(QStringLiteral("sh"));
-        watchdog.setArguments({ QStringLiteral("-c"),
-            QStringLiteral("sleep 60 & s=$!; trap 'kill $s; exit' TERM; wait $s; kill -CONT %1")
-                .arg(server) });
+        watchdog.setProgram(u"sh"_s);
+        watchdog.setArguments({ u"-c"_s,
+            u"sleep 60 & s=$!; trap 'kill $s; exit' TERM; wait $s; kill -CONT %1"_s.arg(server) });
         watchdog.setStandardInputFile(QProcess::nullDevice());
         watchdog.setStandardOutputFile(QProcess::nullDevice());
         watchdog.setStandardErrorFile(QProcess::nullDevice());
