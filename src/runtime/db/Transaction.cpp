@@ -1,7 +1,11 @@
 #include "runtime/db/Transaction.h"
 
+#include "runtime/db/CallDeadline.h"
 #include "runtime/db/OdbcHandle.h"
+#include "runtime/db/OdbcIniSettings.h"
+#include "runtime/db/ServerSockets.h"
 #include "runtime/db/StatementCache.h"
+#include "runtime/db/WaitLimits.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -180,9 +184,15 @@ struct Transaction::Impl
 {
     odbc::OdbcHandle environment { SQL_HANDLE_ENV };
     odbc::OdbcHandle connection { SQL_HANDLE_DBC };
+    // Whether connect() has succeeded and disconnect() not run since; the
+    // handles above may be gone meanwhile, while the connection is lost.
     bool connected = false;
-    QString password; // kept only to keep it out of error texts
-    QString usedConnectString;
+    // The connection was found broken: the next call makes it again.
+    bool lost = false;
+    QString connectString; // as DBParm gives it
+    // Texts that must never reach an error message: the connect strings
+    // (as given and as sent) and the password.
+    QStringList secrets;
     // A statement that may have changed data ran since the last commit or
     // rollback: the transaction must stay open for the caller to end.
     bool pendingWrites = false;
@@ -190,18 +200,21 @@ struct Transaction::Impl
     // ends (SQL_CB_DELETE); the cache must then be emptied with it.
     bool commitDeletesStatements = false;
     bool rollbackDeletesStatements = false;
+    // The deadline on calls to a database server (none for an embedded
+    // database, which has no socket): declared before the connection, so
+    // that its thread has stopped before the sockets go.
+    std::unique_ptr<odbc::CallDeadline> deadline;
     // Declared after the connection, so that its statements go first.
     odbc::StatementCache statements;
 };
 
 Transaction::Transaction()
-    : d(new Impl)
+    : d(std::make_unique<Impl>())
 { }
 
 Transaction::~Transaction()
 {
     disconnect();
-    delete d;
 }
 
 QString Transaction::connectString() const
@@ -219,11 +232,6 @@ QString Transaction::connectString() const
 bool Transaction::isConnected() const
 {
     return d->connected;
-}
-
-void *Transaction::nativeConnection() const
-{
-    return d->connected ? d->connection.get() : nullptr;
 }
 
 void Transaction::setSuccess(long rows)
@@ -251,66 +259,89 @@ void Transaction::setFailureFrom(short handleType, void *handle, const QString &
     QString text = diagnostics(handleType, handle, &state, &native);
     if (text.isEmpty())
         text = fallback;
+    const bool cutOff = d->deadline && d->deadline->expired();
+    if (cutOff) {
+        text = u"数据库服务器在 %1 秒内没有应答，连接已断开。"_s.arg(
+                   std::chrono::duration_cast<std::chrono::seconds>(d->deadline->limit()).count())
+            + u'\n' + text;
+    }
     setFailure(text, state, native);
     // Class 08: the connection itself failed, and no statement prepared on
     // it is of use any more.
     if (state.startsWith(u"08"_s))
         d->statements.clear();
+    if (d->connected && !d->lost && (cutOff || state.startsWith(u"08"_s) || connectionIsDead())) {
+        d->lost = true;
+        d->statements.clear();
+    }
+}
+
+bool Transaction::connectionIsDead() const
+{
+    if (d->connection.get() == nullptr)
+        return true;
+    SQLUINTEGER dead = SQL_CD_FALSE;
+    return succeeded(SQLGetConnectAttrW(
+               d->connection.get(), SQL_ATTR_CONNECTION_DEAD, &dead, SQL_IS_UINTEGER, nullptr))
+        && dead == SQL_CD_TRUE;
 }
 
 QString Transaction::sanitized(QString text) const
 {
     // Drivers do not normally echo the connect string, but the text ends up
     // in a message box: make sure neither it nor the password is shown.
-    if (!d->usedConnectString.isEmpty())
-        text.replace(d->usedConnectString, u"***"_s);
-    if (!d->password.isEmpty())
-        text.replace(d->password, u"***"_s);
+    for (const QString &secret : d->secrets) {
+        if (!secret.isEmpty())
+            text.replace(secret, u"***"_s);
+    }
     return text;
 }
 
-void Transaction::connect()
+bool Transaction::readParameters()
 {
-    if (d->connected) {
-        setFailure(u"事务已连接数据库。"_s);
-        return;
-    }
     if (!DBMS.isEmpty() && DBMS.compare(u"ODBC"_s, Qt::CaseInsensitive) != 0) {
         setFailure(u"不支持的数据库接口：%1"_s.arg(DBMS));
-        return;
+        return false;
     }
-    const QString connect = connectString();
-    d->usedConnectString = connect;
-    d->password.clear();
+    d->connectString = connectString();
+    d->secrets = QStringList { d->connectString };
     static const QRegularExpression passwordPattern(
         uR"((?:^|;)\s*(?:PWD|PASSWORD)\s*=\s*([^;]*))"_s,
         QRegularExpression::CaseInsensitiveOption);
-    if (const auto match = passwordPattern.match(connect); match.hasMatch())
-        d->password = match.captured(1).trimmed();
-    if (connect.isEmpty()) {
+    if (const auto match = passwordPattern.match(d->connectString); match.hasMatch())
+        d->secrets.append(match.captured(1).trimmed());
+    if (d->connectString.isEmpty()) {
         setFailure(u"DBParm 中没有连接字符串（ConnectString）。"_s);
-        return;
+        return false;
     }
+    return true;
+}
 
+bool Transaction::openConnection()
+{
     odbc::OdbcHandle environment(SQL_HANDLE_ENV);
     if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, environment.out()))) {
         setFailure(u"无法分配 ODBC 环境句柄。"_s);
-        return;
+        return false;
     }
     SQLRETURN rc = SQLSetEnvAttr(
         environment.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!succeeded(rc)) {
         setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法设置 ODBC 版本。"_s);
-        return;
+        return false;
     }
     odbc::OdbcHandle connection(SQL_HANDLE_DBC);
     rc = SQLAllocHandle(SQL_HANDLE_DBC, environment.get(), connection.out());
     if (!succeeded(rc)) {
         setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法分配 ODBC 连接句柄。"_s);
-        return;
+        return false;
     }
-    // The connect string goes to the driver manager exactly as it stands.
-    QString in = connect;
+    // The connect string goes to the driver manager as it stands, with the
+    // wait limits that neither it nor its data source sets added at its end.
+    QString in = odbc::WaitLimits::applyTo(d->connectString, odbc::OdbcIniSettings());
+    if (!d->secrets.contains(in))
+        d->secrets.prepend(in); // the longer text first: it holds the other
+    const odbc::ServerSockets before = odbc::ServerSockets::ofProcess();
     SQLWCHAR out[1024] = {};
     SQLSMALLINT outLength = 0;
     rc = SQLDriverConnectW(connection.get(), nullptr, toSqlWMutable(in), SQLSMALLINT(in.size()),
@@ -319,33 +350,88 @@ void Transaction::connect()
     std::memset(out, 0, sizeof out);
     if (!succeeded(rc)) {
         setFailureFrom(SQL_HANDLE_DBC, connection.get(), u"数据库连接失败。"_s);
-        return;
+        return false;
     }
+    // The sockets that appeared while the driver connected are this
+    // connection's: the deadline shuts them down when a call hangs.
+    const odbc::ServerSockets sockets = odbc::ServerSockets::ofProcess().openedSince(before);
+    std::unique_ptr<odbc::CallDeadline> deadline;
+    if (!sockets.empty()) {
+        deadline = std::make_unique<odbc::CallDeadline>(
+            odbc::WaitLimits::callLimit, [sockets] { sockets.shutDown(); });
+    }
+    {
+        const odbc::CallDeadline::Call call(deadline.get());
+        if (!setUpSession(connection.get())) {
+            SQLDisconnect(connection.get());
+            return false;
+        }
+    }
+    d->statements.clear();
+    d->deadline = std::move(deadline);
+    d->environment = std::move(environment);
+    d->connection = std::move(connection);
+    d->lost = false;
+    d->pendingWrites = false;
+    return true;
+}
+
+bool Transaction::setUpSession(void *handle)
+{
+    SQLHDBC connection = handle;
     if (!AutoCommit) {
-        rc = SQLSetConnectAttrW(connection.get(), SQL_ATTR_AUTOCOMMIT,
+        const SQLRETURN rc = SQLSetConnectAttrW(connection, SQL_ATTR_AUTOCOMMIT,
             reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), SQL_IS_UINTEGER);
         if (!succeeded(rc)) {
-            setFailureFrom(SQL_HANDLE_DBC, connection.get(), u"无法关闭自动提交。"_s);
-            SQLDisconnect(connection.get());
-            return;
+            setFailureFrom(SQL_HANDLE_DBC, connection, u"无法关闭自动提交。"_s);
+            return false;
         }
     }
     SQLUSMALLINT commitBehavior = SQL_CB_PRESERVE;
     SQLUSMALLINT rollbackBehavior = SQL_CB_PRESERVE;
-    if (!succeeded(SQLGetInfoW(connection.get(), SQL_CURSOR_COMMIT_BEHAVIOR, &commitBehavior,
+    if (!succeeded(SQLGetInfoW(connection, SQL_CURSOR_COMMIT_BEHAVIOR, &commitBehavior,
             sizeof commitBehavior, nullptr)))
         commitBehavior = SQL_CB_DELETE;
-    if (!succeeded(SQLGetInfoW(connection.get(), SQL_CURSOR_ROLLBACK_BEHAVIOR, &rollbackBehavior,
+    if (!succeeded(SQLGetInfoW(connection, SQL_CURSOR_ROLLBACK_BEHAVIOR, &rollbackBehavior,
             sizeof rollbackBehavior, nullptr)))
         rollbackBehavior = SQL_CB_DELETE;
     d->commitDeletesStatements = commitBehavior == SQL_CB_DELETE;
     d->rollbackDeletesStatements = rollbackBehavior == SQL_CB_DELETE;
-    d->statements.clear();
-    d->environment = std::move(environment);
-    d->connection = std::move(connection);
+    return true;
+}
+
+void Transaction::connect()
+{
+    if (d->connected) {
+        setFailure(u"事务已连接数据库。"_s);
+        return;
+    }
+    if (!readParameters() || !openConnection())
+        return;
     d->connected = true;
-    d->pendingWrites = false;
     setSuccess();
+}
+
+void Transaction::closeConnection()
+{
+    // The prepared statements go before their connection, the deadline's
+    // thread before the sockets it may shut down.
+    d->statements.clear();
+    d->deadline.reset();
+    if (d->connection.get() != nullptr)
+        SQLDisconnect(d->connection.get());
+    d->connection.reset();
+    d->environment.reset();
+}
+
+bool Transaction::restoreConnection()
+{
+    if (d->pendingWrites) {
+        setFailure(u"与数据库的连接已断开，本事务中未提交的修改已丢失。"_s);
+        return false;
+    }
+    closeConnection();
+    return openConnection();
 }
 
 void Transaction::disconnect()
@@ -354,20 +440,32 @@ void Transaction::disconnect()
         setSuccess();
         return;
     }
-    // The prepared statements go before their connection.
-    d->statements.clear();
-    // Work that was neither committed nor rolled back is dropped, never
-    // committed behind the caller's back.
-    if (!AutoCommit)
-        SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
-    const SQLRETURN rc = SQLDisconnect(d->connection.get());
-    if (succeeded(rc))
+    if (d->lost) {
+        // Nothing is left to end on a lost connection: its server has
+        // dropped the transaction with it.
+        closeConnection();
         setSuccess();
-    else
-        setFailureFrom(SQL_HANDLE_DBC, d->connection.get(), u"断开数据库连接失败。"_s);
-    d->connection.reset();
-    d->environment.reset();
+    } else {
+        d->statements.clear();
+        SQLRETURN rc = SQL_SUCCESS;
+        {
+            const odbc::CallDeadline::Call call(d->deadline.get());
+            // Work that was neither committed nor rolled back is dropped,
+            // never committed behind the caller's back.
+            if (!AutoCommit)
+                SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
+            rc = SQLDisconnect(d->connection.get());
+        }
+        if (succeeded(rc))
+            setSuccess();
+        else
+            setFailureFrom(SQL_HANDLE_DBC, d->connection.get(), u"断开数据库连接失败。"_s);
+        d->deadline.reset();
+        d->connection.reset();
+        d->environment.reset();
+    }
     d->connected = false;
+    d->lost = false;
     d->pendingWrites = false;
 }
 
@@ -377,16 +475,36 @@ void Transaction::endTransaction(bool commitWork)
         setFailure(u"事务未连接数据库。"_s);
         return;
     }
-    const SQLRETURN rc
-        = SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
+    if (d->lost) {
+        // The server has dropped the transaction with the connection: a
+        // rollback has nothing left to do, a commit of written work fails.
+        if (commitWork && d->pendingWrites) {
+            setFailure(u"与数据库的连接已断开，本事务中未提交的修改已丢失。"_s);
+            return;
+        }
+        d->pendingWrites = false;
+        setSuccess();
+        return;
+    }
+    SQLRETURN rc = SQL_SUCCESS;
+    {
+        const odbc::CallDeadline::Call call(d->deadline.get());
+        rc = SQLEndTran(
+            SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
+    }
     if (commitWork ? d->commitDeletesStatements : d->rollbackDeletesStatements)
         d->statements.clear();
     if (succeeded(rc)) {
         d->pendingWrites = false;
         setSuccess();
-    } else
+    } else {
         setFailureFrom(
             SQL_HANDLE_DBC, d->connection.get(), commitWork ? u"提交失败。"_s : u"回滚失败。"_s);
+        // A rollback that failed on a connection now lost has still ended
+        // the transaction: the server drops it with the connection.
+        if (!commitWork && d->lost)
+            d->pendingWrites = false;
+    }
 }
 
 void Transaction::endReadOnlyTransaction()
@@ -397,9 +515,12 @@ void Transaction::endReadOnlyTransaction()
     // on the whole SQLite file, a lock on the table on PostgreSQL) for as
     // long as the window that read stays open. The rollback leaves the
     // read's own result (SQLCode, SQLErrText, SQLNRows) as it is.
-    if (!d->connected || AutoCommit || d->pendingWrites)
+    if (!d->connected || d->lost || AutoCommit || d->pendingWrites)
         return;
-    SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
+    {
+        const odbc::CallDeadline::Call call(d->deadline.get());
+        SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
+    }
     if (d->rollbackDeletesStatements)
         d->statements.clear();
 }
@@ -457,13 +578,21 @@ bool readColumn(SQLHSTMT statement, SQLUSMALLINT column, std::optional<QString> 
 
 } // namespace
 
-bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
+bool Transaction::run(const QString &sql, const std::vector<QVariant> &params, bool writes,
     const std::function<bool(void *)> &onResult)
 {
     if (!d->connected) {
         setFailure(u"事务未连接数据库。"_s);
         return false;
     }
+    if (d->lost && !restoreConnection())
+        return false;
+    // Whether or not it succeeds, a statement that returns no rows may have
+    // changed data (or, failing, spoilt the transaction): only the caller's
+    // commit or rollback ends the transaction now.
+    if (writes)
+        d->pendingWrites = true;
+    const odbc::CallDeadline::Call call(d->deadline.get());
     // A statement prepared before is taken out of the cache while it runs
     // and goes back only when it has run without fault: on every failure
     // below, `statement` is freed as it goes out of scope, its cursor with it.
@@ -520,19 +649,14 @@ bool Transaction::run(const QString &sql, const std::vector<QVariant> &params,
 
 bool Transaction::execute(const QString &sql, const std::vector<QVariant> &params)
 {
-    // Whether or not it succeeds, a statement that returns no rows may have
-    // changed data (or, failing, spoilt the transaction): only the caller's
-    // commit or rollback ends the transaction now.
-    if (d->connected)
-        d->pendingWrites = true;
-    return run(sql, params, {});
+    return run(sql, params, true, {});
 }
 
 std::optional<std::vector<Transaction::Row>> Transaction::fetchRows(
     const QString &sql, const std::vector<QVariant> &params, long maxRows)
 {
     std::vector<Row> rows;
-    const bool ok = run(sql, params, [&](void *handle) {
+    const bool ok = run(sql, params, false, [&](void *handle) {
         SQLHSTMT statement = handle;
         SQLSMALLINT columns = 0;
         if (!succeeded(SQLNumResultCols(statement, &columns))) {

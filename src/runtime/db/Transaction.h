@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -36,6 +37,19 @@ namespace rt {
 // window that only reads holds no lock while it stays open. Once execute()
 // has run a statement, reads stay inside the open transaction (they see its
 // uncommitted changes) until commit() or rollback().
+//
+// No call waits without end (WaitLimits): the connect string gets the
+// program's limits for lock waits, statements, connecting and a lost
+// network where the data source sets none, and a call on a connection to a
+// server that has not answered within WaitLimits::callLimit is cut off
+// (CallDeadline): the connection's sockets are shut down and the call fails
+// with a text that says so.
+//
+// A connection that is found lost (the driver says so, or its call was cut
+// off) is made again by the next call that needs it, with the same
+// settings. Work that was written on the lost connection and not committed
+// is gone: until the caller's rollback() acknowledges that, every call
+// fails, so that later writes are never committed without the earlier ones.
 class Transaction
 {
 public:
@@ -84,25 +98,33 @@ public:
     std::optional<Row> selectSingleRow(
         const QString &sql, const std::vector<QVariant> &params = {});
 
-    // The native handle for code that needs the ODBC API directly (tests).
-    void *nativeConnection() const;
-
 private:
     void setSuccess(long rows = 0);
     void setFailure(const QString &text, const QString &state = {}, long native = 0);
     void setFailureFrom(short handleType, void *handle, const QString &fallback);
     QString sanitized(QString text) const;
+    // The parts of connect(): the connect string out of DBParm (and the
+    // secrets to keep out of error texts), the connection with the wait
+    // limits, and the session's settings on it.
+    bool readParameters();
+    bool openConnection();
+    bool setUpSession(void *connection);
+    void closeConnection();
+    // Makes a lost connection again, unless uncommitted work went with it.
+    bool restoreConnection();
+    bool connectionIsDead() const;
     void endTransaction(bool commitWork);
     void endReadOnlyTransaction();
     // Prepares (or takes the statement prepared before from the cache),
     // binds and executes; onResult then reads the open statement.
-    bool run(const QString &sql, const std::vector<QVariant> &params,
+    // `writes`: the statement may change data, so the transaction stays open.
+    bool run(const QString &sql, const std::vector<QVariant> &params, bool writes,
         const std::function<bool(void *statement)> &onResult);
     std::optional<std::vector<Row>> fetchRows(
         const QString &sql, const std::vector<QVariant> &params, long maxRows);
 
     struct Impl;
-    Impl *d;
+    std::unique_ptr<Impl> d;
 };
 
 } // namespace rt
