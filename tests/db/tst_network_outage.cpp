@@ -1,0 +1,339 @@
+// The network between the program and its PostgreSQL server lost, an
+// address that never answers, and a server that does not answer a
+// connect, in a network namespace of the
+// test's own (netns-test.sh) with a cluster of its own in it: a read, a
+// save and the start-up's connection each fail within the call limit, the
+// way the window reports any failed read, save or connection, nothing is
+// written, and the next action works once the network is back, without a
+// restart. Each cut mends itself after 30 s, so that a wait without limit
+// shows here as a wait that took too long.
+
+#include "calculator/CalculatorWindows.h"
+#include "controls/my_maskedit.h"
+#include "controls/pfc_picture_command_button.h"
+#include "runtime/MessageBoxService.h"
+#include "runtime/WindowRegistry.h"
+#include "runtime/db/Transaction.h"
+#include "settings/SettingsWindows.h"
+#include "shell/Application.h"
+#include "support/EventLoopStall.h"
+#include "support/StoppedProcess.h"
+#include "support/TestDatabase.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTest>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::chrono::seconds mendAfter { 30 };
+// The call limit, and a little more for the window's own work.
+constexpr qint64 callLimitMs = 10500;
+
+bool ip(const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(u"ip"_s, arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
+}
+
+// The loopback interface taken down: every connection to the cluster loses
+// its network. It comes up again at mend(), at the latest after `atMost`.
+class LoopbackCut
+{
+public:
+    ~LoopbackCut() { mend(); }
+
+    bool cut(std::chrono::seconds atMost)
+    {
+        mend();
+        if (!ip({ u"link"_s, u"set"_s, u"lo"_s, u"down"_s }))
+            return false;
+        m_mended = false;
+        m_guard = std::thread([this, atMost] {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait_for(lock, atMost, [this] { return m_mended; });
+            lock.unlock();
+            std::system("ip link set lo up");
+        });
+        return true;
+    }
+
+    void mend()
+    {
+        if (!m_guard.joinable())
+            return;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_mended = true;
+        }
+        m_wake.notify_all();
+        m_guard.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_mended = true;
+    std::thread m_guard;
+};
+
+} // namespace
+
+class TestNetworkOutage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void readWhenTheNetworkIsLost();
+    void saveWhenTheNetworkIsLost();
+    void startUpWhenTheNetworkIsLost();
+    void connectToAnAddressThatNeverAnswers();
+    void startUpWithAServerThatDoesNotAnswer();
+
+private:
+    QWidget *open(const QString &className);
+    void type(const QString &field, const QString &text);
+    void checkOneBox(const QString &title, const QString &fragment = {});
+    // Start-up fails with the connection's box within the connect limit,
+    // then succeeds once `mend` has run.
+    void startUpFailsThenWorks(const std::function<void()> &mend);
+
+    TestDatabase m_db;
+    rt::Transaction m_sqlca;
+    std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
+    QPointer<QWidget> m_window;
+    LoopbackCut m_cut;
+};
+
+void TestNetworkOutage::initTestCase()
+{
+    if (qEnvironmentVariable("KELVARO_TEST_NETNS") != u"1"_s)
+        QSKIP("runs only in a network namespace of its own (netns-test.sh)");
+    // A link of its own whose far end takes every packet and answers none:
+    // the address has a fixed neighbour entry, so nothing is asked for it.
+    const QString address = qEnvironmentVariable("KELVARO_TEST_UNREACHABLE_ADDRESS");
+    QVERIFY(ip(
+        { u"link"_s, u"add"_s, u"kv0"_s, u"type"_s, u"veth"_s, u"peer"_s, u"name"_s, u"kv1"_s }));
+    QVERIFY(
+        ip({ u"addr"_s, u"add"_s, address.section(u'.', 0, 2) + u".1/24"_s, u"dev"_s, u"kv0"_s }));
+    QVERIFY(ip({ u"link"_s, u"set"_s, u"kv0"_s, u"up"_s }));
+    QVERIFY(ip({ u"link"_s, u"set"_s, u"kv1"_s, u"up"_s }));
+    QVERIFY(ip({ u"neigh"_s, u"add"_s, address, u"lladdr"_s, u"02:00:00:00:00:02"_s, u"dev"_s,
+        u"kv0"_s, u"nud"_s, u"permanent"_s }));
+}
+
+void TestNetworkOutage::init()
+{
+    QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
+    QVERIFY2(m_db.setStandardRows(u"cz123_m"_s, { { 150, 35, 40, 50, 55 } }),
+        qPrintable(m_db.lastError()));
+    QVERIFY(m_db.exec(
+        u"insert into xmsz (nj, xm_t_m, xm_1_m, xm_5_m, xm_l_m, xm_z_m, xm_w_m, xm_t_w, xm_8_w,"
+        " xm_5_w, xm_l_w, xm_z_w, xm_y_w, xm_w_w)"
+        " values ('21', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '0')"_s));
+    m_boxes = std::make_unique<rt::MessageBoxRecorder>();
+    TestDatabase::setUpProgramTransaction(m_sqlca);
+    m_sqlca.connect();
+    QCOMPARE(m_sqlca.SQLCode, 0L);
+    settings::registerSettingsWindows(m_sqlca);
+    calculator::registerCalculatorWindows(m_sqlca);
+}
+
+void TestNetworkOutage::cleanup()
+{
+    m_cut.mend();
+    delete m_window.data();
+    auto &registry = rt::WindowRegistry::instance();
+    for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
+             u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
+        registry.unregisterClass(name);
+    m_sqlca.disconnect();
+    shell::Application::instance().close();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        windows.append(w);
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
+    m_boxes.reset();
+}
+
+QWidget *TestNetworkOutage::open(const QString &className)
+{
+    delete m_window.data();
+    m_window = rt::WindowRegistry::instance().create(className, nullptr);
+    if (m_window)
+        m_window->show();
+    return m_window.data();
+}
+
+void TestNetworkOutage::type(const QString &field, const QString &text)
+{
+    QVERIFY(m_window);
+    auto *edit = m_window->findChild<my_maskedit *>(field);
+    QVERIFY2(edit, qPrintable(field));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+void TestNetworkOutage::checkOneBox(const QString &title, const QString &fragment)
+{
+    QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
+    const rt::MessageBoxService::Shown &box = m_boxes->boxes().front();
+    QCOMPARE(box.title, title);
+    QVERIFY(!box.text.trimmed().isEmpty());
+    QVERIFY2(box.text.contains(fragment), qPrintable(box.text));
+}
+
+void TestNetworkOutage::readWhenTheNetworkIsLost()
+{
+    QVERIFY(open(u"w_jsq_cz1"_s));
+    QTRY_VERIFY(m_window->findChild<my_maskedit *>(u"em_s1"_s)->hasFocus());
+    type(u"em_s1"_s, u"150"_s);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(m_boxes->boxes().empty());
+
+    QVERIFY(m_cut.cut(mendAfter));
+    EventLoopStall stall;
+    type(u"em_s2"_s, u"45"_s);
+    if (QTest::currentTestFailed())
+        return;
+    checkOneBox(u"错误"_s);
+    if (QTest::currentTestFailed())
+        return;
+    const qint64 stalled = stall.longestMs();
+    QVERIFY2(
+        stalled < callLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
+    auto *score = m_window->findChild<my_maskedit *>(u"em_s_t"_s);
+    QCOMPARE(score->value(), 0.0f);
+
+    // The network back: the next leave of the field reads again.
+    m_cut.mend();
+    m_boxes->clear();
+    type(u"em_s2"_s, u"46"_s);
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_COMPARE(score->value(), 15.0f);
+    QVERIFY(m_boxes->boxes().empty());
+}
+
+void TestNetworkOutage::saveWhenTheNetworkIsLost()
+{
+    QVERIFY(open(u"w_xm_cz2"_s));
+    auto *sitAndReach = m_window->findChild<QRadioButton *>(u"rb_z_m"_s);
+    auto *save = m_window->findChild<pfc_picture_command_button *>(u"cb_1"_s);
+    QVERIFY(sitAndReach && save);
+    QTest::mouseClick(sitAndReach, Qt::LeftButton, {}, QPoint(8, sitAndReach->height() / 2));
+    QVERIFY(save->isAvailable());
+
+    QVERIFY(m_cut.cut(mendAfter));
+    EventLoopStall stall;
+    QTest::mouseClick(
+        save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
+    checkOneBox(u"注意"_s, u"保存失败！"_s);
+    if (QTest::currentTestFailed())
+        return;
+    const qint64 stalled = stall.longestMs();
+    QVERIFY2(
+        stalled < callLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
+    QVERIFY(save->isAvailable());
+    m_cut.mend();
+    const auto none = m_db.query(u"select count(*) from xmsz where nj = '22'"_s);
+    QVERIFY2(none, qPrintable(m_db.lastError()));
+    QCOMPARE(none->front().front(), std::optional<QString>(u"0"_s));
+
+    m_boxes->clear();
+    QTest::mouseClick(
+        save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
+    QTRY_VERIFY(!save->isAvailable());
+    QVERIFY(m_boxes->boxes().empty());
+    const auto rows = m_db.query(u"select xm_z_m from xmsz where nj = '22'"_s);
+    QVERIFY2(rows, qPrintable(m_db.lastError()));
+    QCOMPARE(rows->size(), std::size_t(1));
+    QCOMPARE(rows->front().front(), std::optional<QString>(u"1"_s));
+}
+
+void TestNetworkOutage::startUpFailsThenWorks(const std::function<void()> &mend)
+{
+    shell::Application &book = shell::Application::instance();
+    EventLoopStall stall;
+    QVERIFY(!book.open());
+    const qint64 stalled = stall.longestMs();
+    checkOneBox(u"数据库连接失败"_s);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY2(stalled < 6500, qPrintable(u"start-up did not answer for %1 ms"_s.arg(stalled)));
+    QVERIFY(!book.sqlca.isConnected());
+
+    mend();
+    m_boxes->clear();
+    QVERIFY(book.open());
+    QCOMPARE(book.sqlca.SQLCode, 0L);
+    QVERIFY(m_boxes->boxes().empty());
+}
+
+void TestNetworkOutage::startUpWhenTheNetworkIsLost()
+{
+    QVERIFY(m_cut.cut(mendAfter));
+    startUpFailsThenWorks([this] { m_cut.mend(); });
+}
+
+void TestNetworkOutage::connectToAnAddressThatNeverAnswers()
+{
+    // The program's connection, to a data source on the silent address.
+    rt::Transaction sqlca;
+    sqlca.DBMS = u"ODBC"_s;
+    sqlca.AutoCommit = false;
+    sqlca.DBParm = u"ConnectString='DSN=vomar_unreachable;PWD=%1'"_s.arg(TestDatabase::password());
+    EventLoopStall stall;
+    sqlca.connect();
+    const qint64 stalled = stall.longestMs();
+    QCOMPARE(sqlca.SQLCode, -1L);
+    QVERIFY2(sqlca.SQLErrText.contains(qEnvironmentVariable("KELVARO_TEST_UNREACHABLE_ADDRESS")),
+        qPrintable(sqlca.SQLErrText));
+    QVERIFY2(stalled < 6500, qPrintable(u"the connect did not answer for %1 ms"_s.arg(stalled)));
+    QVERIFY(!sqlca.isConnected());
+
+    // The same connection object reaches a server that answers.
+    TestDatabase::setUpProgramTransaction(sqlca);
+    sqlca.connect();
+    QCOMPARE(sqlca.SQLCode, 0L);
+    QVERIFY(sqlca.select(u"select count(*) from xmsz"_s));
+}
+
+void TestNetworkOutage::startUpWithAServerThatDoesNotAnswer()
+{
+    // The postmaster stopped: the kernel still takes the connection, the
+    // server never answers its start.
+    QFile pidFile(qEnvironmentVariable("KELVARO_TEST_PG_CLUSTER_DIR") + u"/data/postmaster.pid"_s);
+    QVERIFY2(pidFile.open(QIODevice::ReadOnly), qPrintable(pidFile.fileName()));
+    const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toLong());
+    QVERIFY(postmaster > 0);
+    StoppedProcess stopped;
+    QVERIFY(stopped.stop(postmaster, mendAfter));
+    startUpFailsThenWorks([&stopped] { stopped.resume(); });
+}
+
+QTEST_MAIN(TestNetworkOutage)
+#include "tst_network_outage.moc"
