@@ -18,10 +18,5 @@ int main(int argc, char *argv[])
     // the translation file they stay English.
     rt::installToolkitTranslation();
     app::registerAppWindows();
-    shell::Application &book = shell::Application::instance();
-    if (!book.open())
-        return 0;
-    const int rc = QApplication::exec();
-    book.close();
-    return rc;
+    return shell::Application::instance().run();
 }
