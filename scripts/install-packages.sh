@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need
 # (dpkg-dev, lintian, appstream and desktop-file-utils for the Debian
-# package's build and its check), only those missing (apt-get update runs only then). Needs root or sudo
-# when a package is missing.
+# package's build and its check), only those missing (apt-get update runs
+# only then). Needs root or sudo when a package is missing.
 set -euo pipefail
 
 packages=(
