@@ -415,20 +415,21 @@ void TestInstall::manualPage()
     QVERIFY(page.output.contains(
         QString::fromUtf8(KELVARO_INSTALL_PREFIX) + u"/share/kelvaro/create\\-data\\-source.sh"_s));
 
-    // Rendered by man without a warning.
+    // Rendered by man without a warning, also in a locale without Chinese
+    // (the page is plain ASCII).
+    QVERIFY(!page.output.contains(QRegularExpression(u"[^\\x{0}-\\x{7f}]"_s)));
     const QString man = QStandardPaths::findExecutable(u"man"_s);
     if (man.isEmpty())
         QSKIP("man not found (package man-db)");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"MANWIDTH"_s, u"80"_s);
+    env.insert(u"LC_ALL"_s, u"C"_s);
     const ProcessResult rendered = run(man,
-        { u"--warnings"_s, u"-E"_s, u"UTF-8"_s, u"-l"_s,
-            m_prefix.filePath(u"share/man/man1/kelvaro.1.gz"_s) },
-        env);
+        { u"--warnings"_s, u"-l"_s, m_prefix.filePath(u"share/man/man1/kelvaro.1.gz"_s) }, env);
     QVERIFY2(rendered.exitCode == 0, qPrintable(rendered.output));
     QVERIFY2(
         !rendered.output.contains(u"warning"_s, Qt::CaseInsensitive), qPrintable(rendered.output));
-    QVERIFY2(rendered.output.contains(u"数据库连接失败"_s), qPrintable(rendered.output));
+    QVERIFY2(rendered.output.contains(u"EXIT STATUS"_s), qPrintable(rendered.output));
 }
 
 void TestInstall::metainfo()
