@@ -14,8 +14,9 @@
 #   user's data-source list (~/.odbc.ini, or the file ODBCINI names), where
 #   unixODBC finds it with no setting at all. That DSN names the driver by
 #   its path, so no driver list is written. The other data sources in the
-#   list stay as they are, and a vomar that is already there is kept (it may
-#   be the school's own server): the script says so and changes nothing.
+#   list stay as they are, and a vomar that the driver manager already knows
+#   (in the user's list or the system's; it may be the school's own server)
+#   is kept: the script says so and changes no list.
 #   --recreate is refused: the script names the database to delete instead.
 #
 # An existing database is never overwritten: it holds the school's settings.
@@ -135,9 +136,10 @@ fi
 
 # The user's data-source list, as the driver manager itself names it
 # (ODBCINI, else .odbc.ini in the home folder of the user's account): vomar
-# is added to it, the rest is copied as it is. Section and key names are
-# matched ignoring case, as unixODBC does. The new list replaces the old one
-# in one rename; a link is followed to its file.
+# is added to it, the rest is copied as it is. The new list replaces the old
+# one in one rename; a link is followed to its file. (odbcinst -i would add
+# the section too, but it writes the whole list anew, without its comments
+# and with its spacing changed.)
 if ! command -v odbcinst >/dev/null; then
     echo "odbcinst (package odbcinst) is not installed." >&2
     exit 1
@@ -150,19 +152,26 @@ fi
 if [[ -L "$odbc_ini" ]]; then
     odbc_ini="$(readlink -f "$odbc_ini")"
 fi
-if [[ -f "$odbc_ini" ]] && grep -qiE '^[[:space:]]*\[vomar\][[:space:]]*$' "$odbc_ini"; then
+# Whether the driver manager already knows a vomar, asked of the driver
+# manager itself, so that the section is found however the list spells it
+# ([VOMAR], [ vomar ]): first in the user's list, then in the system's.
+if user_vomar="$(odbcinst -q -s -h -n vomar 2>/dev/null)"; then
     # Its Database value, if it has one.
-    existing="$(awk '
-        /^[ \t]*\[/ { section = tolower($0); gsub(/[ \t\r]/, "", section); next }
-        section == "[vomar]" && tolower($0) ~ /^[ \t]*database[ \t]*=/ {
-            sub(/^[^=]*=[ \t]*/, ""); sub(/[ \t\r]*$/, ""); print; exit
-        }' "$odbc_ini")"
+    existing="$(printf '%s\n' "$user_vomar" | awk '
+        { key = $0; sub(/=.*/, "", key) }
+        tolower(key) == "database" { sub(/^[^=]*=/, ""); print; exit }')"
     if [[ "$existing" == "$database" ]]; then
         echo "The data source vomar in $odbc_ini already uses $database"
     else
         echo "The data source vomar is already in $odbc_ini, for another database: kept as it is." >&2
         echo "To use $database, remove vomar's section from that file and run $0 again." >&2
     fi
+    exit 0
+fi
+if odbcinst -q -s -l -n vomar >/dev/null 2>&1; then
+    system_ini="$(odbcinst -j | sed -n 's/^SYSTEM DATA SOURCES: *//p')"
+    echo "The data source vomar is in the system's list ${system_ini:-of data sources}: kept," >&2
+    echo "and the program uses it. Nothing was added to $odbc_ini." >&2
     exit 0
 fi
 mkdir -p "$(dirname "$odbc_ini")"

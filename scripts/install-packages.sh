@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need,
-# only those missing (apt-get update runs only then). Needs root or sudo
-# when a package is missing.
+# Installs the Debian packages that building, running and testing need
+# (dpkg-dev, lintian, appstream and desktop-file-utils for the Debian
+# package's build and its check), only those missing (apt-get update runs
+# only then). Needs root or sudo when a package is missing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
     libcups2-dev cups-daemon cups-client
     xvfb xauth fonts-wqy-zenhei fonts-liberation libbenchmark-dev libxcb1-dev
+    dpkg-dev lintian appstream desktop-file-utils
 )
 
 missing=()

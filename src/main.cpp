@@ -1,11 +1,20 @@
 #include "app/AppWindows.h"
+#include "runtime/DisplayAvailability.h"
 #include "runtime/ToolkitTranslation.h"
 #include "shell/Application.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Without a display the toolkit would abort with a misleading text: say
+    // what is missing, in one line, and end with status 1.
+    if (const QString reason = rt::missingDisplayReason(); !reason.isEmpty()) {
+        std::fprintf(stderr, "kelvaro: %s\n", qPrintable(reason));
+        return 1;
+    }
     // The program reads no command-line argument, and neither does the
     // toolkit: it sees only the program's name, so that any command line
     // (also one with toolkit options such as -platform or -reverse) starts
@@ -18,10 +27,5 @@ int main(int argc, char *argv[])
     // the translation file they stay English.
     rt::installToolkitTranslation();
     app::registerAppWindows();
-    shell::Application &book = shell::Application::instance();
-    if (!book.open())
-        return 0;
-    const int rc = QApplication::exec();
-    book.close();
-    return rc;
+    return shell::Application::instance().run();
 }

@@ -10,11 +10,10 @@
 #                        without them no window opens
 #   libsqliteodbc        the SQLite3 ODBC driver of the embedded data source
 #   sqlite3              create-data-source.sh builds the database with it
-#   libqt6printsupport6, libcups2
-#                        the printer service's dialogs and print server; no
-#                        window calls the service, so the linker leaves them
-#                        out of the executable, but the program is built and
-#                        tested against them
+#   odbcinst             the launcher and create-data-source.sh ask the
+#                        driver manager with it whether vomar exists
+# The printer service is not in the program (no window calls it), so
+# neither Qt's print support nor libcups is a dependency.
 # Recommended: Qt's own Chinese translation (the standard dialogs' texts)
 # and a font with Chinese characters. Suggested: psqlODBC, for a data source
 # on a PostgreSQL server.
@@ -32,21 +31,28 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "the school chose for each school year, added up to the school-year total"
     "with its rating, and the graduation score."
     ""
-    "Its data source is the ODBC DSN vomar; each user makes one with"
-    "/usr/share/kelvaro/create-data-source.sh. The user interface is in"
-    "simplified Chinese.")
-set(KELVARO_PACKAGE_MAINTAINER "kelvaro maintainers <kelvaro@localhost>" CACHE STRING
-    "Maintainer field of the Debian package")
+    "Its data source is the ODBC DSN vomar: by default an embedded SQLite"
+    "database of each user's own, made on the first start from the menu"
+    "(or with /usr/share/kelvaro/create-data-source.sh). The user interface"
+    "is in simplified Chinese.")
 set(CPACK_PACKAGE_CONTACT "${KELVARO_PACKAGE_MAINTAINER}")
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_STRIP_FILES ON)
+# The package holds the files where this build put its paths (the desktop
+# entry's command, the manual page's files): below the configured prefix,
+# which has to be /usr for a Debian package (the staging script checks).
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+# The program is stripped as Debian's own packages are (dh_strip): the
+# symbols and the .comment and .note sections go. CPack's own stripping
+# keeps those sections.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/KelvaroPackageStaging.cmake)
+set(CPACK_KELVARO_STRIP ${CMAKE_STRIP})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libsqliteodbc, sqlite3, libqt6printsupport6, libcups2")
+    "qt6-qpa-plugins, libsqliteodbc, sqlite3, odbcinst")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "qt6-translations-l10n, fonts-wqy-zenhei | fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")

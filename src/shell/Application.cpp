@@ -6,6 +6,8 @@
 #include "shell/w_pwd.h"
 #include "ui/ToolbarGlobals.h"
 
+#include <QApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace shell {
@@ -46,6 +48,15 @@ bool Application::open()
 void Application::close()
 {
     sqlca.disconnect();
+}
+
+int Application::run()
+{
+    if (!open())
+        return 1;
+    const int rc = QApplication::exec();
+    close();
+    return rc;
 }
 
 } // namespace shell

@@ -31,6 +31,12 @@ public:
     // Runs when the last window has closed: disconnects.
     void close();
 
+    // The program's run, once the application object exists: open, the
+    // windows until the last one closes, close. Gives the program's exit
+    // status: 1 when the connection was refused (after its message box),
+    // else the event loop's.
+    int run();
+
 private:
     Application() = default;
 };

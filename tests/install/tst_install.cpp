@@ -1,10 +1,11 @@
 // What `cmake --install` puts into a prefix, which is also what the Debian
-// package holds: the program, its desktop entry, its icon in the hicolor
-// theme, the data files and create-data-source.sh. The build tree is
-// installed once into a temporary prefix; the installed script then makes
-// data sources for a user whose data folder and data-source list are
-// temporary too, and the test connects to them through the ODBC driver
-// manager as the program does.
+// package holds: the program, the menu's launcher and desktop entry, the
+// icon in the hicolor theme, the metainfo, the manual page, the package's
+// documents, the data files and create-data-source.sh. The build tree is
+// installed once into a temporary prefix; the installed script and the
+// launcher then make data sources for a user whose data folder and
+// data-source lists are temporary too, and the test connects to them
+// through the ODBC driver manager as the program does.
 
 #include <QDirIterator>
 #include <QFile>
@@ -162,26 +163,81 @@ private Q_SLOTS:
     void desktopEntry();
     void iconSizes();
     void dataFiles();
+    void programHasNoRunPath();
+    void documents();
+    void manualPage();
+    void metainfo();
     void installedScriptMakesTheUsersDataSource();
+    void installedScriptKeepsAnotherVomar_data();
     void installedScriptKeepsAnotherVomar();
+    void launcherMakesTheDataSourceOnTheFirstStart();
+    void launcherLeavesTheUsersOwnVomar();
     void scriptInTheSourceTree();
 
 private:
     // An environment for the installed script and the driver manager: the
-    // user's data folder and data-source list inside `home`.
+    // user's data folder and data-source list inside `home`, and empty
+    // system lists in home/system.
     QProcessEnvironment userEnvironment(const QString &home) const;
+    // Runs the launcher that the desktop entry names, as the menu does, on
+    // the offscreen platform; gives whether the program it started was
+    // still running after a few seconds (it is then ended), with the
+    // launcher's output.
+    ProcessResult startFromTheMenu(const QProcessEnvironment &env) const;
+    // The installed file that an absolute path of the configured prefix
+    // names.
+    QString installed(const QString &configuredPath) const;
 
     QTemporaryDir m_prefix;
 };
 
 QProcessEnvironment TestInstall::userEnvironment(const QString &home) const
 {
+    const QDir system(home + u"/system"_s);
+    if (!system.mkpath(u"."_s) || !writeFile(system.filePath(u"odbc.ini"_s), {})
+        || !writeFile(system.filePath(u"odbcinst.ini"_s), {}))
+        qFatal("cannot write the system lists in %s", qPrintable(system.path()));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"HOME"_s, home);
     env.insert(u"XDG_DATA_HOME"_s, home + u"/data"_s);
     env.insert(u"ODBCINI"_s, home + u"/odbc.ini"_s);
-    env.remove(u"ODBCSYSINI"_s);
+    env.insert(u"ODBCSYSINI"_s, system.path());
     return env;
+}
+
+QString TestInstall::installed(const QString &configuredPath) const
+{
+    const QString prefix = QString::fromUtf8(KELVARO_INSTALL_PREFIX);
+    if (!configuredPath.startsWith(prefix + u'/'))
+        return QString();
+    return m_prefix.path() + configuredPath.mid(prefix.size());
+}
+
+ProcessResult TestInstall::startFromTheMenu(const QProcessEnvironment &env) const
+{
+    const QString exec
+        = desktopEntryKeys(m_prefix.filePath(u"share/applications/kelvaro.desktop"_s))[u"Exec"_s];
+    const QString launcher = installed(exec);
+    if (launcher.isEmpty())
+        return { -1, u"the desktop entry's command is not installed: "_s + exec };
+    QProcessEnvironment programEnv = env;
+    programEnv.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    QProcess process;
+    process.setProcessEnvironment(programEnv);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(launcher, QStringList());
+    if (!process.waitForStarted())
+        return { -1, u"did not start: "_s + launcher };
+    // Connected, it shows its splash and start window; refused, the
+    // connection's box. Either waits for the user.
+    const bool ended = process.waitForFinished(4000);
+    const int exitCode = process.exitCode();
+    process.kill();
+    process.waitForFinished();
+    const QString output = QString::fromLocal8Bit(process.readAll());
+    if (ended)
+        return { -1, u"the program ended with exit code %1: "_s.arg(exitCode) + output };
+    return { 0, output };
 }
 
 void TestInstall::initTestCase()
@@ -199,8 +255,11 @@ void TestInstall::installsOnlyTheProgramsFiles()
 {
     // Every installed file is one of these, so that nothing of the build
     // (libraries, tests, tools) lands in the package.
-    const QRegularExpression expected(u"^(bin/kelvaro"
+    const QRegularExpression expected(u"^(bin/kelvaro|libexec/kelvaro/kelvaro-launcher"
                                       "|share/applications/kelvaro\\.desktop"
+                                      "|share/metainfo/org\\.kelvaro\\.kelvaro\\.metainfo\\.xml"
+                                      "|share/man/man1/kelvaro\\.1\\.gz"
+                                      "|share/doc/kelvaro/(copyright|changelog\\.gz|README\\.md)"
                                       "|share/icons/hicolor/[0-9]+x[0-9]+/apps/kelvaro\\.png"
                                       "|share/kelvaro/(schema\\.sql|demo-standard-tables\\.sql"
                                       "|create-data-source\\.sh))$"_s);
@@ -212,13 +271,17 @@ void TestInstall::installsOnlyTheProgramsFiles()
         files << file;
     }
     for (const QString &file :
-        { u"bin/kelvaro"_s, u"share/applications/kelvaro.desktop"_s, u"share/kelvaro/schema.sql"_s,
+        { u"bin/kelvaro"_s, u"libexec/kelvaro/kelvaro-launcher"_s,
+            u"share/applications/kelvaro.desktop"_s,
+            u"share/metainfo/org.kelvaro.kelvaro.metainfo.xml"_s, u"share/man/man1/kelvaro.1.gz"_s,
+            u"share/doc/kelvaro/copyright"_s, u"share/doc/kelvaro/changelog.gz"_s,
+            u"share/doc/kelvaro/README.md"_s, u"share/kelvaro/schema.sql"_s,
             u"share/kelvaro/demo-standard-tables.sql"_s, u"share/kelvaro/create-data-source.sh"_s })
         QVERIFY2(files.contains(file), qPrintable(u"missing "_s + file));
 
-    const QFileInfo program(m_prefix.filePath(u"bin/kelvaro"_s));
-    QVERIFY(program.isExecutable());
-    QVERIFY(QFileInfo(m_prefix.filePath(u"share/kelvaro/create-data-source.sh"_s)).isExecutable());
+    for (const QString &program : { u"bin/kelvaro"_s, u"libexec/kelvaro/kelvaro-launcher"_s,
+             u"share/kelvaro/create-data-source.sh"_s })
+        QVERIFY2(QFileInfo(m_prefix.filePath(program)).isExecutable(), qPrintable(program));
 }
 
 void TestInstall::desktopEntry()
@@ -234,10 +297,15 @@ void TestInstall::desktopEntry()
     QVERIFY(keys[u"Categories"_s].endsWith(u';'));
     QVERIFY(keys[u"Categories"_s].split(u';').contains(u"Education"_s));
 
-    // Exec starts the installed program, taking no argument; Icon names the
-    // installed icon.
-    QCOMPARE(keys[u"Exec"_s], u"kelvaro"_s);
-    QVERIFY(QFileInfo(m_prefix.filePath(u"bin/"_s + keys[u"Exec"_s])).isExecutable());
+    QVERIFY2(chinese.match(keys[u"Keywords"_s]).hasMatch(), qPrintable(keys[u"Keywords"_s]));
+    QVERIFY(keys[u"Keywords"_s].endsWith(u';'));
+
+    // Exec starts the installed launcher by its full path, with no
+    // argument; Icon names the installed icon.
+    const QString exec = keys[u"Exec"_s];
+    QCOMPARE(
+        exec, QString::fromUtf8(KELVARO_INSTALL_PREFIX) + u"/libexec/kelvaro/kelvaro-launcher"_s);
+    QVERIFY(QFileInfo(installed(exec)).isExecutable());
     QCOMPARE(keys[u"Icon"_s], u"kelvaro"_s);
     QVERIFY(QFileInfo::exists(
         m_prefix.filePath(u"share/icons/hicolor/48x48/apps/%1.png"_s.arg(keys[u"Icon"_s]))));
@@ -276,6 +344,111 @@ void TestInstall::iconSizes()
     }
     for (int size : { 16, 24, 32, 48, 256 })
         QVERIFY2(sizes.contains(size), qPrintable(u"no %1x%1 icon"_s.arg(size)));
+}
+
+void TestInstall::programHasNoRunPath()
+{
+    // The installed program finds Qt in the system's library folders: no
+    // RUNPATH or RPATH pointing next to itself.
+    const QString readelf = QStandardPaths::findExecutable(u"readelf"_s);
+    if (readelf.isEmpty())
+        QSKIP("readelf not found (package binutils)");
+    const ProcessResult dynamic = run(readelf, { u"-d"_s, m_prefix.filePath(u"bin/kelvaro"_s) });
+    QVERIFY2(dynamic.exitCode == 0, qPrintable(dynamic.output));
+    QVERIFY2(dynamic.output.contains(u"(NEEDED)"_s), qPrintable(dynamic.output));
+    QVERIFY2(!dynamic.output.contains(u"PATH)"_s), qPrintable(dynamic.output));
+}
+
+void TestInstall::documents()
+{
+    const QString doc = m_prefix.filePath(u"share/doc/kelvaro/"_s);
+    const QString source = QString::fromUtf8(KELVARO_SOURCE_DIR);
+    // The copyright file in Debian's machine-readable format, with the
+    // licence text of LICENSE, line for line.
+    const QString copyright = QString::fromUtf8(fileContents(doc + u"copyright"_s));
+    QVERIFY2(copyright.startsWith(u"Format: https://www.debian.org/doc/packaging-manuals/"
+                                  "copyright-format/1.0/\n"_s),
+        qPrintable(copyright));
+    QVERIFY(copyright.contains(u"\nCopyright: 2026 The kelvaro authors\n"_s));
+    QStringList licence = QString::fromUtf8(fileContents(source + u"/LICENSE"_s)).split(u'\n');
+    while (!licence.isEmpty() && licence.last().isEmpty())
+        licence.removeLast();
+    QVERIFY(licence.size() > 10);
+    QString indented;
+    for (const QString &line : licence.mid(4))
+        indented += (line.isEmpty() ? u" ."_s : u' ' + line) + u'\n';
+    QVERIFY2(copyright.endsWith(u"\nLicense: Expat\n"_s + indented), qPrintable(copyright));
+    QVERIFY(
+        fileContents(source + u"/LICENSE"_s).contains("Copyright (c) 2026 The kelvaro authors"));
+
+    QCOMPARE(fileContents(doc + u"README.md"_s), fileContents(source + u"/README.md"_s));
+
+    // The changelog of a native version: changelog.gz, its first entry of
+    // the package's version.
+    const ProcessResult changelog = run(u"gzip"_s, { u"-dc"_s, doc + u"changelog.gz"_s });
+    QVERIFY2(changelog.exitCode == 0, qPrintable(changelog.output));
+    QVERIFY2(changelog.output.startsWith(u"kelvaro (%1) unstable; urgency=medium\n"_s.arg(
+                 QString::fromUtf8(KELVARO_VERSION))),
+        qPrintable(changelog.output));
+    QVERIFY2(QRegularExpression(u"\n -- .+ <[^@ ]+@[^@ ]+>  [A-Z][a-z]{2}, [0-9]{2} [A-Z][a-z]{2} "
+                                "[0-9]{4} [0-9:]{8} [+-][0-9]{4}\n$"_s)
+                 .match(changelog.output)
+                 .hasMatch(),
+        qPrintable(changelog.output));
+}
+
+void TestInstall::manualPage()
+{
+    const ProcessResult page
+        = run(u"gzip"_s, { u"-dc"_s, m_prefix.filePath(u"share/man/man1/kelvaro.1.gz"_s) });
+    QVERIFY2(page.exitCode == 0, qPrintable(page.output));
+    // The title line carries the package's version; the sections a user
+    // looks for are there, and no placeholder is left unfilled.
+    QVERIFY2(page.output.contains(
+                 QRegularExpression(u"\n\\.TH KELVARO 1 \"[0-9-]+\" \"kelvaro %1\""_s.arg(
+                     QRegularExpression::escape(QString::fromUtf8(KELVARO_VERSION))))),
+        qPrintable(page.output));
+    for (const QString &section : { u"NAME"_s, u"SYNOPSIS"_s, u"DESCRIPTION"_s, u"OPTIONS"_s,
+             u"\"DATA SOURCE\""_s, u"FILES"_s, u"\"EXIT STATUS\""_s })
+        QVERIFY2(page.output.contains(u"\n.SH "_s + section + u'\n'), qPrintable(section));
+    QVERIFY(!page.output.contains(u'@'));
+    QVERIFY(page.output.contains(
+        QString::fromUtf8(KELVARO_INSTALL_PREFIX) + u"/share/kelvaro/create\\-data\\-source.sh"_s));
+
+    // Rendered by man without a warning, also in a locale without Chinese
+    // (the page is plain ASCII).
+    QVERIFY(!page.output.contains(QRegularExpression(u"[^\\x{0}-\\x{7f}]"_s)));
+    const QString man = QStandardPaths::findExecutable(u"man"_s);
+    if (man.isEmpty())
+        QSKIP("man not found (package man-db)");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"MANWIDTH"_s, u"80"_s);
+    env.insert(u"LC_ALL"_s, u"C"_s);
+    const ProcessResult rendered = run(man,
+        { u"--warnings"_s, u"-l"_s, m_prefix.filePath(u"share/man/man1/kelvaro.1.gz"_s) }, env);
+    QVERIFY2(rendered.exitCode == 0, qPrintable(rendered.output));
+    QVERIFY2(
+        !rendered.output.contains(u"warning"_s, Qt::CaseInsensitive), qPrintable(rendered.output));
+    QVERIFY2(rendered.output.contains(u"EXIT STATUS"_s), qPrintable(rendered.output));
+}
+
+void TestInstall::metainfo()
+{
+    const QString path = m_prefix.filePath(u"share/metainfo/org.kelvaro.kelvaro.metainfo.xml"_s);
+    const QString xml = QString::fromUtf8(fileContents(path));
+    QVERIFY(xml.contains(u"<id>org.kelvaro.kelvaro</id>"_s));
+    QVERIFY(xml.contains(u"<launchable type=\"desktop-id\">kelvaro.desktop</launchable>"_s));
+    QVERIFY(xml.contains(u"<project_license>MIT</project_license>"_s));
+    QVERIFY(xml.contains(u"<category>Education</category>"_s));
+    QVERIFY(xml.contains(u"<release version=\"%1\""_s.arg(QString::fromUtf8(KELVARO_VERSION))));
+    const QRegularExpression chineseSummary(u"<summary>[^<]*\\p{Han}"_s);
+    QVERIFY(chineseSummary.match(xml).hasMatch());
+
+    const QString validator = QStandardPaths::findExecutable(u"appstreamcli"_s);
+    if (validator.isEmpty())
+        QSKIP("appstreamcli not found (package appstream): contents checked only");
+    const ProcessResult validation = run(validator, { u"validate"_s, u"--no-net"_s, path });
+    QVERIFY2(validation.exitCode == 0, qPrintable(validation.output));
 }
 
 void TestInstall::dataFiles()
@@ -343,22 +516,101 @@ void TestInstall::installedScriptMakesTheUsersDataSource()
     QVERIFY2(rows.ok && rows.value == u"7"_s, qPrintable(rows.value));
 }
 
+void TestInstall::installedScriptKeepsAnotherVomar_data()
+{
+    QTest::addColumn<QByteArray>("userList");
+    QTest::addColumn<QByteArray>("systemList");
+    // A vomar of the school's own, named as the driver manager reads it:
+    // never replaced, never doubled.
+    QTest::newRow("upper case") << QByteArray(
+        "[VOMAR]\nDriver=PostgreSQL Unicode\nDatabase=school\n")
+                                << QByteArray();
+    QTest::newRow("spaces in the brackets")
+        << QByteArray("# the school's server\n[other]\nDriver=x\n\n[ VOMAR ]\n"
+                      "Driver = PostgreSQL Unicode\nDatabase = school\n")
+        << QByteArray();
+    QTest::newRow("in the system's list")
+        << QByteArray("[other]\nDriver=x\n")
+        << QByteArray("[vomar]\nDriver=PostgreSQL Unicode\nDatabase=school\n");
+}
+
 void TestInstall::installedScriptKeepsAnotherVomar()
 {
     if (!KELVARO_HAVE_SQLITE_DRIVER)
         QSKIP("The SQLite3 ODBC driver is not installed (package libsqliteodbc)");
+    QFETCH(QByteArray, userList);
+    QFETCH(QByteArray, systemList);
     QTemporaryDir home;
     QVERIFY(home.isValid());
+    const QProcessEnvironment env = userEnvironment(home.path());
     const QString odbcIni = home.filePath(u"odbc.ini"_s);
-    // A vomar of the school's own, named in another case: never replaced.
-    const QByteArray school = "[VOMAR]\nDriver=PostgreSQL Unicode\nDatabase=school\n";
-    QVERIFY(writeFile(odbcIni, school));
+    QVERIFY(writeFile(odbcIni, userList));
+    QVERIFY(writeFile(home.filePath(u"system/odbc.ini"_s), systemList));
     const ProcessResult result
-        = run(u"bash"_s, { m_prefix.filePath(u"share/kelvaro/create-data-source.sh"_s) },
-            userEnvironment(home.path()));
+        = run(u"bash"_s, { m_prefix.filePath(u"share/kelvaro/create-data-source.sh"_s) }, env);
     QVERIFY2(result.exitCode == 0, qPrintable(result.output));
     QVERIFY2(result.output.contains(u"kept"_s), qPrintable(result.output));
-    QCOMPARE(fileContents(odbcIni), school);
+    QCOMPARE(fileContents(odbcIni), userList);
+    QCOMPARE(fileContents(home.filePath(u"system/odbc.ini"_s)), systemList);
+}
+
+void TestInstall::launcherMakesTheDataSourceOnTheFirstStart()
+{
+    if (!KELVARO_HAVE_SQLITE_DRIVER)
+        QSKIP("The SQLite3 ODBC driver is not installed (package libsqliteodbc)");
+    // A new user: no data-source list, no data folder.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QProcessEnvironment env = userEnvironment(home.path());
+    const QString odbcIni = home.filePath(u"odbc.ini"_s);
+    const QString database = home.filePath(u"data/kelvaro/kelvaro.db"_s);
+
+    const ProcessResult first = startFromTheMenu(env);
+    QVERIFY2(first.exitCode == 0, qPrintable(first.output));
+    QVERIFY2(QFileInfo::exists(database), qPrintable(first.output));
+    const QByteArray list = fileContents(odbcIni);
+    QVERIFY2(list.startsWith("[vomar]\n"), list.constData());
+    QVERIFY2(list.contains("\nDatabase=" + database.toUtf8() + "\n"), list.constData());
+
+    // The data source works, as the program opens it; a mark that the next
+    // start must keep.
+    qputenv("ODBCINI", QFile::encodeName(odbcIni));
+    qputenv("ODBCSYSINI", QFile::encodeName(home.filePath(u"system"_s)));
+    QueryResult rows = queryVomar(u"SELECT COUNT(*) FROM cz123_m"_s);
+    QVERIFY2(rows.ok && rows.value.toInt() > 0, qPrintable(rows.value));
+    for (const QString &sql :
+        { u"CREATE TABLE school_mark (x INTEGER)"_s, u"INSERT INTO school_mark VALUES (7)"_s }) {
+        rows = queryVomar(sql);
+        QVERIFY2(rows.ok, qPrintable(rows.value));
+    }
+
+    // The second start finds vomar and changes nothing.
+    const ProcessResult second = startFromTheMenu(env);
+    QVERIFY2(second.exitCode == 0, qPrintable(second.output));
+    QCOMPARE(fileContents(odbcIni), list);
+    rows = queryVomar(u"SELECT x FROM school_mark"_s);
+    qunsetenv("ODBCSYSINI");
+    QVERIFY2(rows.ok && rows.value == u"7"_s, qPrintable(rows.value));
+}
+
+void TestInstall::launcherLeavesTheUsersOwnVomar()
+{
+    // The user's vomar names another database (here one that is not
+    // there): the launcher neither touches the list nor makes the
+    // embedded database, and the program starts (and shows the
+    // connection's message).
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QProcessEnvironment env = userEnvironment(home.path());
+    const QString odbcIni = home.filePath(u"odbc.ini"_s);
+    const QByteArray own = "; the school's own\n[ Vomar ]\nDriver = SQLite3\n"
+                           "Database = "
+        + home.filePath(u"school.db"_s).toUtf8() + "\nNoCreat=1\n";
+    QVERIFY(writeFile(odbcIni, own));
+    const ProcessResult result = startFromTheMenu(env);
+    QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+    QCOMPARE(fileContents(odbcIni), own);
+    QVERIFY2(!QFileInfo::exists(home.filePath(u"data"_s)), qPrintable(result.output));
 }
 
 void TestInstall::scriptInTheSourceTree()

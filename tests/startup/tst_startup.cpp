@@ -20,6 +20,7 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void refusedConnectionShowsOnlyTheDriversText_data();
     void refusedConnectionShowsOnlyTheDriversText();
+    void refusedConnectionEndsTheRunWithStatusOne();
     void splashHandsOverAfterTwoSeconds();
     void clickOnPictureHandsOverAtOnceAndOnlyOnce();
     void escapeDoesNotCloseTheSplash();
@@ -74,6 +75,25 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
     // Disconnecting what never connected does no harm.
     book.close();
     book.close();
+}
+
+void TestStartup::refusedConnectionEndsTheRunWithStatusOne()
+{
+    // No data source at all: the run shows the box and reports the failure
+    // in its exit status, without entering the event loop.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const QString &name : { u"odbc.ini"_s, u"odbcinst.ini"_s }) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    qputenv("ODBCSYSINI", dir.path().toUtf8());
+    qputenv("ODBCINI", dir.filePath(u"odbc.ini"_s).toUtf8());
+
+    rt::MessageBoxRecorder boxes;
+    QCOMPARE(shell::Application::instance().run(), 1);
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+    QCOMPARE(boxes.boxes().front().title, u"数据库连接失败"_s);
 }
 
 void TestStartup::splashHandsOverAfterTwoSeconds()
