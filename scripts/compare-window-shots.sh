@@ -132,7 +132,7 @@ make_data_source() {
         return 1
     fi
     printf '[SQLite3]\nDriver=%s\n' "$driver" >"$var/odbc/odbcinst.ini"
-    printf '[vomar]\nDriver=SQLite3\nDatabase=%s\nNoCreat=1\nTimeout=5000\n' \
+    printf '[vomar]\nDriver=SQLite3\nDatabase=%s\nNoCreat=1\nTimeout=2500\n' \
         "$var/kelvaro.db" >"$var/odbc/odbc.ini"
 }
 

@@ -110,14 +110,16 @@ else
 fi
 
 # NoCreat=1: a missing database file is a refused connection, never a new
-# empty database. (A school that points vomar at a PostgreSQL server through
+# empty database. Timeout=2500: a database that another program holds is
+# waited for 2.5 s, which the SQLite driver does twice over in one call, so
+# that the window reports it after 5 s. (A school that points vomar at a PostgreSQL server through
 # psqlODBC instead sets UseServerSidePrepare=0 in that DSN: with server-side
 # prepare the server takes the height parameter of "( ? - 1 )" for an
 # integer and refuses a height such as 150.5.)
 dsn_settings="Description=Physical-health test scores
 Database=$database
 NoCreat=1
-Timeout=5000"
+Timeout=2500"
 
 if ! $installed; then
     mkdir -p "$var/odbc"

@@ -1,12 +1,15 @@
 // The network between the program and its PostgreSQL server lost, an
-// address that never answers, and a server that does not answer a
-// connect, in a network namespace of the
+// address that never answers, a server that does not answer a connect and
+// a server process that stops answering (SIGSTOP: its kernel still holds
+// the connection), in a network namespace of the
 // test's own (netns-test.sh) with a cluster of its own in it: a read, a
 // save and the start-up's connection each fail within the call limit, the
 // way the window reports any failed read, save or connection, nothing is
 // written, and the next action works once the network is back, without a
-// restart. Each cut mends itself after 30 s, so that a wait without limit
-// shows here as a wait that took too long.
+// restart; work written on a lost connection is never committed in part.
+// (A cluster of its own also because a stopped server process holds up
+// every DROP DATABASE of its cluster.) Each cut mends itself after 30 s, so that a wait without
+// limit shows here as a wait that took too long.
 
 #include "calculator/CalculatorWindows.h"
 #include "controls/my_maskedit.h"
@@ -27,6 +30,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cerrno>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -90,9 +94,25 @@ private:
     std::thread m_guard;
 };
 
+void connectTo(rt::Transaction &sqlca, const QString &dsn)
+{
+    sqlca.DBMS = u"ODBC"_s;
+    sqlca.AutoCommit = false;
+    sqlca.DBParm = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(dsn, TestDatabase::password());
+    sqlca.connect();
+}
+
+std::optional<QString> single(rt::Transaction &sqlca, const QString &sql)
+{
+    const auto row = sqlca.selectSingleRow(sql);
+    if (!row || row->empty())
+        return std::nullopt;
+    return row->front();
+}
+
 } // namespace
 
-class TestNetworkOutage : public QObject
+class TestDatabaseOutage : public QObject
 {
     Q_OBJECT
 
@@ -106,8 +126,12 @@ private Q_SLOTS:
     void startUpWhenTheNetworkIsLost();
     void connectToAnAddressThatNeverAnswers();
     void startUpWithAServerThatDoesNotAnswer();
+    void serverThatStopsAnsweringIsCutOff();
+    void workOnALostConnectionIsNeverCommittedInPart();
 
 private:
+    // Stops the server process of `sqlca`'s session.
+    bool stopServerOf(rt::Transaction &sqlca, StoppedProcess &stopped);
     QWidget *open(const QString &className);
     void type(const QString &field, const QString &text);
     void checkOneBox(const QString &title, const QString &fragment = {});
@@ -122,7 +146,7 @@ private:
     LoopbackCut m_cut;
 };
 
-void TestNetworkOutage::initTestCase()
+void TestDatabaseOutage::initTestCase()
 {
     if (qEnvironmentVariable("KELVARO_TEST_NETNS") != u"1"_s)
         QSKIP("runs only in a network namespace of its own (netns-test.sh)");
@@ -139,7 +163,7 @@ void TestNetworkOutage::initTestCase()
         u"kv0"_s, u"nud"_s, u"permanent"_s }));
 }
 
-void TestNetworkOutage::init()
+void TestDatabaseOutage::init()
 {
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
     QVERIFY2(m_db.setStandardRows(u"cz123_m"_s, { { 150, 35, 40, 50, 55 } }),
@@ -156,7 +180,7 @@ void TestNetworkOutage::init()
     calculator::registerCalculatorWindows(m_sqlca);
 }
 
-void TestNetworkOutage::cleanup()
+void TestDatabaseOutage::cleanup()
 {
     m_cut.mend();
     delete m_window.data();
@@ -174,7 +198,7 @@ void TestNetworkOutage::cleanup()
     m_boxes.reset();
 }
 
-QWidget *TestNetworkOutage::open(const QString &className)
+QWidget *TestDatabaseOutage::open(const QString &className)
 {
     delete m_window.data();
     m_window = rt::WindowRegistry::instance().create(className, nullptr);
@@ -183,7 +207,7 @@ QWidget *TestNetworkOutage::open(const QString &className)
     return m_window.data();
 }
 
-void TestNetworkOutage::type(const QString &field, const QString &text)
+void TestDatabaseOutage::type(const QString &field, const QString &text)
 {
     QVERIFY(m_window);
     auto *edit = m_window->findChild<my_maskedit *>(field);
@@ -196,7 +220,7 @@ void TestNetworkOutage::type(const QString &field, const QString &text)
     QTest::keyClick(edit, Qt::Key_Tab);
 }
 
-void TestNetworkOutage::checkOneBox(const QString &title, const QString &fragment)
+void TestDatabaseOutage::checkOneBox(const QString &title, const QString &fragment)
 {
     QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
     const rt::MessageBoxService::Shown &box = m_boxes->boxes().front();
@@ -205,7 +229,7 @@ void TestNetworkOutage::checkOneBox(const QString &title, const QString &fragmen
     QVERIFY2(box.text.contains(fragment), qPrintable(box.text));
 }
 
-void TestNetworkOutage::readWhenTheNetworkIsLost()
+void TestDatabaseOutage::readWhenTheNetworkIsLost()
 {
     QVERIFY(open(u"w_jsq_cz1"_s));
     QTRY_VERIFY(m_window->findChild<my_maskedit *>(u"em_s1"_s)->hasFocus());
@@ -238,7 +262,7 @@ void TestNetworkOutage::readWhenTheNetworkIsLost()
     QVERIFY(m_boxes->boxes().empty());
 }
 
-void TestNetworkOutage::saveWhenTheNetworkIsLost()
+void TestDatabaseOutage::saveWhenTheNetworkIsLost()
 {
     QVERIFY(open(u"w_xm_cz2"_s));
     auto *sitAndReach = m_window->findChild<QRadioButton *>(u"rb_z_m"_s);
@@ -274,7 +298,7 @@ void TestNetworkOutage::saveWhenTheNetworkIsLost()
     QCOMPARE(rows->front().front(), std::optional<QString>(u"1"_s));
 }
 
-void TestNetworkOutage::startUpFailsThenWorks(const std::function<void()> &mend)
+void TestDatabaseOutage::startUpFailsThenWorks(const std::function<void()> &mend)
 {
     shell::Application &book = shell::Application::instance();
     EventLoopStall stall;
@@ -293,13 +317,13 @@ void TestNetworkOutage::startUpFailsThenWorks(const std::function<void()> &mend)
     QVERIFY(m_boxes->boxes().empty());
 }
 
-void TestNetworkOutage::startUpWhenTheNetworkIsLost()
+void TestDatabaseOutage::startUpWhenTheNetworkIsLost()
 {
     QVERIFY(m_cut.cut(mendAfter));
     startUpFailsThenWorks([this] { m_cut.mend(); });
 }
 
-void TestNetworkOutage::connectToAnAddressThatNeverAnswers()
+void TestDatabaseOutage::connectToAnAddressThatNeverAnswers()
 {
     // The program's connection, to a data source on the silent address.
     rt::Transaction sqlca;
@@ -322,7 +346,7 @@ void TestNetworkOutage::connectToAnAddressThatNeverAnswers()
     QVERIFY(sqlca.select(u"select count(*) from xmsz"_s));
 }
 
-void TestNetworkOutage::startUpWithAServerThatDoesNotAnswer()
+void TestDatabaseOutage::startUpWithAServerThatDoesNotAnswer()
 {
     // The postmaster stopped: the kernel still takes the connection, the
     // server never answers its start.
@@ -335,5 +359,80 @@ void TestNetworkOutage::startUpWithAServerThatDoesNotAnswer()
     startUpFailsThenWorks([&stopped] { stopped.resume(); });
 }
 
-QTEST_MAIN(TestNetworkOutage)
-#include "tst_network_outage.moc"
+bool TestDatabaseOutage::stopServerOf(rt::Transaction &sqlca, StoppedProcess &stopped)
+{
+    const auto pid = single(sqlca, u"select pg_backend_pid()"_s);
+    if (!pid) {
+        qWarning("pg_backend_pid: %s", qPrintable(sqlca.SQLErrText));
+        return false;
+    }
+    if (!stopped.stop(pid_t(pid->toLong()), mendAfter)) {
+        if (errno == EPERM)
+            qInfo("the server's process belongs to postgres: stopping it needs root");
+        return false;
+    }
+    return true;
+}
+
+void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
+{
+    rt::Transaction sqlca;
+    connectTo(sqlca, u"vomar"_s);
+    QCOMPARE(sqlca.SQLCode, 0L);
+    const auto before = single(sqlca, u"select pg_backend_pid()"_s);
+    StoppedProcess stopped;
+    if (!stopServerOf(sqlca, stopped))
+        QSKIP("the server's process cannot be stopped from here (needs root)");
+
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!sqlca.select(u"select count(*) from xmsz"_s));
+    const qint64 waited = clock.elapsed();
+    QVERIFY2(waited >= 9500 && waited < 11500, qPrintable(u"%1 ms"_s.arg(waited)));
+    QCOMPARE(sqlca.SQLCode, -1L);
+    QVERIFY2(sqlca.SQLErrText.startsWith(u"数据库服务器在 10 秒内没有应答，连接已断开。"_s),
+        qPrintable(sqlca.SQLErrText));
+    QVERIFY(sqlca.isConnected());
+
+    // Once the server answers again, the next call connects anew.
+    stopped.resume();
+    const auto after = single(sqlca, u"select pg_backend_pid()"_s);
+    QVERIFY2(after, qPrintable(sqlca.SQLErrText));
+    QVERIFY(after != before);
+    QCOMPARE(single(sqlca, u"select count(*) from xmsz"_s), std::optional<QString>(u"1"_s));
+}
+
+void TestDatabaseOutage::workOnALostConnectionIsNeverCommittedInPart()
+{
+    rt::Transaction sqlca;
+    connectTo(sqlca, u"vomar"_s);
+    QCOMPARE(sqlca.SQLCode, 0L);
+    QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('31', '1')"_s));
+    StoppedProcess stopped;
+    if (!stopServerOf(sqlca, stopped))
+        QSKIP("the server's process cannot be stopped from here (needs root)");
+    QVERIFY(!sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('32', '1')"_s));
+    stopped.resume();
+
+    // The first row went with the connection: nothing more is written, nor
+    // committed, until the rollback says so.
+    QVERIFY(!sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('33', '1')"_s));
+    QVERIFY2(sqlca.SQLErrText.contains(u"未提交的修改已丢失"_s), qPrintable(sqlca.SQLErrText));
+    QVERIFY(!sqlca.select(u"select count(*) from xmsz"_s));
+    sqlca.commit();
+    QCOMPARE(sqlca.SQLCode, -1L);
+    sqlca.rollback();
+    QCOMPARE(sqlca.SQLCode, 0L);
+
+    QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('33', '1')"_s),
+        qPrintable(sqlca.SQLErrText));
+    sqlca.commit();
+    QCOMPARE(sqlca.SQLCode, 0L);
+    const auto rows = m_db.query(u"select nj from xmsz where nj > '30' order by nj"_s);
+    QVERIFY2(rows, qPrintable(m_db.lastError()));
+    QCOMPARE(rows->size(), std::size_t(1));
+    QCOMPARE(rows->front().front(), std::optional<QString>(u"33"_s));
+}
+
+QTEST_MAIN(TestDatabaseOutage)
+#include "tst_database_outage.moc"
