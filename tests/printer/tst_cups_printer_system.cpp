@@ -25,6 +25,7 @@ const QString kA = u"kelvaro_a"_s;
 const QString kB = u"kelvaro_b"_s;
 const QString kC = u"kelvaro_c"_s;
 const QString kComma = u"kelvaro,d"_s;
+const QString kRaw = u"kelvaro_raw"_s;
 const QString kUnknown = u"kelvaro_none"_s;
 const QString kModel = u"Kelvaro Test Printer"_s;
 constexpr int kUntouched = 7777;
@@ -40,7 +41,8 @@ Q_DECLARE_METATYPE(ServiceCall)
 
 // The printer service on the print server: the throwaway server that CTest
 // starts, with its queues kelvaro_a (the server's default), kelvaro_b,
-// kelvaro_c (no A5) and kelvaro,d.
+// kelvaro_c (no A5, a size of its own), kelvaro,d and kelvaro_raw (no printer
+// description).
 class TestCupsPrinterSystem : public QObject
 {
     Q_OBJECT
@@ -100,8 +102,8 @@ void TestCupsPrinterSystem::cleanupTestCase()
 void TestCupsPrinterSystem::printerList()
 {
     QStringList list { u"stale 1"_s, u"stale 2"_s, u"stale 3"_s, u"stale 4"_s };
-    QCOMPARE(m_service.of_getprinterlist(list), 4);
-    QCOMPARE(list, QStringList({ kComma, kA, kB, kC }));
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
+    QCOMPARE(list, QStringList({ kComma, kA, kB, kC, kRaw }));
 }
 
 // A server that cannot be reached is a list that cannot be read, not an
@@ -123,7 +125,7 @@ void TestCupsPrinterSystem::unreachableServer()
     QCOMPARE(defaultName, QString());
     QCOMPARE(driver, QString());
     // Back on the test server.
-    QCOMPARE(m_service.of_getprinterlist(list), 4);
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
 }
 
 void TestCupsPrinterSystem::defaultPrinter()
@@ -433,7 +435,7 @@ void TestCupsPrinterSystem::userInstance()
     QCOMPARE(
         CupsTestServer::run(u"lpoptions"_s, { u"-p"_s, draft, u"-o"_s, u"media=A5"_s }), QString());
     QStringList list;
-    QCOMPARE(m_service.of_getprinterlist(list), 5);
+    QCOMPARE(m_service.of_getprinterlist(list), 6);
     QVERIFY2(list.contains(draft), qPrintable(list.join(u' ')));
     QCOMPARE(m_service.of_direct(draft, QString()), 1);
     QCOMPARE(m_service.of_getdrivername(draft), kModel);
@@ -554,7 +556,7 @@ void TestCupsPrinterSystem::serverNotAnswering()
     QCOMPARE(dialogs, 0);
 
     QStringList list;
-    QCOMPARE(m_service.of_getprinterlist(list), 4);
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }
