@@ -26,6 +26,7 @@ const QString kB = u"kelvaro_b"_s;
 const QString kC = u"kelvaro_c"_s;
 const QString kComma = u"kelvaro,d"_s;
 const QString kRaw = u"kelvaro_raw"_s;
+const QString kDraft = u"kelvaro_a/draft"_s;
 const QString kUnknown = u"kelvaro_none"_s;
 const QString kModel = u"Kelvaro Test Printer"_s;
 constexpr int kUntouched = 7777;
@@ -35,6 +36,18 @@ constexpr qint64 kAnswerBoundMs = 5000;
 
 // One call of the service, its result as a text.
 using ServiceCall = std::function<QString(n_printer &)>;
+
+using Paper = PrinterSystem::Paper;
+
+// Sets the user's options of `printer` as `lpoptions -p PRINTER -o ...` does.
+bool setUserOptions(const QString &printer, const QStringList &options)
+{
+    QStringList arguments { u"-p"_s, printer };
+    for (const QString &option : options)
+        arguments << u"-o"_s << option;
+    return CupsTestServer::run(u"lpoptions"_s, arguments).isEmpty();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ServiceCall)
@@ -72,6 +85,8 @@ private slots:
     void unknownCommand();
     void unknownPrinter_data();
     void unknownPrinter();
+    void namesIgnoreCase_data();
+    void namesIgnoreCase();
     void userInstance();
     void defaultNameWithComma();
     void serverNotAnswering_data();
@@ -394,6 +409,8 @@ void TestCupsPrinterSystem::unknownPrinter_data()
     QTest::newRow("an instance nobody made") << u"kelvaro_a/nosuch"_s;
     QTest::newRow("an empty instance") << u"kelvaro_a/"_s;
     QTest::newRow("an instance without a queue") << u"/kelvaro_a"_s;
+    QTest::newRow("no such queue, in capitals") << u"KELVARO_NONE"_s;
+    QTest::newRow("an instance nobody made, in capitals") << u"KELVARO_A/NOSUCH"_s;
     QTest::newRow("no name") << QString();
 }
 
@@ -426,6 +443,77 @@ void TestCupsPrinterSystem::unknownPrinter()
     QCOMPARE(m_service.of_modifyprinter(printer, settings), -1);
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
+}
+
+void TestCupsPrinterSystem::namesIgnoreCase_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<int>("paper");
+
+    QTest::newRow("KELVARO_A") << u"KELVARO_A"_s << kA << paper::a4;
+    QTest::newRow("Kelvaro_B") << u"Kelvaro_B"_s << kB << paper::a4;
+    QTest::newRow("KELVARO,D") << u"KELVARO,D"_s << kComma << paper::a4;
+    QTest::newRow("KELVARO_A/DRAFT, an instance") << u"KELVARO_A/DRAFT"_s << kDraft << paper::a5;
+    QTest::newRow("kelvaro_a/Draft") << u"kelvaro_a/Draft"_s << kDraft << paper::a5;
+}
+
+// The print server knows a queue, and an instance of the user's, by its
+// name in any case of letters (lpstat -p KELVARO_A finds kelvaro_a): every
+// function reaches the printer the name stands for, and a change lands on
+// that printer's own entry, not on a new one of the name as it was written.
+void TestCupsPrinterSystem::namesIgnoreCase()
+{
+    QFETCH(QString, printer);
+    QFETCH(QString, listed);
+    QFETCH(int, paper);
+
+    QVERIFY(setUserOptions(kDraft, { u"media=A5"_s }));
+    QStringList before;
+    QCOMPARE(m_service.of_getprinterlist(before), 6);
+
+    QCOMPARE(m_service.of_getdrivername(printer), kModel);
+    QCOMPARE(m_service.of_direct(printer, QString()), 1);
+    QCOMPARE(m_service.of_getportname(printer), u"file:///dev/null"_s);
+    QCOMPARE(m_service.of_getstatus(printer), qint64(0));
+    QCOMPARE(m_service.of_getattribute(printer), m_service.of_getattribute(listed));
+    QVERIFY(m_service.of_getattribute(printer) != -1);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper);
+    QVariant value;
+    QCOMPARE(m_service.of_printer(
+                 printer, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::portrait));
+
+    QCOMPARE(m_service.of_setpapersize(printer, paper::letter, 0, 0), 1);
+    QCOMPARE(m_service.of_getpapersize(listed, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::letter);
+    value = orientation::landscape;
+    QCOMPARE(m_service.of_printer(
+                 printer, command::setOrientation, value, papersize, paperwidth, paperlength),
+        1);
+    value.clear();
+    QCOMPARE(m_service.of_printer(
+                 listed, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::landscape));
+    DocumentSettings settings;
+    settings.paper = Paper { paper::a4, 2100, 2970 };
+    QCOMPARE(m_service.of_modifyprinter(printer, settings), 1);
+    QCOMPARE(m_service.of_getpapersize(listed, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
+    QCOMPARE(m_service.of_setdefault(printer), 1);
+    QCOMPARE(m_service.of_getpbprinter(), listed);
+
+    QStringList after;
+    QCOMPARE(m_service.of_getprinterlist(after), 6);
+    QCOMPARE(after, before);
+    QVERIFY2(CupsTestServer::userOptions().contains(QRegularExpression(
+                 u"^Default %1 .*media=A4"_s.arg(QRegularExpression::escape(listed)),
+                 QRegularExpression::MultilineOption)),
+        qPrintable(CupsTestServer::userOptions()));
 }
 
 // An instance the user made with lpoptions is a printer of its own.

@@ -45,9 +45,9 @@ struct AllDestinations
     AllDestinations(const AllDestinations &) = delete;
     AllDestinations &operator=(const AllDestinations &) = delete;
 
-    // The destination listed under exactly `name` ("QUEUE" or
-    // "QUEUE/INSTANCE"); none for any other name, such as an instance
-    // nobody made.
+    // The destination listed under `name` ("QUEUE" or "QUEUE/INSTANCE"),
+    // found as the server's own look-up finds it; none for any other name,
+    // such as an instance nobody made.
     cups_dest_t *find(const QString &name) const;
     bool save(const CupsConnection &connection) const
     {
@@ -65,13 +65,20 @@ QString nameOf(const cups_dest_t &dest)
     return name;
 }
 
+// The print server compares the names of queues and instances without
+// regard to case (lpstat -p KELVARO_A finds kelvaro_a), and so does the
+// client library's look-up of a destination, which this is. A queue's name
+// holds no slash, so the first one, if any, begins the instance.
 cups_dest_t *AllDestinations::find(const QString &name) const
 {
-    for (int i = 0; i < count; ++i) {
-        if (nameOf(dests[i]) == name)
-            return &dests[i];
-    }
-    return nullptr;
+    const qsizetype slash = name.indexOf(u'/');
+    const QByteArray queue = (slash < 0 ? name : name.left(slash)).toUtf8();
+    const QByteArray instance = slash < 0 ? QByteArray() : name.mid(slash + 1).toUtf8();
+    // No queue would ask for the default destination; an empty instance
+    // names none.
+    if (queue.isEmpty() || (slash >= 0 && instance.isEmpty()))
+        return nullptr;
+    return cupsGetDest(queue.constData(), slash < 0 ? nullptr : instance.constData(), count, dests);
 }
 
 std::optional<QString> option(const cups_dest_t *dest, const char *key)

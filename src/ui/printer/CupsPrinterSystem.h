@@ -11,13 +11,14 @@ namespace ui::printer {
 // Every call asks the server afresh on a connection of its own
 // (CupsConnection) and gives up on it after about CupsConnection::kTimeout
 // plus a second: a server that does not answer in time is one that cannot
-// tell, and the call gives its empty value or false. Reads go through the server's
-// destinations as the user sees them (the queues with their attributes,
-// the user's instances and lpoptions): the names, the default printer, make
-// and model, device URI, state and reasons, sharing, printer type, the
-// "media" option and the orientation ("landscape", "orientation-requested");
-// and through the queue's own attributes for the media it offers and its
-// default media.
+// tell, and the call gives its empty value or false. Reads go through the
+// server's destinations as the user sees them (the queues with their
+// attributes, the user's instances and lpoptions), found by their names as
+// the server finds them, without regard to case: the names, the default
+// printer, make and model, device URI, state and reasons, sharing, printer
+// type, the "media" option and the orientation ("landscape",
+// "orientation-requested"); and through the queue's own attributes for the
+// media it offers and its default media.
 //
 // Writes change the defaults of the user who runs the program, as
 // `lpoptions -d` and `lpoptions -p NAME -o ...` do: the user's lpoptions
