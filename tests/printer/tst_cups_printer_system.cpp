@@ -48,9 +48,42 @@ bool setUserOptions(const QString &printer, const QStringList &options)
     return CupsTestServer::run(u"lpoptions"_s, arguments).isEmpty();
 }
 
+// The value of the option `key` in the user's options of `printer` as
+// `lpoptions -p PRINTER` lists them; "" when it has none.
+QString userOption(const QString &printer, const QString &key)
+{
+    const QRegularExpression pattern(u"(?:^| )%1=(\\S*)"_s.arg(QRegularExpression::escape(key)));
+    return pattern.match(CupsTestServer::run(u"lpoptions"_s, { u"-p"_s, printer })).captured(1);
+}
+
+// The default paper of `printer` as the toolkit's printer information tells
+// it, which the client library works out on its own from the same options:
+// its width and length in tenths of a millimetre.
+QSize toolkitPaper(const QString &printer)
+{
+    const QSizeF millimetres
+        = QPrinterInfo::printerInfo(printer).defaultPageSize().size(QPageSize::Millimeter);
+    return QSize(qRound(millimetres.width() * 10), qRound(millimetres.height() * 10));
+}
+
+// Whether two sizes in tenths of a millimetre are within a millimetre of
+// each other: the toolkit rounds a printer's own sizes to whole points.
+bool closeTo(const QSize &size, int width, int length)
+{
+    return qAbs(size.width() - width) <= 10 && qAbs(size.height() - length) <= 10;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(ServiceCall)
+Q_DECLARE_METATYPE(Paper)
+
+namespace ui::printer {
+// A paper as a failed comparison shows it: its code, width and length.
+char *toString(const PrinterSystem::Paper &paper)
+{
+    return QTest::toString(u"%1 %2 x %3"_s.arg(paper.code).arg(paper.width).arg(paper.length));
+}
+} // namespace ui::printer
 
 // The printer service on the print server: the throwaway server that CTest
 // starts, with its queues kelvaro_a (the server's default), kelvaro_b,
@@ -76,6 +109,8 @@ private slots:
     void defaultPaper_data();
     void defaultPaper();
     void setLetter();
+    void pageSizeOption_data();
+    void pageSizeOption();
     void unlistedPaper_data();
     void unlistedPaper();
     void orientation();
@@ -258,6 +293,64 @@ void TestCupsPrinterSystem::setLetter()
     QCOMPARE(papersize, paper::a5);
     QCOMPARE(paperwidth, 1480);
     QCOMPARE(paperlength, 2100);
+}
+
+void TestCupsPrinterSystem::pageSizeOption_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<Paper>("paper");
+
+    const Paper letter { paper::letter, 2159, 2794 };
+    QTest::newRow("PageSize alone") << kA << QStringList { u"PageSize=Letter"_s } << letter;
+    QTest::newRow("PageSize outweighs media")
+        << kA << QStringList { u"media=A5"_s, u"PageSize=Letter"_s } << letter;
+    QTest::newRow("media alone") << kA << QStringList { u"media=A5"_s }
+                                 << Paper { paper::a5, 1480, 2100 };
+    QTest::newRow("a PageSize that names no size: the printer's default, media left aside")
+        << kA << QStringList { u"media=A5"_s, u"PageSize=Bogus"_s }
+        << Paper { paper::a4, 2100, 2970 };
+    QTest::newRow("PageSize, a size of the user's own")
+        << kC << QStringList { u"media=Letter"_s, u"PageSize=Custom.100x150mm"_s }
+        << Paper { paper::user, 1000, 1500 };
+    QTest::newRow("PageSize, the printer's own size")
+        << kC << QStringList { u"PageSize=Ticket"_s } << Paper { paper::user, 800, 2000 };
+    QTest::newRow("media, the printer's own size")
+        << kC << QStringList { u"media=Ticket"_s } << Paper { paper::user, 800, 2000 };
+}
+
+// The user's paper as the print server works it out from the user's
+// options: a PageSize (a size of the printer description, as lpoptions -l
+// lists them) outweighs media, and one that names no size leaves the
+// printer's own default, media or not. The toolkit's printer information,
+// which the client library works out on its own, agrees. A paper written
+// through the service then stands: a PageSize that would outweigh it does
+// not stay behind.
+void TestCupsPrinterSystem::pageSizeOption()
+{
+    QFETCH(QString, printer);
+    QFETCH(QStringList, options);
+    QFETCH(Paper, paper);
+
+    QVERIFY(setUserOptions(printer, options));
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), paper);
+    QVERIFY2(closeTo(toolkitPaper(printer), paper.width, paper.length),
+        qPrintable(QPrinterInfo::printerInfo(printer).defaultPageSize().key()));
+
+    const bool letter = paper.code == paper::letter;
+    const Paper other
+        = letter ? Paper { paper::a4, 2100, 2970 } : Paper { paper::letter, 2159, 2794 };
+    QCOMPARE(m_service.of_setpapersize(printer, other.code, 0, 0), 1);
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), other);
+    QCOMPARE(QPrinterInfo::printerInfo(printer).defaultPageSize().id(),
+        letter ? QPageSize::A4 : QPageSize::Letter);
+    const QString media = userOption(printer, u"media"_s);
+    QCOMPARE(media, letter ? u"A4"_s : u"Letter"_s);
+    const QString pageSize = userOption(printer, u"PageSize"_s);
+    QVERIFY2(pageSize.isEmpty() || pageSize == media, qPrintable(CupsTestServer::userOptions()));
 }
 
 void TestCupsPrinterSystem::unlistedPaper_data()

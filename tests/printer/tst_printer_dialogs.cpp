@@ -316,6 +316,8 @@ void TestPrinterDialogs::confirmedUnchanged_data()
         << true << QStringList { u"media=Letter"_s, u"landscape"_s };
     QTest::newRow("page set-up dialog, the user's own paper")
         << false << QStringList { u"media=A5"_s, u"orientation-requested=4"_s };
+    QTest::newRow("page set-up dialog, the user's PageSize")
+        << false << QStringList { u"media=A5"_s, u"PageSize=Letter"_s };
 }
 
 // A dialog confirmed as it was shown changes nothing: the user's lpoptions

@@ -1,6 +1,7 @@
 #include "ui/printer/CupsPrinterSystem.h"
 
 #include "ui/printer/CupsConnection.h"
+#include "ui/printer/CupsPrinterDescription.h"
 #include "ui/printer/CupsStateMapping.h"
 #include "ui/printer/PrinterConstants.h"
 
@@ -95,12 +96,17 @@ struct FreeIpp
 };
 using IppMessage = std::unique_ptr<ipp_t, FreeIpp>;
 
+const char *printerUri(const cups_dest_t &dest)
+{
+    return cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+}
+
 // The printer attribute `name` of the destination's queue as the server
 // tells it; empty when the server does not answer.
 IppMessage printerAttribute(
     const CupsConnection &connection, const cups_dest_t &dest, const char *name)
 {
-    const char *uri = cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+    const char *uri = printerUri(dest);
     if (!connection.http() || !uri)
         return nullptr;
     ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
@@ -119,13 +125,18 @@ int tenths(qreal millimetres)
 }
 
 // A paper of `width` by `length` hundredths of a millimetre: the paper code
-// of that standard size, or paper::user for a size without one.
+// of that standard size, with the standard's own width and length (a
+// printer description gives A4 in whole points, 209.9 x 297.0 mm), or
+// paper::user for a size without one.
 PrinterSystem::Paper paperOfSize(int width, int length)
 {
     const QPageSize size(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, QString(),
         QPageSize::FuzzyMatch);
     const int code = size.windowsId();
-    return { code != 0 ? code : paper::user, qRound(width / 10.0), qRound(length / 10.0) };
+    if (code == 0 || code == paper::user)
+        return { paper::user, qRound(width / 10.0), qRound(length / 10.0) };
+    const QSizeF standard = size.size(QPageSize::Millimeter);
+    return { code, tenths(standard.width()), tenths(standard.height()) };
 }
 
 // A size of the user's own in the "media" option: "Custom.WIDTHxLENGTH"
@@ -163,7 +174,9 @@ const pwg_media_t *mediaSize(const QByteArray &media)
     return size && size->width > 0 && size->length > 0 ? size : nullptr;
 }
 
-std::optional<PrinterSystem::Paper> paperOfMedia(const QByteArray &media)
+// The paper a media name stands for by itself: a size of the user's own or
+// one of the server's media names.
+std::optional<PrinterSystem::Paper> paperOfName(const QByteArray &media)
 {
     if (const std::optional<PrinterSystem::Paper> custom = customMedia(QString::fromUtf8(media)))
         return custom;
@@ -171,6 +184,53 @@ std::optional<PrinterSystem::Paper> paperOfMedia(const QByteArray &media)
     if (!size)
         return std::nullopt;
     return paperOfSize(size->width, size->length);
+}
+
+std::optional<PrinterSystem::Paper> paperOf(const std::optional<CupsPrinterDescription::Size> &size)
+{
+    if (!size)
+        return std::nullopt;
+    return paperOfSize(size->width, size->length);
+}
+
+// The queue's own default paper, its media-default; empty when the server
+// does not answer or tells none (a raw queue).
+std::optional<PrinterSystem::Paper> mediaDefault(
+    const CupsConnection &connection, const cups_dest_t &dest)
+{
+    const IppMessage response = printerAttribute(connection, dest, "media-default");
+    if (!response)
+        return std::nullopt;
+    ipp_attribute_t *media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
+    const char *value = media ? ippGetString(media, 0, nullptr) : nullptr;
+    if (!value)
+        return std::nullopt;
+    return paperOfName(value);
+}
+
+// The paper of the user's "media" option: the size its name stands for by
+// itself, else a size of the printer description by the description's own
+// name (media=Ticket), which the client library takes as that size too.
+std::optional<PrinterSystem::Paper> paperOfMediaOption(
+    const CupsConnection &connection, const cups_dest_t &dest, const QByteArray &media)
+{
+    if (const std::optional<PrinterSystem::Paper> paper = paperOfName(media))
+        return paper;
+    return paperOf(CupsPrinterDescription(connection, printerUri(dest)).pageSize(media));
+}
+
+// The paper of the user's "PageSize" option, a size of the printer
+// description: on a queue with one, the size the client library finds in it
+// for the name, and none for a name it has no size of, as the server's
+// filters find none; on a queue without one, the size its name stands for
+// by itself.
+std::optional<PrinterSystem::Paper> paperOfPageSize(
+    const CupsConnection &connection, const cups_dest_t &dest, const QByteArray &pageSize)
+{
+    const CupsPrinterDescription description(connection, printerUri(dest));
+    if (description.isValid())
+        return paperOf(description.pageSize(pageSize));
+    return paperOfName(pageSize);
 }
 
 // The media the queue offers (its media-supported) as the names to write
@@ -334,7 +394,12 @@ std::vector<int> CupsPrinterSystem::paperCodes(const QString &name) const
     return codes;
 }
 
-// The user's "media" option, else the queue's media-default.
+// The user's paper as the print server works it out: a "PageSize" option
+// outweighs "media" (the client library marks a printer description's size
+// from media only where no PageSize is given, and the server derives a
+// PageSize from media only for a job without one), and a PageSize that names
+// no size of the printer's leaves the queue's own default, whatever media
+// says. Without either, the queue's media-default.
 std::optional<PrinterSystem::Paper> CupsPrinterSystem::defaultPaper(const QString &name) const
 {
     const CupsConnection connection;
@@ -342,16 +407,15 @@ std::optional<PrinterSystem::Paper> CupsPrinterSystem::defaultPaper(const QStrin
     const cups_dest_t *dest = all.find(name);
     if (!dest)
         return std::nullopt;
+    const QByteArray pageSize(cupsGetOption("PageSize", dest->num_options, dest->options));
+    if (!pageSize.isEmpty()) {
+        if (const std::optional<Paper> paper = paperOfPageSize(connection, *dest, pageSize))
+            return paper;
+        return mediaDefault(connection, *dest);
+    }
     if (const char *media = cupsGetOption("media", dest->num_options, dest->options))
-        return paperOfMedia(media);
-    const IppMessage response = printerAttribute(connection, *dest, "media-default");
-    if (!response)
-        return std::nullopt;
-    ipp_attribute_t *media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
-    const char *value = media ? ippGetString(media, 0, nullptr) : nullptr;
-    if (!value)
-        return std::nullopt;
-    return paperOfMedia(value);
+        return paperOfMediaOption(connection, *dest, media);
+    return mediaDefault(connection, *dest);
 }
 
 std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) const
@@ -384,9 +448,12 @@ bool CupsPrinterSystem::apply(const QString &name, const Change &change)
             return false;
     }
 
-    if (!media.isEmpty())
+    if (!media.isEmpty()) {
         dest->num_options
             = cupsAddOption("media", media.constData(), dest->num_options, &dest->options);
+        // A PageSize of the user's would outweigh the new media.
+        dest->num_options = cupsRemoveOption("PageSize", dest->num_options, &dest->options);
+    }
     if (change.orientation)
         setOrientationOf(*dest, *change.orientation);
     if (change.makeDefault) {
