@@ -111,6 +111,7 @@ private slots:
     void setLetter();
     void pageSizeOption_data();
     void pageSizeOption();
+    void printersOwnSize();
     void unlistedPaper_data();
     void unlistedPaper();
     void orientation();
@@ -351,6 +352,30 @@ void TestCupsPrinterSystem::pageSizeOption()
     QCOMPARE(media, letter ? u"A4"_s : u"Letter"_s);
     const QString pageSize = userOption(printer, u"PageSize"_s);
     QVERIFY2(pageSize.isEmpty() || pageSize == media, qPrintable(CupsTestServer::userOptions()));
+}
+
+// kelvaro_c's printer description has a size of its own without a standard
+// name, Ticket of 80 x 200 mm. It is one of the printer's papers: a size of
+// the user's own of those measures is that paper, written by the
+// description's own name (as `lpoptions -o media=Ticket` writes it), not as
+// a size of the user's own, and read back as it was given. Other measures
+// stay sizes of the user's own.
+void TestCupsPrinterSystem::printersOwnSize()
+{
+    QCOMPARE(m_service.of_setpapersize(kC, paper::user, 800, 2000), 1);
+    QCOMPARE(userOption(kC, u"media"_s), u"Ticket"_s);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), Paper({ paper::user, 800, 2000 }));
+    QCOMPARE(QPrinterInfo::printerInfo(kC).defaultPageSize().key(), u"Ticket"_s);
+
+    QCOMPARE(m_service.of_setpapersize(kC, paper::user, 1000, 1500), 1);
+    QCOMPARE(userOption(kC, u"media"_s), u"Custom.100x150mm"_s);
+    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), Paper({ paper::user, 1000, 1500 }));
+
+    // A queue whose description has A4 and Letter only has no such paper.
+    QCOMPARE(m_service.of_setpapersize(kA, paper::user, 800, 2000), -1);
 }
 
 void TestCupsPrinterSystem::unlistedPaper_data()

@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -64,7 +65,7 @@ void typeInto(QDoubleSpinBox *spin, const QString &text)
 
 // The real print and page set-up dialogs, driven by keys and clicks, on the
 // throwaway print server's queues kelvaro_a (default), kelvaro_b and
-// kelvaro_c (no A5, sizes of the user's own).
+// kelvaro_c (no A5, a size of its own named Ticket, sizes of the user's own).
 class TestPrinterDialogs : public QObject
 {
     Q_OBJECT
@@ -79,6 +80,7 @@ private slots:
     void pageSetupConfirmed();
     void pageSetupCancelled();
     void choiceNotApplicable();
+    void printersOwnSizeChosen();
     void confirmedUnchanged_data();
     void confirmedUnchanged();
 
@@ -303,6 +305,35 @@ void TestPrinterDialogs::choiceNotApplicable()
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY2(!QFile::exists(CupsTestServer::userOptionsFile()),
         qPrintable(CupsTestServer::userOptions()));
+}
+
+// On kelvaro_c, the default printer, the user chooses its own size Ticket
+// (80 x 200 mm, no standard name) in the page set-up dialog: the queue
+// takes it by the printer description's own name, and it is the paper read
+// back.
+void TestPrinterDialogs::printersOwnSizeChosen()
+{
+    QVERIFY(CupsTestServer::run(u"lpoptions"_s, { u"-d"_s, kC }) != u"<failed>"_s);
+    bool chosen = false;
+    whenShown<QPageSetupDialog>([&chosen](QPageSetupDialog *dialog) {
+        chosen = chooseWithKeys(
+            control<QComboBox>(dialog, u"pageSizeCombo"_s), u"Ticket 80 x 200 mm"_s);
+        if (QAbstractButton *ok = dialogButton(dialog, QDialogButtonBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    int left = 0, right = 0, top = 0, bottom = 0;
+    QCOMPARE(m_service.of_pagesetup(nullptr, left, right, top, bottom), 1);
+    QVERIFY(m_acted);
+    QVERIFY(chosen);
+    const QString options = CupsTestServer::userOptions();
+    QVERIFY2(options.contains(QRegularExpression(
+                 u"^Default kelvaro_c .*media=Ticket( |$)"_s, QRegularExpression::MultilineOption)),
+        qPrintable(options));
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::user);
+    QCOMPARE(paperwidth, 800);
+    QCOMPARE(paperlength, 2000);
 }
 
 void TestPrinterDialogs::confirmedUnchanged_data()

@@ -12,6 +12,7 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -233,13 +234,25 @@ std::optional<PrinterSystem::Paper> paperOfPageSize(
     return paperOfName(pageSize);
 }
 
-// The media the queue offers (its media-supported) as the names to write
-// into the "media" option, each with its paper, in the server's order;
-// whether it takes sizes of the caller's own. None when the server does not
-// answer.
+// The media the queue offers (its media-supported), each with its paper, in
+// the server's order; whether it takes sizes of the caller's own. None when
+// the server does not answer.
 struct OfferedMedia
 {
-    std::vector<std::pair<QByteArray, PrinterSystem::Paper>> media;
+    struct Medium
+    {
+        // The name to write into the "media" option; for a size of the
+        // printer's own, the server's name for it.
+        QByteArray written;
+        PrinterSystem::Paper paper;
+        // A size of the printer description without a standard name, which
+        // the server names custom_NAME_WIDTHxLENGTH; its width and length in
+        // hundredths of a millimetre.
+        bool printersOwn = false;
+        int width = 0;
+        int length = 0;
+    };
+    std::vector<Medium> media;
     bool customSizes = false;
 
     OfferedMedia(const CupsConnection &connection, const cups_dest_t &dest)
@@ -252,38 +265,67 @@ struct OfferedMedia
         bool customMin = false, customMax = false;
         for (int i = 0; i < ippGetCount(supported); ++i) {
             const QByteArray name(ippGetString(supported, i, nullptr));
-            customMin = customMin || name.startsWith("custom_min_");
-            customMax = customMax || name.startsWith("custom_max_");
+            const bool minimum = name.startsWith("custom_min_");
+            const bool maximum = name.startsWith("custom_max_");
+            customMin = customMin || minimum;
+            customMax = customMax || maximum;
             const pwg_media_t *size = mediaSize(name);
-            if (!size || name.startsWith("custom_"))
+            if (!size || minimum || maximum)
                 continue;
+            const bool own = name.startsWith("custom_");
             // Written as "lpoptions -o media=A4" writes it where the size
             // has a printer-description name.
-            const QByteArray written = size->ppd ? QByteArray(size->ppd) : name;
-            media.emplace_back(written, paperOfSize(size->width, size->length));
+            const QByteArray written = !own && size->ppd ? QByteArray(size->ppd) : name;
+            media.push_back({ written, paperOfSize(size->width, size->length), own, size->width,
+                size->length });
         }
         customSizes = customMin && customMax;
     }
 };
 
+// How far a size of the caller's own is from the `offered` paper, in tenths
+// of a millimetre; -1 unless it is that paper: the same width and length,
+// give or take the toolkit's rounding of a printer's sizes to whole points
+// (a fifth of a millimetre).
+int userSizeDistance(const PrinterSystem::Paper &offered, const PrinterSystem::Paper &paper)
+{
+    const int width = std::abs(offered.width - paper.width);
+    const int length = std::abs(offered.length - paper.length);
+    return width <= 2 && length <= 2 ? width + length : -1;
+}
+
 // The value of the "media" option that makes `paper` the default: a paper
 // with a code of its own is chosen by that code; a size of the caller's own
-// by a size of the printer's own with the same width and length, else as a
-// custom size, if the printer takes those. Empty when the printer does not
-// take the paper.
-QByteArray mediaFor(const OfferedMedia &offered, const PrinterSystem::Paper &paper)
+// by the printer's paper of that width and length, else as a custom size,
+// if the printer takes those. A size of the printer's own is written by the
+// printer description's own name for it (as `lpoptions -o media=Ticket`
+// writes it), or by the server's name where the description cannot be read.
+// Empty when the printer does not take the paper.
+QByteArray mediaFor(const CupsConnection &connection, const cups_dest_t &dest,
+    const OfferedMedia &offered, const PrinterSystem::Paper &paper)
 {
     const bool userSize = paper.code == paper::user;
     if (userSize && (paper.width <= 0 || paper.length <= 0))
         return {};
-    const auto it = std::find_if(
-        offered.media.begin(), offered.media.end(), [&paper, userSize](const auto &entry) {
-            const PrinterSystem::Paper &own = entry.second;
-            return userSize ? own.width == paper.width && own.length == paper.length
-                            : own.code == paper.code;
-        });
-    if (it != offered.media.end())
-        return it->first;
+    const OfferedMedia::Medium *chosen = nullptr;
+    int chosenDistance = 0;
+    for (const OfferedMedia::Medium &medium : offered.media) {
+        const int distance = userSize         ? userSizeDistance(medium.paper, paper)
+            : medium.paper.code == paper.code ? 0
+                                              : -1;
+        if (distance >= 0 && (!chosen || distance < chosenDistance)) {
+            chosen = &medium;
+            chosenDistance = distance;
+        }
+    }
+    if (chosen && !chosen->printersOwn)
+        return chosen->written;
+    if (chosen) {
+        const std::optional<CupsPrinterDescription::Size> own
+            = CupsPrinterDescription(connection, printerUri(dest))
+                  .sizeNear(chosen->width, chosen->length);
+        return own ? own->name : chosen->written;
+    }
     if (userSize && offered.customSizes)
         return u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
     return {};
@@ -385,11 +427,14 @@ std::vector<int> CupsPrinterSystem::paperCodes(const QString &name) const
         if (std::find(codes.begin(), codes.end(), code) == codes.end())
             codes.push_back(code);
     };
-    for (const auto &[written, paper] : offered.media) {
-        if (paper.code != paper::user)
-            add(paper.code);
+    bool userSizes = offered.customSizes;
+    for (const OfferedMedia::Medium &medium : offered.media) {
+        if (medium.paper.code != paper::user)
+            add(medium.paper.code);
+        else
+            userSizes = true;
     }
-    if (offered.customSizes)
+    if (userSizes)
         add(paper::user);
     return codes;
 }
@@ -443,7 +488,7 @@ bool CupsPrinterSystem::apply(const QString &name, const Change &change)
         return false;
     QByteArray media;
     if (change.paper) {
-        media = mediaFor(OfferedMedia(connection, *dest), *change.paper);
+        media = mediaFor(connection, *dest, OfferedMedia(connection, *dest), *change.paper);
         if (media.isEmpty())
             return false;
     }
