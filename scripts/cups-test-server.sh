@@ -4,8 +4,8 @@
 #   cups-test-server.sh start DIR   write a configuration of its own into DIR,
 #                                   start a print server on the Unix socket
 #                                   DIR/cups.sock (no network port) and add
-#                                   the queues kelvaro_a, kelvaro_b, kelvaro_c
-#                                   and kelvaro,d
+#                                   the queues kelvaro_a, kelvaro_b, kelvaro_c,
+#                                   kelvaro,d and kelvaro_raw
 #   cups-test-server.sh stop DIR    stop that server and remove DIR
 #
 # The clients reach it through the environment that CTest gives each test:
@@ -18,9 +18,11 @@
 # (a name with a comma, which the print server allows) have the test printer
 # description tests/printer/kelvaro-test-printer.ppd (A4 by default, Letter,
 # A5); kelvaro_c has tests/printer/kelvaro-test-printer-no-a5.ppd (A4 by
-# default, Letter, sizes of the user's own, no A5). kelvaro_a is the
-# default. Nothing is ever printed. Needs root or sudo: the server drops to
-# the user lp for its helper programs, so DIR is readable by lp.
+# default, Letter, a size of its own named Ticket, sizes of the user's own,
+# no A5); kelvaro_raw is a raw queue, without a printer description, which
+# tells no paper at all. kelvaro_a is the default. Nothing is ever printed.
+# Needs root or sudo: the server drops to the user lp for its helper
+# programs, so DIR is readable by lp.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -147,6 +149,8 @@ CONF
             lpadmin -p "$queue" -E -v file:///dev/null -P "$queue_ppd" 2>&1 |
             grep -v -i 'deprecated' >&2 || true
     done
+    as_root env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
+        lpadmin -p kelvaro_raw -E -v file:///dev/null 2>&1 | grep -v -i 'deprecated' >&2 || true
     as_root env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
         lpadmin -d kelvaro_a
     lpstat -p -d

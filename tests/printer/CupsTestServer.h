@@ -12,9 +12,10 @@ using namespace Qt::StringLiterals;
 
 // The throwaway print server that CTest starts for the printer tests
 // (scripts/cups-test-server.sh): queues kelvaro_a (the server's default),
-// kelvaro_b and kelvaro,d with the test printer description, and kelvaro_c
-// with the one without A5 (but with sizes of the user's own), all on
-// file:///dev/null.
+// kelvaro_b and kelvaro,d with the test printer description, kelvaro_c with
+// the one without A5 (but with a size of its own, Ticket of 80 x 200 mm, and
+// sizes of the user's own), and kelvaro_raw, a raw queue without a printer
+// description, all on file:///dev/null.
 // The environment points the client library at it and HOME into its folder.
 class CupsTestServer
 {

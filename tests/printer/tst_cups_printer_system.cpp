@@ -25,6 +25,8 @@ const QString kA = u"kelvaro_a"_s;
 const QString kB = u"kelvaro_b"_s;
 const QString kC = u"kelvaro_c"_s;
 const QString kComma = u"kelvaro,d"_s;
+const QString kRaw = u"kelvaro_raw"_s;
+const QString kDraft = u"kelvaro_a/draft"_s;
 const QString kUnknown = u"kelvaro_none"_s;
 const QString kModel = u"Kelvaro Test Printer"_s;
 constexpr int kUntouched = 7777;
@@ -34,13 +36,59 @@ constexpr qint64 kAnswerBoundMs = 5000;
 
 // One call of the service, its result as a text.
 using ServiceCall = std::function<QString(n_printer &)>;
+
+using Paper = PrinterSystem::Paper;
+
+// Sets the user's options of `printer` as `lpoptions -p PRINTER -o ...` does.
+bool setUserOptions(const QString &printer, const QStringList &options)
+{
+    QStringList arguments { u"-p"_s, printer };
+    for (const QString &option : options)
+        arguments << u"-o"_s << option;
+    return CupsTestServer::run(u"lpoptions"_s, arguments).isEmpty();
+}
+
+// The value of the option `key` in the user's options of `printer` as
+// `lpoptions -p PRINTER` lists them; "" when it has none.
+QString userOption(const QString &printer, const QString &key)
+{
+    const QRegularExpression pattern(u"(?:^| )%1=(\\S*)"_s.arg(QRegularExpression::escape(key)));
+    return pattern.match(CupsTestServer::run(u"lpoptions"_s, { u"-p"_s, printer })).captured(1);
+}
+
+// The default paper of `printer` as the toolkit's printer information tells
+// it, which the client library works out on its own from the same options:
+// its width and length in tenths of a millimetre.
+QSize toolkitPaper(const QString &printer)
+{
+    const QSizeF millimetres
+        = QPrinterInfo::printerInfo(printer).defaultPageSize().size(QPageSize::Millimeter);
+    return QSize(qRound(millimetres.width() * 10), qRound(millimetres.height() * 10));
+}
+
+// Whether two sizes in tenths of a millimetre are within a millimetre of
+// each other: the toolkit rounds a printer's own sizes to whole points.
+bool closeTo(const QSize &size, int width, int length)
+{
+    return qAbs(size.width() - width) <= 10 && qAbs(size.height() - length) <= 10;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(ServiceCall)
+Q_DECLARE_METATYPE(Paper)
+
+namespace ui::printer {
+// A paper as a failed comparison shows it: its code, width and length.
+char *toString(const PrinterSystem::Paper &paper)
+{
+    return QTest::toString(u"%1 %2 x %3"_s.arg(paper.code).arg(paper.width).arg(paper.length));
+}
+} // namespace ui::printer
 
 // The printer service on the print server: the throwaway server that CTest
 // starts, with its queues kelvaro_a (the server's default), kelvaro_b,
-// kelvaro_c (no A5) and kelvaro,d.
+// kelvaro_c (no A5, a size of its own), kelvaro,d and kelvaro_raw (no printer
+// description).
 class TestCupsPrinterSystem : public QObject
 {
     Q_OBJECT
@@ -61,6 +109,9 @@ private slots:
     void defaultPaper_data();
     void defaultPaper();
     void setLetter();
+    void pageSizeOption_data();
+    void pageSizeOption();
+    void printersOwnSize();
     void unlistedPaper_data();
     void unlistedPaper();
     void orientation();
@@ -70,6 +121,8 @@ private slots:
     void unknownCommand();
     void unknownPrinter_data();
     void unknownPrinter();
+    void namesIgnoreCase_data();
+    void namesIgnoreCase();
     void userInstance();
     void defaultNameWithComma();
     void serverNotAnswering_data();
@@ -100,8 +153,8 @@ void TestCupsPrinterSystem::cleanupTestCase()
 void TestCupsPrinterSystem::printerList()
 {
     QStringList list { u"stale 1"_s, u"stale 2"_s, u"stale 3"_s, u"stale 4"_s };
-    QCOMPARE(m_service.of_getprinterlist(list), 4);
-    QCOMPARE(list, QStringList({ kComma, kA, kB, kC }));
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
+    QCOMPARE(list, QStringList({ kComma, kA, kB, kC, kRaw }));
 }
 
 // A server that cannot be reached is a list that cannot be read, not an
@@ -123,7 +176,7 @@ void TestCupsPrinterSystem::unreachableServer()
     QCOMPARE(defaultName, QString());
     QCOMPARE(driver, QString());
     // Back on the test server.
-    QCOMPARE(m_service.of_getprinterlist(list), 4);
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
 }
 
 void TestCupsPrinterSystem::defaultPrinter()
@@ -241,6 +294,88 @@ void TestCupsPrinterSystem::setLetter()
     QCOMPARE(papersize, paper::a5);
     QCOMPARE(paperwidth, 1480);
     QCOMPARE(paperlength, 2100);
+}
+
+void TestCupsPrinterSystem::pageSizeOption_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<Paper>("paper");
+
+    const Paper letter { paper::letter, 2159, 2794 };
+    QTest::newRow("PageSize alone") << kA << QStringList { u"PageSize=Letter"_s } << letter;
+    QTest::newRow("PageSize outweighs media")
+        << kA << QStringList { u"media=A5"_s, u"PageSize=Letter"_s } << letter;
+    QTest::newRow("media alone") << kA << QStringList { u"media=A5"_s }
+                                 << Paper { paper::a5, 1480, 2100 };
+    QTest::newRow("a PageSize that names no size: the printer's default, media left aside")
+        << kA << QStringList { u"media=A5"_s, u"PageSize=Bogus"_s }
+        << Paper { paper::a4, 2100, 2970 };
+    QTest::newRow("PageSize, a size of the user's own")
+        << kC << QStringList { u"media=Letter"_s, u"PageSize=Custom.100x150mm"_s }
+        << Paper { paper::user, 1000, 1500 };
+    QTest::newRow("PageSize, the printer's own size")
+        << kC << QStringList { u"PageSize=Ticket"_s } << Paper { paper::user, 800, 2000 };
+    QTest::newRow("media, the printer's own size")
+        << kC << QStringList { u"media=Ticket"_s } << Paper { paper::user, 800, 2000 };
+}
+
+// The user's paper as the print server works it out from the user's
+// options: a PageSize (a size of the printer description, as lpoptions -l
+// lists them) outweighs media, and one that names no size leaves the
+// printer's own default, media or not. The toolkit's printer information,
+// which the client library works out on its own, agrees. A paper written
+// through the service then stands: a PageSize that would outweigh it does
+// not stay behind.
+void TestCupsPrinterSystem::pageSizeOption()
+{
+    QFETCH(QString, printer);
+    QFETCH(QStringList, options);
+    QFETCH(Paper, paper);
+
+    QVERIFY(setUserOptions(printer, options));
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), paper);
+    QVERIFY2(closeTo(toolkitPaper(printer), paper.width, paper.length),
+        qPrintable(QPrinterInfo::printerInfo(printer).defaultPageSize().key()));
+
+    const bool letter = paper.code == paper::letter;
+    const Paper other
+        = letter ? Paper { paper::a4, 2100, 2970 } : Paper { paper::letter, 2159, 2794 };
+    QCOMPARE(m_service.of_setpapersize(printer, other.code, 0, 0), 1);
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), other);
+    QCOMPARE(QPrinterInfo::printerInfo(printer).defaultPageSize().id(),
+        letter ? QPageSize::A4 : QPageSize::Letter);
+    const QString media = userOption(printer, u"media"_s);
+    QCOMPARE(media, letter ? u"A4"_s : u"Letter"_s);
+    const QString pageSize = userOption(printer, u"PageSize"_s);
+    QVERIFY2(pageSize.isEmpty() || pageSize == media, qPrintable(CupsTestServer::userOptions()));
+}
+
+// kelvaro_c's printer description has a size of its own without a standard
+// name, Ticket of 80 x 200 mm. It is one of the printer's papers: a size of
+// the user's own of those measures is that paper, written by the
+// description's own name (as `lpoptions -o media=Ticket` writes it), not as
+// a size of the user's own, and read back as it was given. Other measures
+// stay sizes of the user's own.
+void TestCupsPrinterSystem::printersOwnSize()
+{
+    QCOMPARE(m_service.of_setpapersize(kC, paper::user, 800, 2000), 1);
+    QCOMPARE(userOption(kC, u"media"_s), u"Ticket"_s);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), Paper({ paper::user, 800, 2000 }));
+    QCOMPARE(QPrinterInfo::printerInfo(kC).defaultPageSize().key(), u"Ticket"_s);
+
+    QCOMPARE(m_service.of_setpapersize(kC, paper::user, 1000, 1500), 1);
+    QCOMPARE(userOption(kC, u"media"_s), u"Custom.100x150mm"_s);
+    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(Paper({ papersize, paperwidth, paperlength }), Paper({ paper::user, 1000, 1500 }));
+
+    // A queue whose description has A4 and Letter only has no such paper.
+    QCOMPARE(m_service.of_setpapersize(kA, paper::user, 800, 2000), -1);
 }
 
 void TestCupsPrinterSystem::unlistedPaper_data()
@@ -392,6 +527,8 @@ void TestCupsPrinterSystem::unknownPrinter_data()
     QTest::newRow("an instance nobody made") << u"kelvaro_a/nosuch"_s;
     QTest::newRow("an empty instance") << u"kelvaro_a/"_s;
     QTest::newRow("an instance without a queue") << u"/kelvaro_a"_s;
+    QTest::newRow("no such queue, in capitals") << u"KELVARO_NONE"_s;
+    QTest::newRow("an instance nobody made, in capitals") << u"KELVARO_A/NOSUCH"_s;
     QTest::newRow("no name") << QString();
 }
 
@@ -426,6 +563,77 @@ void TestCupsPrinterSystem::unknownPrinter()
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }
 
+void TestCupsPrinterSystem::namesIgnoreCase_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<int>("paper");
+
+    QTest::newRow("KELVARO_A") << u"KELVARO_A"_s << kA << paper::a4;
+    QTest::newRow("Kelvaro_B") << u"Kelvaro_B"_s << kB << paper::a4;
+    QTest::newRow("KELVARO,D") << u"KELVARO,D"_s << kComma << paper::a4;
+    QTest::newRow("KELVARO_A/DRAFT, an instance") << u"KELVARO_A/DRAFT"_s << kDraft << paper::a5;
+    QTest::newRow("kelvaro_a/Draft") << u"kelvaro_a/Draft"_s << kDraft << paper::a5;
+}
+
+// The print server knows a queue, and an instance of the user's, by its
+// name in any case of letters (lpstat -p KELVARO_A finds kelvaro_a): every
+// function reaches the printer the name stands for, and a change lands on
+// that printer's own entry, not on a new one of the name as it was written.
+void TestCupsPrinterSystem::namesIgnoreCase()
+{
+    QFETCH(QString, printer);
+    QFETCH(QString, listed);
+    QFETCH(int, paper);
+
+    QVERIFY(setUserOptions(kDraft, { u"media=A5"_s }));
+    QStringList before;
+    QCOMPARE(m_service.of_getprinterlist(before), 6);
+
+    QCOMPARE(m_service.of_getdrivername(printer), kModel);
+    QCOMPARE(m_service.of_direct(printer, QString()), 1);
+    QCOMPARE(m_service.of_getportname(printer), u"file:///dev/null"_s);
+    QCOMPARE(m_service.of_getstatus(printer), qint64(0));
+    QCOMPARE(m_service.of_getattribute(printer), m_service.of_getattribute(listed));
+    QVERIFY(m_service.of_getattribute(printer) != -1);
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(printer, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper);
+    QVariant value;
+    QCOMPARE(m_service.of_printer(
+                 printer, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::portrait));
+
+    QCOMPARE(m_service.of_setpapersize(printer, paper::letter, 0, 0), 1);
+    QCOMPARE(m_service.of_getpapersize(listed, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::letter);
+    value = orientation::landscape;
+    QCOMPARE(m_service.of_printer(
+                 printer, command::setOrientation, value, papersize, paperwidth, paperlength),
+        1);
+    value.clear();
+    QCOMPARE(m_service.of_printer(
+                 listed, command::orientation, value, papersize, paperwidth, paperlength),
+        1);
+    QCOMPARE(value, QVariant(orientation::landscape));
+    DocumentSettings settings;
+    settings.paper = Paper { paper::a4, 2100, 2970 };
+    QCOMPARE(m_service.of_modifyprinter(printer, settings), 1);
+    QCOMPARE(m_service.of_getpapersize(listed, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::a4);
+    QCOMPARE(m_service.of_setdefault(printer), 1);
+    QCOMPARE(m_service.of_getpbprinter(), listed);
+
+    QStringList after;
+    QCOMPARE(m_service.of_getprinterlist(after), 6);
+    QCOMPARE(after, before);
+    QVERIFY2(CupsTestServer::userOptions().contains(QRegularExpression(
+                 u"^Default %1 .*media=A4"_s.arg(QRegularExpression::escape(listed)),
+                 QRegularExpression::MultilineOption)),
+        qPrintable(CupsTestServer::userOptions()));
+}
+
 // An instance the user made with lpoptions is a printer of its own.
 void TestCupsPrinterSystem::userInstance()
 {
@@ -433,7 +641,7 @@ void TestCupsPrinterSystem::userInstance()
     QCOMPARE(
         CupsTestServer::run(u"lpoptions"_s, { u"-p"_s, draft, u"-o"_s, u"media=A5"_s }), QString());
     QStringList list;
-    QCOMPARE(m_service.of_getprinterlist(list), 5);
+    QCOMPARE(m_service.of_getprinterlist(list), 6);
     QVERIFY2(list.contains(draft), qPrintable(list.join(u' ')));
     QCOMPARE(m_service.of_direct(draft, QString()), 1);
     QCOMPARE(m_service.of_getdrivername(draft), kModel);
@@ -554,7 +762,7 @@ void TestCupsPrinterSystem::serverNotAnswering()
     QCOMPARE(dialogs, 0);
 
     QStringList list;
-    QCOMPARE(m_service.of_getprinterlist(list), 4);
+    QCOMPARE(m_service.of_getprinterlist(list), 5);
     QCOMPARE(m_service.of_getpbprinter(), kA);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }

@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -26,6 +27,7 @@ namespace {
 const QString kA = u"kelvaro_a"_s;
 const QString kB = u"kelvaro_b"_s;
 const QString kC = u"kelvaro_c"_s;
+const QString kRaw = u"kelvaro_raw"_s;
 constexpr int kUntouched = 7777;
 
 template <typename T> T *control(QWidget *dialog, const QString &name)
@@ -63,8 +65,9 @@ void typeInto(QDoubleSpinBox *spin, const QString &text)
 } // namespace
 
 // The real print and page set-up dialogs, driven by keys and clicks, on the
-// throwaway print server's queues kelvaro_a (default), kelvaro_b and
-// kelvaro_c (no A5, sizes of the user's own).
+// throwaway print server's queues kelvaro_a (default), kelvaro_b, kelvaro_c
+// (no A5, a size of its own named Ticket, sizes of the user's own) and
+// kelvaro_raw (no printer description).
 class TestPrinterDialogs : public QObject
 {
     Q_OBJECT
@@ -79,6 +82,7 @@ private slots:
     void pageSetupConfirmed();
     void pageSetupCancelled();
     void choiceNotApplicable();
+    void printersOwnSizeChosen();
     void confirmedUnchanged_data();
     void confirmedUnchanged();
 
@@ -305,29 +309,68 @@ void TestPrinterDialogs::choiceNotApplicable()
         qPrintable(CupsTestServer::userOptions()));
 }
 
+// On kelvaro_c, the default printer, the user chooses its own size Ticket
+// (80 x 200 mm, no standard name) in the page set-up dialog: the queue
+// takes it by the printer description's own name, and it is the paper read
+// back.
+void TestPrinterDialogs::printersOwnSizeChosen()
+{
+    QVERIFY(CupsTestServer::run(u"lpoptions"_s, { u"-d"_s, kC }) != u"<failed>"_s);
+    bool chosen = false;
+    whenShown<QPageSetupDialog>([&chosen](QPageSetupDialog *dialog) {
+        chosen = chooseWithKeys(
+            control<QComboBox>(dialog, u"pageSizeCombo"_s), u"Ticket 80 x 200 mm"_s);
+        if (QAbstractButton *ok = dialogButton(dialog, QDialogButtonBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    int left = 0, right = 0, top = 0, bottom = 0;
+    QCOMPARE(m_service.of_pagesetup(nullptr, left, right, top, bottom), 1);
+    QVERIFY(m_acted);
+    QVERIFY(chosen);
+    const QString options = CupsTestServer::userOptions();
+    QVERIFY2(options.contains(QRegularExpression(
+                 u"^Default kelvaro_c .*media=Ticket( |$)"_s, QRegularExpression::MultilineOption)),
+        qPrintable(options));
+    int papersize = 0, paperwidth = 0, paperlength = 0;
+    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
+    QCOMPARE(papersize, paper::user);
+    QCOMPARE(paperwidth, 800);
+    QCOMPARE(paperlength, 2000);
+}
+
 void TestPrinterDialogs::confirmedUnchanged_data()
 {
     QTest::addColumn<bool>("printDialog");
+    QTest::addColumn<QString>("defaultPrinter");
     QTest::addColumn<QStringList>("userOptions");
 
-    QTest::newRow("print dialog") << true << QStringList();
-    QTest::newRow("page set-up dialog") << false << QStringList();
+    QTest::newRow("print dialog") << true << kA << QStringList();
+    QTest::newRow("page set-up dialog") << false << kA << QStringList();
     QTest::newRow("print dialog, the user's own paper")
-        << true << QStringList { u"media=Letter"_s, u"landscape"_s };
+        << true << kA << QStringList { u"media=Letter"_s, u"landscape"_s };
     QTest::newRow("page set-up dialog, the user's own paper")
-        << false << QStringList { u"media=A5"_s, u"orientation-requested=4"_s };
+        << false << kA << QStringList { u"media=A5"_s, u"orientation-requested=4"_s };
+    QTest::newRow("page set-up dialog, the user's PageSize")
+        << false << kA << QStringList { u"media=A5"_s, u"PageSize=Letter"_s };
+    QTest::newRow("print dialog, a raw queue the default") << true << kRaw << QStringList();
+    QTest::newRow("page set-up dialog, a raw queue the default") << false << kRaw << QStringList();
 }
 
 // A dialog confirmed as it was shown changes nothing: the user's lpoptions
 // stay as they were (or absent), so that later changes on the print server
-// still reach the user.
+// still reach the user. That holds on a default printer that tells no paper
+// of its own too (a raw queue): the dialog shows one of its own choosing,
+// which the user did not change.
 void TestPrinterDialogs::confirmedUnchanged()
 {
     QFETCH(bool, printDialog);
+    QFETCH(QString, defaultPrinter);
     QFETCH(QStringList, userOptions);
 
+    if (defaultPrinter != kA)
+        QVERIFY(CupsTestServer::run(u"lpoptions"_s, { u"-d"_s, defaultPrinter }) != u"<failed>"_s);
     if (!userOptions.isEmpty()) {
-        QStringList arguments { u"-p"_s, kA };
+        QStringList arguments { u"-p"_s, defaultPrinter };
         for (const QString &option : userOptions)
             arguments << u"-o"_s << option;
         QCOMPARE(CupsTestServer::run(u"lpoptions"_s, arguments), QString());
@@ -354,7 +397,7 @@ void TestPrinterDialogs::confirmedUnchanged()
     QCOMPARE(result, 1);
     QCOMPARE(QFile::exists(CupsTestServer::userOptionsFile()), hadFile);
     QCOMPARE(CupsTestServer::userOptions(), before);
-    QCOMPARE(m_service.of_getpbprinter(), kA);
+    QCOMPARE(m_service.of_getpbprinter(), defaultPrinter);
 }
 
 QTEST_MAIN(TestPrinterDialogs)

@@ -115,6 +115,8 @@ private slots:
     void printSetupStartsOnDefaultPrinter();
     void pageSetup_data();
     void pageSetup();
+    void printerWithoutPaper_data();
+    void printerWithoutPaper();
     void systemNotAnswering();
 
     void stringFromBlob_data();
@@ -741,6 +743,65 @@ void TestPrinterService::pageSetup()
     QCOMPARE(top, margins);
     QCOMPARE(bottom, margins);
     QCOMPARE(m_system->writes(), writes);
+}
+
+void TestPrinterService::printerWithoutPaper_data()
+{
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<bool>("printDialog");
+    QTest::addColumn<QPageSize>("pageSize");
+    QTest::addColumn<QPageLayout::Orientation>("pageOrientation");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("writes");
+
+    const auto portrait = QPageLayout::Portrait;
+    const QPageSize a4(QPageSize::A4);
+    QTest::newRow("print dialog confirmed as it started")
+        << u"Raw"_s << true << a4 << portrait << 1 << QStringList();
+    QTest::newRow("page set-up dialog confirmed as it started")
+        << u"Raw"_s << false << a4 << portrait << 1 << QStringList();
+    QTest::newRow("the orientation changed") << u"Raw"_s << true << a4 << QPageLayout::Landscape
+                                             << 1 << QStringList { u"orientation Raw 2"_s };
+    QTest::newRow("another paper chosen, which the printer does not take")
+        << u"Raw"_s << true << QPageSize(QPageSize::A5) << portrait
+        << n_printer::kSettingsNotApplied << QStringList();
+    QTest::newRow("a printer that tells nothing, confirmed as it started")
+        << u"Bare"_s << true << a4 << portrait << 1 << QStringList();
+}
+
+// The default printer tells no paper (a queue without a printer
+// description), so the dialog starts on one of its own choosing. Confirmed
+// with that paper, the dialog changed nothing and nothing is applied; a
+// paper chosen in it is a change, which the printer may not take.
+void TestPrinterService::printerWithoutPaper()
+{
+    QFETCH(QString, printer);
+    QFETCH(bool, printDialog);
+    QFETCH(QPageSize, pageSize);
+    QFETCH(QPageLayout::Orientation, pageOrientation);
+    QFETCH(int, result);
+    QFETCH(QStringList, writes);
+
+    MemoryPrinterSystem::Printer raw;
+    raw.name = u"Raw"_s;
+    raw.details.driver = u"Local Raw Printer"_s;
+    raw.details.port = u"file:///dev/null"_s;
+    raw.defaultOrientation = orientation::portrait;
+    m_system->addPrinter(raw);
+    m_system->setDefaultName(printer);
+
+    PrinterDialogAnswerer answerer(
+        PrinterDialogAnswerer::confirmed(printer, pageSize, pageOrientation, 10));
+    n_printer service(*m_system);
+    int margin = 0;
+    QCOMPARE(printDialog ? service.of_printsetup(nullptr)
+                         : service.of_pagesetup(nullptr, margin, margin, margin, margin),
+        result);
+    QCOMPARE(answerer.requests().size(), size_t(1));
+    QCOMPARE(answerer.requests().front().printerName, printer);
+    QVERIFY(!answerer.requests().front().pageSize.isValid());
+    QCOMPARE(m_system->writes(), writes);
+    QCOMPARE(service.of_getpbprinter(), printer);
 }
 
 // A printer system that does not answer: every function gives its failure

@@ -1,6 +1,7 @@
 #include "ui/printer/CupsPrinterSystem.h"
 
 #include "ui/printer/CupsConnection.h"
+#include "ui/printer/CupsPrinterDescription.h"
 #include "ui/printer/CupsStateMapping.h"
 #include "ui/printer/PrinterConstants.h"
 
@@ -11,6 +12,7 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -45,9 +47,9 @@ struct AllDestinations
     AllDestinations(const AllDestinations &) = delete;
     AllDestinations &operator=(const AllDestinations &) = delete;
 
-    // The destination listed under exactly `name` ("QUEUE" or
-    // "QUEUE/INSTANCE"); none for any other name, such as an instance
-    // nobody made.
+    // The destination listed under `name` ("QUEUE" or "QUEUE/INSTANCE"),
+    // found as the server's own look-up finds it; none for any other name,
+    // such as an instance nobody made.
     cups_dest_t *find(const QString &name) const;
     bool save(const CupsConnection &connection) const
     {
@@ -65,13 +67,20 @@ QString nameOf(const cups_dest_t &dest)
     return name;
 }
 
+// The print server compares the names of queues and instances without
+// regard to case (lpstat -p KELVARO_A finds kelvaro_a), and so does the
+// client library's look-up of a destination, which this is. A queue's name
+// holds no slash, so the first one, if any, begins the instance.
 cups_dest_t *AllDestinations::find(const QString &name) const
 {
-    for (int i = 0; i < count; ++i) {
-        if (nameOf(dests[i]) == name)
-            return &dests[i];
-    }
-    return nullptr;
+    const qsizetype slash = name.indexOf(u'/');
+    const QByteArray queue = (slash < 0 ? name : name.left(slash)).toUtf8();
+    const QByteArray instance = slash < 0 ? QByteArray() : name.mid(slash + 1).toUtf8();
+    // No queue would ask for the default destination; an empty instance
+    // names none.
+    if (queue.isEmpty() || (slash >= 0 && instance.isEmpty()))
+        return nullptr;
+    return cupsGetDest(queue.constData(), slash < 0 ? nullptr : instance.constData(), count, dests);
 }
 
 std::optional<QString> option(const cups_dest_t *dest, const char *key)
@@ -88,12 +97,17 @@ struct FreeIpp
 };
 using IppMessage = std::unique_ptr<ipp_t, FreeIpp>;
 
+const char *printerUri(const cups_dest_t &dest)
+{
+    return cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+}
+
 // The printer attribute `name` of the destination's queue as the server
 // tells it; empty when the server does not answer.
 IppMessage printerAttribute(
     const CupsConnection &connection, const cups_dest_t &dest, const char *name)
 {
-    const char *uri = cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+    const char *uri = printerUri(dest);
     if (!connection.http() || !uri)
         return nullptr;
     ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
@@ -112,13 +126,18 @@ int tenths(qreal millimetres)
 }
 
 // A paper of `width` by `length` hundredths of a millimetre: the paper code
-// of that standard size, or paper::user for a size without one.
+// of that standard size, with the standard's own width and length (a
+// printer description gives A4 in whole points, 209.9 x 297.0 mm), or
+// paper::user for a size without one.
 PrinterSystem::Paper paperOfSize(int width, int length)
 {
     const QPageSize size(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, QString(),
         QPageSize::FuzzyMatch);
     const int code = size.windowsId();
-    return { code != 0 ? code : paper::user, qRound(width / 10.0), qRound(length / 10.0) };
+    if (code == 0 || code == paper::user)
+        return { paper::user, qRound(width / 10.0), qRound(length / 10.0) };
+    const QSizeF standard = size.size(QPageSize::Millimeter);
+    return { code, tenths(standard.width()), tenths(standard.height()) };
 }
 
 // A size of the user's own in the "media" option: "Custom.WIDTHxLENGTH"
@@ -156,7 +175,9 @@ const pwg_media_t *mediaSize(const QByteArray &media)
     return size && size->width > 0 && size->length > 0 ? size : nullptr;
 }
 
-std::optional<PrinterSystem::Paper> paperOfMedia(const QByteArray &media)
+// The paper a media name stands for by itself: a size of the user's own or
+// one of the server's media names.
+std::optional<PrinterSystem::Paper> paperOfName(const QByteArray &media)
 {
     if (const std::optional<PrinterSystem::Paper> custom = customMedia(QString::fromUtf8(media)))
         return custom;
@@ -166,13 +187,72 @@ std::optional<PrinterSystem::Paper> paperOfMedia(const QByteArray &media)
     return paperOfSize(size->width, size->length);
 }
 
-// The media the queue offers (its media-supported) as the names to write
-// into the "media" option, each with its paper, in the server's order;
-// whether it takes sizes of the caller's own. None when the server does not
-// answer.
+std::optional<PrinterSystem::Paper> paperOf(const std::optional<CupsPrinterDescription::Size> &size)
+{
+    if (!size)
+        return std::nullopt;
+    return paperOfSize(size->width, size->length);
+}
+
+// The queue's own default paper, its media-default; empty when the server
+// does not answer or tells none (a raw queue).
+std::optional<PrinterSystem::Paper> mediaDefault(
+    const CupsConnection &connection, const cups_dest_t &dest)
+{
+    const IppMessage response = printerAttribute(connection, dest, "media-default");
+    if (!response)
+        return std::nullopt;
+    ipp_attribute_t *media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
+    const char *value = media ? ippGetString(media, 0, nullptr) : nullptr;
+    if (!value)
+        return std::nullopt;
+    return paperOfName(value);
+}
+
+// The paper of the user's "media" option: the size its name stands for by
+// itself, else a size of the printer description by the description's own
+// name (media=Ticket), which the client library takes as that size too.
+std::optional<PrinterSystem::Paper> paperOfMediaOption(
+    const CupsConnection &connection, const cups_dest_t &dest, const QByteArray &media)
+{
+    if (const std::optional<PrinterSystem::Paper> paper = paperOfName(media))
+        return paper;
+    return paperOf(CupsPrinterDescription(connection, printerUri(dest)).pageSize(media));
+}
+
+// The paper of the user's "PageSize" option, a size of the printer
+// description: on a queue with one, the size the client library finds in it
+// for the name, and none for a name it has no size of, as the server's
+// filters find none; on a queue without one, the size its name stands for
+// by itself.
+std::optional<PrinterSystem::Paper> paperOfPageSize(
+    const CupsConnection &connection, const cups_dest_t &dest, const QByteArray &pageSize)
+{
+    const CupsPrinterDescription description(connection, printerUri(dest));
+    if (description.isValid())
+        return paperOf(description.pageSize(pageSize));
+    return paperOfName(pageSize);
+}
+
+// The media the queue offers (its media-supported), each with its paper, in
+// the server's order; whether it takes sizes of the caller's own. None when
+// the server does not answer.
 struct OfferedMedia
 {
-    std::vector<std::pair<QByteArray, PrinterSystem::Paper>> media;
+    struct Medium
+    {
+        // The name to write into the "media" option; for a size of the
+        // printer's own, the server's name for it.
+        QByteArray written;
+        PrinterSystem::Paper paper;
+        // A size of the printer description without a standard name, which
+        // the server names custom_NAME_WIDTHxLENGTH; its width and length in
+        // hundredths of a millimetre.
+        bool printersOwn = false;
+        int width = 0;
+        int length = 0;
+    };
+    std::vector<Medium> media;
     bool customSizes = false;
 
     OfferedMedia(const CupsConnection &connection, const cups_dest_t &dest)
@@ -185,38 +265,67 @@ struct OfferedMedia
         bool customMin = false, customMax = false;
         for (int i = 0; i < ippGetCount(supported); ++i) {
             const QByteArray name(ippGetString(supported, i, nullptr));
-            customMin = customMin || name.startsWith("custom_min_");
-            customMax = customMax || name.startsWith("custom_max_");
+            const bool minimum = name.startsWith("custom_min_");
+            const bool maximum = name.startsWith("custom_max_");
+            customMin = customMin || minimum;
+            customMax = customMax || maximum;
             const pwg_media_t *size = mediaSize(name);
-            if (!size || name.startsWith("custom_"))
+            if (!size || minimum || maximum)
                 continue;
+            const bool own = name.startsWith("custom_");
             // Written as "lpoptions -o media=A4" writes it where the size
             // has a printer-description name.
-            const QByteArray written = size->ppd ? QByteArray(size->ppd) : name;
-            media.emplace_back(written, paperOfSize(size->width, size->length));
+            const QByteArray written = !own && size->ppd ? QByteArray(size->ppd) : name;
+            media.push_back({ written, paperOfSize(size->width, size->length), own, size->width,
+                size->length });
         }
         customSizes = customMin && customMax;
     }
 };
 
+// How far a size of the caller's own is from the `offered` paper, in tenths
+// of a millimetre; -1 unless it is that paper: the same width and length,
+// give or take the toolkit's rounding of a printer's sizes to whole points
+// (a fifth of a millimetre).
+int userSizeDistance(const PrinterSystem::Paper &offered, const PrinterSystem::Paper &paper)
+{
+    const int width = std::abs(offered.width - paper.width);
+    const int length = std::abs(offered.length - paper.length);
+    return width <= 2 && length <= 2 ? width + length : -1;
+}
+
 // The value of the "media" option that makes `paper` the default: a paper
 // with a code of its own is chosen by that code; a size of the caller's own
-// by a size of the printer's own with the same width and length, else as a
-// custom size, if the printer takes those. Empty when the printer does not
-// take the paper.
-QByteArray mediaFor(const OfferedMedia &offered, const PrinterSystem::Paper &paper)
+// by the printer's paper of that width and length, else as a custom size,
+// if the printer takes those. A size of the printer's own is written by the
+// printer description's own name for it (as `lpoptions -o media=Ticket`
+// writes it), or by the server's name where the description cannot be read.
+// Empty when the printer does not take the paper.
+QByteArray mediaFor(const CupsConnection &connection, const cups_dest_t &dest,
+    const OfferedMedia &offered, const PrinterSystem::Paper &paper)
 {
     const bool userSize = paper.code == paper::user;
     if (userSize && (paper.width <= 0 || paper.length <= 0))
         return {};
-    const auto it = std::find_if(
-        offered.media.begin(), offered.media.end(), [&paper, userSize](const auto &entry) {
-            const PrinterSystem::Paper &own = entry.second;
-            return userSize ? own.width == paper.width && own.length == paper.length
-                            : own.code == paper.code;
-        });
-    if (it != offered.media.end())
-        return it->first;
+    const OfferedMedia::Medium *chosen = nullptr;
+    int chosenDistance = 0;
+    for (const OfferedMedia::Medium &medium : offered.media) {
+        const int distance = userSize         ? userSizeDistance(medium.paper, paper)
+            : medium.paper.code == paper.code ? 0
+                                              : -1;
+        if (distance >= 0 && (!chosen || distance < chosenDistance)) {
+            chosen = &medium;
+            chosenDistance = distance;
+        }
+    }
+    if (chosen && !chosen->printersOwn)
+        return chosen->written;
+    if (chosen) {
+        const std::optional<CupsPrinterDescription::Size> own
+            = CupsPrinterDescription(connection, printerUri(dest))
+                  .sizeNear(chosen->width, chosen->length);
+        return own ? own->name : chosen->written;
+    }
     if (userSize && offered.customSizes)
         return u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
     return {};
@@ -318,16 +427,24 @@ std::vector<int> CupsPrinterSystem::paperCodes(const QString &name) const
         if (std::find(codes.begin(), codes.end(), code) == codes.end())
             codes.push_back(code);
     };
-    for (const auto &[written, paper] : offered.media) {
-        if (paper.code != paper::user)
-            add(paper.code);
+    bool userSizes = offered.customSizes;
+    for (const OfferedMedia::Medium &medium : offered.media) {
+        if (medium.paper.code != paper::user)
+            add(medium.paper.code);
+        else
+            userSizes = true;
     }
-    if (offered.customSizes)
+    if (userSizes)
         add(paper::user);
     return codes;
 }
 
-// The user's "media" option, else the queue's media-default.
+// The user's paper as the print server works it out: a "PageSize" option
+// outweighs "media" (the client library marks a printer description's size
+// from media only where no PageSize is given, and the server derives a
+// PageSize from media only for a job without one), and a PageSize that names
+// no size of the printer's leaves the queue's own default, whatever media
+// says. Without either, the queue's media-default.
 std::optional<PrinterSystem::Paper> CupsPrinterSystem::defaultPaper(const QString &name) const
 {
     const CupsConnection connection;
@@ -335,16 +452,15 @@ std::optional<PrinterSystem::Paper> CupsPrinterSystem::defaultPaper(const QStrin
     const cups_dest_t *dest = all.find(name);
     if (!dest)
         return std::nullopt;
+    const QByteArray pageSize(cupsGetOption("PageSize", dest->num_options, dest->options));
+    if (!pageSize.isEmpty()) {
+        if (const std::optional<Paper> paper = paperOfPageSize(connection, *dest, pageSize))
+            return paper;
+        return mediaDefault(connection, *dest);
+    }
     if (const char *media = cupsGetOption("media", dest->num_options, dest->options))
-        return paperOfMedia(media);
-    const IppMessage response = printerAttribute(connection, *dest, "media-default");
-    if (!response)
-        return std::nullopt;
-    ipp_attribute_t *media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
-    const char *value = media ? ippGetString(media, 0, nullptr) : nullptr;
-    if (!value)
-        return std::nullopt;
-    return paperOfMedia(value);
+        return paperOfMediaOption(connection, *dest, media);
+    return mediaDefault(connection, *dest);
 }
 
 std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) const
@@ -372,14 +488,17 @@ bool CupsPrinterSystem::apply(const QString &name, const Change &change)
         return false;
     QByteArray media;
     if (change.paper) {
-        media = mediaFor(OfferedMedia(connection, *dest), *change.paper);
+        media = mediaFor(connection, *dest, OfferedMedia(connection, *dest), *change.paper);
         if (media.isEmpty())
             return false;
     }
 
-    if (!media.isEmpty())
+    if (!media.isEmpty()) {
         dest->num_options
             = cupsAddOption("media", media.constData(), dest->num_options, &dest->options);
+        // A PageSize of the user's would outweigh the new media.
+        dest->num_options = cupsRemoveOption("PageSize", dest->num_options, &dest->options);
+    }
     if (change.orientation)
         setOrientationOf(*dest, *change.orientation);
     if (change.makeDefault) {

@@ -27,6 +27,7 @@ PrinterDialogService::Answer PrinterDialogService::exec(const Request &request)
     if (request.pageSize.isValid())
         printer.setPageSize(request.pageSize);
     printer.setPageOrientation(request.orientation);
+    const QPageLayout startLayout = printer.pageLayout();
 
     int result = QDialog::Rejected;
     if (request.kind == Kind::Print) {
@@ -50,6 +51,7 @@ PrinterDialogService::Answer PrinterDialogService::exec(const Request &request)
     if (printer.outputFormat() == QPrinter::NativeFormat)
         answer.printerName = printer.printerName();
     answer.layout = printer.pageLayout();
+    answer.startLayout = startLayout;
     return answer;
 }
 

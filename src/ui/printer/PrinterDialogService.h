@@ -41,6 +41,10 @@ public:
         QString printerName;
         // The paper, orientation and margins the dialog ended with.
         QPageLayout layout;
+        // Those it started with on Request::printerName: the request's paper
+        // and orientation, or where the request gives no paper (a printer
+        // that tells none) the one the dialog chose itself.
+        QPageLayout startLayout;
     };
 
     using Handler = std::function<Answer(const Request &)>;

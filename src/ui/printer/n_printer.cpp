@@ -265,7 +265,7 @@ int n_printer::of_printsetup(QWidget *owner)
     const PrinterDialogService::Answer answer = PrinterDialogService::exec(*request);
     if (!answer.confirmed)
         return -1;
-    return applyDialogSettings(answer.printerName, answer.layout);
+    return applyDialogSettings(request->printerName, answer);
 }
 
 int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom)
@@ -277,7 +277,7 @@ int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int
     const PrinterDialogService::Answer answer = PrinterDialogService::exec(*request);
     if (!answer.confirmed)
         return -1;
-    const int result = applyDialogSettings(answer.printerName, answer.layout);
+    const int result = applyDialogSettings(request->printerName, answer);
     const QMarginsF margins = answer.layout.margins(QPageLayout::Millimeter);
     left = hundredths(margins.left());
     right = hundredths(margins.right());
@@ -288,26 +288,41 @@ int n_printer::of_pagesetup(QWidget *owner, int &left, int &right, int &top, int
 
 // The chosen printer takes what the user changed in the dialog: the paper
 // and orientation where they differ from the printer's defaults, and the
-// printer becomes the default printer unless it is already. A value left as
-// it was is not written, so that the user's defaults do not pin it against
-// later changes on the print server. Everything is checked first and the
-// change is applied as one: a choice that cannot be applied as a whole is
-// not applied at all.
-int n_printer::applyDialogSettings(const QString &printerName, const QPageLayout &layout)
+// printer becomes the default printer unless it is already. On the printer
+// the dialog was shown on, a default the printer cannot tell (a queue
+// without a printer description tells no paper) is the one the dialog
+// started with, which it chose itself: left as it was, it is no change
+// either. A value left as it was is not written, so that the user's defaults
+// do not pin it against later changes on the print server. Everything is
+// checked first and the change is applied as one: a choice that cannot be
+// applied as a whole is not applied at all.
+int n_printer::applyDialogSettings(
+    const QString &shownPrinter, const PrinterDialogService::Answer &answer)
 {
+    const QString &printerName = answer.printerName;
     if (printerName.isEmpty() || !m_system->printer(printerName))
         return kSettingsNotApplied;
     const std::optional<QString> defaultName = m_system->defaultPrinterName();
-    const std::optional<int> orientation = m_system->defaultOrientation(printerName);
-    if (!defaultName || !orientation)
+    if (!defaultName)
         return kSettingsNotApplied;
-    const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(printerName);
+    DocumentSettings defaults;
+    defaults.paper = m_system->defaultPaper(printerName);
+    defaults.orientation = m_system->defaultOrientation(printerName);
+    if (printerName == shownPrinter) {
+        const DocumentSettings shown = DocumentSettings::fromPageLayout(answer.startLayout);
+        if (!defaults.paper)
+            defaults.paper = shown.paper;
+        if (!defaults.orientation && answer.startLayout.isValid())
+            defaults.orientation = shown.orientation;
+    }
+    if (!defaults.orientation)
+        return kSettingsNotApplied;
 
-    const DocumentSettings chosen = DocumentSettings::fromPageLayout(layout);
+    const DocumentSettings chosen = DocumentSettings::fromPageLayout(answer.layout);
     DocumentSettings changed;
-    if (chosen.paper && !(paper && samePaper(*chosen.paper, *paper)))
+    if (chosen.paper && !(defaults.paper && samePaper(*chosen.paper, *defaults.paper)))
         changed.paper = chosen.paper;
-    if (chosen.orientation && *chosen.orientation != *orientation)
+    if (chosen.orientation && *chosen.orientation != *defaults.orientation)
         changed.orientation = chosen.orientation;
     if (!takes(printerName, changed))
         return kSettingsNotApplied;

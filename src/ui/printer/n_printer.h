@@ -89,10 +89,12 @@ public:
     // Shows the print dialog on the default printer with its paper and
     // orientation, modal to `owner`. When it is confirmed, what the user
     // changed is applied: the paper and orientation chosen become the chosen
-    // printer's defaults where they differ from them, and that printer
-    // becomes the default printer unless it is already; all of it or none of
-    // it, as everything is checked before anything changes. A dialog
-    // confirmed as it was shown writes nothing. Returns 1 when it was done, -1 when the dialog was
+    // printer's defaults where they differ from them (or, where the printer
+    // the dialog was shown on tells none, as a raw queue tells no paper, from
+    // what the dialog started with), and that printer becomes the default
+    // printer unless it is already; all of it or none of it, as everything is
+    // checked before anything changes. A dialog confirmed as it was shown
+    // writes nothing. Returns 1 when it was done, -1 when the dialog was
     // cancelled or the printers cannot be read (no dialog is shown then), kSettingsNotApplied when
     // it was confirmed but the printer does not take the choice or the system refused it; nothing
     // changes unless the result is 1.
@@ -120,7 +122,9 @@ private:
     // of_printer's reading commands (1 to 7), which change nothing.
     int query(const QString &printername, int command, QVariant &outpara, int &papersize,
         int &paperwidth, int &paperlength) const;
-    int applyDialogSettings(const QString &printerName, const QPageLayout &layout);
+    // What a confirmed dialog that was shown on `shownPrinter` changed.
+    int applyDialogSettings(
+        const QString &shownPrinter, const ui::printer::PrinterDialogService::Answer &answer);
     // Whether the printer takes the settings: a paper it offers, portrait
     // or landscape.
     bool takes(const QString &printername, const ui::printer::DocumentSettings &settings) const;

@@ -7,7 +7,13 @@ PrinterDialogAnswerer::PrinterDialogAnswerer(PrinterDialogService::Answer answer
 {
     PrinterDialogService::setHandler([this](const PrinterDialogService::Request &request) {
         m_requests.push_back(request);
-        return m_answer;
+        PrinterDialogService::Answer answer = m_answer;
+        if (answer.confirmed) {
+            const QPageSize start
+                = request.pageSize.isValid() ? request.pageSize : QPageSize(QPageSize::A4);
+            answer.startLayout = QPageLayout(start, request.orientation, QMarginsF());
+        }
+        return answer;
     });
 }
 

@@ -11,6 +11,9 @@ namespace ui::printer {
 
 // Answers every print and page set-up dialog with one prepared answer
 // instead of showing it, and keeps the requests, for the length of its life.
+// A confirmed dialog started, as the real ones do, on the request's paper
+// and orientation, or on A4 of its own choosing where the request gives no
+// paper.
 class PrinterDialogAnswerer
 {
 public:
