@@ -37,7 +37,7 @@ constexpr const char *postgresVariable = "KELVARO_BENCH_PG_CONNECT";
 constexpr std::array<const char *, 4> typedHeights { "150.50", "122.50", "190.00", "171.20" };
 constexpr std::array<float, 4> shiftedHeights { 150.5f, 123.5f, 186.0f, 171.2f };
 
-bool loadScript(rt::Transaction &sqlca, const QString &path)
+bool loadScript(db::Transaction &sqlca, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -73,7 +73,7 @@ QString sqliteConnectString()
     static const QString connect = [] {
         const QString result = u"Driver=%1;Database=%2"_s.arg(
             QString::fromUtf8(KELVARO_BENCH_SQLITE_DRIVER), dir.filePath(u"bench.db"_s));
-        rt::Transaction loader;
+        db::Transaction loader;
         loader.AutoCommit = false;
         loader.DBParm = u"ConnectString='%1'"_s.arg(result);
         loader.connect();
@@ -119,7 +119,7 @@ public:
 
     const std::string &error() const { return m_error; }
 
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
 
 private:
     std::string m_error;

@@ -22,7 +22,7 @@ void registerAppWindows()
         return new w_genapp_toolbars(qobject_cast<QMainWindow *>(parent), parent);
     });
 
-    rt::Transaction &sqlca = shell::Application::instance().sqlca;
+    db::Transaction &sqlca = shell::Application::instance().sqlca;
     settings::registerSettingsWindows(sqlca);
     calculator::registerCalculatorWindows(sqlca);
     deskcalc::registerDeskCalcWindows();

@@ -7,7 +7,7 @@
 
 namespace calculator {
 
-void registerCalculatorWindows(rt::Transaction &sqlca)
+void registerCalculatorWindows(db::Transaction &sqlca)
 {
     for (const YearProfile *year : yearProfiles()) {
         rt::WindowRegistry::instance().registerClass(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 
 namespace calculator {
 
@@ -9,6 +9,6 @@ namespace calculator {
 // window ("w_jsq_by") in the window class registry, so that the start page
 // and the menu open them by class name. The calculators work on `sqlca`,
 // which must outlive them.
-void registerCalculatorWindows(rt::Transaction &sqlca);
+void registerCalculatorWindows(db::Transaction &sqlca);
 
 } // namespace calculator

@@ -6,7 +6,7 @@ using namespace Qt::StringLiterals;
 
 namespace calculator {
 
-HeightWeightStandard::HeightWeightStandard(rt::Transaction &sqlca)
+HeightWeightStandard::HeightWeightStandard(db::Transaction &sqlca)
     : m_sqlca(sqlca)
 { }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "scoring/HeightWeight.h"
 
 #include <QString>
@@ -27,7 +27,7 @@ public:
         QString errorText; // the driver's text when the query failed
     };
 
-    explicit HeightWeightStandard(rt::Transaction &sqlca);
+    explicit HeightWeightStandard(db::Transaction &sqlca);
 
     // The row with height - 1 < s <= height of the sex's table.
     Lookup lookup(scoring::Sex sex, float height) const;
@@ -35,7 +35,7 @@ public:
     static QString querySql(scoring::Sex sex);
 
 private:
-    rt::Transaction &m_sqlca;
+    db::Transaction &m_sqlca;
 };
 
 } // namespace calculator

@@ -40,7 +40,7 @@ using scoring::TestItem;
 } // namespace
 
 ScoreCalculatorWindow::ScoreCalculatorWindow(
-    const YearProfile &profile, rt::Transaction &sqlca, QWidget *parent)
+    const YearProfile &profile, db::Transaction &sqlca, QWidget *parent)
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)

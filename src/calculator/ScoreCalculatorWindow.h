@@ -4,8 +4,8 @@
 #include "calculator/YearProfile.h"
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
-#include "runtime/db/DataView.h"
-#include "runtime/db/Transaction.h"
+#include "db/DataView.h"
+#include "db/Transaction.h"
 
 #include <QDialog>
 
@@ -39,7 +39,7 @@ class ScoreCalculatorWindow : public QDialog
 
 public:
     ScoreCalculatorWindow(
-        const YearProfile &profile, rt::Transaction &sqlca, QWidget *parent = nullptr);
+        const YearProfile &profile, db::Transaction &sqlca, QWidget *parent = nullptr);
     ~ScoreCalculatorWindow() override;
 
     const YearProfile &profile() const { return m_profile; }
@@ -93,8 +93,8 @@ private:
     void reportLookupProblem(const HeightWeightStandard::Lookup &lookup, float height);
 
     const YearProfile &m_profile;
-    rt::Transaction &m_sqlca;
-    rt::DataView m_dw4;
+    db::Transaction &m_sqlca;
+    db::DataView m_dw4;
     HeightWeightStandard m_standard;
 
     rt::ControlBuilder m_controls;

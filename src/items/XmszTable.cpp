@@ -45,9 +45,9 @@ const QStringList &flagColumns()
     return columns;
 }
 
-rt::DataObject d_xmsz()
+db::DataObject d_xmsz()
 {
-    return rt::DataObject { u"xmsz"_s, xmszColumns(), { u"nj"_s }, { u"nj"_s } };
+    return db::DataObject { u"xmsz"_s, xmszColumns(), { u"nj"_s }, { u"nj"_s } };
 }
 
 } // namespace items

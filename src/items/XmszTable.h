@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/db/DataView.h"
+#include "db/DataView.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@ namespace items {
 // code (nj), a flag column per optional test item and sex ("1" chosen,
 // "0" not). The data object selects its sixteen columns in this order,
 // retrieves by the year code and writes back by the key nj.
-rt::DataObject d_xmsz();
+db::DataObject d_xmsz();
 
 // The sixteen columns of xmsz in selection order.
 const QStringList &xmszColumns();

@@ -34,7 +34,7 @@ rt::ControlTable settingsControls(const SettingsYearProfile &profile)
     };
     auto button = [](const QRect &rect) { return QRect(rect.x(), rect.y(), rect.width(), 100); };
 
-    // The data view's rows live in the window's rt::DataView; its control
+    // The data view's rows live in the window's db::DataView; its control
     // shows nothing and stays hidden.
     ControlDecl dataView { .name = u"dw_1"_s,
         .kind = ControlKind::DataView,

@@ -6,7 +6,7 @@
 
 namespace settings {
 
-void registerSettingsWindows(rt::Transaction &sqlca)
+void registerSettingsWindows(db::Transaction &sqlca)
 {
     for (const SettingsYearProfile *profile : settingsYearProfiles()) {
         rt::WindowRegistry::instance().registerClass(

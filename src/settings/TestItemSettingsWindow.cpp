@@ -22,7 +22,7 @@ const QString kAttention = u"注意"_s;
 } // namespace
 
 TestItemSettingsWindow::TestItemSettingsWindow(
-    const SettingsYearProfile &profile, rt::Transaction &sqlca, QWidget *parent)
+    const SettingsYearProfile &profile, db::Transaction &sqlca, QWidget *parent)
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
@@ -140,7 +140,7 @@ void TestItemSettingsWindow::saveChoices()
 
         // The rows as they stand before writing: a refused commit puts them
         // back, so that the next attempt writes the same statements again.
-        const rt::DataView beforeUpdate = m_dw_1;
+        const db::DataView beforeUpdate = m_dw_1;
         if (m_dw_1.update() == 1) {
             m_sqlca.commit();
             saved = m_sqlca.SQLCode == 0;

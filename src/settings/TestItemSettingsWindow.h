@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/db/DataView.h"
-#include "runtime/db/Transaction.h"
+#include "db/DataView.h"
+#include "db/Transaction.h"
 #include "settings/SettingsYearProfile.h"
 
 #include <QButtonGroup>
@@ -29,7 +29,7 @@ class TestItemSettingsWindow : public QDialog
 
 public:
     TestItemSettingsWindow(
-        const SettingsYearProfile &profile, rt::Transaction &sqlca, QWidget *parent = nullptr);
+        const SettingsYearProfile &profile, db::Transaction &sqlca, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -47,8 +47,8 @@ private:
     QRadioButton *radio(const QString &name) const;
 
     const SettingsYearProfile &m_profile;
-    rt::Transaction &m_sqlca;
-    rt::DataView m_dw_1;
+    db::Transaction &m_sqlca;
+    db::DataView m_dw_1;
     std::map<QString, QRadioButton *> m_radios;
     pfc_picture_command_button *m_cb_1 = nullptr;
     rt::CloseGuard *m_closeGuard = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ public:
     static Application &instance();
 
     // The program's one database connection.
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     // True while the frame shows its start page.
     bool button_flag = false;
 

@@ -26,7 +26,7 @@ private Q_SLOTS:
 
 private:
     TestDatabase m_db;
-    rt::Transaction m_sqlca;
+    db::Transaction m_sqlca;
 };
 
 void TestHeightWeightStandard::init()

@@ -186,7 +186,7 @@ private:
     QLineEdit *graduationRating() const { return find<QLineEdit>(u"sle_by_dj"_s); }
 
     TestDatabase m_db;
-    rt::Transaction m_sqlca;
+    db::Transaction m_sqlca;
     std::unique_ptr<MessageBoxRecorder> m_boxes;
     std::unique_ptr<ScoreCalculatorWindow> m_window;
     int m_settingsOpened = 0;

@@ -4,7 +4,7 @@
 // server's error on a connection that stays usable. (A server that stops
 // answering: tst_database_outage, on a cluster of its own.)
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void connectTo(rt::Transaction &sqlca, const QString &dsn)
+void connectTo(db::Transaction &sqlca, const QString &dsn)
 {
     sqlca.DBMS = u"ODBC"_s;
     sqlca.AutoCommit = false;
@@ -22,7 +22,7 @@ void connectTo(rt::Transaction &sqlca, const QString &dsn)
     sqlca.connect();
 }
 
-std::optional<QString> single(rt::Transaction &sqlca, const QString &sql)
+std::optional<QString> single(db::Transaction &sqlca, const QString &sql)
 {
     const auto row = sqlca.selectSingleRow(sql);
     if (!row || row->empty())
@@ -67,7 +67,7 @@ void TestCallLimits::sessionCarriesTheLimits()
     QFETCH(QString, dsn);
     QFETCH(QString, lockTimeout);
     QFETCH(QString, statementTimeout);
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     connectTo(sqlca, dsn);
     QCOMPARE(sqlca.SQLCode, 0L);
     QCOMPARE(single(sqlca, u"select current_setting('lock_timeout')"_s), lockTimeout);
@@ -76,7 +76,7 @@ void TestCallLimits::sessionCarriesTheLimits()
 
 void TestCallLimits::statementThatRunsTooLongEnds()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
     const auto pid = single(sqlca, u"select pg_backend_pid()"_s);

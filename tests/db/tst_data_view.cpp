@@ -2,8 +2,8 @@
 // object, against the real driver of this run: retrieve, insert, update of
 // new and retrieved rows, and what a second connection sees afterwards.
 
-#include "runtime/db/DataView.h"
-#include "runtime/db/Transaction.h"
+#include "db/DataView.h"
+#include "db/Transaction.h"
 #include "support/TestDatabase.h"
 
 #include <QTest>
@@ -31,7 +31,7 @@ const QStringList xmszColumns = {
     u"xm_y_w"_s,
 };
 
-rt::DataObject xmszObject()
+db::DataObject xmszObject()
 {
     return { u"xmsz"_s, xmszColumns, { u"nj"_s }, { u"nj"_s } };
 }
@@ -79,7 +79,7 @@ private slots:
 
 private:
     TestDatabase m_db;
-    rt::Transaction m_sqlca;
+    db::Transaction m_sqlca;
 };
 
 void TestDataView::init()
@@ -97,7 +97,7 @@ void TestDataView::cleanup()
 
 void TestDataView::retrieveOfYearWithoutRowIsEmpty()
 {
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
     QCOMPARE(dw.rowCount(), 0L);
@@ -107,7 +107,7 @@ void TestDataView::retrieveOfYearWithoutRowIsEmpty()
 
 void TestDataView::insertedRowIsWrittenAndReadBackBySecondConnection()
 {
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
     QCOMPARE(dw.insertRow(0), 1L);
@@ -133,7 +133,7 @@ void TestDataView::insertedRowIsWrittenAndReadBackBySecondConnection()
     QCOMPARE(stored(m_db, u"21"_s, u"xm_58_m"_s), u"<null>"_s);
 
     // And a fresh data view reads the same back.
-    rt::DataView again(xmszObject());
+    db::DataView again(xmszObject());
     again.setTransObject(&m_sqlca);
     QCOMPARE(again.retrieve({ u"21"_s }), 1L);
     QCOMPARE(again.getRow(), 1L);
@@ -146,7 +146,7 @@ void TestDataView::updateWritesOnlyChangedColumns()
     QVERIFY2(m_db.exec(u"insert into xmsz (nj, xm_z_m, xm_w_m, xm_58_m, xm_58_w) "
                        "values ('22', '0', '1', 'a', 'b')"_s),
         qPrintable(m_db.lastError()));
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"22"_s }), 1L);
     QCOMPARE(dw.getItemString(1, u"xm_58_m"_s), std::optional<QString>(u"a"_s));
@@ -169,7 +169,7 @@ void TestDataView::updateWritesOnlyChangedColumns()
 
 void TestDataView::secondUpdateChangesTheSameRow()
 {
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"23"_s }), 0L);
     QCOMPARE(dw.insertRow(0), 1L);
@@ -193,7 +193,7 @@ void TestDataView::secondUpdateChangesTheSameRow()
 void TestDataView::nullAndEmptyItemsReadBack()
 {
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m, xm_5_m) values ('21', NULL, '')"_s));
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"21"_s }), 1L);
     QCOMPARE(dw.getItemString(1, u"xm_z_m"_s), std::nullopt);
@@ -212,7 +212,7 @@ void TestDataView::nullAndEmptyItemsReadBack()
 void TestDataView::failedUpdateCanBeRetriedAfterRollback()
 {
     QVERIFY2(m_db.makeReadOnly(u"xmsz"_s), qPrintable(m_db.lastError()));
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
     QCOMPARE(dw.insertRow(0), 1L);
@@ -237,7 +237,7 @@ void TestDataView::failedUpdateTakesBackItsEarlierRows()
     // The second new row collides with a stored key: the first, written
     // before it, must not reach the table when the caller commits anyway.
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('22', '0')"_s));
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"21"_s }), 0L);
     for (const QString &year : { u"21"_s, u"22"_s }) {
@@ -261,7 +261,7 @@ void TestDataView::failedUpdateTakesBackItsEarlierRows()
 void TestDataView::updateOfVanishedRowFails()
 {
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('21', '0')"_s));
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.retrieve({ u"21"_s }), 1L);
     m_sqlca.commit();
@@ -276,7 +276,7 @@ void TestDataView::updateOfVanishedRowFails()
 
 void TestDataView::newRowWithNothingSetIsNotWritten()
 {
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.update(), 1); // nothing to write at all
     QCOMPARE(dw.insertRow(0), 1L);
@@ -292,7 +292,7 @@ void TestDataView::newRowWithNothingSetIsNotWritten()
 
 void TestDataView::chineseItemRoundTrips()
 {
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.insertRow(0), 1L);
     dw.setItem(1, u"nj"_s, u"21"_s);
@@ -300,7 +300,7 @@ void TestDataView::chineseItemRoundTrips()
     QCOMPARE(dw.update(), 1);
     m_sqlca.commit();
     QCOMPARE(stored(m_db, u"21"_s, u"xm_t_w"_s), u"台阶试验"_s);
-    rt::DataView again(xmszObject());
+    db::DataView again(xmszObject());
     again.setTransObject(&m_sqlca);
     QCOMPARE(again.retrieve({ u"21"_s }), 1L);
     QCOMPARE(again.getItemString(1, u"xm_t_w"_s), std::optional<QString>(u"台阶试验"_s));
@@ -308,7 +308,7 @@ void TestDataView::chineseItemRoundTrips()
 
 void TestDataView::badRowsAndColumnsAreRefused()
 {
-    rt::DataView dw(xmszObject());
+    db::DataView dw(xmszObject());
     dw.setTransObject(&m_sqlca);
     QCOMPARE(dw.insertRow(5), -1L);
     QCOMPARE(dw.setItem(0, u"nj"_s, u"21"_s), -1);
@@ -323,7 +323,7 @@ void TestDataView::badRowsAndColumnsAreRefused()
 
 void TestDataView::retrieveFailureGivesMinusOne()
 {
-    rt::DataView missingTable(
+    db::DataView missingTable(
         { u"kelvaro_no_such_table"_s, { u"nj"_s }, { u"nj"_s }, { u"nj"_s } });
     missingTable.setTransObject(&m_sqlca);
     QCOMPARE(missingTable.retrieve({ u"21"_s }), -1L);
@@ -331,10 +331,10 @@ void TestDataView::retrieveFailureGivesMinusOne()
     QCOMPARE(missingTable.getRow(), 0L);
     m_sqlca.rollback();
 
-    rt::DataView unbound(xmszObject());
+    db::DataView unbound(xmszObject());
     QCOMPARE(unbound.retrieve({ u"21"_s }), -1L);
     // Only plain names reach the SQL text.
-    rt::DataView unsafe({ u"xmsz; drop table xmsz"_s, { u"nj"_s }, { u"nj"_s }, { u"nj"_s } });
+    db::DataView unsafe({ u"xmsz; drop table xmsz"_s, { u"nj"_s }, { u"nj"_s }, { u"nj"_s } });
     unsafe.setTransObject(&m_sqlca);
     QCOMPARE(unsafe.retrieve({ u"21"_s }), -1L);
     QCOMPARE(storedRowCount(m_db), 0L);

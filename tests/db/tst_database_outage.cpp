@@ -16,7 +16,7 @@
 #include "controls/pfc_picture_command_button.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "settings/SettingsWindows.h"
 #include "shell/Application.h"
 #include "support/EventLoopStall.h"
@@ -94,7 +94,7 @@ private:
     std::thread m_guard;
 };
 
-void connectTo(rt::Transaction &sqlca, const QString &dsn)
+void connectTo(db::Transaction &sqlca, const QString &dsn)
 {
     sqlca.DBMS = u"ODBC"_s;
     sqlca.AutoCommit = false;
@@ -102,7 +102,7 @@ void connectTo(rt::Transaction &sqlca, const QString &dsn)
     sqlca.connect();
 }
 
-std::optional<QString> single(rt::Transaction &sqlca, const QString &sql)
+std::optional<QString> single(db::Transaction &sqlca, const QString &sql)
 {
     const auto row = sqlca.selectSingleRow(sql);
     if (!row || row->empty())
@@ -131,7 +131,7 @@ private Q_SLOTS:
 
 private:
     // Stops the server process of `sqlca`'s session.
-    bool stopServerOf(rt::Transaction &sqlca, StoppedProcess &stopped);
+    bool stopServerOf(db::Transaction &sqlca, StoppedProcess &stopped);
     QWidget *open(const QString &className);
     void type(const QString &field, const QString &text);
     void checkOneBox(const QString &title, const QString &fragment = {});
@@ -140,7 +140,7 @@ private:
     void startUpFailsThenWorks(const std::function<void()> &mend);
 
     TestDatabase m_db;
-    rt::Transaction m_sqlca;
+    db::Transaction m_sqlca;
     std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
     QPointer<QWidget> m_window;
     LoopbackCut m_cut;
@@ -326,7 +326,7 @@ void TestDatabaseOutage::startUpWhenTheNetworkIsLost()
 void TestDatabaseOutage::connectToAnAddressThatNeverAnswers()
 {
     // The program's connection, to a data source on the silent address.
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     sqlca.DBMS = u"ODBC"_s;
     sqlca.AutoCommit = false;
     sqlca.DBParm = u"ConnectString='DSN=vomar_unreachable;PWD=%1'"_s.arg(TestDatabase::password());
@@ -359,7 +359,7 @@ void TestDatabaseOutage::startUpWithAServerThatDoesNotAnswer()
     startUpFailsThenWorks([&stopped] { stopped.resume(); });
 }
 
-bool TestDatabaseOutage::stopServerOf(rt::Transaction &sqlca, StoppedProcess &stopped)
+bool TestDatabaseOutage::stopServerOf(db::Transaction &sqlca, StoppedProcess &stopped)
 {
     const auto pid = single(sqlca, u"select pg_backend_pid()"_s);
     if (!pid) {
@@ -376,7 +376,7 @@ bool TestDatabaseOutage::stopServerOf(rt::Transaction &sqlca, StoppedProcess &st
 
 void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
     const auto before = single(sqlca, u"select pg_backend_pid()"_s);
@@ -404,7 +404,7 @@ void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
 
 void TestDatabaseOutage::workOnALostConnectionIsNeverCommittedInPart()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
     QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('31', '1')"_s));

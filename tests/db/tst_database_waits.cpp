@@ -12,7 +12,7 @@
 #include "controls/pfc_picture_command_button.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "settings/SettingsWindows.h"
 #include "support/EventLoopStall.h"
 #include "support/LockHolder.h"
@@ -87,7 +87,7 @@ private:
     static void checkStall(qint64 stallMs, qint64 expectedMs);
 
     TestDatabase m_db;
-    rt::Transaction m_sqlca;
+    db::Transaction m_sqlca;
     std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
     QPointer<QWidget> m_window;
     LockHolder m_lock;

@@ -4,7 +4,7 @@
 // open that stops a second connection, and never reads buffers of an
 // earlier call.
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
@@ -20,7 +20,7 @@ const QString heightQuery
 
 // z1 of the boys' row of `height`, read through the kept height query;
 // nullopt (with the driver's text in sqlca) when the read failed.
-std::optional<float> boysZ1(rt::Transaction &sqlca, float height)
+std::optional<float> boysZ1(db::Transaction &sqlca, float height)
 {
     const auto row = sqlca.selectSingleRow(heightQuery, { QVariant(height), QVariant(height) });
     if (!row || !row->front())
@@ -28,7 +28,7 @@ std::optional<float> boysZ1(rt::Transaction &sqlca, float height)
     return row->front()->toFloat();
 }
 
-const char *sqlcaText(const rt::Transaction &sqlca)
+const char *sqlcaText(const db::Transaction &sqlca)
 {
     static QByteArray text;
     text = u"SQLCode %1: %2"_s.arg(sqlca.SQLCode).arg(sqlca.SQLErrText).toUtf8();
@@ -60,7 +60,7 @@ private:
     void sideWritesAtOnce(const QString &sql);
 
     TestDatabase m_db;
-    rt::Transaction m_sqlca;
+    db::Transaction m_sqlca;
 };
 
 void TestStatementCache::init()

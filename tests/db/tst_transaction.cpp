@@ -3,7 +3,7 @@
 // autocommit off, commit and rollback, bound parameters and text that
 // round-trips.
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
@@ -26,7 +26,7 @@ long countRows(TestDatabase &db, const QString &table)
 // the driver's text.
 QString saveFromSecondConnection(const QString &nj)
 {
-    rt::Transaction other;
+    db::Transaction other;
     TestDatabase::setUpProgramTransaction(other);
     other.connect();
     if (other.SQLCode != 0)
@@ -121,7 +121,7 @@ void TestTransaction::init()
 
 void TestTransaction::connectsThroughTheProgramsConnectString()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     QCOMPARE(sqlca.connectString(), u"DSN=vomar;PWD=merovi2749"_s);
     sqlca.connect();
@@ -135,7 +135,7 @@ void TestTransaction::connectsThroughTheProgramsConnectString()
 
 void TestTransaction::refusedWithoutDataSource()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.DBParm = u"ConnectString='DSN=kelvaro_no_such_dsn;PWD=merovi2749'"_s;
     sqlca.connect();
@@ -152,7 +152,7 @@ void TestTransaction::refusedWithoutDataSource()
 void TestTransaction::refusedWhenDatabaseIsMissing()
 {
     QVERIFY2(m_db.remove(), qPrintable(m_db.lastError()));
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.SQLCode != 0);
@@ -171,7 +171,7 @@ void TestTransaction::refusedWithWrongPassword()
 {
     if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
         QSKIP("SQLite files have no password");
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.DBParm = u"ConnectString='DSN=vomar;PWD=wrongpw0000'"_s;
     sqlca.connect();
@@ -185,7 +185,7 @@ void TestTransaction::refusedWithWrongPassword()
 
 void TestTransaction::disconnectWithoutConnectionIsHarmless()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     sqlca.disconnect();
     QCOMPARE(sqlca.SQLCode, 0);
     TestDatabase::setUpProgramTransaction(sqlca);
@@ -198,7 +198,7 @@ void TestTransaction::disconnectWithoutConnectionIsHarmless()
 
 void TestTransaction::statementWithoutConnectionFails()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     QVERIFY(!sqlca.execute(u"delete from xmsz"_s));
     QCOMPARE(sqlca.SQLCode, -1);
     QVERIFY(!sqlca.SQLErrText.isEmpty());
@@ -210,7 +210,7 @@ void TestTransaction::statementWithoutConnectionFails()
 
 void TestTransaction::uncommittedInsertIsInvisibleToSecondConnection()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
@@ -230,7 +230,7 @@ void TestTransaction::uncommittedInsertIsInvisibleToSecondConnection()
 
 void TestTransaction::rollbackUndoesInsert()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, { u"22"_s }));
@@ -249,7 +249,7 @@ void TestTransaction::rollbackUndoesInsert()
 
 void TestTransaction::disconnectDoesNotCommit()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, { u"21"_s }));
@@ -285,7 +285,7 @@ void TestTransaction::floatParameterQuery()
     QFETCH(QString, z1);
     QFETCH(QString, z4);
 
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
@@ -314,7 +314,7 @@ void TestTransaction::floatParameterQuery()
 
 void TestTransaction::singleRowQueryWithMoreThanOneRowFails()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     const auto row
@@ -327,7 +327,7 @@ void TestTransaction::singleRowQueryWithMoreThanOneRowFails()
 
 void TestTransaction::failedStatementGivesDriverText()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(!sqlca.select(u"select nj from kelvaro_no_such_table"_s));
@@ -343,7 +343,7 @@ void TestTransaction::failedStatementGivesDriverText()
 
 void TestTransaction::parameterTypesRoundTrip()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     // Integer, double and null parameters; an empty string is not null.
@@ -379,7 +379,7 @@ void TestTransaction::parameterTypesRoundTrip()
 
 void TestTransaction::chineseTextRoundTrips()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     const QString text = u"身高标准体重（15分）优秀"_s;
@@ -401,7 +401,7 @@ void TestTransaction::chineseTextRoundTrips()
 
 void TestTransaction::longValueIsReadWhole()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"create table long_text (t VARCHAR(5000))"_s));
@@ -443,7 +443,7 @@ void TestTransaction::readEndsItsTransaction()
     QFETCH(long, rows);
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
 
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
@@ -477,7 +477,7 @@ void TestTransaction::readEndsItsTransaction()
 
 void TestTransaction::readAfterWriteStaysInTheTransaction()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(!sqlca.hasPendingWrites());
@@ -507,7 +507,7 @@ void TestTransaction::readAfterWriteStaysInTheTransaction()
 
 void TestTransaction::readAfterCommitEndsItsTransactionAgain()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
@@ -565,7 +565,7 @@ void TestTransaction::errorTextIsOneTrimmedLinePerMessage()
     QFETCH(bool, isRead);
     QFETCH(QString, sqliteText);
     QFETCH(QString, postgresText);
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
@@ -583,7 +583,7 @@ void TestTransaction::errorTextIsOneTrimmedLinePerMessage()
 
 void TestTransaction::refusedConnectionTextIsTrimmed()
 {
-    rt::Transaction sqlca;
+    db::Transaction sqlca;
     TestDatabase::setUpProgramTransaction(sqlca);
     QString expected;
     if (TestDatabase::backend() == TestDatabase::Backend::Postgres) {

@@ -4,24 +4,24 @@
 // drivers, found by their library; and the two string forms they are
 // written in.
 
-#include "runtime/db/ConnInfo.h"
-#include "runtime/db/ConnectString.h"
-#include "runtime/db/DataSourceSettings.h"
-#include "runtime/db/WaitLimits.h"
+#include "db/ConnInfo.h"
+#include "db/ConnectString.h"
+#include "db/DataSourceSettings.h"
+#include "db/WaitLimits.h"
 
 #include <QHash>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using rt::odbc::ConnectString;
-using rt::odbc::ConnInfo;
-using rt::odbc::WaitLimits;
+using db::ConnectString;
+using db::ConnInfo;
+using db::WaitLimits;
 
 namespace {
 
 // Settings as the ini files would give them: "dsn/key" and "driver/key",
 // compared ignoring case as the driver manager does.
-class FixedSettings final : public rt::odbc::DataSourceSettings
+class FixedSettings final : public db::DataSourceSettings
 {
 public:
     QHash<QString, QString> dataSources;

@@ -10,7 +10,7 @@
 #include "controls/pfc_picture_command_button.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "settings/SettingsWindows.h"
 #include "support/TestDatabase.h"
 
@@ -50,7 +50,7 @@ private:
     void type(QWidget *window, const QString &field, const QString &text);
 
     TestDatabase m_db;
-    rt::Transaction m_sqlca;
+    db::Transaction m_sqlca;
     std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
     std::unique_ptr<QWidget> m_window;
 };
@@ -99,7 +99,7 @@ QString TestWindowReads::saveFromSecondConnection(const QString &nj)
 {
     QElapsedTimer clock;
     clock.start();
-    rt::Transaction other;
+    db::Transaction other;
     TestDatabase::setUpProgramTransaction(other);
     other.connect();
     if (other.SQLCode != 0)

@@ -23,7 +23,7 @@ private Q_SLOTS:
 
 void TestSettingsLayout::dataObject()
 {
-    const rt::DataObject object = items::d_xmsz();
+    const db::DataObject object = items::d_xmsz();
     QCOMPARE(object.table, u"xmsz"_s);
     const QStringList expected = { u"nj"_s, u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,
         u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s, u"xm_l_w"_s,

@@ -86,7 +86,7 @@ private:
     bool insertRow(const QString &year, const std::map<QString, std::optional<QString>> &values);
 
     TestDatabase m_db;
-    std::unique_ptr<rt::Transaction> m_sqlca;
+    std::unique_ptr<db::Transaction> m_sqlca;
     std::unique_ptr<settings::TestItemSettingsWindow> m_window;
     std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
 };
@@ -94,7 +94,7 @@ private:
 void TestSettingsWindow::init()
 {
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
-    m_sqlca = std::make_unique<rt::Transaction>();
+    m_sqlca = std::make_unique<db::Transaction>();
     TestDatabase::setUpProgramTransaction(*m_sqlca);
     m_sqlca->connect();
     QCOMPARE(m_sqlca->SQLCode, 0L);

@@ -1,6 +1,6 @@
 #include "support/LockHolder.h"
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 #include "support/TestDatabase.h"
 
 #include <QStandardPaths>
@@ -24,7 +24,7 @@ bool LockHolder::holdPostgres(const QStringList &tables, std::chrono::seconds at
 {
     m_state = State::Taking;
     m_thread = std::thread([this, tables, atMost] {
-        rt::Transaction session;
+        db::Transaction session;
         TestDatabase::setUpProgramTransaction(session);
         session.connect();
         QString failure = session.SQLCode == 0 ? QString() : session.SQLErrText;

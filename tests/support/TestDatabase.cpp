@@ -60,7 +60,7 @@ QString TestDatabase::connectString()
     return u"DSN=vomar;PWD="_s + password();
 }
 
-void TestDatabase::setUpProgramTransaction(rt::Transaction &transaction)
+void TestDatabase::setUpProgramTransaction(db::Transaction &transaction)
 {
     transaction.DBMS = u"ODBC"_s;
     transaction.AutoCommit = false;
@@ -73,12 +73,12 @@ bool TestDatabase::fail(const QString &what)
     return false;
 }
 
-bool TestDatabase::fail(const QString &what, const rt::Transaction &transaction)
+bool TestDatabase::fail(const QString &what, const db::Transaction &transaction)
 {
     return fail(u"%1: %2"_s.arg(what, transaction.SQLErrText));
 }
 
-bool TestDatabase::connectSide(rt::Transaction &transaction, bool admin)
+bool TestDatabase::connectSide(db::Transaction &transaction, bool admin)
 {
     transaction.DBMS = u"ODBC"_s;
     transaction.AutoCommit = true;
@@ -90,7 +90,7 @@ bool TestDatabase::connectSide(rt::Transaction &transaction, bool admin)
     return true;
 }
 
-bool TestDatabase::runScript(rt::Transaction &transaction, const QString &path)
+bool TestDatabase::runScript(db::Transaction &transaction, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -118,7 +118,7 @@ bool TestDatabase::remove()
     const QString database = environment("KELVARO_TEST_PG_DATABASE");
     if (!isPlainName(database))
         return fail(u"KELVARO_TEST_PG_DATABASE is not a plain name: '%1'"_s.arg(database));
-    rt::Transaction admin;
+    db::Transaction admin;
     if (!connectSide(admin, true))
         return false;
     // FORCE ends connections that a failed test left behind.
@@ -133,12 +133,12 @@ bool TestDatabase::create(Standard standard)
         return false;
     if (backend() == Backend::Sqlite) {
         // The admin DSN may create the file; the program's DSN may not.
-        rt::Transaction admin;
+        db::Transaction admin;
         if (!connectSide(admin, true))
             return false;
         admin.disconnect();
     } else {
-        rt::Transaction admin;
+        db::Transaction admin;
         if (!connectSide(admin, true))
             return false;
         const QString database = environment("KELVARO_TEST_PG_DATABASE");
@@ -146,7 +146,7 @@ bool TestDatabase::create(Standard standard)
             return fail(u"create database"_s, admin);
     }
 
-    rt::Transaction loader;
+    db::Transaction loader;
     setUpProgramTransaction(loader);
     loader.connect();
     if (loader.SQLCode != 0)
@@ -170,7 +170,7 @@ bool TestDatabase::setStandardRows(const QString &table, const std::vector<Stand
 {
     if (table != u"cz123_m"_s && table != u"cz123_w"_s)
         return fail(u"not a standard table: %1"_s.arg(table));
-    rt::Transaction side;
+    db::Transaction side;
     if (!connectSide(side, false))
         return false;
     if (!side.execute(u"DELETE FROM "_s + table))
@@ -185,7 +185,7 @@ bool TestDatabase::setStandardRows(const QString &table, const std::vector<Stand
 
 bool TestDatabase::exec(const QString &sql, const std::vector<QVariant> &params)
 {
-    rt::Transaction side;
+    db::Transaction side;
     if (!connectSide(side, false))
         return false;
     if (!side.execute(sql, params))
@@ -193,10 +193,10 @@ bool TestDatabase::exec(const QString &sql, const std::vector<QVariant> &params)
     return true;
 }
 
-std::optional<std::vector<rt::Transaction::Row>> TestDatabase::query(
+std::optional<std::vector<db::Transaction::Row>> TestDatabase::query(
     const QString &sql, const std::vector<QVariant> &params)
 {
-    rt::Transaction side;
+    db::Transaction side;
     if (!connectSide(side, false))
         return std::nullopt;
     auto rows = side.select(sql, params);

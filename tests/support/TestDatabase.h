@@ -14,7 +14,7 @@
 //     }
 //     void MyTest::something()
 //     {
-//         rt::Transaction sqlca;
+//         db::Transaction sqlca;
 //         TestDatabase::setUpProgramTransaction(sqlca); // "DSN=vomar;PWD=merovi2749"
 //         sqlca.connect();
 //         QCOMPARE(sqlca.SQLCode, 0);
@@ -31,7 +31,7 @@
 // a refused connection. Close the program's connections before the next
 // create() or remove().
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 
 #include <QString>
 #include <QVariant>
@@ -60,7 +60,7 @@ public:
     // The program's own connection settings.
     static QString connectString(); // DSN=vomar;PWD=merovi2749
     static QString password();
-    static void setUpProgramTransaction(rt::Transaction &transaction);
+    static void setUpProgramTransaction(db::Transaction &transaction);
 
     // A fresh database with the schema (and, with Standard::Demo, the rows
     // of data/demo-standard-tables.sql); no xmsz rows.
@@ -70,7 +70,7 @@ public:
 
     // Admin SQL on a side connection (autocommit on).
     bool exec(const QString &sql, const std::vector<QVariant> &params = {});
-    std::optional<std::vector<rt::Transaction::Row>> query(
+    std::optional<std::vector<db::Transaction::Row>> query(
         const QString &sql, const std::vector<QVariant> &params = {});
 
     bool makeReadOnly(const QString &table);
@@ -82,9 +82,9 @@ public:
     QString lastError() const { return m_error; }
 
 private:
-    bool connectSide(rt::Transaction &transaction, bool admin);
-    bool runScript(rt::Transaction &transaction, const QString &path);
-    bool fail(const QString &what, const rt::Transaction &transaction);
+    bool connectSide(db::Transaction &transaction, bool admin);
+    bool runScript(db::Transaction &transaction, const QString &path);
+    bool fail(const QString &what, const db::Transaction &transaction);
     bool fail(const QString &what);
     static QString environment(const char *name);
 

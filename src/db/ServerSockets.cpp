@@ -1,4 +1,4 @@
-#include "runtime/db/ServerSockets.h"
+#include "db/ServerSockets.h"
 
 #include <dirent.h>
 #include <sys/socket.h>
@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string_view>
 
-namespace rt::odbc {
+namespace db {
 
 namespace {
 
@@ -91,4 +91,4 @@ void ServerSockets::shutDown() const noexcept
     }
 }
 
-} // namespace rt::odbc
+} // namespace db

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/db/DataSourceSettings.h"
+#include "db/DataSourceSettings.h"
 
-namespace rt::odbc {
+namespace db {
 
 // The settings as unixODBC's own configuration functions read them
 // (SQLGetPrivateProfileString on odbc.ini and odbcinst.ini), so that ODBCINI,
@@ -16,4 +16,4 @@ public:
     std::optional<QString> environmentValue(const char *name) const override;
 };
 
-} // namespace rt::odbc
+} // namespace db

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace rt {
+namespace db {
 
 // One ODBC connection with explicit transactions (the program's sqlca).
 //
@@ -127,4 +127,4 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-} // namespace rt
+} // namespace db

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace rt::odbc {
+namespace db {
 
 // An ODBC connect string as the driver manager and the drivers read it:
 // attributes "key=value" separated by ";", keys compared ignoring case, and
@@ -41,4 +41,4 @@ private:
     std::vector<Attribute> m_attributes;
 };
 
-} // namespace rt::odbc
+} // namespace db

@@ -1,4 +1,4 @@
-#include "runtime/db/OdbcIniSettings.h"
+#include "db/OdbcIniSettings.h"
 
 #include <odbcinst.h>
 
@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace rt::odbc {
+namespace db {
 
 namespace {
 
@@ -50,4 +50,4 @@ std::optional<QString> OdbcIniSettings::environmentValue(const char *name) const
     return value;
 }
 
-} // namespace rt::odbc
+} // namespace db

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <thread>
 
-namespace rt::odbc {
+namespace db {
 
 // A deadline on the calls into a driver, kept by a thread of its own: when
 // one call has run for longer than the limit, `onExpiry` runs on that
@@ -70,4 +70,4 @@ private:
     std::thread m_thread;
 };
 
-} // namespace rt::odbc
+} // namespace db

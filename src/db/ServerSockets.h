@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace rt::odbc {
+namespace db {
 
 // The sockets on which this process talks to database servers: TCP
 // connections, and local connections to a PostgreSQL server's socket file
@@ -42,4 +42,4 @@ private:
     std::vector<Socket> m_sockets;
 };
 
-} // namespace rt::odbc
+} // namespace db

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace rt {
+namespace db {
 
 // What a data view reads and writes: one table, its columns in selection
 // order, the key columns and the retrieval condition's columns (one
@@ -85,4 +85,4 @@ private:
     long m_currentRow = 0;
 };
 
-} // namespace rt
+} // namespace db

@@ -1,11 +1,11 @@
-#include "runtime/db/Transaction.h"
+#include "db/Transaction.h"
 
-#include "runtime/db/CallDeadline.h"
-#include "runtime/db/OdbcHandle.h"
-#include "runtime/db/OdbcIniSettings.h"
-#include "runtime/db/ServerSockets.h"
-#include "runtime/db/StatementCache.h"
-#include "runtime/db/WaitLimits.h"
+#include "db/CallDeadline.h"
+#include "db/OdbcHandle.h"
+#include "db/OdbcIniSettings.h"
+#include "db/ServerSockets.h"
+#include "db/StatementCache.h"
+#include "db/WaitLimits.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -17,7 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace rt {
+namespace db {
 
 namespace {
 
@@ -182,8 +182,8 @@ SQLRETURN bindParameter(SQLHSTMT statement, SQLUSMALLINT number, BoundParameter 
 
 struct Transaction::Impl
 {
-    odbc::OdbcHandle environment { SQL_HANDLE_ENV };
-    odbc::OdbcHandle connection { SQL_HANDLE_DBC };
+    OdbcHandle environment { SQL_HANDLE_ENV };
+    OdbcHandle connection { SQL_HANDLE_DBC };
     // Whether connect() has succeeded and disconnect() not run since; the
     // handles above may be gone meanwhile, while the connection is lost.
     bool connected = false;
@@ -203,9 +203,9 @@ struct Transaction::Impl
     // The deadline on calls to a database server (none for an embedded
     // database, which has no socket): declared before the connection, so
     // that its thread has stopped before the sockets go.
-    std::unique_ptr<odbc::CallDeadline> deadline;
+    std::unique_ptr<CallDeadline> deadline;
     // Declared after the connection, so that its statements go first.
-    odbc::StatementCache statements;
+    StatementCache statements;
 };
 
 Transaction::Transaction()
@@ -319,7 +319,7 @@ bool Transaction::readParameters()
 
 bool Transaction::openConnection()
 {
-    odbc::OdbcHandle environment(SQL_HANDLE_ENV);
+    OdbcHandle environment(SQL_HANDLE_ENV);
     if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, environment.out()))) {
         setFailure(u"无法分配 ODBC 环境句柄。"_s);
         return false;
@@ -330,7 +330,7 @@ bool Transaction::openConnection()
         setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法设置 ODBC 版本。"_s);
         return false;
     }
-    odbc::OdbcHandle connection(SQL_HANDLE_DBC);
+    OdbcHandle connection(SQL_HANDLE_DBC);
     rc = SQLAllocHandle(SQL_HANDLE_DBC, environment.get(), connection.out());
     if (!succeeded(rc)) {
         setFailureFrom(SQL_HANDLE_ENV, environment.get(), u"无法分配 ODBC 连接句柄。"_s);
@@ -338,10 +338,10 @@ bool Transaction::openConnection()
     }
     // The connect string goes to the driver manager as it stands, with the
     // wait limits that neither it nor its data source sets added at its end.
-    QString in = odbc::WaitLimits::applyTo(d->connectString, odbc::OdbcIniSettings());
+    QString in = WaitLimits::applyTo(d->connectString, OdbcIniSettings());
     if (!d->secrets.contains(in))
         d->secrets.prepend(in); // the longer text first: it holds the other
-    const odbc::ServerSockets before = odbc::ServerSockets::ofProcess();
+    const ServerSockets before = ServerSockets::ofProcess();
     SQLWCHAR out[1024] = {};
     SQLSMALLINT outLength = 0;
     rc = SQLDriverConnectW(connection.get(), nullptr, toSqlWMutable(in), SQLSMALLINT(in.size()),
@@ -354,14 +354,14 @@ bool Transaction::openConnection()
     }
     // The sockets that appeared while the driver connected are this
     // connection's: the deadline shuts them down when a call hangs.
-    const odbc::ServerSockets sockets = odbc::ServerSockets::ofProcess().openedSince(before);
-    std::unique_ptr<odbc::CallDeadline> deadline;
+    const ServerSockets sockets = ServerSockets::ofProcess().openedSince(before);
+    std::unique_ptr<CallDeadline> deadline;
     if (!sockets.empty()) {
-        deadline = std::make_unique<odbc::CallDeadline>(
-            odbc::WaitLimits::callLimit, [sockets] { sockets.shutDown(); });
+        deadline = std::make_unique<CallDeadline>(
+            WaitLimits::callLimit, [sockets] { sockets.shutDown(); });
     }
     {
-        const odbc::CallDeadline::Call call(deadline.get());
+        const CallDeadline::Call call(deadline.get());
         if (!setUpSession(connection.get())) {
             SQLDisconnect(connection.get());
             return false;
@@ -449,7 +449,7 @@ void Transaction::disconnect()
         d->statements.clear();
         SQLRETURN rc = SQL_SUCCESS;
         {
-            const odbc::CallDeadline::Call call(d->deadline.get());
+            const CallDeadline::Call call(d->deadline.get());
             // Work that was neither committed nor rolled back is dropped,
             // never committed behind the caller's back.
             if (!AutoCommit)
@@ -488,7 +488,7 @@ void Transaction::endTransaction(bool commitWork)
     }
     SQLRETURN rc = SQL_SUCCESS;
     {
-        const odbc::CallDeadline::Call call(d->deadline.get());
+        const CallDeadline::Call call(d->deadline.get());
         rc = SQLEndTran(
             SQL_HANDLE_DBC, d->connection.get(), commitWork ? SQL_COMMIT : SQL_ROLLBACK);
     }
@@ -518,7 +518,7 @@ void Transaction::endReadOnlyTransaction()
     if (!d->connected || d->lost || AutoCommit || d->pendingWrites)
         return;
     {
-        const odbc::CallDeadline::Call call(d->deadline.get());
+        const CallDeadline::Call call(d->deadline.get());
         SQLEndTran(SQL_HANDLE_DBC, d->connection.get(), SQL_ROLLBACK);
     }
     if (d->rollbackDeletesStatements)
@@ -592,11 +592,11 @@ bool Transaction::run(const QString &sql, const std::vector<QVariant> &params, b
     // commit or rollback ends the transaction now.
     if (writes)
         d->pendingWrites = true;
-    const odbc::CallDeadline::Call call(d->deadline.get());
+    const CallDeadline::Call call(d->deadline.get());
     // A statement prepared before is taken out of the cache while it runs
     // and goes back only when it has run without fault: on every failure
     // below, `statement` is freed as it goes out of scope, its cursor with it.
-    odbc::OdbcHandle statement = d->statements.take(sql);
+    OdbcHandle statement = d->statements.take(sql);
     SQLRETURN rc = SQL_SUCCESS;
     if (statement.get() == nullptr) {
         rc = SQLAllocHandle(SQL_HANDLE_STMT, d->connection.get(), statement.out());
@@ -719,4 +719,4 @@ std::optional<Transaction::Row> Transaction::selectSingleRow(
     return std::move(rows->front());
 }
 
-} // namespace rt
+} // namespace db

@@ -1,4 +1,4 @@
-#include "runtime/db/DataView.h"
+#include "db/DataView.h"
 
 #include <QRegularExpression>
 
@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace rt {
+namespace db {
 
 namespace {
 
@@ -283,4 +283,4 @@ int DataView::update()
     return 1;
 }
 
-} // namespace rt
+} // namespace db

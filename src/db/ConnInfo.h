@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace rt::odbc {
+namespace db {
 
 // A PostgreSQL client connection string in keyword/value form, as libpq
 // reads it ("connect_timeout=5 options='-c lock_timeout=5s'"): pairs
@@ -37,4 +37,4 @@ private:
     std::vector<Pair> m_pairs;
 };
 
-} // namespace rt::odbc
+} // namespace db

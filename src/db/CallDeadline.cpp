@@ -1,8 +1,8 @@
-#include "runtime/db/CallDeadline.h"
+#include "db/CallDeadline.h"
 
 #include <utility>
 
-namespace rt::odbc {
+namespace db {
 
 namespace {
 
@@ -124,4 +124,4 @@ void CallDeadline::watch()
     }
 }
 
-} // namespace rt::odbc
+} // namespace db

@@ -1,10 +1,10 @@
-#include "runtime/db/ConnInfo.h"
+#include "db/ConnInfo.h"
 
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
 
-namespace rt::odbc {
+namespace db {
 
 std::optional<ConnInfo> ConnInfo::parse(QStringView text)
 {
@@ -97,4 +97,4 @@ QString ConnInfo::toString() const
     return pieces.join(u' ');
 }
 
-} // namespace rt::odbc
+} // namespace db

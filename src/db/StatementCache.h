@@ -1,13 +1,13 @@
 #pragma once
 
-#include "runtime/db/OdbcHandle.h"
+#include "db/OdbcHandle.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <vector>
 
-namespace rt::odbc {
+namespace db {
 
 // The prepared statements of one connection, keyed by their SQL text, so that
 // a statement that runs again (the calculator's height-weight query on every
@@ -46,4 +46,4 @@ private:
     std::vector<Entry> m_entries;
 };
 
-} // namespace rt::odbc
+} // namespace db

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace rt::odbc {
+namespace db {
 
 // Owns one ODBC handle (environment, connection or statement) and frees it
 // when it goes. A connection must be disconnected before its handle goes.
@@ -51,4 +51,4 @@ private:
     SQLHANDLE m_handle = nullptr;
 };
 
-} // namespace rt::odbc
+} // namespace db

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace rt::odbc {
+namespace db {
 
 // What the driver manager's configuration says of a data source and of a
 // driver, and what the environment says: where a connection's own settings
@@ -24,4 +24,4 @@ public:
     virtual std::optional<QString> environmentValue(const char *name) const = 0;
 };
 
-} // namespace rt::odbc
+} // namespace db

@@ -1,11 +1,11 @@
-#include "runtime/db/StatementCache.h"
+#include "db/StatementCache.h"
 
 #include <sql.h>
 
 #include <algorithm>
 #include <utility>
 
-namespace rt::odbc {
+namespace db {
 
 StatementCache::StatementCache(std::size_t capacity)
     : m_capacity(std::max<std::size_t>(capacity, 1))
@@ -41,4 +41,4 @@ void StatementCache::clear()
     m_entries.clear();
 }
 
-} // namespace rt::odbc
+} // namespace db

@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-namespace rt::odbc {
+namespace db {
 
 class ConnectString;
 class DataSourceSettings;
@@ -66,4 +66,4 @@ public:
     static QString applyTo(const QString &connect, const DataSourceSettings &settings);
 };
 
-} // namespace rt::odbc
+} // namespace db

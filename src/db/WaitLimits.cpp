@@ -1,15 +1,15 @@
-#include "runtime/db/WaitLimits.h"
+#include "db/WaitLimits.h"
 
-#include "runtime/db/ConnInfo.h"
-#include "runtime/db/ConnectString.h"
-#include "runtime/db/DataSourceSettings.h"
+#include "db/ConnInfo.h"
+#include "db/ConnectString.h"
+#include "db/DataSourceSettings.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
-namespace rt::odbc {
+namespace db {
 
 namespace {
 
@@ -144,4 +144,4 @@ QString WaitLimits::applyTo(const QString &connect, const DataSourceSettings &se
     return result.text();
 }
 
-} // namespace rt::odbc
+} // namespace db

@@ -1,8 +1,8 @@
-#include "runtime/db/ConnectString.h"
+#include "db/ConnectString.h"
 
 using namespace Qt::StringLiterals;
 
-namespace rt::odbc {
+namespace db {
 
 ConnectString::ConnectString(const QString &text)
     : m_text(text)
@@ -77,4 +77,4 @@ void ConnectString::append(const QString &key, const QString &value)
     m_attributes.push_back({ key, value });
 }
 
-} // namespace rt::odbc
+} // namespace db
