@@ -25,8 +25,8 @@ Clock::time_point timeOf(std::int64_t ticks)
 
 // How long the watching thread keeps looking once a second after the last
 // call before it sleeps until the next one wakes it.
-constexpr std::chrono::seconds lingering { 30 };
-constexpr std::chrono::seconds lookAgain { 1 };
+constexpr std::chrono::seconds kLingering { 30 };
+constexpr std::chrono::seconds kLookAgain { 1 };
 
 } // namespace
 
@@ -107,12 +107,12 @@ void CallDeadline::watch()
                 lock.lock();
             } else {
                 // Cut off already: wait for it to return.
-                m_wake.wait_for(lock, lookAgain);
+                m_wake.wait_for(lock, kLookAgain);
             }
             continue;
         }
-        if (now - lastSeen < lingering) {
-            m_wake.wait_for(lock, lookAgain);
+        if (now - lastSeen < kLingering) {
+            m_wake.wait_for(lock, kLookAgain);
             continue;
         }
         // Idle: sleep until a call begins. A call that began after the look

@@ -358,7 +358,7 @@ bool Transaction::openConnection()
     std::unique_ptr<CallDeadline> deadline;
     if (!sockets.empty()) {
         deadline = std::make_unique<CallDeadline>(
-            WaitLimits::callLimit, [sockets] { sockets.shutDown(); });
+            WaitLimits::kCallLimit, [sockets] { sockets.shutDown(); });
     }
     {
         const CallDeadline::Call call(deadline.get());

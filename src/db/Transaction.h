@@ -41,7 +41,7 @@ namespace db {
 // No call waits without end (WaitLimits): the connect string gets the
 // program's limits for lock waits, statements, connecting and a lost
 // network where the data source sets none, and a call on a connection to a
-// server that has not answered within WaitLimits::callLimit is cut off
+// server that has not answered within WaitLimits::kCallLimit is cut off
 // (CallDeadline): the connection's sockets are shut down and the call fails
 // with a text that says so.
 //

@@ -57,16 +57,16 @@ bool optionsSet(const QString &options, const QString &name)
 void applySqlite(ConnectString &connect, const DataSourceSettings &settings)
 {
     if (!settingOf(connect, settings, u"Timeout"_s))
-        connect.append(u"Timeout"_s, QString::number(WaitLimits::sqliteBusyTimeout.count()));
+        connect.append(u"Timeout"_s, QString::number(WaitLimits::kSqliteBusyTimeout.count()));
 }
 
 void applyPostgres(ConnectString &connect, const DataSourceSettings &settings)
 {
     if (!settingOf(connect, settings, u"KeepaliveTime"_s))
-        connect.append(u"KeepaliveTime"_s, QString::number(WaitLimits::keepaliveIdle.count()));
+        connect.append(u"KeepaliveTime"_s, QString::number(WaitLimits::kKeepaliveIdle.count()));
     if (!settingOf(connect, settings, u"KeepaliveInterval"_s))
         connect.append(
-            u"KeepaliveInterval"_s, QString::number(WaitLimits::keepaliveInterval.count()));
+            u"KeepaliveInterval"_s, QString::number(WaitLimits::kKeepaliveInterval.count()));
 
     // A pqopt in the connect string is the caller's whole choice; one of the
     // data source is kept and completed (a new pqopt replaces it whole).
@@ -81,11 +81,11 @@ void applyPostgres(ConnectString &connect, const DataSourceSettings &settings)
         return; // the client library will report the data source's own text
 
     if (!info->contains(u"connect_timeout") && !settings.environmentValue("PGCONNECT_TIMEOUT"))
-        info->set(u"connect_timeout"_s, QString::number(WaitLimits::connectTime.count()));
+        info->set(u"connect_timeout"_s, QString::number(WaitLimits::kConnectTime.count()));
     if (!info->contains(u"keepalives_count"))
-        info->set(u"keepalives_count"_s, QString::number(WaitLimits::keepaliveCount));
+        info->set(u"keepalives_count"_s, QString::number(WaitLimits::kKeepaliveCount));
     if (!info->contains(u"tcp_user_timeout"))
-        info->set(u"tcp_user_timeout"_s, QString::number(WaitLimits::unacknowledgedTime.count()));
+        info->set(u"tcp_user_timeout"_s, QString::number(WaitLimits::kUnacknowledgedTime.count()));
 
     // Given here, "options" replaces PGOPTIONS: start from either.
     QString options = info->value(u"options")
@@ -98,8 +98,8 @@ void applyPostgres(ConnectString &connect, const DataSourceSettings &settings)
             options += u' ';
         options += u"-c %1=%2"_s.arg(name).arg(milliseconds);
     };
-    addOption(u"lock_timeout"_s, WaitLimits::lockWait.count());
-    addOption(u"statement_timeout"_s, WaitLimits::statementTime.count());
+    addOption(u"lock_timeout"_s, WaitLimits::kLockWait.count());
+    addOption(u"statement_timeout"_s, WaitLimits::kStatementTime.count());
     info->set(u"options"_s, options);
 
     connect.append(u"pqopt"_s, info->toString());

@@ -39,23 +39,23 @@ public:
     // What the user waits for at most on one call to a database server:
     // a call on a connection that has not answered by then is cut off (see
     // CallDeadline).
-    static constexpr std::chrono::seconds callLimit { 10 };
+    static constexpr std::chrono::seconds kCallLimit { 10 };
     // A lock held elsewhere: PostgreSQL's lock_timeout, and SQLite's
     // "Timeout", which the SQLite driver waits twice over in a call that
     // finds the database locked (5 s in all).
-    static constexpr std::chrono::milliseconds lockWait { 5000 };
-    static constexpr std::chrono::milliseconds sqliteBusyTimeout { 2500 };
+    static constexpr std::chrono::milliseconds kLockWait { 5000 };
+    static constexpr std::chrono::milliseconds kSqliteBusyTimeout { 2500 };
     // One statement on the server, lock waits included.
-    static constexpr std::chrono::milliseconds statementTime { 8000 };
+    static constexpr std::chrono::milliseconds kStatementTime { 8000 };
     // Establishing a connection to the server.
-    static constexpr std::chrono::seconds connectTime { 5 };
+    static constexpr std::chrono::seconds kConnectTime { 5 };
     // Data sent that the server's machine does not acknowledge.
-    static constexpr std::chrono::milliseconds unacknowledgedTime { 5000 };
+    static constexpr std::chrono::milliseconds kUnacknowledgedTime { 5000 };
     // An idle connection is probed after 2 s, then every second; three
     // probes without answer end it.
-    static constexpr std::chrono::seconds keepaliveIdle { 2 };
-    static constexpr std::chrono::seconds keepaliveInterval { 1 };
-    static constexpr int keepaliveCount = 3;
+    static constexpr std::chrono::seconds kKeepaliveIdle { 2 };
+    static constexpr std::chrono::seconds kKeepaliveInterval { 1 };
+    static constexpr int kKeepaliveCount = 3;
 
     // The driver that `connect` reaches, by the library file its DRIVER
     // attribute or its data source names.

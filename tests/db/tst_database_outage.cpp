@@ -14,9 +14,9 @@
 #include "calculator/CalculatorWindows.h"
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
+#include "db/Transaction.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
-#include "db/Transaction.h"
 #include "settings/SettingsWindows.h"
 #include "shell/Application.h"
 #include "support/EventLoopStall.h"
@@ -40,9 +40,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::chrono::seconds mendAfter { 30 };
+constexpr std::chrono::seconds kMendAfter { 30 };
 // The call limit, and a little more for the window's own work.
-constexpr qint64 callLimitMs = 10500;
+constexpr qint64 kCallLimitMs = 10500;
 
 bool ip(const QStringList &arguments)
 {
@@ -238,7 +238,7 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
         return;
     QVERIFY(m_boxes->boxes().empty());
 
-    QVERIFY(m_cut.cut(mendAfter));
+    QVERIFY(m_cut.cut(kMendAfter));
     EventLoopStall stall;
     type(u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
@@ -248,7 +248,7 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
         return;
     const qint64 stalled = stall.longestMs();
     QVERIFY2(
-        stalled < callLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
+        stalled < kCallLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
     auto *score = m_window->findChild<my_maskedit *>(u"em_s_t"_s);
     QCOMPARE(score->value(), 0.0f);
 
@@ -271,7 +271,7 @@ void TestDatabaseOutage::saveWhenTheNetworkIsLost()
     QTest::mouseClick(sitAndReach, Qt::LeftButton, {}, QPoint(8, sitAndReach->height() / 2));
     QVERIFY(save->isAvailable());
 
-    QVERIFY(m_cut.cut(mendAfter));
+    QVERIFY(m_cut.cut(kMendAfter));
     EventLoopStall stall;
     QTest::mouseClick(
         save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
@@ -280,7 +280,7 @@ void TestDatabaseOutage::saveWhenTheNetworkIsLost()
         return;
     const qint64 stalled = stall.longestMs();
     QVERIFY2(
-        stalled < callLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
+        stalled < kCallLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
     QVERIFY(save->isAvailable());
     m_cut.mend();
     const auto none = m_db.query(u"select count(*) from xmsz where nj = '22'"_s);
@@ -319,7 +319,7 @@ void TestDatabaseOutage::startUpFailsThenWorks(const std::function<void()> &mend
 
 void TestDatabaseOutage::startUpWhenTheNetworkIsLost()
 {
-    QVERIFY(m_cut.cut(mendAfter));
+    QVERIFY(m_cut.cut(kMendAfter));
     startUpFailsThenWorks([this] { m_cut.mend(); });
 }
 
@@ -355,7 +355,7 @@ void TestDatabaseOutage::startUpWithAServerThatDoesNotAnswer()
     const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toLong());
     QVERIFY(postmaster > 0);
     StoppedProcess stopped;
-    QVERIFY(stopped.stop(postmaster, mendAfter));
+    QVERIFY(stopped.stop(postmaster, kMendAfter));
     startUpFailsThenWorks([&stopped] { stopped.resume(); });
 }
 
@@ -366,7 +366,7 @@ bool TestDatabaseOutage::stopServerOf(db::Transaction &sqlca, StoppedProcess &st
         qWarning("pg_backend_pid: %s", qPrintable(sqlca.SQLErrText));
         return false;
     }
-    if (!stopped.stop(pid_t(pid->toLong()), mendAfter)) {
+    if (!stopped.stop(pid_t(pid->toLong()), kMendAfter)) {
         if (errno == EPERM)
             qInfo("the server's process belongs to postgres: stopping it needs root");
         return false;

@@ -10,9 +10,9 @@
 #include "calculator/CalculatorWindows.h"
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
+#include "db/Transaction.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
-#include "db/Transaction.h"
 #include "settings/SettingsWindows.h"
 #include "support/EventLoopStall.h"
 #include "support/LockHolder.h"
@@ -28,7 +28,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::chrono::seconds holdAtMost { 20 };
+constexpr std::chrono::seconds kHoldAtMost { 20 };
 
 // How long a call waits for the lock with each data source of the tests
 // (DatabaseTests.cmake). On PostgreSQL vomar and vomar_unset set no wait of
@@ -196,7 +196,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
         return;
     QVERIFY(m_boxes->boxes().empty());
 
-    QVERIFY2(m_lock.hold({ girl ? u"cz123_w"_s : u"cz123_m"_s }, holdAtMost),
+    QVERIFY2(m_lock.hold({ girl ? u"cz123_w"_s : u"cz123_m"_s }, kHoldAtMost),
         qPrintable(m_lock.lastError()));
     EventLoopStall stall;
     type(u"em_s2"_s, u"45"_s);
@@ -235,7 +235,7 @@ void TestDatabaseWaits::windowOpenWaitsAtMostTheLockWait()
     QFETCH(QString, dsn);
     QFETCH(QString, className);
     QVERIFY(connectProgram(dsn));
-    QVERIFY2(m_lock.hold({ u"xmsz"_s }, holdAtMost), qPrintable(m_lock.lastError()));
+    QVERIFY2(m_lock.hold({ u"xmsz"_s }, kHoldAtMost), qPrintable(m_lock.lastError()));
     EventLoopStall stall;
     QVERIFY(open(className));
     checkOneBox(u"错误"_s, lockText());
@@ -275,7 +275,7 @@ void TestDatabaseWaits::saveWaitsAtMostTheLockWait()
     QTest::mouseClick(sitAndReach, Qt::LeftButton, {}, QPoint(8, sitAndReach->height() / 2));
     QVERIFY(save->isAvailable());
 
-    QVERIFY2(m_lock.hold({ u"xmsz"_s }, holdAtMost), qPrintable(m_lock.lastError()));
+    QVERIFY2(m_lock.hold({ u"xmsz"_s }, kHoldAtMost), qPrintable(m_lock.lastError()));
     EventLoopStall stall;
     QTest::mouseClick(
         save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());

@@ -78,7 +78,7 @@ ConnInfo pqoptOf(const QString &connect)
     return *info;
 }
 
-const QString programLimits = u"-c lock_timeout=5000 -c statement_timeout=8000"_s;
+const QString kProgramLimits = u"-c lock_timeout=5000 -c statement_timeout=8000"_s;
 
 } // namespace
 
@@ -272,7 +272,7 @@ void TestWaitLimits::postgresGetsEveryLimit()
     QCOMPARE(pqopt.value(u"connect_timeout"), std::optional<QString>(u"5"_s));
     QCOMPARE(pqopt.value(u"keepalives_count"), std::optional<QString>(u"3"_s));
     QCOMPARE(pqopt.value(u"tcp_user_timeout"), std::optional<QString>(u"5000"_s));
-    QCOMPARE(pqopt.value(u"options"), std::optional<QString>(programLimits));
+    QCOMPARE(pqopt.value(u"options"), std::optional<QString>(kProgramLimits));
 }
 
 void TestWaitLimits::postgresKeepsWhatTheDataSourceSets()

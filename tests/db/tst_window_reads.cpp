@@ -8,9 +8,9 @@
 #include "calculator/ScoreCalculatorWindow.h"
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
+#include "db/Transaction.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
-#include "db/Transaction.h"
 #include "settings/SettingsWindows.h"
 #include "support/TestDatabase.h"
 
