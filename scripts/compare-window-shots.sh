@@ -96,7 +96,8 @@ build_tool() {
 }
 
 # A fresh SQLite data source in $cache/var-<label> from the tree's schema
-# and demonstration tables, with each school year's items set, so that the
+# and demonstration tables (made by this tree's create-data-source.sh, as
+# start.sh makes its own), with each school year's items set, so that the
 # calculators open without asking for their settings. Each year chooses
 # one item of every group, as its settings window saves them, a different
 # choice in each year:
@@ -107,33 +108,14 @@ make_data_source() {
     local tree="$1" label="$2"
     local var="$cache/var-$label"
     rm -rf "$var"
-    mkdir -p "$var/odbc" || return 1
-    {
-        echo "BEGIN;"
-        cat "$tree/data/schema.sql" "$tree/data/demo-standard-tables.sql"
-        echo "INSERT INTO xmsz (nj, xm_z_m, xm_5_m, xm_l_m, xm_t_m, xm_58_m, xm_w_m, xm_1_m,"
-        echo "    xm_8_w, xm_z_w, xm_5_w, xm_l_w, xm_t_w, xm_58_w, xm_w_w, xm_y_w) VALUES"
-        echo "    ('21', '1', '1', '0', '0', '1', '0', '1', '1', '0', '0', '1', '0', '1', '0', '1'),"
-        echo "    ('22', '0', '0', '1', '1', '1', '1', '0', '0', '1', '1', '0', '1', '1', '0', '0'),"
-        echo "    ('23', '1', '0', '1', '0', '1', '0', '1', '1', '0', '1', '0', '0', '1', '1', '0');"
-        echo "COMMIT;"
-    } | sqlite3 -bail "$var/kelvaro.db" || return 1
-
-    local driver=""
-    for candidate in /usr/lib/*/odbc/libsqlite3odbc.so /usr/lib/odbc/libsqlite3odbc.so \
-        /usr/local/lib/libsqlite3odbc.so; do
-        if [[ -f "$candidate" ]]; then
-            driver="$candidate"
-            break
-        fi
-    done
-    if [[ -z "$driver" ]]; then
-        echo "The SQLite3 ODBC driver (libsqlite3odbc.so, package libsqliteodbc) is not installed." >&2
-        return 1
-    fi
-    printf '[SQLite3]\nDriver=%s\n' "$driver" >"$var/odbc/odbcinst.ini"
-    printf '[vomar]\nDriver=SQLite3\nDatabase=%s\nNoCreat=1\nTimeout=2500\n' \
-        "$var/kelvaro.db" >"$var/odbc/odbc.ini"
+    bash "$root/scripts/create-data-source.sh" --var "$var" --data "$tree/data" >/dev/null || return 1
+    sqlite3 -bail "$var/kelvaro.db" <<SQL || return 1
+INSERT INTO xmsz (nj, xm_z_m, xm_5_m, xm_l_m, xm_t_m, xm_58_m, xm_w_m, xm_1_m,
+    xm_8_w, xm_z_w, xm_5_w, xm_l_w, xm_t_w, xm_58_w, xm_w_w, xm_y_w) VALUES
+    ('21', '1', '1', '0', '0', '1', '0', '1', '1', '0', '0', '1', '0', '1', '0', '1'),
+    ('22', '0', '0', '1', '1', '1', '1', '0', '0', '1', '1', '0', '1', '1', '0', '0'),
+    ('23', '1', '0', '1', '0', '1', '0', '1', '1', '0', '1', '0', '0', '1', '1', '0');
+SQL
 }
 
 # Runs the tool of build <label> under its own Xvfb into the folder $2.

@@ -7,7 +7,10 @@
 #   var/kelvaro.db, and var/odbc/odbcinst.ini + var/odbc/odbc.ini defining
 #   vomar, which the program finds through ODBCSYSINI and ODBCINI (see
 #   start.sh). The ini files are always rewritten. --recreate builds the
-#   database afresh.
+#   database afresh. --var DIR puts the database and the ini files into DIR
+#   instead of var/, and --data DIR takes schema.sql and
+#   demo-standard-tables.sql from DIR instead of data/ (the window shots
+#   make each revision's data source so).
 # - Installed (share/kelvaro/, with schema.sql beside it), run by the user
 #   who starts the program: the user's own database
 #   ${XDG_DATA_HOME:-~/.local/share}/kelvaro/kelvaro.db, and vomar in the
@@ -24,16 +27,27 @@
 # complete, and only if no database has appeared there meanwhile.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/common.sh"
 
-recreate=false
-case "${1:-}" in
-"") ;;
---recreate) recreate=true ;;
-*)
-    echo "usage: $0 [--recreate]" >&2
+usage() {
+    echo "usage: $0 [--recreate] [--var DIR] [--data DIR]" >&2
     exit 2
-    ;;
-esac
+}
+recreate=false
+var_option=""
+data_option=""
+while (($# > 0)); do
+    case "$1" in
+    --recreate) recreate=true ;;
+    --var | --data)
+        (($# >= 2)) || usage
+        [[ "$1" == --var ]] && var_option="$2" || data_option="$2"
+        shift
+        ;;
+    *) usage ;;
+    esac
+    shift
+done
 
 if [[ -f "$here/schema.sql" ]]; then
     installed=true
@@ -46,11 +60,19 @@ if [[ -f "$here/schema.sql" ]]; then
 elif [[ -f "$here/../data/schema.sql" ]]; then
     installed=false
     root="$(cd "$here/.." && pwd)"
-    data="$root/data"
-    var="$root/var"
+    data="${data_option:-$root/data}"
+    var="${var_option:-$root/var}"
+    if [[ -n "$var_option" ]]; then
+        mkdir -p "$var"
+        var="$(cd "$var" && pwd)"
+    fi
 else
     echo "schema.sql is neither beside this script nor in ../data." >&2
     exit 1
+fi
+if $installed && [[ -n "$var_option$data_option" ]]; then
+    echo "An installed copy makes only the user's own data source: --var and --data are refused." >&2
+    exit 2
 fi
 database="$var/kelvaro.db"
 
@@ -63,18 +85,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-driver=""
-for candidate in /usr/lib/*/odbc/libsqlite3odbc.so /usr/lib/odbc/libsqlite3odbc.so \
-    /usr/local/lib/libsqlite3odbc.so; do
-    if [[ -f "$candidate" ]]; then
-        driver="$candidate"
-        break
-    fi
-done
-if [[ -z "$driver" ]]; then
-    echo "The SQLite3 ODBC driver (libsqlite3odbc.so, package libsqliteodbc) is not installed." >&2
-    exit 1
-fi
+driver="$(sqlite_odbc_driver)"
 
 if $recreate; then
     if $installed; then

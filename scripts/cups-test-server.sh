@@ -25,6 +25,7 @@
 # programs, so DIR is readable by lp.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$root/scripts/common.sh"
 
 usage() {
     echo "usage: $0 start|stop DIR" >&2
@@ -43,14 +44,6 @@ cupsd=/usr/sbin/cupsd
     exit 1
 }
 
-as_root() {
-    if [[ $EUID -eq 0 ]]; then
-        "$@"
-    else
-        sudo -n "$@"
-    fi
-}
-
 # Clients of this script's own commands talk to the throwaway server only.
 client_env() {
     export CUPS_SERVER="$dir/cups.sock"
@@ -65,26 +58,26 @@ stop_server() {
         pid="$(cat "$dir/run/cupsd.pid")"
         if [[ "$pid" =~ ^[0-9]+$ ]] && kill -0 "$pid" 2>/dev/null; then
             # A test may have left it stopped (SIGSTOP): it must run to end.
-            as_root kill -CONT "$pid" || true
-            as_root kill -TERM "$pid" || true
+            as_root_without_prompt kill -CONT "$pid" || true
+            as_root_without_prompt kill -TERM "$pid" || true
             for _ in $(seq 1 100); do
                 kill -0 "$pid" 2>/dev/null || break
                 sleep 0.1
             done
             if kill -0 "$pid" 2>/dev/null; then
-                as_root kill -KILL "$pid" || true
+                as_root_without_prompt kill -KILL "$pid" || true
             fi
         fi
     fi
-    as_root rm -rf "$dir"
+    as_root_without_prompt rm -rf "$dir"
 }
 
 case "$action" in
 start)
     stop_server
-    as_root mkdir -p "$dir"/{etc/ppd,etc/ssl,spool/tmp,cache,state/certs,run,log,client,home}
-    as_root chmod 755 "$dir"
-    as_root tee "$dir/etc/cups-files.conf" >/dev/null <<CONF
+    as_root_without_prompt mkdir -p "$dir"/{etc/ppd,etc/ssl,spool/tmp,cache,state/certs,run,log,client,home}
+    as_root_without_prompt chmod 755 "$dir"
+    as_root_without_prompt tee "$dir/etc/cups-files.conf" >/dev/null <<CONF
 # Throwaway test server: every file inside $dir.
 User lp
 Group lp
@@ -99,7 +92,7 @@ AccessLog $dir/log/access_log
 ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
 CONF
-    as_root tee "$dir/etc/cupsd.conf" >/dev/null <<CONF
+    as_root_without_prompt tee "$dir/etc/cupsd.conf" >/dev/null <<CONF
 # Throwaway test server: its own Unix socket, no network port, no browsing,
 # no sharing, no authentication.
 LogLevel warn
@@ -123,14 +116,14 @@ DefaultAuthType None
   </Limit>
 </Policy>
 CONF
-    as_root tee "$dir/client/client.conf" >/dev/null <<CONF
+    as_root_without_prompt tee "$dir/client/client.conf" >/dev/null <<CONF
 ServerName $dir/cups.sock
 CONF
-    as_root "$cupsd" -t -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >/dev/null
+    as_root_without_prompt "$cupsd" -t -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >/dev/null
     # In the foreground (-f) in a session of its own, so that its process id
     # is known for stop and it outlives this script and the test that ran it.
     # The shell writes its own process id and then becomes the server.
-    as_root sh -c 'echo $$ >"$1/run/cupsd.pid"; exec setsid "$2" -f -c "$1/etc/cupsd.conf" -s "$1/etc/cups-files.conf"' \
+    as_root_without_prompt sh -c 'echo $$ >"$1/run/cupsd.pid"; exec setsid "$2" -f -c "$1/etc/cupsd.conf" -s "$1/etc/cups-files.conf"' \
         sh "$dir" "$cupsd" </dev/null >/dev/null 2>&1 &
     for _ in $(seq 1 100); do
         [[ -S "$dir/cups.sock" ]] && break
@@ -145,13 +138,13 @@ CONF
     for queue in kelvaro_a kelvaro_b kelvaro_c kelvaro,d; do
         queue_ppd="$ppd"
         [[ "$queue" == kelvaro_c ]] && queue_ppd="$ppd_no_a5"
-        as_root env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
+        as_root_without_prompt env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
             lpadmin -p "$queue" -E -v file:///dev/null -P "$queue_ppd" 2>&1 |
             grep -v -i 'deprecated' >&2 || true
     done
-    as_root env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
+    as_root_without_prompt env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
         lpadmin -p kelvaro_raw -E -v file:///dev/null 2>&1 | grep -v -i 'deprecated' >&2 || true
-    as_root env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
+    as_root_without_prompt env CUPS_SERVER="$CUPS_SERVER" CUPS_SERVERROOT="$CUPS_SERVERROOT" HOME="$HOME" \
         lpadmin -d kelvaro_a
     lpstat -p -d
     echo "Test print server running on $dir/cups.sock"

@@ -4,6 +4,7 @@
 # package's build and its check), only those missing (apt-get update runs
 # only then). Needs root or sudo when a package is missing.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 packages=(
     build-essential cmake ninja-build
@@ -11,7 +12,7 @@ packages=(
     unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
     libcups2-dev cups-daemon cups-client
     xvfb xauth fonts-wqy-zenhei fonts-liberation libbenchmark-dev libxcb1-dev
-    dpkg-dev lintian appstream desktop-file-utils
+    dpkg-dev lintian appstream desktop-file-utils clang-format iproute2 util-linux
 )
 
 missing=()
@@ -22,14 +23,6 @@ done
 
 if ((${#missing[@]} > 0)); then
     echo "Installing missing packages: ${missing[*]}"
-    if [[ $EUID -eq 0 ]]; then
-        as_root=()
-    elif command -v sudo >/dev/null; then
-        as_root=(sudo)
-    else
-        echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
-        exit 1
-    fi
-    "${as_root[@]}" apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 fi

@@ -12,6 +12,7 @@
 # database beside it. Needs root (runuser) or sudo to act as postgres.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$root/scripts/common.sh"
 
 usage() {
     echo "usage: $0 start|stop DIR PORT" >&2
@@ -27,19 +28,7 @@ port="$3"
 role=kelvaro_test
 password=merovi2749
 
-as_postgres() {
-    if [[ $EUID -eq 0 ]]; then
-        runuser -u postgres -- "$@"
-    else
-        sudo -n -u postgres -- "$@"
-    fi
-}
-
-bindir="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)"
-if [[ -z "$bindir" ]]; then
-    echo "PostgreSQL server binaries not found (package postgresql)." >&2
-    exit 1
-fi
+bindir="$(postgres_bindir)"
 
 stop_cluster() {
     if [[ -f "$dir/data/postmaster.pid" ]]; then
@@ -52,7 +41,7 @@ case "$action" in
 start)
     stop_cluster
     mkdir -p "$dir"
-    chown postgres:postgres "$dir" 2>/dev/null || sudo -n chown postgres:postgres "$dir"
+    as_root_without_prompt chown postgres:postgres "$dir"
     chmod 700 "$dir"
     as_postgres "$bindir/initdb" -D "$dir/data" -U postgres -E UTF8 --no-locale \
         --auth-local=trust --auth-host=scram-sha-256 >"$dir/initdb.log" 2>&1 ||

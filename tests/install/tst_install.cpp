@@ -262,7 +262,7 @@ void TestInstall::installsOnlyTheProgramsFiles()
                                       "|share/doc/kelvaro/(copyright|changelog\\.gz|README\\.md)"
                                       "|share/icons/hicolor/[0-9]+x[0-9]+/apps/kelvaro\\.png"
                                       "|share/kelvaro/(schema\\.sql|demo-standard-tables\\.sql"
-                                      "|create-data-source\\.sh))$"_s);
+                                      "|create-data-source\\.sh|common\\.sh))$"_s);
     QStringList files;
     QDirIterator it(m_prefix.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -270,13 +270,13 @@ void TestInstall::installsOnlyTheProgramsFiles()
         QVERIFY2(expected.match(file).hasMatch(), qPrintable(u"unexpected file "_s + file));
         files << file;
     }
-    for (const QString &file :
-        { u"bin/kelvaro"_s, u"libexec/kelvaro/kelvaro-launcher"_s,
-            u"share/applications/kelvaro.desktop"_s,
-            u"share/metainfo/org.kelvaro.kelvaro.metainfo.xml"_s, u"share/man/man1/kelvaro.1.gz"_s,
-            u"share/doc/kelvaro/copyright"_s, u"share/doc/kelvaro/changelog.gz"_s,
-            u"share/doc/kelvaro/README.md"_s, u"share/kelvaro/schema.sql"_s,
-            u"share/kelvaro/demo-standard-tables.sql"_s, u"share/kelvaro/create-data-source.sh"_s })
+    for (const QString &file : { u"bin/kelvaro"_s, u"libexec/kelvaro/kelvaro-launcher"_s,
+             u"share/applications/kelvaro.desktop"_s,
+             u"share/metainfo/org.kelvaro.kelvaro.metainfo.xml"_s, u"share/man/man1/kelvaro.1.gz"_s,
+             u"share/doc/kelvaro/copyright"_s, u"share/doc/kelvaro/changelog.gz"_s,
+             u"share/doc/kelvaro/README.md"_s, u"share/kelvaro/schema.sql"_s,
+             u"share/kelvaro/demo-standard-tables.sql"_s, u"share/kelvaro/create-data-source.sh"_s,
+             u"share/kelvaro/common.sh"_s })
         QVERIFY2(files.contains(file), qPrintable(u"missing "_s + file));
 
     for (const QString &program : { u"bin/kelvaro"_s, u"libexec/kelvaro/kelvaro-launcher"_s,
@@ -622,8 +622,8 @@ void TestInstall::scriptInTheSourceTree()
     QTemporaryDir tree;
     QVERIFY(tree.isValid());
     QVERIFY(QDir(tree.path()).mkpath(u"scripts"_s) && QDir(tree.path()).mkpath(u"data"_s));
-    for (const QString &file : { u"scripts/create-data-source.sh"_s, u"data/schema.sql"_s,
-             u"data/demo-standard-tables.sql"_s })
+    for (const QString &file : { u"scripts/create-data-source.sh"_s, u"scripts/common.sh"_s,
+             u"data/schema.sql"_s, u"data/demo-standard-tables.sql"_s })
         QVERIFY(
             QFile::copy(QString::fromUtf8(KELVARO_SOURCE_DIR) + u'/' + file, tree.filePath(file)));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
