@@ -16,13 +16,7 @@
 # same as vomar), vomar_own a lock wait of 1.5 s of its own. Since no two
 # tests share a file or a database, the tests run in parallel.
 
-set(_kelvaro_odbc_hints
-    /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/odbc /usr/lib/x86_64-linux-gnu/odbc
-    /usr/lib/aarch64-linux-gnu/odbc /usr/lib/odbc /usr/local/lib)
-find_file(KELVARO_SQLITE_ODBC_DRIVER libsqlite3odbc.so HINTS ${_kelvaro_odbc_hints}
-    DOC "SQLite3 ODBC driver (Debian libsqliteodbc)")
-find_file(KELVARO_PSQL_ODBC_DRIVER psqlodbcw.so HINTS ${_kelvaro_odbc_hints}
-    DOC "PostgreSQL Unicode ODBC driver (Debian odbc-postgresql)")
+# The drivers: cmake/OdbcDrivers.cmake.
 file(GLOB _kelvaro_pg_bindirs /usr/lib/postgresql/*/bin/initdb)
 
 # A missing driver or server leaves its half of the database tests out, and
@@ -42,8 +36,7 @@ endif()
 
 # Each build tree gets its own port and cluster folder, so that two build
 # trees can run their tests at the same time.
-string(MD5 _kelvaro_tree_hash "${CMAKE_BINARY_DIR}")
-string(SUBSTRING "${_kelvaro_tree_hash}" 0 4 _kelvaro_tree_hash)
+kelvaro_tree_hash(4 _kelvaro_tree_hash)
 math(EXPR _kelvaro_default_port "0x${_kelvaro_tree_hash} % 10000 + 40000")
 set(KELVARO_PG_TEST_PORT "${_kelvaro_default_port}" CACHE STRING
     "Loopback port of the throwaway PostgreSQL test cluster")
@@ -55,15 +48,9 @@ set(KELVARO_PG_TEST_ROLE kelvaro_test)
 set(KELVARO_NETNS_UNREACHABLE_ADDRESS 10.77.0.2)
 
 if(KELVARO_TEST_POSTGRES)
-    set(_kelvaro_pg_script ${PROJECT_SOURCE_DIR}/scripts/pg-test-server.sh)
-    add_test(NAME pg_server_start
-        COMMAND bash ${_kelvaro_pg_script} start ${KELVARO_PG_TEST_DIR} ${KELVARO_PG_TEST_PORT})
-    set_tests_properties(pg_server_start PROPERTIES FIXTURES_SETUP pg_server TIMEOUT 180
-        LABELS "db;postgres")
-    add_test(NAME pg_server_stop
-        COMMAND bash ${_kelvaro_pg_script} stop ${KELVARO_PG_TEST_DIR} ${KELVARO_PG_TEST_PORT})
-    set_tests_properties(pg_server_stop PROPERTIES FIXTURES_CLEANUP pg_server TIMEOUT 60
-        LABELS "db;postgres")
+    kelvaro_add_server_fixture(pg_server SCRIPT ${PROJECT_SOURCE_DIR}/scripts/pg-test-server.sh
+        ARGUMENTS ${KELVARO_PG_TEST_DIR} ${KELVARO_PG_TEST_PORT} START_TIMEOUT 180
+        LABELS db postgres)
 endif()
 
 function(kelvaro_register_database_test name env labels)

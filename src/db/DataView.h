@@ -51,6 +51,8 @@ public:
     bool isModified(long row, const QString &column) const;
     bool isNewRow(long row) const;
 
+    // The items are set straight into the rows, so no edit of the view holds
+    // text still to be taken over: there is nothing to accept.
     int acceptText() { return 1; }
 
     // INSERT for new rows, UPDATE of the changed columns (by the key as
