@@ -26,7 +26,7 @@ enum class TestItem {
     VitalCapacity, // "f"
 };
 
-inline constexpr std::size_t testItemCount = 9;
+inline constexpr std::size_t kTestItemCount = 9;
 
 // The item code used in column and control names ("t", "1", "8", ...).
 std::string_view itemCode(TestItem item);
@@ -69,7 +69,7 @@ public:
 private:
     std::array<LadderRow, 15> m_rows;
     // Row index per item and sex.
-    std::array<std::array<std::size_t, 2>, testItemCount> m_index {};
+    std::array<std::array<std::size_t, 2>, kTestItemCount> m_index {};
 };
 
 // The first school year's ladders ("21").

@@ -455,7 +455,7 @@ void TestYearLadders::itemScores()
 void TestYearLadders::itemCodes()
 {
     const char *codes[] = { "t", "1", "8", "5", "l", "z", "y", "w", "f" };
-    for (std::size_t i = 0; i < testItemCount; ++i) {
+    for (std::size_t i = 0; i < kTestItemCount; ++i) {
         const auto item = static_cast<TestItem>(i);
         QCOMPARE(itemCode(item), std::string_view(codes[i]));
         QCOMPARE(itemFromCode(codes[i]), std::optional<TestItem>(item));
