@@ -1,9 +1,9 @@
 #include "calculator/YearProfile.h"
 
+#include "calculator/ScoreMask.h"
 #include "items/ItemRow.h"
 #include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
-#include "runtime/WindowStyle.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,8 +19,6 @@ using rt::colors::kNavy;
 using rt::colors::kPurple;
 using rt::colors::kRed;
 using rt::colors::kWindowText;
-
-const QString kScoreMask = u"###,###.0"_s;
 
 // Where the form departs from the item rows' rule: wider names, the
 // height's unit label, the weight's name a little to the right, and the
@@ -74,7 +72,8 @@ rt::ControlTable itemRowControls()
         if (!row.unitName.isEmpty())
             table.push_back(rt::label(row.unitName, row.unit, QRect(741, y + 8, 343, 56), unit));
         if (!row.scoreName.isEmpty())
-            table.push_back(rt::maskedEdit(row.scoreName, QRect(1093, y - 8, 210, 80), kScoreMask));
+            table.push_back(
+                rt::maskedEdit(row.scoreName, QRect(1093, y - 8, 210, 80), scoreMask()));
         ++k;
     }
     for (const RowException &exception : rowExceptions()) {
@@ -98,14 +97,13 @@ rt::ControlTable buildFirstYearControls()
 {
     const rt::FontDecl arial8 = rt::font(8);
     const rt::FontDecl arial9 = rt::font(9);
-    const rt::ControlLook bonus { .font = arial9, .textColor = kWindowText };
     const rt::ControlLook result { .font = rt::font(26, true), .textColor = kWindowText };
 
     rt::ControlTable table = itemRowControls();
     rt::ControlDecl rating = rt::lineEdit(u"sle_dj"_s, QRect(2263, 92, 635, 172), result);
     rating.backColor = kFieldBlue;
     rating.tabOrder = 27;
-    rt::ControlDecl total = rt::maskedEdit(u"em_xn_t"_s, QRect(1819, 92, 439, 172), kScoreMask,
+    rt::ControlDecl total = rt::maskedEdit(u"em_xn_t"_s, QRect(1819, 92, 439, 172), scoreMask(),
         { .font = rt::font(26, true), .textColor = kDarkRed, .tabOrder = 27 });
     table.insert(table.end(),
         {
@@ -156,6 +154,19 @@ const rt::ControlTable &firstYearControls()
 {
     static const rt::ControlTable controls = buildFirstYearControls();
     return controls;
+}
+
+rt::WindowDecl calculatorWindow(const YearProfile &profile)
+{
+    return {
+        .name = profile.className,
+        .title = profile.title,
+        .icon = u"AppIcon!"_s,
+        .modal = true,
+        .size = profile.windowSize,
+        .backColor = rt::colors::kButtonFace,
+        .placement = rt::WindowDecl::Placement::CentredOnFirstShow,
+    };
 }
 
 const YearProfile &firstYearProfile()

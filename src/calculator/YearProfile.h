@@ -2,6 +2,7 @@
 
 #include "runtime/ControlTable.h"
 #include "runtime/LayoutOverrides.h"
+#include "runtime/WindowDecl.h"
 #include "scoring/SchoolYearTotal.h"
 #include "scoring/YearLadders.h"
 
@@ -55,6 +56,11 @@ struct YearProfile
 
 // The first school year's controls, the base of every year's layout.
 const rt::ControlTable &firstYearControls();
+
+// The window of `profile`: its class name, title and outer size, with the
+// program's icon, modal, on the button face and centred when it is first
+// shown, as every calculator window is.
+rt::WindowDecl calculatorWindow(const YearProfile &profile);
 
 // The first school year's calculator "w_jsq_cz1".
 const YearProfile &firstYearProfile();
