@@ -22,17 +22,28 @@ using rt::colors::kWindowText;
 
 } // namespace
 
+rt::WindowDecl settingsWindow(const SettingsYearProfile &profile)
+{
+    return {
+        .name = profile.className,
+        .title = profile.title,
+        .icon = u"AppIcon!"_s,
+        .modal = true,
+        .size = profile.outerSize,
+        .placement = rt::WindowDecl::Placement::CentredOnFirstShow,
+    };
+}
+
 rt::ControlTable settingsControls(const SettingsYearProfile &profile)
 {
     const rt::ControlLook item { .font = rt::font(9), .textColor = kBlue };
     const rt::ControlLook runs { .font = rt::font(9), .textColor = kMagenta };
     const rt::ControlLook frame { .font = rt::font(9), .textColor = kWindowText };
-    auto choice = [](const rt::ControlLook &look, int tabOrder) {
+    auto withTabOrder = [](const rt::ControlLook &look, int tabOrder) {
         rt::ControlLook withOrder = look;
         withOrder.tabOrder = tabOrder;
         return withOrder;
     };
-    auto button = [](const QRect &rect) { return QRect(rect.x(), rect.y(), rect.width(), 100); };
 
     // The data view's rows live in the window's db::DataView; its control
     // shows nothing and stays hidden.
@@ -44,9 +55,9 @@ rt::ControlTable settingsControls(const SettingsYearProfile &profile)
 
     // The control list, in its declared order.
     rt::ControlTable table = {
-        rt::pictureButton(u"cb_2"_s, u"关闭(&X)"_s, u"Close!"_s, button(profile.closeButton),
+        rt::pictureButton(u"cb_2"_s, u"关闭(&X)"_s, u"Close!"_s, profile.closeButtonRect,
             { .tabOrder = profile.closeTabOrder }),
-        rt::pictureButton(u"cb_1"_s, u"保存（&S)"_s, u"Save!"_s, button(profile.saveButton),
+        rt::pictureButton(u"cb_1"_s, u"保存（&S)"_s, u"Save!"_s, profile.saveButtonRect,
             { .tabOrder = 60, .enabled = false }),
         rt::radioButton(u"rb_w_w"_s, u"握力体重指数（20分）"_s, QRect(1019, 968, 626, 92), item),
         rt::radioButton(u"rb_z_w"_s, u"坐位体前屈（20分）"_s, QRect(1019, 780, 571, 92), item),
@@ -66,9 +77,9 @@ rt::ControlTable settingsControls(const SettingsYearProfile &profile)
         rt::radioButton(u"rb_5_m"_s, u"50米跑（30分）"_s, QRect(128, 556, 471, 92), item),
         rt::radioButton(u"rb_1_m"_s, u"1000米跑（男）（20分）"_s, QRect(128, 424, 699, 92), runs),
         rt::radioButton(u"rb_t_m"_s, u"台阶试验（20分）"_s, QRect(128, 336, 517, 92), item),
-        rt::groupBox(u"gb_1"_s, {}, QRect(96, 268, 782, 264), choice(frame, 10)),
-        rt::groupBox(u"gb_2"_s, {}, QRect(96, 496, 782, 268), choice(frame, 20)),
-        rt::groupBox(u"gb_3"_s, {}, QRect(96, 728, 782, 360), choice(frame, 30)),
+        rt::groupBox(u"gb_1"_s, {}, QRect(96, 268, 782, 264), withTabOrder(frame, 10)),
+        rt::groupBox(u"gb_2"_s, {}, QRect(96, 496, 782, 268), withTabOrder(frame, 20)),
+        rt::groupBox(u"gb_3"_s, {}, QRect(96, 728, 782, 360), withTabOrder(frame, 30)),
         rt::groupBox(u"gb_4"_s, u"男"_s, QRect(41, 44, 901, 1088),
             { .font = rt::font(12, true), .textColor = kBlue, .tabOrder = 10 }),
         rt::radioButton(u"rb_t_w"_s, u"台阶试验（20分）"_s, QRect(1019, 336, 517, 92), item),

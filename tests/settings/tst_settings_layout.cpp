@@ -35,8 +35,8 @@ void TestSettingsLayout::dataObject()
 
 void TestSettingsLayout::controlList()
 {
-    const auto first = settingsControls(w_xm_cz1());
-    const auto third = settingsControls(w_xm_cz3());
+    const auto first = settingsControls(firstYearSettings());
+    const auto third = settingsControls(thirdYearSettings());
     QCOMPARE(first.size(), std::size_t(28));
     QCOMPARE(first.front().name, u"cb_2"_s);
     QCOMPARE(first.back().name, u"gb_5"_s);
@@ -72,7 +72,7 @@ void TestSettingsLayout::membershipByEnclosure()
 {
     QFETCH(QString, radio);
     QFETCH(QString, groupBox);
-    const auto controls = settingsControls(w_xm_cz1());
+    const auto controls = settingsControls(firstYearSettings());
     const auto it = std::find_if(controls.begin(), controls.end(),
         [&](const rt::ControlDecl &c) { return c.name == radio; });
     QVERIFY(it != controls.end());
@@ -81,7 +81,7 @@ void TestSettingsLayout::membershipByEnclosure()
 
 void TestSettingsLayout::choiceGroups()
 {
-    const auto groups = settings::choiceGroups(settingsControls(w_xm_cz2()));
+    const auto groups = settings::choiceGroups(settingsControls(secondYearSettings()));
     QCOMPARE(groups.size(), std::size_t(6));
     std::map<QString, QStringList> byBox;
     for (const ChoiceGroup &g : groups)
@@ -113,8 +113,8 @@ void TestSettingsLayout::keyboardOrder()
         u"cb_1"_s,
         u"cb_2"_s,
     };
-    QCOMPARE(settings::keyboardOrder(settingsControls(w_xm_cz1())), expected);
-    QCOMPARE(settings::keyboardOrder(settingsControls(w_xm_cz3())), expected);
+    QCOMPARE(settings::keyboardOrder(settingsControls(firstYearSettings())), expected);
+    QCOMPARE(settings::keyboardOrder(settingsControls(thirdYearSettings())), expected);
 }
 
 void TestSettingsLayout::choiceItemsCoverTheFlags()

@@ -38,7 +38,7 @@ const SettingsYearProfile &profileNamed(const QString &name)
         if (p->className == name)
             return *p;
     }
-    return settings::w_xm_cz1();
+    return settings::firstYearSettings();
 }
 
 } // namespace
@@ -187,7 +187,8 @@ bool TestSettingsWindow::insertRow(
 void TestSettingsWindow::createdState()
 {
     // Before its open handling (it runs when the window is first shown).
-    m_window = std::make_unique<settings::TestItemSettingsWindow>(settings::w_xm_cz2(), *m_sqlca);
+    m_window = std::make_unique<settings::TestItemSettingsWindow>(
+        settings::secondYearSettings(), *m_sqlca);
     QCOMPARE(m_window->objectName(), u"w_xm_cz2"_s);
     QCOMPARE(m_window->windowTitle(), u"初中二年级项目"_s);
     QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -260,7 +261,7 @@ void TestSettingsWindow::tabReachesEachGroupThenTheButtons()
 
     // Tab stops once in each choice group (on its checked button, where it
     // has one), in the rank of the group boxes, then at the two buttons.
-    const auto controls = settings::settingsControls(settings::w_xm_cz2());
+    const auto controls = settings::settingsControls(settings::secondYearSettings());
     std::map<QString, QString> groupOf;
     for (const settings::ChoiceGroup &group : settings::choiceGroups(controls)) {
         for (const QString &name : group.radioButtons)
