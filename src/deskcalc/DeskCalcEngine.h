@@ -63,7 +63,7 @@ private:
     void backspace();
     void clearEntry();
     void clearAll();
-    void setOperator(int code);
+    void setOperator(DeskCalcState::Operation operation);
     void square();
     void squareRoot();
     void reciprocal();
