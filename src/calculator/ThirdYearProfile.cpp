@@ -28,7 +28,7 @@ using rt::colors::kWindowText;
 // sequence that starts in the graduation area and leaves out every score,
 // total and rating field, and the graduation area between the sex and
 // total groups above and the bonus boxes below.
-rt::ControlTable buildThirdYearControls()
+rt::LayoutOverrides makeThirdYearLayout()
 {
     rt::LayoutOverrides overrides;
     // The item names and entry fields but the weight's stand 1 unit further
@@ -90,7 +90,7 @@ rt::ControlTable buildThirdYearControls()
         rt::groupBox(u"gb_1"_s, u"毕业成绩"_s, QRect(1792, 308, 1147, 268), groupLook),
         rt::groupBox(u"gb_2"_s, u"初一初二"_s, QRect(1504, 308, 297, 268), groupLook),
     };
-    return overrides.applyTo(firstYearControls());
+    return overrides;
 }
 
 // After every total: the graduation score of the typed first- and
@@ -108,6 +108,12 @@ void showGraduation(const rt::ControlBuilder &controls, const scoring::TotalResu
 
 } // namespace
 
+const rt::LayoutOverrides &thirdYearLayout()
+{
+    static const rt::LayoutOverrides overrides = makeThirdYearLayout();
+    return overrides;
+}
+
 const YearProfile &thirdYearProfile()
 {
     static const YearProfile profile {
@@ -122,7 +128,7 @@ const YearProfile &thirdYearProfile()
         .vitalCapacityText = firstYearProfile().vitalCapacityText,
         .ladders = &scoring::thirdYearLadders(),
         .windowSize = QSize(3003, 1492),
-        .controls = buildThirdYearControls(),
+        .controls = thirdYearLayout().applyTo(firstYearControls()),
         .firstFocus = u"em_c1"_s,
         .graduation
         = GraduationArea { .inputs = { u"em_c1"_s, u"em_c2"_s }, .afterTotal = &showGraduation },

@@ -62,6 +62,11 @@ const rt::ControlTable &firstYearControls();
 // shown, as every calculator window is.
 rt::WindowDecl calculatorWindow(const YearProfile &profile);
 
+// How the second and the third year's controls differ from the first
+// year's; each year's table is its overrides applied to firstYearControls().
+const rt::LayoutOverrides &secondYearLayout();
+const rt::LayoutOverrides &thirdYearLayout();
+
 // The first school year's calculator "w_jsq_cz1".
 const YearProfile &firstYearProfile();
 
