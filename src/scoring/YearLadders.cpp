@@ -35,15 +35,6 @@ std::string_view itemCode(TestItem item)
     return kItemCodes.at(indexOf(item));
 }
 
-std::optional<TestItem> itemFromCode(std::string_view code)
-{
-    for (std::size_t i = 0; i < kItemCodes.size(); ++i) {
-        if (kItemCodes[i] == code)
-            return static_cast<TestItem>(i);
-    }
-    return std::nullopt;
-}
-
 bool hasSingleLadder(TestItem item)
 {
     return item == TestItem::Run1000 || item == TestItem::Run800 || item == TestItem::SitUps;

@@ -31,9 +31,6 @@ inline constexpr std::size_t kTestItemCount = 9;
 // The item code used in column and control names ("t", "1", "8", ...).
 std::string_view itemCode(TestItem item);
 
-// The item of an item code, or none for a code that names no laddered item.
-std::optional<TestItem> itemFromCode(std::string_view code);
-
 // The 1000 m run, the 800 m run and the sit-ups have one ladder for either
 // sex; every other item has a boys' and a girls' ladder.
 bool hasSingleLadder(TestItem item);
