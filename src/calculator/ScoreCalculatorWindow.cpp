@@ -339,12 +339,10 @@ void ScoreCalculatorWindow::scoreHeightAndWeight()
         fieldValue(m_height), fieldValue(m_weight), scoring::heightRangeFor(sex));
     std::optional<HeightWeightStandard::Lookup> problem;
     if (body) {
-        m_shiftedHeight = body->height;
-        m_shiftedWeight = body->weight;
-        const HeightWeightStandard::Lookup lookup = m_standard.lookup(sex, m_shiftedHeight);
+        // The height and weight after the height range shift.
+        const HeightWeightStandard::Lookup lookup = m_standard.lookup(sex, body->height);
         if (lookup.outcome == HeightWeightStandard::Outcome::Found) {
-            m_weightBounds = lookup.bounds;
-            score = scoring::weightBandScore(m_shiftedWeight, m_weightBounds);
+            score = scoring::weightBandScore(body->weight, lookup.bounds);
             m_reportedProblem.clear();
         } else {
             // Never the bounds of an earlier height: no row, no score.
@@ -353,7 +351,7 @@ void ScoreCalculatorWindow::scoreHeightAndWeight()
     }
     m_heightWeightScore->setText(QString::number(score));
     if (problem)
-        reportLookupProblem(*problem, m_shiftedHeight);
+        reportLookupProblem(*problem, body->height);
     showSchoolYearTotal();
 }
 

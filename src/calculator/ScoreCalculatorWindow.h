@@ -128,11 +128,6 @@ private:
     // column.
     std::map<QString, std::optional<QString>> m_flags;
 
-    // The height and weight after the height range shift and the bounds of
-    // the last row found.
-    float m_shiftedHeight = 0.0f;
-    float m_shiftedWeight = 0.0f;
-    scoring::WeightBounds m_weightBounds;
     // The last standard-table problem reported, so that it is told once.
     QString m_reportedProblem;
 

@@ -27,7 +27,7 @@ const YearProfile &secondYearProfile()
         .vitalCapacityTitle = u"错误"_s,
         .vitalCapacityText = u"请先正确输入体重。"_s,
         .ladders = &scoring::secondYearLadders(),
-        .windowSize = QSize(3008, 1384),
+        .outerSize = QSize(3008, 1384),
         .controls = secondYearLayout().applyTo(firstYearControls()),
         .firstFocus = u"em_s1"_s,
     };

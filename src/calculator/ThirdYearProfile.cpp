@@ -127,7 +127,7 @@ const YearProfile &thirdYearProfile()
         .vitalCapacityTitle = firstYearProfile().vitalCapacityTitle,
         .vitalCapacityText = firstYearProfile().vitalCapacityText,
         .ladders = &scoring::thirdYearLadders(),
-        .windowSize = QSize(3003, 1492),
+        .outerSize = QSize(3003, 1492),
         .controls = thirdYearLayout().applyTo(firstYearControls()),
         .firstFocus = u"em_c1"_s,
         .graduation

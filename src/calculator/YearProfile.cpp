@@ -163,7 +163,7 @@ rt::WindowDecl calculatorWindow(const YearProfile &profile)
         .title = profile.title,
         .icon = u"AppIcon!"_s,
         .modal = true,
-        .size = profile.windowSize,
+        .size = profile.outerSize,
         .backColor = rt::colors::kButtonFace,
         .placement = rt::WindowDecl::Placement::CentredOnFirstShow,
     };
@@ -181,7 +181,7 @@ const YearProfile &firstYearProfile()
         .vitalCapacityTitle = u"提示"_s,
         .vitalCapacityText = u"如要得到肺活量成绩，请先正确输入体重！"_s,
         .ladders = &scoring::firstYearLadders(),
-        .windowSize = QSize(3008, 1388),
+        .outerSize = QSize(3008, 1388),
         .controls = firstYearControls(),
         .firstFocus = u"em_s1"_s,
     };

@@ -45,7 +45,7 @@ struct YearProfile
     QString vitalCapacityTitle {};
     QString vitalCapacityText {};
     const scoring::YearLadders *ladders = nullptr;
-    QSize windowSize {}; // the window's outer size, layout units
+    QSize outerSize {}; // the window's outer size, layout units
     // Every control in its order of creation; controls with the same tab
     // order value take the focus in this order.
     rt::ControlTable controls {};

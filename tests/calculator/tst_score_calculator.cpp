@@ -359,8 +359,8 @@ void TestScoreCalculator::controlsAndLayout()
     m_window = openWindow();
     // The declared size is the outer size: the client area leaves room for
     // the borders and the title bar, and every visible control still fits.
-    const QSize outer = rt::units::toPixels(m_profile->windowSize);
-    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(m_profile->windowSize));
+    const QSize outer = rt::units::toPixels(m_profile->outerSize);
+    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(m_profile->outerSize));
     QVERIFY(m_window->width() < outer.width());
     QVERIFY(m_window->height() < outer.height());
     QVERIFY(m_window->width() > outer.width() - 20);
