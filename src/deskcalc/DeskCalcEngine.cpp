@@ -138,19 +138,19 @@ double DeskCalcEngine::value() const
     return viewValue(m_view);
 }
 
-void DeskCalcEngine::digit(char d)
+void DeskCalcEngine::digit(char figure)
 {
     m_timeView = false;
     m_state.operandEntered = true;
     if (m_state.nextDigitStartsNumber) {
-        m_view = std::string(1, d);
+        m_view = std::string(1, figure);
         m_state.nextDigitStartsNumber = false;
     } else if (isViewNumber(m_view) && m_view != "0") {
-        m_view.push_back(d);
+        m_view.push_back(figure);
     } else {
         // The lone "0", "Error!", a lone "-" or any other text that is no
         // number is replaced.
-        m_view = std::string(1, d);
+        m_view = std::string(1, figure);
     }
 }
 

@@ -56,7 +56,7 @@ public:
 
 private:
     void dispatch(Key key);
-    void digit(char d);
+    void digit(char figure);
     void zero();
     void point();
     void sign();
