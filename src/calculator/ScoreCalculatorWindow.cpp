@@ -5,6 +5,7 @@
 #include "controls/my_maskedit.h"
 #include "items/ItemRow.h"
 #include "items/XmszTable.h"
+#include "runtime/CloseGuard.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"

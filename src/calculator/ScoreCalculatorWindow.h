@@ -4,7 +4,6 @@
 #include "calculator/YearProfile.h"
 #include "db/DataView.h"
 #include "db/Transaction.h"
-#include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
 
 #include <QDialog>
@@ -21,6 +20,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class my_maskedit;
+
+namespace rt {
+class CloseGuard;
+}
 
 namespace calculator {
 

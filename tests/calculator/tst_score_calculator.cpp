@@ -32,7 +32,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <numeric>
