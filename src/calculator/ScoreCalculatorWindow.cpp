@@ -1,5 +1,6 @@
 #include "calculator/ScoreCalculatorWindow.h"
 
+#include "calculator/BoxTitles.h"
 #include "calculator/RatingField.h"
 #include "controls/EntryControlFactories.h"
 #include "controls/my_maskedit.h"
@@ -30,8 +31,6 @@ namespace {
 
 using rt::MessageBoxService;
 using scoring::TestItem;
-
-const QString kErrorTitle = u"错误"_s;
 
 } // namespace
 
@@ -159,7 +158,7 @@ void ScoreCalculatorWindow::showRetrieveError()
 void ScoreCalculatorWindow::showSetupMessage()
 {
     MessageBoxService::show(
-        this, u"注意"_s, m_profile.setupMessage, MessageBoxService::Icon::Exclamation);
+        this, kAttentionTitle, m_profile.setupMessage, MessageBoxService::Icon::Exclamation);
 }
 
 void ScoreCalculatorWindow::open()
@@ -361,7 +360,7 @@ void ScoreCalculatorWindow::reportLookupProblem(
 {
     const QString table = sex() == scoring::Sex::Boy ? u"cz123_m"_s : u"cz123_w"_s;
     const QString heightText = QString::number(height, 'g', 7);
-    QString title = u"提示"_s;
+    QString title = kNoticeTitle;
     QString text;
     MessageBoxService::Icon icon = MessageBoxService::Icon::Exclamation;
     switch (lookup.outcome) {

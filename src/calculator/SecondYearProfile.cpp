@@ -1,5 +1,7 @@
 #include "calculator/YearProfile.h"
 
+#include "calculator/BoxTitles.h"
+
 using namespace Qt::StringLiterals;
 
 namespace calculator {
@@ -24,7 +26,7 @@ const YearProfile &secondYearProfile()
         .title = u"初中二年级成绩"_s,
         .totalCaption = u"初二学年成绩"_s,
         .setupMessage = u"请先设置好初中二年级测试项目！"_s,
-        .vitalCapacityTitle = u"错误"_s,
+        .vitalCapacityTitle = kErrorTitle,
         .vitalCapacityText = u"请先正确输入体重。"_s,
         .ladders = &scoring::secondYearLadders(),
         .outerSize = QSize(3008, 1384),

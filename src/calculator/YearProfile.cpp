@@ -1,5 +1,6 @@
 #include "calculator/YearProfile.h"
 
+#include "calculator/BoxTitles.h"
 #include "calculator/ScoreMask.h"
 #include "items/ItemRow.h"
 #include "runtime/ControlMakers.h"
@@ -178,7 +179,7 @@ const YearProfile &firstYearProfile()
         .title = u"初中一年级成绩"_s,
         .totalCaption = u"初一学年成绩"_s,
         .setupMessage = u"请先设置好初中一年级测试项目！"_s,
-        .vitalCapacityTitle = u"提示"_s,
+        .vitalCapacityTitle = kNoticeTitle,
         .vitalCapacityText = u"如要得到肺活量成绩，请先正确输入体重！"_s,
         .ladders = &scoring::firstYearLadders(),
         .outerSize = QSize(3008, 1388),
