@@ -1,6 +1,7 @@
 #include "calculator/GraduationWindow.h"
 
 #include "calculator/RatingField.h"
+#include "calculator/ScoreMask.h"
 #include "controls/EntryControlFactories.h"
 #include "controls/my_maskedit.h"
 #include "runtime/CloseGuard.h"
@@ -30,7 +31,7 @@ using rt::colors::kWindowText;
 // field is empty.
 rt::ControlDecl scoreField(const QString &name, QRect rect, long backColor, int tabOrder)
 {
-    return rt::maskedEdit(name, rect, u"###,###.0"_s,
+    return rt::maskedEdit(name, rect, scoreMask(),
         { .font = rt::font(14, true),
             .textColor = kWindowText,
             .backColor = backColor,
@@ -110,11 +111,11 @@ GraduationWindow::GraduationWindow(QWidget *parent)
 
     m_closeGuard = new rt::CloseGuard(this);
     for (my_maskedit *field : { m_firstYear, m_secondYear, m_thirdYear })
-        connect(field, &my_maskedit::modified, this, &GraduationWindow::by);
+        connect(field, &my_maskedit::modified, this, &GraduationWindow::showGraduationScore);
     connect(m_closeButton, &QPushButton::clicked, m_closeGuard, &rt::CloseGuard::closeWindow);
 }
 
-void GraduationWindow::by()
+void GraduationWindow::showGraduationScore()
 {
     const scoring::GraduationResult result = scoring::graduationWindowScore(
         tenthsOf(m_firstYear), tenthsOf(m_secondYear), tenthsOf(m_thirdYear));

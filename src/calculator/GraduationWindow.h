@@ -40,7 +40,7 @@ public:
 
 private:
     // Computes the graduation score and its rating from the three fields.
-    void by();
+    void showGraduationScore();
 
     rt::ControlBuilder m_controls;
     rt::CloseGuard *m_closeGuard = nullptr;

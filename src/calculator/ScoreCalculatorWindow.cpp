@@ -1,13 +1,13 @@
 #include "calculator/ScoreCalculatorWindow.h"
 
+#include "calculator/BoxTitles.h"
 #include "calculator/RatingField.h"
 #include "controls/EntryControlFactories.h"
 #include "controls/my_maskedit.h"
 #include "items/ItemRow.h"
 #include "items/XmszTable.h"
+#include "runtime/CloseGuard.h"
 #include "runtime/MessageBoxService.h"
-#include "runtime/StockImages.h"
-#include "runtime/SystemColors.h"
 #include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
@@ -18,15 +18,10 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -44,21 +39,14 @@ ScoreCalculatorWindow::ScoreCalculatorWindow(
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
-    , m_dw4(items::d_xmsz())
+    , m_yearRow(items::d_xmsz())
     , m_standard(sqlca)
     , m_controls(this, profile.controls, controls::entryControlFactories())
-    , m_guard(new rt::CloseGuard(this))
+    , m_closeGuard(new rt::CloseGuard(this))
 {
     // A title bar without a control menu: no close, minimize or maximize
     // box; the window closes through its own button.
-    rt::setUpWindow(this,
-        { .name = profile.className,
-            .title = profile.title,
-            .icon = u"AppIcon!"_s,
-            .modal = true,
-            .size = profile.windowSize,
-            .backColor = rt::colors::kButtonFace,
-            .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
+    rt::setUpWindow(this, calculatorWindow(profile));
     connectControls();
 }
 
@@ -82,13 +70,13 @@ void ScoreCalculatorWindow::connectControls()
 
     m_rating = m_controls.get<QLineEdit>(u"sle_dj"_s);
     m_total = field(u"em_xn_t"_s);
-    m_man = m_controls.get<QRadioButton>(u"rb_sex_man"_s);
-    m_woman = m_controls.get<QRadioButton>(u"rb_sex_woman"_s);
+    m_boysButton = m_controls.get<QRadioButton>(u"rb_sex_man"_s);
+    m_girlsButton = m_controls.get<QRadioButton>(u"rb_sex_woman"_s);
     m_settingsButton = m_controls.get<QPushButton>(u"cb_2"_s);
     m_closeButton = m_controls.get<QPushButton>(u"cb_1"_s);
-    m_absenceCap = m_controls.get<QCheckBox>(u"cbx_59"_s);
+    m_absenceCapBox = m_controls.get<QCheckBox>(u"cbx_59"_s);
     for (int i = 0; i < 4; ++i)
-        m_bonus[i] = m_controls.get<QCheckBox>(u"cbx_%1"_s.arg(i + 1));
+        m_bonusBoxes[i] = m_controls.get<QCheckBox>(u"cbx_%1"_s.arg(i + 1));
 
     // The item rows: the fixed ones by what they measure, the optional test
     // items in the order in which the total adds them up.
@@ -107,7 +95,7 @@ void ScoreCalculatorWindow::connectControls()
             m_vitalCapacityScore = field(row.scoreName);
             break;
         case items::ItemRow::Kind::TestItem:
-            m_rows.push_back({ .item = row.item,
+            m_optionalRows.push_back({ .item = row.item,
                 .boysFlag = row.boysFlag,
                 .girlsFlag = row.girlsFlag,
                 .label = m_controls.get<QLabel>(row.labelName),
@@ -117,14 +105,15 @@ void ScoreCalculatorWindow::connectControls()
             break;
         }
     }
-    Q_ASSERT(m_rows.size() == scoring::TotalInputs().items.size());
+    Q_ASSERT(m_optionalRows.size() == scoring::TotalInputs().items.size());
 
-    m_man->setChecked(true);
-    connect(m_man, &QRadioButton::clicked, this, &ScoreCalculatorWindow::switchSex);
-    connect(m_woman, &QRadioButton::clicked, this, &ScoreCalculatorWindow::switchSex);
-    for (QCheckBox *box : m_bonus)
-        connect(box, &QCheckBox::clicked, this, &ScoreCalculatorWindow::xn);
-    connect(m_absenceCap, &QCheckBox::clicked, this, &ScoreCalculatorWindow::xn);
+    m_boysButton->setChecked(true);
+    connect(m_boysButton, &QRadioButton::clicked, this, &ScoreCalculatorWindow::switchSex);
+    connect(m_girlsButton, &QRadioButton::clicked, this, &ScoreCalculatorWindow::switchSex);
+    for (QCheckBox *box : m_bonusBoxes)
+        connect(box, &QCheckBox::clicked, this, &ScoreCalculatorWindow::showSchoolYearTotal);
+    connect(
+        m_absenceCapBox, &QCheckBox::clicked, this, &ScoreCalculatorWindow::showSchoolYearTotal);
     connect(m_settingsButton, &QPushButton::clicked, this, &ScoreCalculatorWindow::openSettings);
     connect(m_closeButton, &QPushButton::clicked, this, &ScoreCalculatorWindow::closeWindow);
 
@@ -134,7 +123,7 @@ void ScoreCalculatorWindow::connectControls()
         for (const QString &name : m_profile.graduation->inputs) {
             connect(m_controls.get<my_maskedit>(name), &my_maskedit::modified, this, [this] {
                 if (m_ready && !m_closing)
-                    xn();
+                    showSchoolYearTotal();
             });
         }
     }
@@ -156,13 +145,20 @@ void ScoreCalculatorWindow::showEvent(QShowEvent *event)
 
 long ScoreCalculatorWindow::retrieveYear()
 {
-    m_dw4.setTransObject(&m_sqlca);
-    return m_dw4.retrieve({ m_profile.yearCode });
+    m_yearRow.setTransObject(&m_sqlca);
+    return m_yearRow.retrieve({ m_profile.yearCode });
 }
 
 void ScoreCalculatorWindow::showRetrieveError()
 {
-    MessageBoxService::show(this, u"错误"_s, m_sqlca.SQLErrText, MessageBoxService::Icon::StopSign);
+    MessageBoxService::show(
+        this, kErrorTitle, m_sqlca.SQLErrText, MessageBoxService::Icon::StopSign);
+}
+
+void ScoreCalculatorWindow::showSetupMessage()
+{
+    MessageBoxService::show(
+        this, kAttentionTitle, m_profile.setupMessage, MessageBoxService::Icon::Exclamation);
 }
 
 void ScoreCalculatorWindow::open()
@@ -176,8 +172,7 @@ void ScoreCalculatorWindow::open()
             closeWindow();
             return;
         }
-        MessageBoxService::show(
-            this, u"注意"_s, m_profile.setupMessage, MessageBoxService::Icon::Exclamation);
+        showSetupMessage();
         if (!rt::windows::openModalByName(m_profile.settingsWindow, this)) {
             // Without its settings window the year can never be set up.
             closeWindow();
@@ -186,7 +181,7 @@ void ScoreCalculatorWindow::open()
         rowNumber = retrieveYear();
     }
     readFlags();
-    checked();
+    enableItemRows();
     for (my_maskedit *entry : m_entries)
         entry->setText(QString());
     m_controls.get<QWidget>(m_profile.firstFocus)->setFocus(Qt::OtherFocusReason);
@@ -196,9 +191,9 @@ void ScoreCalculatorWindow::open()
 
 void ScoreCalculatorWindow::readFlags()
 {
-    const long row = m_dw4.getRow();
+    const long row = m_yearRow.getRow();
     for (const QString &column : items::flagColumns())
-        m_flags[column] = m_dw4.getItemString(row, column);
+        m_flags[column] = m_yearRow.getItemString(row, column);
 }
 
 void ScoreCalculatorWindow::openSettings()
@@ -210,23 +205,22 @@ void ScoreCalculatorWindow::openSettings()
         return;
     }
     if (rowNumber < 1) {
-        MessageBoxService::show(
-            this, u"注意"_s, m_profile.setupMessage, MessageBoxService::Icon::Exclamation);
+        showSetupMessage();
         return;
     }
     const auto before = m_flags;
     readFlags();
-    checked();
+    enableItemRows();
     // Rows that the new choice disables must no longer count in the total.
     if (m_flags != before && m_ready)
-        xn();
+        showSchoolYearTotal();
 }
 
 void ScoreCalculatorWindow::closeWindow()
 {
     m_closing = true;
     m_ready = false;
-    m_guard->closeWindow();
+    m_closeGuard->closeWindow();
 }
 
 // ---------------------------------------------------------------------------
@@ -234,7 +228,7 @@ void ScoreCalculatorWindow::closeWindow()
 
 scoring::Sex ScoreCalculatorWindow::sex() const
 {
-    return m_man->isChecked() ? scoring::Sex::Boy : scoring::Sex::Girl;
+    return m_boysButton->isChecked() ? scoring::Sex::Boy : scoring::Sex::Girl;
 }
 
 float ScoreCalculatorWindow::fieldValue(const QLineEdit *field)
@@ -242,19 +236,19 @@ float ScoreCalculatorWindow::fieldValue(const QLineEdit *field)
     return scoring::readReal32(field->text().toStdString());
 }
 
-void ScoreCalculatorWindow::checked()
+void ScoreCalculatorWindow::enableItemRows()
 {
-    auto setRowEnabled = [](ItemRow &row, bool enabled) {
+    auto setRowEnabled = [](OptionalItemRow &row, bool enabled) {
         row.label->setEnabled(enabled);
         if (row.unit)
             row.unit->setEnabled(enabled);
         row.entry->setEnabled(enabled);
         row.score->setEnabled(enabled);
     };
-    for (ItemRow &row : m_rows)
+    for (OptionalItemRow &row : m_optionalRows)
         setRowEnabled(row, true);
     const bool boys = sex() == scoring::Sex::Boy;
-    for (ItemRow &row : m_rows) {
+    for (OptionalItemRow &row : m_optionalRows) {
         const QString &flagName = boys ? row.boysFlag : row.girlsFlag;
         if (flagName.isEmpty()) {
             setRowEnabled(row, false); // an item this sex never takes
@@ -287,16 +281,16 @@ void ScoreCalculatorWindow::leaveField(my_maskedit *field)
 {
     bool scored = true;
     if (field == m_height) {
-        sg();
+        scoreHeightAndWeight();
     } else if (field == m_weight) {
         leaveWeight();
     } else if (field == m_vitalCapacity) {
         scoreVitalCapacity();
     } else {
         scored = false;
-        for (ItemRow &row : m_rows) {
+        for (OptionalItemRow &row : m_optionalRows) {
             if (row.entry == field) {
-                scoreItemRow(row);
+                scoreOptionalRow(row);
                 scored = true;
                 break;
             }
@@ -306,13 +300,13 @@ void ScoreCalculatorWindow::leaveField(my_maskedit *field)
         m_scoredDuringSwitch.insert(field);
 }
 
-void ScoreCalculatorWindow::scoreItemRow(ItemRow &row)
+void ScoreCalculatorWindow::scoreOptionalRow(OptionalItemRow &row)
 {
     const std::optional<float> value = scoring::parseReal32(row.entry->text().toStdString());
     const scoring::ScoreLadder &ladder = m_profile.ladders->ladder(row.item, sex());
     const int score = scoring::scoreItem(ladder, value.value_or(0.0f), !value.has_value());
     row.score->setText(QString::number(score));
-    xn();
+    showSchoolYearTotal();
 }
 
 void ScoreCalculatorWindow::scoreVitalCapacity()
@@ -327,17 +321,17 @@ void ScoreCalculatorWindow::scoreVitalCapacity()
         return;
     }
     m_vitalCapacityScore->setText(QString::number(*score));
-    xn();
+    showSchoolYearTotal();
 }
 
 void ScoreCalculatorWindow::leaveWeight()
 {
-    sg();
+    scoreHeightAndWeight();
     // The vital capacity is scored per kilogram, so a new weight re-scores it.
     scoreVitalCapacity();
 }
 
-void ScoreCalculatorWindow::sg()
+void ScoreCalculatorWindow::scoreHeightAndWeight()
 {
     const scoring::Sex sex = this->sex();
     int score = 0;
@@ -345,12 +339,10 @@ void ScoreCalculatorWindow::sg()
         fieldValue(m_height), fieldValue(m_weight), scoring::heightRangeFor(sex));
     std::optional<HeightWeightStandard::Lookup> problem;
     if (body) {
-        m_h = body->height;
-        m_w = body->weight;
-        const HeightWeightStandard::Lookup lookup = m_standard.lookup(sex, m_h);
+        // The height and weight after the height range shift.
+        const HeightWeightStandard::Lookup lookup = m_standard.lookup(sex, body->height);
         if (lookup.outcome == HeightWeightStandard::Outcome::Found) {
-            m_bounds = lookup.bounds;
-            score = scoring::weightBandScore(m_w, m_bounds);
+            score = scoring::weightBandScore(body->weight, lookup.bounds);
             m_reportedProblem.clear();
         } else {
             // Never the bounds of an earlier height: no row, no score.
@@ -359,8 +351,8 @@ void ScoreCalculatorWindow::sg()
     }
     m_heightWeightScore->setText(QString::number(score));
     if (problem)
-        reportLookupProblem(*problem, m_h);
-    xn();
+        reportLookupProblem(*problem, body->height);
+    showSchoolYearTotal();
 }
 
 void ScoreCalculatorWindow::reportLookupProblem(
@@ -368,8 +360,9 @@ void ScoreCalculatorWindow::reportLookupProblem(
 {
     const QString table = sex() == scoring::Sex::Boy ? u"cz123_m"_s : u"cz123_w"_s;
     const QString heightText = QString::number(height, 'g', 7);
-    QString title = u"提示"_s;
+    QString title = kNoticeTitle;
     QString text;
+    MessageBoxService::Icon icon = MessageBoxService::Icon::Exclamation;
     switch (lookup.outcome) {
     case HeightWeightStandard::Outcome::NoRow:
         text = u"身高标准体重表 %1 中没有身高 %2 厘米的数据，身高标准体重成绩记为 0 分。"_s.arg(
@@ -381,8 +374,9 @@ void ScoreCalculatorWindow::reportLookupProblem(
         break;
     case HeightWeightStandard::Outcome::Failed:
     case HeightWeightStandard::Outcome::Found:
-        title = u"错误"_s;
+        title = kErrorTitle;
         text = lookup.errorText;
+        icon = MessageBoxService::Icon::StopSign;
         break;
     }
     // Told once: the same problem again (another leave, the sex switch)
@@ -391,21 +385,20 @@ void ScoreCalculatorWindow::reportLookupProblem(
     if (key == m_reportedProblem)
         return;
     m_reportedProblem = key;
-    MessageBoxService::show(this, title, text,
-        title == u"错误"_s ? MessageBoxService::Icon::StopSign
-                           : MessageBoxService::Icon::Exclamation);
+    MessageBoxService::show(this, title, text, icon);
 }
 
-void ScoreCalculatorWindow::xn()
+void ScoreCalculatorWindow::showSchoolYearTotal()
 {
     scoring::TotalInputs inputs;
     inputs.heightWeight = fieldValue(m_heightWeightScore);
     inputs.vitalCapacity = fieldValue(m_vitalCapacityScore);
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        inputs.items[i] = { fieldValue(m_rows[i].score), m_rows[i].score->isEnabledTo(this) };
-    for (std::size_t i = 0; i < m_bonus.size(); ++i)
-        inputs.bonusBoxes[i] = m_bonus[i]->isChecked();
-    inputs.absenceCap = m_absenceCap->isChecked();
+    for (std::size_t i = 0; i < m_optionalRows.size(); ++i)
+        inputs.items[i]
+            = { fieldValue(m_optionalRows[i].score), m_optionalRows[i].score->isEnabledTo(this) };
+    for (std::size_t i = 0; i < m_bonusBoxes.size(); ++i)
+        inputs.bonusBoxes[i] = m_bonusBoxes[i]->isChecked();
+    inputs.absenceCap = m_absenceCapBox->isChecked();
 
     const scoring::TotalResult result = scoring::schoolYearTotal(inputs);
     m_total->setText(QString::number(result.total));
@@ -430,21 +423,21 @@ void ScoreCalculatorWindow::switchSex()
             entry->setFocus(Qt::OtherFocusReason);
     }
     m_switchingSex = false;
-    checked();
+    enableItemRows();
     // The field that keeps the focus at the end of the chain (the grip
     // index), and any field the chain could not enter while it was disabled,
     // has not been left: score each such field of the new sex's rows too, so
     // that no score of the previous sex stays in the total.
     if (!m_scoredDuringSwitch.contains(m_height))
-        sg();
+        scoreHeightAndWeight();
     if (!m_scoredDuringSwitch.contains(m_weight))
         leaveWeight();
-    for (ItemRow &row : m_rows) {
+    for (OptionalItemRow &row : m_optionalRows) {
         if (row.entry->isEnabledTo(this) && !m_scoredDuringSwitch.contains(row.entry))
-            scoreItemRow(row);
+            scoreOptionalRow(row);
     }
     m_scoredDuringSwitch.clear();
-    xn();
+    showSchoolYearTotal();
 }
 
 } // namespace calculator

@@ -2,10 +2,9 @@
 
 #include "calculator/HeightWeightStandard.h"
 #include "calculator/YearProfile.h"
-#include "runtime/CloseGuard.h"
-#include "runtime/ControlBuilder.h"
 #include "db/DataView.h"
 #include "db/Transaction.h"
+#include "runtime/ControlBuilder.h"
 
 #include <QDialog>
 
@@ -21,6 +20,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class my_maskedit;
+
+namespace rt {
+class CloseGuard;
+}
 
 namespace calculator {
 
@@ -54,7 +57,7 @@ protected:
 
 private:
     // One of the eight optional item rows.
-    struct ItemRow
+    struct OptionalItemRow
     {
         scoring::TestItem item = scoring::TestItem::StepTest;
         QString boysFlag {}; // empty: the row is always disabled for boys
@@ -75,18 +78,25 @@ private:
     long retrieveYear();
     void readFlags();
     void showRetrieveError();
+    // The year's set-up message: the year has no row yet.
+    void showSetupMessage();
 
     scoring::Sex sex() const;
     static float fieldValue(const QLineEdit *field);
 
-    // Window functions.
-    void checked();
-    void sg();
-    void xn();
+    // Enables the optional rows that the item flags choose for the selected
+    // sex and disables the others.
+    void enableItemRows();
+    // The height-weight score from the height, the weight and the standard
+    // table, then the total.
+    void scoreHeightAndWeight();
+    // The school-year total and its rating from the score fields and the
+    // boxes; in the third year the graduation score after it.
+    void showSchoolYearTotal();
 
     // Leave handling of the entry fields.
     void leaveField(my_maskedit *field);
-    void scoreItemRow(ItemRow &row);
+    void scoreOptionalRow(OptionalItemRow &row);
     void scoreVitalCapacity();
     void leaveWeight();
     void switchSex();
@@ -94,14 +104,14 @@ private:
 
     const YearProfile &m_profile;
     db::Transaction &m_sqlca;
-    db::DataView m_dw4;
+    db::DataView m_yearRow; // the year's row of xmsz
     HeightWeightStandard m_standard;
 
     rt::ControlBuilder m_controls;
-    rt::CloseGuard *m_guard;
+    rt::CloseGuard *m_closeGuard;
     // The optional rows in the order in which the total adds them up, and
     // every row's entry field top to bottom.
-    std::vector<ItemRow> m_rows;
+    std::vector<OptionalItemRow> m_optionalRows;
     std::vector<my_maskedit *> m_entries;
     my_maskedit *m_height = nullptr;
     my_maskedit *m_weight = nullptr;
@@ -110,10 +120,10 @@ private:
     my_maskedit *m_vitalCapacityScore = nullptr;
     my_maskedit *m_total = nullptr;
     QLineEdit *m_rating = nullptr;
-    QRadioButton *m_man = nullptr;
-    QRadioButton *m_woman = nullptr;
-    std::array<QCheckBox *, 4> m_bonus {};
-    QCheckBox *m_absenceCap = nullptr;
+    QRadioButton *m_boysButton = nullptr;
+    QRadioButton *m_girlsButton = nullptr;
+    std::array<QCheckBox *, 4> m_bonusBoxes {};
+    QCheckBox *m_absenceCapBox = nullptr;
     QPushButton *m_settingsButton = nullptr;
     QPushButton *m_closeButton = nullptr;
 
@@ -121,11 +131,6 @@ private:
     // column.
     std::map<QString, std::optional<QString>> m_flags;
 
-    // The height and weight after the height range shift and the bounds of
-    // the last row found.
-    float m_h = 0.0f;
-    float m_w = 0.0f;
-    scoring::WeightBounds m_bounds;
     // The last standard-table problem reported, so that it is told once.
     QString m_reportedProblem;
 

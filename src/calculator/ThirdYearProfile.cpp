@@ -1,12 +1,12 @@
 #include "calculator/YearProfile.h"
 
 #include "calculator/RatingField.h"
+#include "calculator/ScoreMask.h"
 #include "controls/my_maskedit.h"
 #include "items/ItemRow.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
-#include "runtime/WindowStyle.h"
 #include "scoring/GraduationScore.h"
 #include "scoring/Real32.h"
 
@@ -24,13 +24,11 @@ using rt::colors::kDarkRed;
 using rt::colors::kFieldBlue;
 using rt::colors::kWindowText;
 
-const QString kScoreMask = u"###,###.0"_s;
-
 // The third year's window: the first year's controls in new places, a tab
 // sequence that starts in the graduation area and leaves out every score,
 // total and rating field, and the graduation area between the sex and
 // total groups above and the bonus boxes below.
-rt::ControlTable buildThirdYearControls()
+rt::LayoutOverrides makeThirdYearLayout()
 {
     rt::LayoutOverrides overrides;
     // The item names and entry fields but the weight's stand 1 unit further
@@ -82,9 +80,9 @@ rt::ControlTable buildThirdYearControls()
     rt::ControlDecl rating = rt::lineEdit(u"sle_by_dj"_s, QRect(2272, 376, 635, 172),
         { .font = rt::font(26, true), .textColor = kWindowText, .backColor = kFieldBlue });
     overrides.addedFirst = {
-        rt::maskedEdit(u"em_c2"_s, QRect(1541, 464, 219, 96), kScoreMask, secondYear),
-        rt::maskedEdit(u"em_c1"_s, QRect(1541, 364, 224, 96), kScoreMask, firstYear),
-        rt::maskedEdit(u"em_by_cj"_s, QRect(1824, 376, 439, 172), kScoreMask,
+        rt::maskedEdit(u"em_c2"_s, QRect(1541, 464, 219, 96), scoreMask(), secondYear),
+        rt::maskedEdit(u"em_c1"_s, QRect(1541, 364, 224, 96), scoreMask(), firstYear),
+        rt::maskedEdit(u"em_by_cj"_s, QRect(1824, 376, 439, 172), scoreMask(),
             { .font = rt::font(26, true), .textColor = kDarkRed, .backColor = kFieldBlue }),
         rating,
     };
@@ -92,7 +90,7 @@ rt::ControlTable buildThirdYearControls()
         rt::groupBox(u"gb_1"_s, u"毕业成绩"_s, QRect(1792, 308, 1147, 268), groupLook),
         rt::groupBox(u"gb_2"_s, u"初一初二"_s, QRect(1504, 308, 297, 268), groupLook),
     };
-    return overrides.applyTo(firstYearControls());
+    return overrides;
 }
 
 // After every total: the graduation score of the typed first- and
@@ -110,26 +108,31 @@ void showGraduation(const rt::ControlBuilder &controls, const scoring::TotalResu
 
 } // namespace
 
+const rt::LayoutOverrides &thirdYearLayout()
+{
+    static const rt::LayoutOverrides overrides = makeThirdYearLayout();
+    return overrides;
+}
+
 const YearProfile &thirdYearProfile()
 {
-    static const YearProfile profile = [] {
-        YearProfile third;
-        third.className = u"w_jsq_cz3"_s;
-        third.yearCode = u"23"_s;
-        third.settingsWindow = u"w_xm_cz3"_s;
-        third.title = u"初中三年级成绩"_s;
-        third.totalCaption = u"初三学年成绩"_s;
-        third.setupMessage = u"请先设置好初中三年级测试项目！"_s;
-        third.vitalCapacityTitle = u"提示"_s;
-        third.vitalCapacityText = u"如要得到肺活量成绩，请先正确输入体重！"_s;
-        third.ladders = &scoring::thirdYearLadders();
-        third.windowSize = QSize(3003, 1492);
-        third.controls = buildThirdYearControls();
-        third.firstFocus = u"em_c1"_s;
-        third.graduation = GraduationArea { .inputs = { u"em_c1"_s, u"em_c2"_s },
-            .afterTotal = &showGraduation };
-        return third;
-    }();
+    static const YearProfile profile {
+        .className = u"w_jsq_cz3"_s,
+        .yearCode = u"23"_s,
+        .settingsWindow = u"w_xm_cz3"_s,
+        .title = u"初中三年级成绩"_s,
+        .totalCaption = u"初三学年成绩"_s,
+        .setupMessage = u"请先设置好初中三年级测试项目！"_s,
+        // The first year's message.
+        .vitalCapacityTitle = firstYearProfile().vitalCapacityTitle,
+        .vitalCapacityText = firstYearProfile().vitalCapacityText,
+        .ladders = &scoring::thirdYearLadders(),
+        .outerSize = QSize(3003, 1492),
+        .controls = thirdYearLayout().applyTo(firstYearControls()),
+        .firstFocus = u"em_c1"_s,
+        .graduation
+        = GraduationArea { .inputs = { u"em_c1"_s, u"em_c2"_s }, .afterTotal = &showGraduation },
+    };
     return profile;
 }
 

@@ -1,9 +1,10 @@
 #include "calculator/YearProfile.h"
 
+#include "calculator/BoxTitles.h"
+#include "calculator/ScoreMask.h"
 #include "items/ItemRow.h"
 #include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
-#include "runtime/WindowStyle.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,8 +20,6 @@ using rt::colors::kNavy;
 using rt::colors::kPurple;
 using rt::colors::kRed;
 using rt::colors::kWindowText;
-
-const QString kScoreMask = u"###,###.0"_s;
 
 // Where the form departs from the item rows' rule: wider names, the
 // height's unit label, the weight's name a little to the right, and the
@@ -74,7 +73,8 @@ rt::ControlTable itemRowControls()
         if (!row.unitName.isEmpty())
             table.push_back(rt::label(row.unitName, row.unit, QRect(741, y + 8, 343, 56), unit));
         if (!row.scoreName.isEmpty())
-            table.push_back(rt::maskedEdit(row.scoreName, QRect(1093, y - 8, 210, 80), kScoreMask));
+            table.push_back(
+                rt::maskedEdit(row.scoreName, QRect(1093, y - 8, 210, 80), scoreMask()));
         ++k;
     }
     for (const RowException &exception : rowExceptions()) {
@@ -98,14 +98,13 @@ rt::ControlTable buildFirstYearControls()
 {
     const rt::FontDecl arial8 = rt::font(8);
     const rt::FontDecl arial9 = rt::font(9);
-    const rt::ControlLook bonus { .font = arial9, .textColor = kWindowText };
     const rt::ControlLook result { .font = rt::font(26, true), .textColor = kWindowText };
 
     rt::ControlTable table = itemRowControls();
     rt::ControlDecl rating = rt::lineEdit(u"sle_dj"_s, QRect(2263, 92, 635, 172), result);
     rating.backColor = kFieldBlue;
     rating.tabOrder = 27;
-    rt::ControlDecl total = rt::maskedEdit(u"em_xn_t"_s, QRect(1819, 92, 439, 172), kScoreMask,
+    rt::ControlDecl total = rt::maskedEdit(u"em_xn_t"_s, QRect(1819, 92, 439, 172), scoreMask(),
         { .font = rt::font(26, true), .textColor = kDarkRed, .tabOrder = 27 });
     table.insert(table.end(),
         {
@@ -158,6 +157,19 @@ const rt::ControlTable &firstYearControls()
     return controls;
 }
 
+rt::WindowDecl calculatorWindow(const YearProfile &profile)
+{
+    return {
+        .name = profile.className,
+        .title = profile.title,
+        .icon = u"AppIcon!"_s,
+        .modal = true,
+        .size = profile.outerSize,
+        .backColor = rt::colors::kButtonFace,
+        .placement = rt::WindowDecl::Placement::CentredOnFirstShow,
+    };
+}
+
 const YearProfile &firstYearProfile()
 {
     static const YearProfile profile {
@@ -167,10 +179,10 @@ const YearProfile &firstYearProfile()
         .title = u"初中一年级成绩"_s,
         .totalCaption = u"初一学年成绩"_s,
         .setupMessage = u"请先设置好初中一年级测试项目！"_s,
-        .vitalCapacityTitle = u"提示"_s,
+        .vitalCapacityTitle = kNoticeTitle,
         .vitalCapacityText = u"如要得到肺活量成绩，请先正确输入体重！"_s,
         .ladders = &scoring::firstYearLadders(),
-        .windowSize = QSize(3008, 1388),
+        .outerSize = QSize(3008, 1388),
         .controls = firstYearControls(),
         .firstFocus = u"em_s1"_s,
     };

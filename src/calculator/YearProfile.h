@@ -2,6 +2,7 @@
 
 #include "runtime/ControlTable.h"
 #include "runtime/LayoutOverrides.h"
+#include "runtime/WindowDecl.h"
 #include "scoring/SchoolYearTotal.h"
 #include "scoring/YearLadders.h"
 
@@ -44,7 +45,7 @@ struct YearProfile
     QString vitalCapacityTitle {};
     QString vitalCapacityText {};
     const scoring::YearLadders *ladders = nullptr;
-    QSize windowSize {}; // the window's outer size, layout units
+    QSize outerSize {}; // the window's outer size, layout units
     // Every control in its order of creation; controls with the same tab
     // order value take the focus in this order.
     rt::ControlTable controls {};
@@ -55,6 +56,16 @@ struct YearProfile
 
 // The first school year's controls, the base of every year's layout.
 const rt::ControlTable &firstYearControls();
+
+// The window of `profile`: its class name, title and outer size, with the
+// program's icon, modal, on the button face and centred when it is first
+// shown, as every calculator window is.
+rt::WindowDecl calculatorWindow(const YearProfile &profile);
+
+// How the second and the third year's controls differ from the first
+// year's; each year's table is its overrides applied to firstYearControls().
+const rt::LayoutOverrides &secondYearLayout();
+const rt::LayoutOverrides &thirdYearLayout();
 
 // The first school year's calculator "w_jsq_cz1".
 const YearProfile &firstYearProfile();

@@ -8,18 +8,10 @@ namespace deskcalc {
 
 namespace {
 
-enum Rule : int {
-    none = 0,
-    add = 1,
-    subtract = 2,
-    multiply = 3,
-    divide = 4,
-    squared = 5,
-    squareRooted = 6,
-};
+using Operation = DeskCalcState::Operation;
 
 // A square root's text is cut to this many characters.
-constexpr std::size_t squareRootTextLimit = 30;
+constexpr std::size_t kSquareRootTextLimit = 30;
 
 // The view after a clear, and at the start of an entry. Assigned as a
 // string, not as a character array: GCC 12 warns falsely (-Wrestrict) about
@@ -106,16 +98,16 @@ void DeskCalcEngine::dispatch(Key key)
         clearAll();
         break;
     case Key::Add:
-        setOperator(add);
+        setOperator(Operation::Add);
         break;
     case Key::Subtract:
-        setOperator(subtract);
+        setOperator(Operation::Subtract);
         break;
     case Key::Multiply:
-        setOperator(multiply);
+        setOperator(Operation::Multiply);
         break;
     case Key::Divide:
-        setOperator(divide);
+        setOperator(Operation::Divide);
         break;
     case Key::Square:
         square();
@@ -146,19 +138,19 @@ double DeskCalcEngine::value() const
     return viewValue(m_view);
 }
 
-void DeskCalcEngine::digit(char d)
+void DeskCalcEngine::digit(char figure)
 {
     m_timeView = false;
     m_state.operandEntered = true;
-    if (m_state.nn == 1) {
-        m_view = std::string(1, d);
-        m_state.nn = 0;
+    if (m_state.nextDigitStartsNumber) {
+        m_view = std::string(1, figure);
+        m_state.nextDigitStartsNumber = false;
     } else if (isViewNumber(m_view) && m_view != "0") {
-        m_view.push_back(d);
+        m_view.push_back(figure);
     } else {
         // The lone "0", "Error!", a lone "-" or any other text that is no
         // number is replaced.
-        m_view = std::string(1, d);
+        m_view = std::string(1, figure);
     }
 }
 
@@ -166,8 +158,8 @@ void DeskCalcEngine::zero()
 {
     m_timeView = false;
     m_state.operandEntered = true;
-    // nn stays as it is: after a result the next digit replaces this "0".
-    if (m_view.empty() || m_view == errorText || m_state.nn == 1)
+    // The new-number flag stays as it is: after a result the next digit replaces this "0".
+    if (m_view.empty() || m_view == kErrorText || m_state.nextDigitStartsNumber)
         m_view = emptyView();
     // No leading zeros: a single "0", "-" or "." takes none.
     const bool singleNonDigit
@@ -178,14 +170,14 @@ void DeskCalcEngine::zero()
 
 void DeskCalcEngine::point()
 {
-    if (m_view == errorText)
+    if (m_view == kErrorText)
         return;
     m_state.operandEntered = true;
-    if (m_state.nn == 1) {
+    if (m_state.nextDigitStartsNumber) {
         // On a result the point starts a new number, so that a digit typed
         // next follows "0." rather than the result.
         m_view = "0.";
-        m_state.nn = 0;
+        m_state.nextDigitStartsNumber = false;
         return;
     }
     if (m_view.find('.') == std::string::npos)
@@ -197,7 +189,7 @@ void DeskCalcEngine::sign()
     if (!isViewNumber(m_view) || value() == 0.0)
         return;
     // A signed result becomes the number being entered.
-    m_state.nn = 0;
+    m_state.nextDigitStartsNumber = false;
     if (m_view.front() == '-')
         m_view.erase(0, 1);
     else
@@ -206,7 +198,7 @@ void DeskCalcEngine::sign()
 
 void DeskCalcEngine::backspace()
 {
-    if (characterCount(m_view) > 1 && m_view != errorText)
+    if (characterCount(m_view) > 1 && m_view != kErrorText)
         removeLastCharacter(m_view);
     else
         m_view = emptyView();
@@ -216,94 +208,94 @@ void DeskCalcEngine::clearEntry()
 {
     m_timeView = false;
     m_view = emptyView();
-    m_state.nn = 0;
+    m_state.nextDigitStartsNumber = false;
 }
 
 void DeskCalcEngine::clearAll()
 {
     clearEntry();
-    m_state.rule = none;
+    m_state.pendingOperation = Operation::None;
 }
 
-void DeskCalcEngine::setOperator(int code)
+void DeskCalcEngine::setOperator(Operation operation)
 {
     // The operation pending before is dropped, not evaluated.
-    m_state.rule = code;
-    m_state.nn = 0;
-    m_state.m = value();
+    m_state.pendingOperation = operation;
+    m_state.nextDigitStartsNumber = false;
+    m_state.storedOperand = value();
     m_view = emptyView();
     m_state.operandEntered = false;
 }
 
 void DeskCalcEngine::square()
 {
-    m_state.rule = squared;
-    m_state.m = value();
-    m_view = resultText(m_state.m * m_state.m);
+    m_state.pendingOperation = Operation::Squared;
+    m_state.storedOperand = value();
+    m_view = resultText(m_state.storedOperand * m_state.storedOperand);
     // The operand is the number shown, not the unrounded product.
-    m_state.m = value();
-    m_state.nn = 1;
+    m_state.storedOperand = value();
+    m_state.nextDigitStartsNumber = true;
 }
 
 void DeskCalcEngine::squareRoot()
 {
-    m_state.m = value();
-    m_state.rule = squareRooted;
-    if (m_state.m < 0.0) {
-        m_view = std::string(errorText);
+    m_state.storedOperand = value();
+    m_state.pendingOperation = Operation::SquareRooted;
+    if (m_state.storedOperand < 0.0) {
+        m_view = std::string(kErrorText);
     } else {
-        std::string text = resultText(std::sqrt(m_state.m));
-        if (characterCount(text) > squareRootTextLimit)
-            text.resize(squareRootTextLimit); // result texts are ASCII
+        std::string text = resultText(std::sqrt(m_state.storedOperand));
+        if (characterCount(text) > kSquareRootTextLimit)
+            text.resize(kSquareRootTextLimit); // result texts are ASCII
         m_view = text;
-        m_state.m = value();
+        m_state.storedOperand = value();
     }
-    m_state.nn = 1;
+    m_state.nextDigitStartsNumber = true;
 }
 
 void DeskCalcEngine::reciprocal()
 {
     // The stored operand stays: a pending operation then applies to it and
     // the reciprocal ("3 + 4 1/x =" is 3.25).
-    const double x = value();
-    m_view = x == 0.0 ? std::string(errorText) : resultText(1.0 / x);
+    const double shown = value();
+    m_view = shown == 0.0 ? std::string(kErrorText) : resultText(1.0 / shown);
     // As after the other functions, the next digit starts a new number.
-    m_state.nn = 1;
+    m_state.nextDigitStartsNumber = true;
 }
 
 void DeskCalcEngine::equals()
 {
     const double operand = value();
-    switch (m_state.rule) {
-    case add:
-        m_view = resultText(m_state.m + operand);
+    switch (m_state.pendingOperation) {
+    case Operation::Add:
+        m_view = resultText(m_state.storedOperand + operand);
         break;
-    case subtract:
-        m_view = resultText(m_state.m - operand);
+    case Operation::Subtract:
+        m_view = resultText(m_state.storedOperand - operand);
         break;
-    case multiply:
+    case Operation::Multiply:
         // "3 × =" squares: the view still holds the "0" that the operator
         // left. Once an operand was entered, "=" takes what the view shows,
         // also a "0" that was typed or that "C", "退格", the time button or
         // a reopened window put back ("3 × 5 C =" is 0).
         if ((m_view == "0" || m_view.empty()) && !m_state.operandEntered)
-            m_view = resultText(m_state.m * m_state.m);
+            m_view = resultText(m_state.storedOperand * m_state.storedOperand);
         else
-            m_view = resultText(m_state.m * operand);
+            m_view = resultText(m_state.storedOperand * operand);
         break;
-    case divide:
+    case Operation::Divide:
         if (operand == 0.0) {
-            m_view = std::string(errorText);
-            m_state.rule = none;
+            m_view = std::string(kErrorText);
+            m_state.pendingOperation = Operation::None;
         } else {
-            m_view = resultText(m_state.m / operand);
+            m_view = resultText(m_state.storedOperand / operand);
         }
         break;
     default:
         break; // nothing pending, or a function that already showed its result
     }
-    if (m_state.rule > none)
-        m_state.nn = 1;
+    if (m_state.pendingOperation != Operation::None)
+        m_state.nextDigitStartsNumber = true;
 }
 
 void DeskCalcEngine::toggleTimeView()

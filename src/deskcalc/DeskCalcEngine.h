@@ -56,14 +56,14 @@ public:
 
 private:
     void dispatch(Key key);
-    void digit(char d);
+    void digit(char figure);
     void zero();
     void point();
     void sign();
     void backspace();
     void clearEntry();
     void clearAll();
-    void setOperator(int code);
+    void setOperator(DeskCalcState::Operation operation);
     void square();
     void squareRoot();
     void reciprocal();

@@ -3,7 +3,15 @@
 #include "runtime/ControlTable.h"
 #include "runtime/WindowDecl.h"
 
+#include <QString>
+
 namespace deskcalc {
+
+// The captions of the time button `cb_24`: "时间" while the number view
+// shows, "关闭" while the time view does. The close button `cb_26` says
+// "关闭" too.
+inline const QString kTimeCaption = QStringLiteral("时间");
+inline const QString kCloseCaption = QStringLiteral("关闭");
 
 // The desk calculator's window: its title, icon, outer size and where it
 // opens on the screen.

@@ -115,7 +115,7 @@ double viewValue(std::string_view text)
 std::string resultText(double value)
 {
     if (!std::isfinite(value))
-        return std::string(errorText);
+        return std::string(kErrorText);
     if (value == 0.0)
         return "0";
     // The shortest of the fixed and the exponent form at 15 significant
@@ -124,7 +124,7 @@ std::string resultText(double value)
     const auto [end, ec]
         = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     if (ec != std::errc())
-        return std::string(errorText);
+        return std::string(kErrorText);
     return std::string(buffer, end);
 }
 

@@ -6,7 +6,7 @@
 namespace deskcalc {
 
 // The error text of the number view.
-inline constexpr std::string_view errorText = "Error!";
+inline constexpr std::string_view kErrorText = "Error!";
 
 // Whether a view text is a number: an optional leading "-", then digits with
 // at most one "." among, before or after them (at least one digit), then an

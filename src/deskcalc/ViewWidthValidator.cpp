@@ -8,8 +8,8 @@ namespace deskcalc {
 namespace {
 // The line edit's own inner margin on either side of the text, and the
 // width of its text cursor.
-constexpr int innerMargin = 2;
-constexpr int cursorWidth = 1;
+constexpr int kInnerMargin = 2;
+constexpr int kCursorWidth = 1;
 } // namespace
 
 ViewWidthValidator::ViewWidthValidator(QLineEdit *edit)
@@ -29,7 +29,7 @@ bool ViewWidthValidator::fits(const QString &text) const
         : 0;
     const QMargins margins = m_edit->textMargins();
     const int available = m_edit->contentsRect().width() - margins.left() - margins.right()
-        - 2 * frame - 2 * innerMargin - cursorWidth;
+        - 2 * frame - 2 * kInnerMargin - kCursorWidth;
     return m_edit->fontMetrics().horizontalAdvance(text) <= available;
 }
 

@@ -173,7 +173,7 @@ void w_4::showState()
     if (m_numberView->text() != view)
         m_numberView->setText(view);
     const bool timeShown = m_engine.timeViewShown();
-    m_timeButton->setText(timeShown ? u"关闭"_s : u"时间"_s);
+    m_timeButton->setText(timeShown ? deskcalc::kCloseCaption : deskcalc::kTimeCaption);
     m_numberView->setVisible(!timeShown);
     m_timeView->setVisible(timeShown);
 }

@@ -33,8 +33,6 @@ struct ItemRow
     // item. Only the optional test items have flags.
     QString boysFlag {};
     QString girlsFlag {};
-
-    bool isTestItem() const { return kind == Kind::TestItem; }
 };
 
 // The rows top to bottom: height, weight, step test, 1000 m run, 800 m run,

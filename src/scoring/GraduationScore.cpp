@@ -1,5 +1,7 @@
 #include "scoring/GraduationScore.h"
 
+#include "scoring/DecimalText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,17 +10,7 @@ namespace scoring {
 
 namespace {
 
-constexpr std::int64_t tenthsBound = 1'000'000'000'000'000; // 10^15
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+constexpr std::int64_t kTenthsBound = 1'000'000'000'000'000; // 10^15
 
 // A double stored into a whole number: truncated toward zero, held at the
 // ends of int's range (NaN gives 0).
@@ -60,10 +52,7 @@ GraduationResult thirdYearWindowGraduation(float firstYear, float secondYear, in
 
 std::optional<std::int64_t> parseTenths(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    text = trimBlanks(text);
 
     std::size_t i = 0;
     bool negative = false;
@@ -77,8 +66,8 @@ std::optional<std::int64_t> parseTenths(std::string_view text)
         if (saturated)
             return;
         tenths = tenths * 10 + (c - '0');
-        if (tenths >= tenthsBound) {
-            tenths = tenthsBound;
+        if (tenths >= kTenthsBound) {
+            tenths = kTenthsBound;
             saturated = true;
         }
     };
@@ -119,7 +108,7 @@ std::optional<std::int64_t> parseTenths(std::string_view text)
         return std::nullopt;
     pushDigit(tenthDigit);
     if (roundUp && !saturated)
-        tenths = std::min(tenths + 1, tenthsBound);
+        tenths = std::min(tenths + 1, kTenthsBound);
     return negative ? -tenths : tenths;
 }
 
@@ -132,7 +121,7 @@ GraduationResult graduationWindowScore(
     std::int64_t firstTenths, std::int64_t secondTenths, std::int64_t thirdTenths)
 {
     auto bounded
-        = [](std::int64_t tenths) { return std::clamp(tenths, -tenthsBound, tenthsBound); };
+        = [](std::int64_t tenths) { return std::clamp(tenths, -kTenthsBound, kTenthsBound); };
     // With the three values in tenths, 0.25 a + 0.25 b + 0.5 c points are
     // (a + b + 2 c) / 40 points. Integer division truncates toward zero, as
     // storing a real into a whole number does.

@@ -6,29 +6,29 @@ namespace scoring {
 
 HeightRange heightRangeFor(Sex sex)
 {
-    return sex == Sex::Boy ? boysHeightRange : girlsHeightRange;
+    return sex == Sex::Boy ? kBoysHeightRange : kGirlsHeightRange;
 }
 
 BodySize heightRangeShift(BodySize body, HeightRange range)
 {
-    float h = body.height;
-    float w = body.weight;
-    while (h < range.lowest) {
-        h = h + 1.0f;
-        w = w + 0.5f;
+    float height = body.height;
+    float weight = body.weight;
+    while (height < range.lowest) {
+        height = height + 1.0f;
+        weight = weight + 0.5f;
     }
-    while (h >= range.top) {
-        const float lower = h - 1.0f;
-        if (lower == h) {
+    while (height >= range.top) {
+        const float lower = height - 1.0f;
+        if (lower == height) {
             // Beyond 2^24 cm a float cannot step by 1 cm any more.
-            h = range.top - 1.0f;
-            w = std::numeric_limits<float>::lowest();
+            height = range.top - 1.0f;
+            weight = std::numeric_limits<float>::lowest();
             break;
         }
-        h = lower;
-        w = w - 0.9f;
+        height = lower;
+        weight = weight - 0.9f;
     }
-    return { h, w };
+    return { height, weight };
 }
 
 std::optional<BodySize> heightWeightLookup(float height, float weight, HeightRange range)

@@ -15,8 +15,8 @@ struct HeightRange
 };
 
 // The range of the boys' table (123 to 186 cm) and of the girls' (121 to 177).
-inline constexpr HeightRange boysHeightRange { 123.0f, 187.0f };
-inline constexpr HeightRange girlsHeightRange { 121.0f, 178.0f };
+inline constexpr HeightRange kBoysHeightRange { 123.0f, 187.0f };
+inline constexpr HeightRange kGirlsHeightRange { 121.0f, 178.0f };
 
 HeightRange heightRangeFor(Sex sex);
 

@@ -1,5 +1,7 @@
 #include "scoring/Real32.h"
 
+#include "scoring/DecimalText.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -7,26 +9,9 @@
 
 namespace scoring {
 
-namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-} // namespace
-
 std::optional<float> parseReal32(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    text = trimBlanks(text);
 
     // Rebuild the number without its grouping commas, checking its shape on
     // the way: [sign] digits-with-commas [. digits], at least one digit.

@@ -6,8 +6,8 @@ namespace scoring {
 
 namespace {
 
-constexpr std::array<std::string_view, testItemCount> codes { "t", "1", "8", "5", "l", "z", "y",
-    "w", "f" };
+constexpr std::array<std::string_view, kTestItemCount> kItemCodes { "t", "1", "8", "5", "l", "z",
+    "y", "w", "f" };
 
 constexpr std::size_t indexOf(TestItem item)
 {
@@ -20,28 +20,19 @@ constexpr std::size_t indexOf(Sex sex)
 }
 
 // The scores of each item, S1..S7.
-constexpr std::array<int, 7> runScores { 10, 12, 13, 15, 16, 17, 20 };
-constexpr std::array<int, 7> sprintScores { 15, 18, 20, 23, 25, 26, 30 };
-constexpr std::array<int, 7> jumpScores { 30, 26, 25, 23, 20, 18, 15 };
-constexpr std::array<int, 7> twentyPointScores { 20, 17, 16, 15, 13, 12, 10 };
-constexpr std::array<int, 7> vitalCapacityScores { 15, 13, 12, 11, 10, 9, 8 };
+constexpr std::array<int, 7> kRunScores { 10, 12, 13, 15, 16, 17, 20 };
+constexpr std::array<int, 7> kSprintScores { 15, 18, 20, 23, 25, 26, 30 };
+constexpr std::array<int, 7> kJumpScores { 30, 26, 25, 23, 20, 18, 15 };
+constexpr std::array<int, 7> kTwentyPointScores { 20, 17, 16, 15, 13, 12, 10 };
+constexpr std::array<int, 7> kVitalCapacityScores { 15, 13, 12, 11, 10, 9, 8 };
 
-constexpr std::size_t unset = static_cast<std::size_t>(-1);
+constexpr std::size_t kUnset = static_cast<std::size_t>(-1);
 
 } // namespace
 
 std::string_view itemCode(TestItem item)
 {
-    return codes.at(indexOf(item));
-}
-
-std::optional<TestItem> itemFromCode(std::string_view code)
-{
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] == code)
-            return static_cast<TestItem>(i);
-    }
-    return std::nullopt;
+    return kItemCodes.at(indexOf(item));
 }
 
 bool hasSingleLadder(TestItem item)
@@ -56,18 +47,18 @@ ScoreLadder makeLadder(TestItem item, const std::array<float, 6> &thresholds)
     switch (item) {
     case TestItem::Run1000:
     case TestItem::Run800:
-        ladder.scores = runScores;
+        ladder.scores = kRunScores;
         ladder.lowerIsBetter = true;
         break;
     case TestItem::Run50:
-        ladder.scores = sprintScores;
+        ladder.scores = kSprintScores;
         ladder.lowerIsBetter = true;
         break;
     case TestItem::LongJump:
-        ladder.scores = jumpScores;
+        ladder.scores = kJumpScores;
         break;
     case TestItem::SitAndReach:
-        ladder.scores = twentyPointScores;
+        ladder.scores = kTwentyPointScores;
         // A reach of 0 cm or below is a real result: the ladders go below
         // zero, and only an empty field scores 0.
         ladder.scoresNonPositive = true;
@@ -75,10 +66,10 @@ ScoreLadder makeLadder(TestItem item, const std::array<float, 6> &thresholds)
     case TestItem::StepTest:
     case TestItem::SitUps:
     case TestItem::GripIndex:
-        ladder.scores = twentyPointScores;
+        ladder.scores = kTwentyPointScores;
         break;
     case TestItem::VitalCapacity:
-        ladder.scores = vitalCapacityScores;
+        ladder.scores = kVitalCapacityScores;
         break;
     }
     return ladder;
@@ -88,10 +79,10 @@ YearLadders::YearLadders(const std::array<LadderRow, 15> &rows)
     : m_rows(rows)
 {
     for (auto &perSex : m_index)
-        perSex = { unset, unset };
+        perSex = { kUnset, kUnset };
 
     auto claim = [this](std::size_t item, std::size_t sex, std::size_t row) {
-        if (m_index[item][sex] != unset)
+        if (m_index[item][sex] != kUnset)
             throw std::invalid_argument("two ladders for one item and sex");
         m_index[item][sex] = row;
     };
@@ -110,7 +101,7 @@ YearLadders::YearLadders(const std::array<LadderRow, 15> &rows)
         }
     }
     for (const auto &perSex : m_index) {
-        if (perSex[0] == unset || perSex[1] == unset)
+        if (perSex[0] == kUnset || perSex[1] == kUnset)
             throw std::invalid_argument("an item has no ladder");
     }
 }

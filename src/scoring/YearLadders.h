@@ -26,13 +26,10 @@ enum class TestItem {
     VitalCapacity, // "f"
 };
 
-inline constexpr std::size_t testItemCount = 9;
+inline constexpr std::size_t kTestItemCount = 9;
 
 // The item code used in column and control names ("t", "1", "8", ...).
 std::string_view itemCode(TestItem item);
-
-// The item of an item code, or none for a code that names no laddered item.
-std::optional<TestItem> itemFromCode(std::string_view code);
 
 // The 1000 m run, the 800 m run and the sit-ups have one ladder for either
 // sex; every other item has a boys' and a girls' ladder.
@@ -69,7 +66,7 @@ public:
 private:
     std::array<LadderRow, 15> m_rows;
     // Row index per item and sex.
-    std::array<std::array<std::size_t, 2>, testItemCount> m_index {};
+    std::array<std::array<std::size_t, 2>, kTestItemCount> m_index {};
 };
 
 // The first school year's ladders ("21").

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "runtime/ControlTable.h"
+#include "runtime/WindowDecl.h"
 #include "settings/SettingsYearProfile.h"
 
-#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
 namespace settings {
+
+// The settings window of `profile`: its class name, title and outer size,
+// with the program's icon, modal and centred when it is first shown.
+rt::WindowDecl settingsWindow(const SettingsYearProfile &profile);
 
 // The 28 controls of the window of `profile`, in the order of its control
 // list (the order of creation). Every font is Arial. No radio button is

@@ -11,6 +11,8 @@
 #include "runtime/WindowStyle.h"
 #include "settings/SettingsLayout.h"
 
+#include <QRadioButton>
+
 using namespace Qt::StringLiterals;
 
 namespace settings {
@@ -26,16 +28,10 @@ TestItemSettingsWindow::TestItemSettingsWindow(
     : QDialog(parent, rt::style::modalDialogFlags())
     , m_profile(profile)
     , m_sqlca(sqlca)
-    , m_dw_1(items::d_xmsz())
+    , m_yearRow(items::d_xmsz())
     , m_closeGuard(new rt::CloseGuard(this))
 {
-    rt::setUpWindow(this,
-        { .name = profile.className,
-            .title = profile.title,
-            .icon = u"AppIcon!"_s,
-            .modal = true,
-            .size = profile.outerSize,
-            .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
+    rt::setUpWindow(this, settingsWindow(profile));
     buildControls();
 }
 
@@ -46,18 +42,18 @@ void TestItemSettingsWindow::buildControls()
 
     for (const ChoiceItem &item : choiceItems()) {
         auto *button = built.get<QRadioButton>(item.radioButton);
-        m_radios[item.radioButton] = button;
+        m_choiceButtons[item.radioButton] = button;
         // clicked comes from the user only (also on a checked button);
         // setChecked from code raises none.
         connect(button, &QRadioButton::clicked, this, &TestItemSettingsWindow::choiceClicked);
     }
-    m_cb_1 = built.get<pfc_picture_command_button>(u"cb_1"_s);
-    auto *close = built.get<pfc_picture_command_button>(u"cb_2"_s);
-    connect(
-        m_cb_1, &pfc_picture_command_button::clicked, this, &TestItemSettingsWindow::saveChoices);
+    m_saveButton = built.get<pfc_picture_command_button>(u"cb_1"_s);
+    auto *closeButton = built.get<pfc_picture_command_button>(u"cb_2"_s);
+    connect(m_saveButton, &pfc_picture_command_button::clicked, this,
+        &TestItemSettingsWindow::saveChoices);
     // Closes at once, without saving and without a question.
-    connect(
-        close, &pfc_picture_command_button::clicked, m_closeGuard, &rt::CloseGuard::closeWindow);
+    connect(closeButton, &pfc_picture_command_button::clicked, m_closeGuard,
+        &rt::CloseGuard::closeWindow);
 
     // The choice radio buttons declare no tab order: the keyboard reaches
     // them in the rank of the group box around them.
@@ -73,10 +69,10 @@ void TestItemSettingsWindow::buildControls()
     rt::ControlBuilder::chainTabOrder(keyboard);
 }
 
-QRadioButton *TestItemSettingsWindow::radio(const QString &name) const
+QRadioButton *TestItemSettingsWindow::choiceButton(const QString &name) const
 {
-    const auto it = m_radios.find(name);
-    Q_ASSERT(it != m_radios.end());
+    const auto it = m_choiceButtons.find(name);
+    Q_ASSERT(it != m_choiceButtons.end());
     return it->second;
 }
 
@@ -91,20 +87,20 @@ void TestItemSettingsWindow::showEvent(QShowEvent *event)
 
 void TestItemSettingsWindow::setSaveAvailable(bool available)
 {
-    m_cb_1->setAvailable(available); // the inner button first, then the control
+    m_saveButton->setAvailable(available); // the inner button first, then the control
 }
 
 void TestItemSettingsWindow::openYear()
 {
     for (const ChoiceItem &item : choiceItems())
-        radio(item.radioButton)->setChecked(false);
+        choiceButton(item.radioButton)->setChecked(false);
 
-    m_dw_1.setTransObject(&m_sqlca);
-    long row = m_dw_1.retrieve({ m_profile.yearCode });
+    m_yearRow.setTransObject(&m_sqlca);
+    long row = m_yearRow.retrieve({ m_profile.yearCode });
     if (row > 0) {
         for (const ChoiceItem &item : choiceItems()) {
-            if (m_dw_1.getItemString(1, item.column) == u"1"_s)
-                radio(item.radioButton)->setChecked(true);
+            if (m_yearRow.getItemString(1, item.column) == u"1"_s)
+                choiceButton(item.radioButton)->setChecked(true);
         }
         return;
     }
@@ -117,7 +113,7 @@ void TestItemSettingsWindow::openYear()
         setSaveAvailable(false);
         return;
     }
-    row = m_dw_1.insertRow(0);
+    row = m_yearRow.insertRow(0);
     if (row == -1) {
         rt::MessageBoxService::show(this, kAttention, u"新建设置不能执行！"_s);
         setSaveAvailable(false);
@@ -128,24 +124,24 @@ void TestItemSettingsWindow::openYear()
 
 void TestItemSettingsWindow::saveChoices()
 {
-    const long row = m_dw_1.getRow();
+    const long row = m_yearRow.getRow();
     bool saved = false;
     if (row > 0) {
         for (const ChoiceItem &item : choiceItems()) {
-            m_dw_1.setItem(
-                row, item.column, radio(item.radioButton)->isChecked() ? u"1"_s : u"0"_s);
+            m_yearRow.setItem(
+                row, item.column, choiceButton(item.radioButton)->isChecked() ? u"1"_s : u"0"_s);
         }
-        m_dw_1.setItem(row, u"nj"_s, m_profile.yearCode);
-        m_dw_1.acceptText();
+        m_yearRow.setItem(row, u"nj"_s, m_profile.yearCode);
+        m_yearRow.acceptText();
 
         // The rows as they stand before writing: a refused commit puts them
         // back, so that the next attempt writes the same statements again.
-        const db::DataView beforeUpdate = m_dw_1;
-        if (m_dw_1.update() == 1) {
+        const db::DataView beforeUpdate = m_yearRow;
+        if (m_yearRow.update() == 1) {
             m_sqlca.commit();
             saved = m_sqlca.SQLCode == 0;
             if (!saved)
-                m_dw_1 = beforeUpdate;
+                m_yearRow = beforeUpdate;
         }
     }
     // Without a current row there is nothing to store: that is a failure too.

@@ -4,12 +4,11 @@
 #include "db/Transaction.h"
 #include "settings/SettingsYearProfile.h"
 
-#include <QButtonGroup>
 #include <QDialog>
-#include <QRadioButton>
 
 #include <map>
 
+class QRadioButton;
 class pfc_picture_command_button;
 
 namespace rt {
@@ -44,13 +43,13 @@ private:
     // Any choice radio button clicked by the user.
     void choiceClicked();
     void setSaveAvailable(bool available);
-    QRadioButton *radio(const QString &name) const;
+    QRadioButton *choiceButton(const QString &name) const;
 
     const SettingsYearProfile &m_profile;
     db::Transaction &m_sqlca;
-    db::DataView m_dw_1;
-    std::map<QString, QRadioButton *> m_radios;
-    pfc_picture_command_button *m_cb_1 = nullptr;
+    db::DataView m_yearRow; // the year's row of xmsz
+    std::map<QString, QRadioButton *> m_choiceButtons; // by name
+    pfc_picture_command_button *m_saveButton = nullptr;
     rt::CloseGuard *m_closeGuard = nullptr;
     bool m_opened = false;
 };

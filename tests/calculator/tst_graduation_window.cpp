@@ -1,5 +1,6 @@
 #include "app/AppWindows.h"
 #include "calculator/GraduationWindow.h"
+#include "calculator/ScoreMask.h"
 #include "controls/my_maskedit.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/MessageBoxService.h"
@@ -123,7 +124,7 @@ void TestGraduationWindow::opensAsDeclared()
     QVERIFY(!(m_window->windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMinMaxButtonsHint));
     QVERIFY(!(m_window->windowFlags() & Qt::WindowSystemMenuHint));
-    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(QSize(1353, 1212)));
+    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(GraduationWindow::windowDecl().size));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 
     // Every control stands where the table puts it.
@@ -152,8 +153,8 @@ void TestGraduationWindow::opensAsDeclared()
         QCOMPARE(label->font().pointSize(), 12);
         QVERIFY(label->font().bold());
     }
-    QCOMPARE(textColour(m_window->findChild<QLabel *>(u"st_1"_s)), QColor(128, 0, 0));
-    QCOMPARE(textColour(m_window->findChild<QLabel *>(u"st_4"_s)), QColor(0, 0, 255));
+    QCOMPARE(textColour(m_window->findChild<QLabel *>(u"st_1"_s)), colour(rt::colors::kDarkRed));
+    QCOMPARE(textColour(m_window->findChild<QLabel *>(u"st_4"_s)), colour(rt::colors::kBlue));
     QCOMPARE(m_window->findChild<QPushButton *>(u"cb_1"_s)->text(), u"关闭(&X)"_s);
 
     // Nothing is computed when the window opens: every field is empty, not
@@ -161,14 +162,14 @@ void TestGraduationWindow::opensAsDeclared()
     for (const QString &name : { u"em_c1"_s, u"em_c2"_s, u"em_c3"_s, u"em_by_cj"_s }) {
         my_maskedit *entry = field(name);
         QCOMPARE(entry->text(), QString());
-        QCOMPARE(entry->mask(), u"###,###.0"_s);
+        QCOMPARE(entry->mask(), calculator::scoreMask());
         QCOMPARE(entry->font().pointSize(), 14);
         QVERIFY(entry->font().bold());
     }
-    QCOMPARE(field(u"em_c1"_s)->palette().color(QPalette::Base), QColor(166, 202, 240));
-    QCOMPARE(field(u"em_by_cj"_s)->palette().color(QPalette::Base), QColor(255, 251, 240));
+    QCOMPARE(field(u"em_c1"_s)->palette().color(QPalette::Base), colour(rt::colors::kFieldBlue));
+    QCOMPARE(field(u"em_by_cj"_s)->palette().color(QPalette::Base), colour(rt::colors::kIvory));
     QCOMPARE(rating()->text(), QString());
-    QCOMPARE(rating()->palette().color(QPalette::Base), QColor(255, 251, 240));
+    QCOMPARE(rating()->palette().color(QPalette::Base), colour(rt::colors::kIvory));
     QCOMPARE(rating()->font().pointSize(), 12);
     QVERIFY(!rating()->font().bold());
     QCOMPARE(textColour(rating()), colour(rt::colors::kWindowText));
@@ -200,35 +201,35 @@ void TestGraduationWindow::scores_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<long>("colour");
 
-    const long blue = 16711680;
-    const long magenta = 16711935;
-    const long green = 65280;
-    const long red = 255;
+    using rt::colors::kBlue;
+    using rt::colors::kGreen;
+    using rt::colors::kMagenta;
+    using rt::colors::kRed;
     QTest::newRow("80 / 70 / 90") << u"80"_s << u"70"_s << u"90"_s << u"82.0"_s << u"良好"_s
-                                  << magenta;
+                                  << kMagenta;
     // Exact on the typed tenths.
     QTest::newRow("50.1 / 80.7 / 54.6")
-        << u"50.1"_s << u"80.7"_s << u"54.6"_s << u"60.0"_s << u"及格"_s << green;
+        << u"50.1"_s << u"80.7"_s << u"54.6"_s << u"60.0"_s << u"及格"_s << kGreen;
     QTest::newRow("60.1 / 74.7 / 54.6")
-        << u"60.1"_s << u"74.7"_s << u"54.6"_s << u"61.0"_s << u"及格"_s << green;
+        << u"60.1"_s << u"74.7"_s << u"54.6"_s << u"61.0"_s << u"及格"_s << kGreen;
     QTest::newRow("0.1 / 41.3 / 1.3")
-        << u"0.1"_s << u"41.3"_s << u"1.3"_s << u"11.0"_s << u"不及格"_s << red;
+        << u"0.1"_s << u"41.3"_s << u"1.3"_s << u"11.0"_s << u"不及格"_s << kRed;
     QTest::newRow("85.9 three times")
-        << u"85.9"_s << u"85.9"_s << u"85.9"_s << u"85.0"_s << u"良好"_s << magenta;
+        << u"85.9"_s << u"85.9"_s << u"85.9"_s << u"85.0"_s << u"良好"_s << kMagenta;
     QTest::newRow("100 three times")
-        << u"100"_s << u"100"_s << u"100"_s << u"100.0"_s << u"优秀"_s << blue;
+        << u"100"_s << u"100"_s << u"100"_s << u"100.0"_s << u"优秀"_s << kBlue;
     // No cap.
     QTest::newRow("200 three times")
-        << u"200"_s << u"200"_s << u"200"_s << u"200.0"_s << u"优秀"_s << blue;
+        << u"200"_s << u"200"_s << u"200"_s << u"200.0"_s << u"优秀"_s << kBlue;
     QTest::newRow("76 three times")
-        << u"76"_s << u"76"_s << u"76"_s << u"76.0"_s << u"良好"_s << magenta;
+        << u"76"_s << u"76"_s << u"76"_s << u"76.0"_s << u"良好"_s << kMagenta;
     QTest::newRow("75 three times")
-        << u"75"_s << u"75"_s << u"75"_s << u"75.0"_s << u"及格"_s << green;
+        << u"75"_s << u"75"_s << u"75"_s << u"75.0"_s << u"及格"_s << kGreen;
     QTest::newRow("59 three times")
-        << u"59"_s << u"59"_s << u"59"_s << u"59.0"_s << u"不及格"_s << red;
-    QTest::newRow("1 three times") << u"1"_s << u"1"_s << u"1"_s << u"1.0"_s << u"不及格"_s << red;
+        << u"59"_s << u"59"_s << u"59"_s << u"59.0"_s << u"不及格"_s << kRed;
+    QTest::newRow("1 three times") << u"1"_s << u"1"_s << u"1"_s << u"1.0"_s << u"不及格"_s << kRed;
     QTest::newRow("86 three times")
-        << u"86"_s << u"86"_s << u"86"_s << u"86.0"_s << u"优秀"_s << blue;
+        << u"86"_s << u"86"_s << u"86"_s << u"86.0"_s << u"优秀"_s << kBlue;
 }
 
 void TestGraduationWindow::scores()
@@ -256,7 +257,7 @@ void TestGraduationWindow::enterComputesAtOnce()
     QCOMPARE(field(u"em_c1"_s)->text(), u"80.0"_s);
     QCOMPARE(field(u"em_by_cj"_s)->text(), u"20.0"_s);
     QCOMPARE(rating()->text(), u"不及格"_s);
-    QCOMPARE(textColour(rating()), QColor(255, 0, 0));
+    QCOMPARE(textColour(rating()), colour(rt::colors::kRed));
 }
 
 void TestGraduationWindow::orderOfTheFieldsDoesNotMatter()
@@ -303,18 +304,18 @@ void TestGraduationWindow::noRatingKeepsTheColour()
     enter(u"em_c3"_s, u"0"_s);
     QCOMPARE(field(u"em_by_cj"_s)->text(), u"0.0"_s);
     QCOMPARE(rating()->text(), QString());
-    QCOMPARE(textColour(rating()), QColor(255, 0, 255));
+    QCOMPARE(textColour(rating()), colour(rt::colors::kMagenta));
     // 0.9 three times weighs 0.9: no rating either.
     enter(u"em_c1"_s, u"0.9"_s);
     enter(u"em_c2"_s, u"0.9"_s);
     enter(u"em_c3"_s, u"0.9"_s);
     QCOMPARE(field(u"em_by_cj"_s)->text(), u"0.0"_s);
     QCOMPARE(rating()->text(), QString());
-    QCOMPARE(textColour(rating()), QColor(255, 0, 255));
+    QCOMPARE(textColour(rating()), colour(rt::colors::kMagenta));
     // The next rating sets its own colour.
     enter(u"em_c1"_s, u"80"_s);
     QCOMPARE(rating()->text(), u"不及格"_s);
-    QCOMPARE(textColour(rating()), QColor(255, 0, 0));
+    QCOMPARE(textColour(rating()), colour(rt::colors::kRed));
 }
 
 void TestGraduationWindow::closesOnlyThroughItsButton()

@@ -32,7 +32,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <numeric>
@@ -70,10 +69,10 @@ public:
     }
 };
 
-const QColor kBlue(0, 0, 255);
-const QColor kMagenta(255, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
+QColor colour(long code)
+{
+    return rt::colors::fromCode(code);
+}
 
 } // namespace
 
@@ -180,7 +179,11 @@ private:
     void click(const QString &box) { QTest::mouseClick(find<QCheckBox>(box), Qt::LeftButton); }
     void registerSettings(std::function<void()> onOpen);
     int settingsOpened() const { return m_settingsOpened; }
+    // What the year's window says, as the user reads it.
     const support::YearTexts &year() const { return support::yearTexts(m_year); }
+    // The field that has the focus once the window is open: the first
+    // entry field, in the third year the first-year total.
+    QString firstFocus() const { return m_year == 3 ? u"em_c1"_s : u"em_s1"_s; }
     QString total() const { return find(u"em_xn_t"_s)->text(); }
     QString graduation() const { return find(u"em_by_cj"_s)->text(); }
     QLineEdit *graduationRating() const { return find<QLineEdit>(u"sle_by_dj"_s); }
@@ -224,9 +227,9 @@ void TestScoreCalculator::cleanup()
 {
     m_window.reset();
     m_boxes.reset();
-    for (int y = 1; y <= 3; ++y) {
-        rt::WindowRegistry::instance().unregisterClass(support::yearTexts(y).settingsWindow);
-        rt::WindowRegistry::instance().unregisterClass(support::yearTexts(y).className);
+    for (const calculator::YearProfile *profile : calculator::yearProfiles()) {
+        rt::WindowRegistry::instance().unregisterClass(profile->settingsWindow);
+        rt::WindowRegistry::instance().unregisterClass(profile->className);
     }
     rt::WindowRegistry::instance().unregisterClass(calculator::GraduationWindow::className());
     m_sqlca.disconnect();
@@ -243,7 +246,7 @@ void TestScoreCalculator::insertYearRow(const QString &value,
     const std::map<QString, QString> &overrides, bool throughProgram, const QString &yearCode)
 {
     QStringList columns { u"nj"_s };
-    std::vector<QVariant> values { yearCode.isEmpty() ? year().yearCode : yearCode };
+    std::vector<QVariant> values { yearCode.isEmpty() ? m_profile->yearCode : yearCode };
     for (const QString &name : items::flagColumns()) {
         columns << name;
         const auto it = overrides.find(name);
@@ -301,7 +304,7 @@ void TestScoreCalculator::enter(const QString &field, const QString &text)
 
 void TestScoreCalculator::registerSettings(std::function<void()> onOpen)
 {
-    const QString name = year().settingsWindow;
+    const QString name = m_profile->settingsWindow;
     rt::WindowRegistry::instance().registerClass(name, [this, onOpen, name](QWidget *parent) {
         // A loop that never ends would hang the test: give up after a few
         // rounds (the calculator then closes, since it has no settings).
@@ -317,14 +320,14 @@ void TestScoreCalculator::opensWithTheYearsRow()
 {
     insertYearRow();
     // The other years' rows say "0" everywhere; they are not read.
-    for (int other = 1; other <= 3; ++other) {
-        if (other != m_year)
-            insertYearRow(u"0"_s, {}, false, support::yearTexts(other).yearCode);
+    for (const calculator::YearProfile *other : calculator::yearProfiles()) {
+        if (other != m_profile)
+            insertYearRow(u"0"_s, {}, false, other->yearCode);
     }
     m_window = openWindow();
     QVERIFY(m_window->isVisible());
     QVERIFY(m_boxes->boxes().empty());
-    QCOMPARE(m_window->objectName(), year().className);
+    QCOMPARE(m_window->objectName(), m_profile->className);
     QCOMPARE(m_window->windowTitle(), year().title);
     QVERIFY(find<QRadioButton>(u"rb_sex_man"_s)->isChecked());
     // Boys with every flag "1": all rows but the sit-ups and the 800 m run.
@@ -346,7 +349,7 @@ void TestScoreCalculator::opensWithTheYearsRow()
         QVERIFY(!m_window->findChild<QWidget *>(u"em_c1"_s));
         QVERIFY(!m_window->findChild<QWidget *>(u"em_by_cj"_s));
     }
-    QTRY_VERIFY(find(year().firstFocus)->hasFocus());
+    QTRY_VERIFY(find(firstFocus())->hasFocus());
 }
 
 void TestScoreCalculator::controlsAndLayout()
@@ -355,8 +358,8 @@ void TestScoreCalculator::controlsAndLayout()
     m_window = openWindow();
     // The declared size is the outer size: the client area leaves room for
     // the borders and the title bar, and every visible control still fits.
-    const QSize outer = rt::units::toPixels(year().outerSize);
-    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(m_profile->windowSize));
+    const QSize outer = rt::units::toPixels(m_profile->outerSize);
+    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(m_profile->outerSize));
     QVERIFY(m_window->width() < outer.width());
     QVERIFY(m_window->height() < outer.height());
     QVERIFY(m_window->width() > outer.width() - 20);
@@ -395,8 +398,10 @@ void TestScoreCalculator::controlsAndLayout()
         QCOMPARE(find(u"em_by_cj"_s)->font().pointSize(), 26);
         QCOMPARE(find(u"em_c2"_s)->font().pointSize(), 12);
         QVERIFY(find(u"em_c2"_s)->font().bold());
-        QCOMPARE(find(u"em_by_cj"_s)->palette().color(QPalette::Text), QColor(128, 0, 0));
-        QCOMPARE(graduationRating()->palette().color(QPalette::Base), QColor(166, 202, 240));
+        QCOMPARE(
+            find(u"em_by_cj"_s)->palette().color(QPalette::Text), colour(rt::colors::kDarkRed));
+        QCOMPARE(
+            graduationRating()->palette().color(QPalette::Base), colour(rt::colors::kFieldBlue));
     }
 }
 
@@ -442,9 +447,9 @@ void TestScoreCalculator::setUpLoopUntilSaved()
             insertYearRow(u"1"_s, { { u"xm_t_m"_s, u"0"_s } }, true);
     });
     // The other years' rows do not count.
-    for (int other = 1; other <= 3; ++other) {
-        if (other != m_year)
-            insertYearRow(u"1"_s, {}, false, support::yearTexts(other).yearCode);
+    for (const calculator::YearProfile *other : calculator::yearProfiles()) {
+        if (other != m_profile)
+            insertYearRow(u"1"_s, {}, false, other->yearCode);
     }
     m_window = openWindow();
     QTRY_VERIFY(m_window->isVisible());
@@ -467,7 +472,7 @@ void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
     QString wrongWindow;
     QTimer driver;
     driver.setInterval(20);
-    const QString settings = year().settingsWindow;
+    const QString settings = m_profile->settingsWindow;
     connect(&driver, &QTimer::timeout, this, [&visits, &wrongWindow, settings] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || modal->property("driven").toBool()
@@ -489,7 +494,7 @@ void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
     });
     driver.start();
     m_window = openWindow();
-    QTRY_VERIFY2(m_window->focusWidget() == find(year().firstFocus),
+    QTRY_VERIFY2(m_window->focusWidget() == find(firstFocus()),
         qPrintable(u"visits %1, boxes %2"_s.arg(visits).arg(m_boxes->boxes().size())));
     driver.stop();
     QCOMPARE(wrongWindow, QString());
@@ -502,7 +507,7 @@ void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
     const auto rows = m_sqlca.select(u"select nj from xmsz"_s);
     QVERIFY(rows.has_value());
     QCOMPARE(rows->size(), std::size_t(1));
-    QCOMPARE(rows->front().front().value_or(QString()), year().yearCode);
+    QCOMPARE(rows->front().front().value_or(QString()), m_profile->yearCode);
 }
 
 void TestScoreCalculator::failedRetrievalClosesTheWindow()
@@ -541,13 +546,13 @@ void TestScoreCalculator::registeredByClassName()
     insertYearRow();
     calculator::registerCalculatorWindows(m_sqlca);
     auto &registry = rt::WindowRegistry::instance();
-    QVERIFY(registry.contains(year().className));
+    QVERIFY(registry.contains(m_profile->className));
     QVERIFY(registry.contains(calculator::GraduationWindow::className()));
-    std::unique_ptr<QWidget> window(registry.create(year().className, nullptr));
+    std::unique_ptr<QWidget> window(registry.create(m_profile->className, nullptr));
     auto *calculatorWindow = qobject_cast<ScoreCalculatorWindow *>(window.get());
     QVERIFY(calculatorWindow);
     QCOMPARE(&calculatorWindow->profile(), m_profile);
-    QCOMPARE(window->objectName(), year().className);
+    QCOMPARE(window->objectName(), m_profile->className);
     QCOMPARE(window->windowTitle(), year().title);
 }
 
@@ -605,7 +610,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);
     }
-    QTRY_COMPARE(opened, year().className);
+    QTRY_COMPARE(opened, m_profile->className);
     QVERIFY(modalOverFrame);
     // No "window does not exist" box, nor any other.
     QVERIFY(m_boxes->boxes().empty());
@@ -933,14 +938,14 @@ void TestScoreCalculator::totalBoxesCapAndRating()
     click(u"cbx_2"_s);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 97.0f);
     QCOMPARE(rating->text(), u"优秀"_s);
-    QCOMPARE(rating->palette().color(QPalette::Text), kBlue);
+    QCOMPARE(rating->palette().color(QPalette::Text), colour(rt::colors::kBlue));
     click(u"cbx_2"_s);
     click(u"cbx_1"_s);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 87.0f);
     click(u"cbx_59"_s);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 59.0f);
     QCOMPARE(rating->text(), u"不及格"_s);
-    QCOMPARE(rating->palette().color(QPalette::Text), kRed);
+    QCOMPARE(rating->palette().color(QPalette::Text), colour(rt::colors::kRed));
     click(u"cbx_59"_s);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 87.0f);
     // No cap at 100.
@@ -968,7 +973,7 @@ void TestScoreCalculator::totalBoxesCapAndRating()
     click(u"cbx_4"_s);
     QCOMPARE(find(u"em_xn_t"_s)->value(), 0.0f);
     QCOMPARE(rating->text(), QString());
-    QCOMPARE(rating->palette().color(QPalette::Text), kRed);
+    QCOMPARE(rating->palette().color(QPalette::Text), colour(rt::colors::kRed));
 }
 
 void TestScoreCalculator::sexSwitchRescoresEveryField_data()
@@ -1062,15 +1067,15 @@ void TestScoreCalculator::realisticBoy_data()
     QTest::addColumn<QList<int>>("scores");
     QTest::addColumn<float>("total");
     QTest::addColumn<QString>("rating");
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("ratingColour");
     QTest::addColumn<float>("totalWithBonus");
     QTest::addColumn<QString>("ratingWithBonus");
-    QTest::newRow("year 1") << 1 << QList<int> { 13, 16, 23, 15 } << 82.0f << u"良好"_s << kMagenta
-                            << 87.0f << u"优秀"_s;
-    QTest::newRow("year 2") << 2 << QList<int> { 12, 16, 20, 15 } << 78.0f << u"良好"_s << kMagenta
-                            << 83.0f << u"良好"_s;
-    QTest::newRow("year 3") << 3 << QList<int> { 12, 16, 18, 15 } << 76.0f << u"良好"_s << kMagenta
-                            << 81.0f << u"良好"_s;
+    QTest::newRow("year 1") << 1 << QList<int> { 13, 16, 23, 15 } << 82.0f << u"良好"_s
+                            << colour(rt::colors::kMagenta) << 87.0f << u"优秀"_s;
+    QTest::newRow("year 2") << 2 << QList<int> { 12, 16, 20, 15 } << 78.0f << u"良好"_s
+                            << colour(rt::colors::kMagenta) << 83.0f << u"良好"_s;
+    QTest::newRow("year 3") << 3 << QList<int> { 12, 16, 18, 15 } << 76.0f << u"良好"_s
+                            << colour(rt::colors::kMagenta) << 81.0f << u"良好"_s;
 }
 
 void TestScoreCalculator::realisticBoy()
@@ -1078,7 +1083,7 @@ void TestScoreCalculator::realisticBoy()
     QFETCH(QList<int>, scores);
     QFETCH(float, total);
     QFETCH(QString, rating);
-    QFETCH(QColor, colour);
+    QFETCH(QColor, ratingColour);
     QFETCH(float, totalWithBonus);
     QFETCH(QString, ratingWithBonus);
     // One item per choice group: step test, 50 m run, sit-and-reach.
@@ -1105,14 +1110,14 @@ void TestScoreCalculator::realisticBoy()
     QCOMPARE(find(u"em_z_t"_s)->value(), float(scores[3]));
     QCOMPARE(find(u"em_xn_t"_s)->value(), total);
     QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->text(), rating);
-    QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->palette().color(QPalette::Text), colour);
+    QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->palette().color(QPalette::Text), ratingColour);
     QCOMPARE(find(u"em_s1"_s)->text(), u"150.50"_s);
     QCOMPARE(find(u"em_f"_s)->text(), u"2,850.00"_s);
     if (m_year == 3) {
         // 20.125 + 17.5 + 38 = 75.625.
         QCOMPARE(graduation(), u"75.0"_s);
         QCOMPARE(graduationRating()->text(), u"及格"_s);
-        QCOMPARE(graduationRating()->palette().color(QPalette::Text), kGreen);
+        QCOMPARE(graduationRating()->palette().color(QPalette::Text), colour(rt::colors::kGreen));
     }
     click(u"cbx_1"_s);
     QCOMPARE(find(u"em_xn_t"_s)->value(), totalWithBonus);
@@ -1151,7 +1156,8 @@ void TestScoreCalculator::settingsButtonRecomputesTheTotal()
     QCOMPARE(find(u"em_xn_t"_s)->value(), stepTest + run);
     // The settings now choose the 1000 m run only: the step test row goes.
     registerSettings([this] {
-        saveThroughProgram(u"update xmsz set xm_t_m = '0' where nj = '%1'"_s.arg(year().yearCode));
+        saveThroughProgram(
+            u"update xmsz set xm_t_m = '0' where nj = '%1'"_s.arg(m_profile->yearCode));
     });
     QTest::mouseClick(find<QPushButton>(u"cb_2"_s), Qt::LeftButton);
     QTRY_COMPARE(settingsOpened(), 1);
@@ -1177,8 +1183,9 @@ void TestScoreCalculator::settingsButtonWithoutRowKeepsRows()
     insertYearRow(u"1"_s, { { u"xm_t_m"_s, u"0"_s } });
     m_window = openWindow();
     type(u"em_1"_s, u"4.05"_s);
-    registerSettings(
-        [this] { saveThroughProgram(u"delete from xmsz where nj = '%1'"_s.arg(year().yearCode)); });
+    registerSettings([this] {
+        saveThroughProgram(u"delete from xmsz where nj = '%1'"_s.arg(m_profile->yearCode));
+    });
     QTest::mouseClick(find<QPushButton>(u"cb_2"_s), Qt::LeftButton);
     QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
     QCOMPARE(m_boxes->boxes().front().title, u"注意"_s);
@@ -1379,7 +1386,7 @@ void TestScoreCalculator::graduationFieldsRecomputeWhenChangedAndLeft()
     QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->text(), QString());
     QCOMPARE(graduation(), u"20.0"_s);
     QCOMPARE(graduationRating()->text(), u"不及格"_s);
-    QCOMPARE(graduationRating()->palette().color(QPalette::Text), kRed);
+    QCOMPARE(graduationRating()->palette().color(QPalette::Text), colour(rt::colors::kRed));
     enter(u"em_c2"_s, u"70"_s);
     QVERIFY(find(u"em_s1"_s)->hasFocus());
     QCOMPARE(graduation(), u"37.0"_s);
@@ -1433,7 +1440,7 @@ void TestScoreCalculator::graduationFollowsBonusBoxesAndCap()
     QCOMPARE(total(), u"92.0"_s);
     QCOMPARE(graduation(), u"89.0"_s); // 43.875 + 46
     QCOMPARE(graduationRating()->text(), u"优秀"_s);
-    QCOMPARE(graduationRating()->palette().color(QPalette::Text), kBlue);
+    QCOMPARE(graduationRating()->palette().color(QPalette::Text), colour(rt::colors::kBlue));
     // Above 100 the year's total enters as 100; the window shows it whole.
     click(u"cbx_2"_s);
     click(u"cbx_3"_s);
@@ -1447,7 +1454,7 @@ void TestScoreCalculator::graduationFollowsBonusBoxesAndCap()
     QCOMPARE(find<QLineEdit>(u"sle_dj"_s)->text(), u"不及格"_s);
     QCOMPARE(graduation(), u"73.0"_s); // 43.875 + 29.5
     QCOMPARE(graduationRating()->text(), u"及格"_s);
-    QCOMPARE(graduationRating()->palette().color(QPalette::Text), kGreen);
+    QCOMPARE(graduationRating()->palette().color(QPalette::Text), colour(rt::colors::kGreen));
     click(u"cbx_59"_s);
     QCOMPARE(total(), u"107.0"_s);
     QCOMPARE(graduation(), u"93.0"_s);
@@ -1575,7 +1582,7 @@ void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
     bool closedSettings = false;
     QTimer driver;
     driver.setInterval(20);
-    const QString settingsWindow = year().settingsWindow;
+    const QString settingsWindow = m_profile->settingsWindow;
     connect(&driver, &QTimer::timeout, this, [&closedSettings, settingsWindow] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || modal->objectName() != settingsWindow || closedSettings)

@@ -1,26 +1,25 @@
-// The later years' layouts as the first year's controls in new places: the
-// places written out here, control by control, and the graduation area the
-// third year adds. (What the windows say and how Tab walks them is tested
-// through the windows themselves.)
+// The later years' layouts as the first year's controls in new places: each
+// control where the year's overrides put it and looking as in the first
+// year, every group box still holding what it held, no two controls
+// overlapping, and the graduation area the third year adds. (What the
+// windows say and how Tab walks them is tested through the windows
+// themselves.)
+#include "calculator/ScoreMask.h"
 #include "calculator/YearProfile.h"
 #include "runtime/ControlTable.h"
+#include "runtime/SystemColors.h"
 
 #include <QTest>
 
-#include <map>
+#include <set>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using calculator::YearProfile;
 
 namespace {
 
-struct Place
-{
-    int x;
-    int y;
-};
-
-// Everything but the place and the tab order is the first year's.
+// Everything but the place and the tab order.
 bool sameLook(const rt::ControlDecl &a, const rt::ControlDecl &b)
 {
     return a.kind == b.kind && a.text == b.text && a.rect.size() == b.rect.size()
@@ -38,6 +37,45 @@ QStringList namesOf(const rt::ControlTable &table)
     return names;
 }
 
+// Where `name` of the first year stands once `overrides` have moved it: the
+// offsets of every shift that takes it (as a group box, inside one as the
+// first year lays them out, or by its name) added up, or the place a move
+// gives it.
+QPoint placeAfter(const QString &name, const rt::LayoutOverrides &overrides)
+{
+    const rt::ControlTable &first = calculator::firstYearControls();
+    QPoint place = rt::findControl(first, name)->rect.topLeft();
+    for (const rt::LayoutOverrides::Shift &shift : overrides.shifts) {
+        bool moved = shift.names.contains(name);
+        for (const QString &group : shift.groups)
+            moved = moved || group == name || rt::controlsInside(first, group).contains(name);
+        if (moved)
+            place += QPoint(shift.dx, shift.dy);
+    }
+    for (const rt::LayoutOverrides::Move &move : overrides.moves) {
+        if (move.name == name)
+            place = QPoint(move.x, move.y);
+    }
+    return place;
+}
+
+// The pairs of controls of `table` whose rectangles meet, group boxes left
+// out (they frame what they hold).
+std::set<std::pair<QString, QString>> overlaps(const rt::ControlTable &table)
+{
+    std::set<std::pair<QString, QString>> pairs;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t j = i + 1; j < table.size(); ++j) {
+            if (table[i].kind == rt::ControlKind::GroupBox
+                || table[j].kind == rt::ControlKind::GroupBox)
+                continue;
+            if (table[i].rect.intersects(table[j].rect))
+                pairs.insert(std::minmax(table[i].name, table[j].name));
+        }
+    }
+    return pairs;
+}
+
 } // namespace
 
 class TestYearProfiles : public QObject
@@ -45,163 +83,85 @@ class TestYearProfiles : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void laterYearsMoveTheFirstYearsControls_data();
+    void laterYearsMoveTheFirstYearsControls();
     void secondYearLayout();
-    void thirdYearLayout();
     void thirdYearGraduationArea();
 };
 
-void TestYearProfiles::secondYearLayout()
+void TestYearProfiles::laterYearsMoveTheFirstYearsControls_data()
 {
-    const rt::ControlTable &first = calculator::firstYearControls();
-    const rt::ControlTable &second = calculator::secondYearProfile().controls;
-    // The same controls, created in the same order, looking the same.
-    QCOMPARE(namesOf(second), namesOf(first));
-
-    // The 48 controls 4 units higher, at these y values.
-    const std::map<QString, int> raised {
-        { u"st_s1"_s, 100 },
-        { u"em_s1"_s, 88 },
-        { u"st_13"_s, 92 },
-        { u"st_s2"_s, 200 },
-        { u"em_s2"_s, 188 },
-        { u"st_14"_s, 196 },
-        { u"em_s_t"_s, 180 },
-        { u"st_t"_s, 300 },
-        { u"em_t"_s, 288 },
-        { u"em_t_t"_s, 280 },
-        { u"st_1"_s, 400 },
-        { u"em_1"_s, 388 },
-        { u"st_11"_s, 396 },
-        { u"em_1_t"_s, 380 },
-        { u"st_8"_s, 500 },
-        { u"em_8"_s, 488 },
-        { u"st_88"_s, 496 },
-        { u"em_8_t"_s, 480 },
-        { u"st_f"_s, 600 },
-        { u"em_f"_s, 588 },
-        { u"em_f_t"_s, 580 },
-        { u"st_5"_s, 700 },
-        { u"em_5"_s, 688 },
-        { u"st_55"_s, 696 },
-        { u"em_5_t"_s, 680 },
-        { u"st_l"_s, 800 },
-        { u"em_l"_s, 788 },
-        { u"st_ll"_s, 796 },
-        { u"em_l_t"_s, 780 },
-        { u"st_z"_s, 900 },
-        { u"em_z"_s, 888 },
-        { u"st_zz"_s, 896 },
-        { u"em_z_t"_s, 880 },
-        { u"st_y"_s, 1000 },
-        { u"em_y"_s, 988 },
-        { u"st_yy"_s, 996 },
-        { u"em_y_t"_s, 980 },
-        { u"st_w"_s, 1100 },
-        { u"em_w"_s, 1088 },
-        { u"em_w_t"_s, 1080 },
-        { u"gb_4"_s, 24 },
-        { u"st_111"_s, 100 },
-        { u"gb_sex"_s, 24 },
-        { u"rb_sex_man"_s, 96 },
-        { u"rb_sex_woman"_s, 180 },
-        { u"gb_6"_s, 24 },
-        { u"em_xn_t"_s, 88 },
-        { u"sle_dj"_s, 88 },
-    };
-    QCOMPARE(raised.size(), std::size_t(48));
-    for (std::size_t i = 0; i < second.size(); ++i) {
-        const rt::ControlDecl &was = first[i];
-        const rt::ControlDecl &is = second[i];
-        QVERIFY2(sameLook(was, is), qPrintable(is.name));
-        QCOMPARE(is.tabOrder, was.tabOrder);
-        QPoint expected = was.rect.topLeft();
-        if (const auto it = raised.find(is.name); it != raised.end())
-            expected.setY(it->second);
-        if (is.name == u"cb_2"_s)
-            expected = QPoint(2231, 1096); // on the line of "关闭"
-        QCOMPARE(is.rect.topLeft(), expected);
-    }
-    QCOMPARE(rt::findControl(second, u"cb_1"_s)->rect.topLeft(), QPoint(2592, 1096));
-    QCOMPARE(rt::findControl(second, u"cbx_59"_s)->rect.topLeft(), QPoint(1541, 980));
+    QTest::addColumn<const YearProfile *>("profile");
+    QTest::addColumn<const rt::LayoutOverrides *>("overrides");
+    QTest::newRow("second year") << &calculator::secondYearProfile()
+                                 << &calculator::secondYearLayout();
+    QTest::newRow("third year") << &calculator::thirdYearProfile()
+                                << &calculator::thirdYearLayout();
 }
 
-void TestYearProfiles::thirdYearLayout()
+void TestYearProfiles::laterYearsMoveTheFirstYearsControls()
 {
+    QFETCH(const YearProfile *, profile);
+    QFETCH(const rt::LayoutOverrides *, overrides);
     const rt::ControlTable &first = calculator::firstYearControls();
-    const rt::ControlTable &third = calculator::thirdYearProfile().controls;
-    QCOMPARE(namesOf(third),
-        QStringList({ u"em_c2"_s, u"em_c1"_s, u"em_by_cj"_s, u"sle_by_dj"_s }) + namesOf(first)
-            + QStringList({ u"gb_1"_s, u"gb_2"_s }));
+    const rt::ControlTable &later = profile->controls;
 
-    const std::map<QString, Place> places {
-        { u"st_s1"_s, { 87, 92 } },
-        { u"em_s1"_s, { 480, 80 } },
-        { u"st_13"_s, { 745, 84 } },
-        { u"st_s2"_s, { 91, 192 } },
-        { u"em_s2"_s, { 480, 180 } },
-        { u"st_14"_s, { 745, 188 } },
-        { u"em_s_t"_s, { 1097, 172 } },
-        { u"st_t"_s, { 87, 292 } },
-        { u"em_t"_s, { 480, 280 } },
-        { u"em_t_t"_s, { 1097, 272 } },
-        { u"st_1"_s, { 87, 392 } },
-        { u"em_1"_s, { 480, 380 } },
-        { u"st_11"_s, { 745, 388 } },
-        { u"em_1_t"_s, { 1097, 372 } },
-        { u"st_8"_s, { 87, 492 } },
-        { u"em_8"_s, { 480, 480 } },
-        { u"st_88"_s, { 745, 488 } },
-        { u"em_8_t"_s, { 1097, 472 } },
-        { u"st_f"_s, { 87, 592 } },
-        { u"em_f"_s, { 480, 580 } },
-        { u"em_f_t"_s, { 1097, 572 } },
-        { u"st_5"_s, { 87, 692 } },
-        { u"em_5"_s, { 480, 680 } },
-        { u"st_55"_s, { 745, 688 } },
-        { u"em_5_t"_s, { 1097, 672 } },
-        { u"st_l"_s, { 87, 792 } },
-        { u"em_l"_s, { 480, 780 } },
-        { u"st_ll"_s, { 745, 788 } },
-        { u"em_l_t"_s, { 1097, 772 } },
-        { u"st_z"_s, { 87, 892 } },
-        { u"em_z"_s, { 480, 880 } },
-        { u"st_zz"_s, { 745, 888 } },
-        { u"em_z_t"_s, { 1097, 872 } },
-        { u"st_y"_s, { 87, 992 } },
-        { u"em_y"_s, { 480, 980 } },
-        { u"st_yy"_s, { 745, 988 } },
-        { u"em_y_t"_s, { 1097, 972 } },
-        { u"st_w"_s, { 87, 1092 } },
-        { u"em_w"_s, { 480, 1080 } },
-        { u"em_w_t"_s, { 1097, 1072 } },
-        { u"gb_4"_s, { 41, 16 } },
-        { u"st_111"_s, { 1074, 92 } },
-        { u"gb_sex"_s, { 1504, 16 } },
-        { u"rb_sex_man"_s, { 1536, 88 } },
-        { u"rb_sex_woman"_s, { 1536, 172 } },
-        { u"gb_6"_s, { 1797, 16 } },
-        { u"em_xn_t"_s, { 1824, 76 } },
-        { u"sle_dj"_s, { 2267, 76 } },
-        { u"gb_3"_s, { 1504, 612 } },
-        { u"cbx_1"_s, { 1550, 672 } },
-        { u"cbx_2"_s, { 1550, 752 } },
-        { u"cbx_3"_s, { 1550, 828 } },
-        { u"cbx_4"_s, { 1550, 904 } },
-        { u"gb_5"_s, { 1499, 1028 } },
-        { u"cbx_59"_s, { 1545, 1096 } },
-        { u"cb_2"_s, { 2231, 1228 } },
-        { u"cb_1"_s, { 2597, 1228 } },
-    };
-    // Every first-year control stands at a new place and looks the same.
-    QCOMPARE(places.size(), first.size());
+    // The first year's controls in their order, with the year's own before
+    // and after them.
+    QCOMPARE(namesOf(later),
+        namesOf(overrides->addedFirst) + namesOf(first) + namesOf(overrides->addedLast));
+
+    // Each looks as in the first year and stands where the overrides put
+    // it; the tab order is the first year's unless the year walks its own.
     for (const rt::ControlDecl &was : first) {
-        const rt::ControlDecl *is = rt::findControl(third, was.name);
-        QVERIFY(is);
+        const rt::ControlDecl *is = rt::findControl(later, was.name);
         QVERIFY2(sameLook(was, *is), qPrintable(was.name));
-        const auto it = places.find(was.name);
-        QVERIFY2(it != places.end(), qPrintable(was.name));
-        QCOMPARE(is->rect.topLeft(), QPoint(it->second.x, it->second.y));
+        QCOMPARE(is->rect.topLeft(), placeAfter(was.name, *overrides));
+        if (!overrides->tabSequence)
+            QCOMPARE(is->tabOrder, was.tabOrder);
     }
+
+    // Every group box holds what it held, and the added controls lie in
+    // none of the first year's. What it holds moves with it, but for the
+    // controls that the overrides move on their own.
+    QSet<QString> movedAlone;
+    for (const rt::LayoutOverrides::Shift &shift : overrides->shifts)
+        movedAlone.unite(QSet<QString>(shift.names.begin(), shift.names.end()));
+    for (const rt::LayoutOverrides::Move &move : overrides->moves)
+        movedAlone.insert(move.name);
+    for (const rt::ControlDecl &group : first) {
+        if (group.kind != rt::ControlKind::GroupBox)
+            continue;
+        const QStringList held = rt::controlsInside(first, group.name);
+        const QStringList holds = rt::controlsInside(later, group.name);
+        QCOMPARE(
+            QSet<QString>(holds.begin(), holds.end()), QSet<QString>(held.begin(), held.end()));
+        const QPoint groupWas = group.rect.topLeft();
+        const QPoint groupIs = rt::findControl(later, group.name)->rect.topLeft();
+        for (const QString &name : held) {
+            if (!movedAlone.contains(name)) {
+                QCOMPARE(rt::findControl(later, name)->rect.topLeft() - groupIs,
+                    rt::findControl(first, name)->rect.topLeft() - groupWas);
+            }
+        }
+    }
+
+    // No two controls overlap, before or after moving.
+    for (const rt::ControlTable *table : { &first, &later }) {
+        for (const auto &pair : overlaps(*table))
+            QFAIL(qPrintable(u"%1 overlaps %2"_s.arg(pair.first, pair.second)));
+    }
+}
+
+void TestYearProfiles::secondYearLayout()
+{
+    // "项目设置" on the line of "关闭", the bonus boxes where they were.
+    const rt::ControlTable &first = calculator::firstYearControls();
+    const rt::ControlTable &second = calculator::secondYearProfile().controls;
+    QCOMPARE(
+        rt::findControl(second, u"cb_2"_s)->rect.y(), rt::findControl(second, u"cb_1"_s)->rect.y());
+    QCOMPARE(rt::findControl(second, u"cb_1"_s)->rect, rt::findControl(first, u"cb_1"_s)->rect);
+    QCOMPARE(rt::findControl(second, u"gb_3"_s)->rect, rt::findControl(first, u"gb_3"_s)->rect);
 }
 
 void TestYearProfiles::thirdYearGraduationArea()
@@ -210,55 +170,79 @@ void TestYearProfiles::thirdYearGraduationArea()
     QVERIFY(third.graduation);
     QCOMPARE(third.graduation->inputs, QStringList({ u"em_c1"_s, u"em_c2"_s }));
     QVERIFY(third.graduation->afterTotal);
+    auto decl = [&third](const QString &name) {
+        const rt::ControlDecl *found = rt::findControl(third.controls, name);
+        Q_ASSERT_X(found, "thirdYearGraduationArea", qPrintable(name));
+        return *found;
+    };
 
-    struct Expected
-    {
-        QString name;
-        rt::ControlKind kind;
-        QString text;
-        QRect rect;
-        int pointSize;
-        bool bold;
-        long textColor;
-        QString mask;
-    };
-    const long blue = 16711680;
-    const long windowText = 33554432;
-    const Expected area[] = {
-        { u"gb_2"_s, rt::ControlKind::GroupBox, u"初一初二"_s, QRect(1504, 308, 297, 268), 9, false,
-            blue, QString() },
-        { u"em_c1"_s, rt::ControlKind::MaskedEdit, QString(), QRect(1541, 364, 224, 96), 12, true,
-            windowText, u"###,###.0"_s },
-        { u"em_c2"_s, rt::ControlKind::MaskedEdit, QString(), QRect(1541, 464, 219, 96), 12, true,
-            windowText, u"###,###.0"_s },
-        { u"gb_1"_s, rt::ControlKind::GroupBox, u"毕业成绩"_s, QRect(1792, 308, 1147, 268), 9,
-            false, blue, QString() },
-        { u"em_by_cj"_s, rt::ControlKind::MaskedEdit, QString(), QRect(1824, 376, 439, 172), 26,
-            true, 128, u"###,###.0"_s },
-        { u"sle_by_dj"_s, rt::ControlKind::LineEdit, QString(), QRect(2272, 376, 635, 172), 26,
-            true, windowText, QString() },
-    };
-    for (const Expected &expected : area) {
-        const rt::ControlDecl *decl = rt::findControl(third.controls, expected.name);
-        QVERIFY2(decl, qPrintable(expected.name));
-        QCOMPARE(decl->kind, expected.kind);
-        QCOMPARE(decl->text, expected.text);
-        QCOMPARE(decl->rect, expected.rect);
-        QCOMPARE(decl->font.face, u"Arial"_s);
-        QCOMPARE(decl->font.pointSize, expected.pointSize);
-        QCOMPARE(decl->font.bold, expected.bold);
-        QCOMPARE(decl->textColor, expected.textColor);
-        QCOMPARE(decl->mask, expected.mask);
-        QVERIFY(decl->enabled);
-        QVERIFY(decl->visible);
+    // Two group boxes side by side under the sex and total groups and above
+    // the bonus boxes: the typed first- and second-year totals, one above
+    // the other, and the graduation score with its rating.
+    const rt::ControlDecl years = decl(u"gb_2"_s);
+    const rt::ControlDecl graduation = decl(u"gb_1"_s);
+    QCOMPARE(years.text, u"初一初二"_s);
+    QCOMPARE(graduation.text, u"毕业成绩"_s);
+    QCOMPARE(years.rect.top(), graduation.rect.top());
+    QCOMPARE(years.rect.height(), graduation.rect.height());
+    QVERIFY(years.rect.left() < graduation.rect.left());
+    for (const rt::ControlDecl &group : { years, graduation }) {
+        QCOMPARE(group.kind, rt::ControlKind::GroupBox);
+        QCOMPARE(group.font.face, u"Arial"_s);
+        QCOMPARE(group.textColor, rt::colors::kBlue);
+        QVERIFY(group.rect.top() > decl(u"gb_sex"_s).rect.bottom());
+        QVERIFY(group.rect.top() > decl(u"gb_6"_s).rect.bottom());
+        QVERIFY(group.rect.bottom() < decl(u"gb_3"_s).rect.top());
     }
-    // The result fields are declared like the total and its rating, below
-    // them (the rating 5 units further right).
-    const rt::ControlDecl *total = rt::findControl(third.controls, u"em_xn_t"_s);
-    const rt::ControlDecl *score = rt::findControl(third.controls, u"em_by_cj"_s);
-    QCOMPARE(score->rect.size(), total->rect.size());
-    QCOMPARE(score->rect.x(), total->rect.x());
-    QVERIFY(score->rect.top() > total->rect.bottom());
+    QCOMPARE(
+        rt::controlsInside(third.controls, u"gb_2"_s), QStringList({ u"em_c2"_s, u"em_c1"_s }));
+    QCOMPARE(rt::controlsInside(third.controls, u"gb_1"_s),
+        QStringList({ u"em_by_cj"_s, u"sle_by_dj"_s }));
+    QVERIFY(decl(u"em_c1"_s).rect.bottom() < decl(u"em_c2"_s).rect.top());
+
+    // The typed totals: 12 pt bold Arial on field blue under the score
+    // mask, taken by Tab first.
+    for (const QString &name : { u"em_c1"_s, u"em_c2"_s }) {
+        const rt::ControlDecl field = decl(name);
+        QCOMPARE(field.kind, rt::ControlKind::MaskedEdit);
+        QCOMPARE(field.mask, calculator::scoreMask());
+        QCOMPARE(field.font.face, u"Arial"_s);
+        QCOMPARE(field.font.pointSize, 12);
+        QVERIFY(field.font.bold);
+        QCOMPARE(field.textColor, rt::colors::kWindowText);
+        QCOMPARE(field.backColor, rt::colors::kFieldBlue);
+        QVERIFY(field.tabOrder > 0);
+        QVERIFY(field.enabled && field.visible);
+    }
+    QVERIFY(decl(u"em_c1"_s).tabOrder < decl(u"em_c2"_s).tabOrder);
+    for (const rt::ControlDecl &control : third.controls) {
+        if (control.tabOrder > 0 && control.name != u"em_c1"_s && control.name != u"em_c2"_s)
+            QVERIFY2(control.tabOrder > decl(u"em_c2"_s).tabOrder, qPrintable(control.name));
+    }
+
+    // The graduation score and its rating are declared like the total and
+    // its rating, below them (the rating 5 units further right), on field
+    // blue, out of the tab sequence.
+    const rt::ControlDecl total = decl(u"em_xn_t"_s);
+    const rt::ControlDecl score = decl(u"em_by_cj"_s);
+    QCOMPARE(score.kind, total.kind);
+    QCOMPARE(score.mask, total.mask);
+    QCOMPARE(score.mask, calculator::scoreMask());
+    QCOMPARE(score.font.pointSize, total.font.pointSize);
+    QCOMPARE(score.font.bold, total.font.bold);
+    QCOMPARE(score.textColor, rt::colors::kDarkRed);
+    QCOMPARE(score.textColor, total.textColor);
+    QCOMPARE(score.backColor, rt::colors::kFieldBlue);
+    QCOMPARE(score.rect.size(), total.rect.size());
+    QCOMPARE(score.rect.x(), total.rect.x());
+    QVERIFY(score.rect.top() > total.rect.bottom());
+    const rt::ControlDecl totalRating = decl(u"sle_dj"_s);
+    const rt::ControlDecl rating = decl(u"sle_by_dj"_s);
+    QVERIFY(sameLook(rating, totalRating));
+    QCOMPARE(rating.rect.x(), totalRating.rect.x() + 5);
+    QVERIFY(rating.rect.top() > totalRating.rect.bottom());
+    QCOMPARE(score.tabOrder, 0);
+    QCOMPARE(rating.tabOrder, 0);
 }
 
 QTEST_GUILESS_MAIN(TestYearProfiles)

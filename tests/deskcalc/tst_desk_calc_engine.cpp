@@ -10,6 +10,7 @@
 using deskcalc::DeskCalcEngine;
 using deskcalc::DeskCalcState;
 using Key = DeskCalcEngine::Key;
+using Operation = DeskCalcState::Operation;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -139,12 +140,12 @@ void TestDeskCalcEngine::opensWithZeroAndNothingPending()
     DeskCalcEngine engine(state);
     QCOMPARE(engine.view(), "0");
     QVERIFY(!engine.timeViewShown());
-    QCOMPARE(state.rule, 0);
-    QCOMPARE(state.m, 0.0);
-    QCOMPARE(state.nn, 0);
+    QCOMPARE(state.pendingOperation, Operation::None);
+    QCOMPARE(state.storedOperand, 0.0);
+    QVERIFY(!state.nextDigitStartsNumber);
     // "=" with nothing pending changes nothing, and digits go on extending.
     QCOMPARE(press(engine, u"5 = 6"_s), QStringList({ u"5"_s, u"5"_s, u"56"_s }));
-    QCOMPARE(state.nn, 0);
+    QVERIFY(!state.nextDigitStartsNumber);
 }
 
 void TestDeskCalcEngine::numberEntry_data()
@@ -523,13 +524,13 @@ void TestDeskCalcEngine::reciprocalKeepsTheStoredOperand()
     DeskCalcState state;
     DeskCalcEngine engine(state);
     press(engine, u"3 + 4 1/x"_s);
-    QCOMPARE(state.m, 3.0);
-    QCOMPARE(state.rule, 1);
-    QCOMPARE(state.nn, 1);
+    QCOMPARE(state.storedOperand, 3.0);
+    QCOMPARE(state.pendingOperation, Operation::Add);
+    QVERIFY(state.nextDigitStartsNumber);
     press(engine, u"0 1/x"_s);
     QCOMPARE(engine.view(), "Error!");
-    QCOMPARE(state.m, 3.0);
-    QCOMPARE(state.rule, 1);
+    QCOMPARE(state.storedOperand, 3.0);
+    QCOMPARE(state.pendingOperation, Operation::Add);
 }
 
 void TestDeskCalcEngine::functionsDropThePendingOperation()
@@ -537,15 +538,15 @@ void TestDeskCalcEngine::functionsDropThePendingOperation()
     DeskCalcState state;
     DeskCalcEngine engine(state);
     press(engine, u"3 + 4 平方"_s);
-    QCOMPARE(state.rule, 5);
-    QCOMPARE(state.m, 16.0);
+    QCOMPARE(state.pendingOperation, Operation::Squared);
+    QCOMPARE(state.storedOperand, 16.0);
     press(engine, u"2 平方根"_s);
-    QCOMPARE(state.rule, 6);
-    QCOMPARE(state.m, 1.4142135623731); // read back from the shown text
+    QCOMPARE(state.pendingOperation, Operation::SquareRooted);
+    QCOMPARE(state.storedOperand, 1.4142135623731); // read back from the shown text
     press(engine, u"4 +/- 平方根"_s);
-    QCOMPARE(state.rule, 6);
-    QCOMPARE(state.m, -4.0);
-    QCOMPARE(state.nn, 1);
+    QCOMPARE(state.pendingOperation, Operation::SquareRooted);
+    QCOMPARE(state.storedOperand, -4.0);
+    QVERIFY(state.nextDigitStartsNumber);
 }
 
 void TestDeskCalcEngine::clearEntryKeepsTheOperationClearAllDropsIt()
@@ -555,9 +556,9 @@ void TestDeskCalcEngine::clearEntryKeepsTheOperationClearAllDropsIt()
     QCOMPARE(press(engine, u"2 + 3 C 4 ="_s),
         QStringList({ u"2"_s, u"0"_s, u"3"_s, u"0"_s, u"4"_s, u"6"_s }));
     QCOMPARE(press(engine, u"清除"_s), QStringList { u"0"_s });
-    QCOMPARE(state.rule, 0);
-    QCOMPARE(state.nn, 0);
-    QCOMPARE(state.m, 2.0); // neither clear resets the stored operand
+    QCOMPARE(state.pendingOperation, Operation::None);
+    QVERIFY(!state.nextDigitStartsNumber);
+    QCOMPARE(state.storedOperand, 2.0); // neither clear resets the stored operand
     QCOMPARE(press(engine, u"2 + 3 清除 4 ="_s),
         QStringList({ u"2"_s, u"0"_s, u"3"_s, u"0"_s, u"4"_s, u"4"_s }));
 }

@@ -1,8 +1,10 @@
 // The desk calculator window, driven through its real buttons and keys.
 
+#include "deskcalc/DeskCalcLayout.h"
 #include "deskcalc/DeskCalcWindows.h"
 #include "deskcalc/w_4.h"
 #include "runtime/LayoutUnits.h"
+#include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
@@ -56,46 +58,28 @@ QString buttonName(const QString &caption)
     return found == names.end() ? QString() : found->second;
 }
 
-struct ControlRow
-{
-    QString name;
-    QString text;
-    int x, y, width, height;
-    int points;
-    bool bold;
+// The buttons as the user sees them, row by row from the top, each row
+// left to right: the keys of a pocket calculator, the digits as on a
+// keypad.
+const QStringList kButtonRows[] = {
+    { u"时间"_s, u"退格"_s, u"清除"_s, u"C"_s, u"关闭"_s },
+    { u"7"_s, u"8"_s, u"9"_s, u"÷"_s, u"平方根"_s },
+    { u"4"_s, u"5"_s, u"6"_s, u"×"_s, u"平方"_s },
+    { u"1"_s, u"2"_s, u"3"_s, u"-"_s, u"1/x"_s },
+    { u"0"_s, u"+/-"_s, u"."_s, u"+"_s, u"="_s },
 };
 
-// As the window declares them, in their order of creation.
-const ControlRow declaredControls[] = {
-    { u"cb_26"_s, u"关闭"_s, 1024, 224, 197, 120, 11, false },
-    { u"sle_2"_s, u""_s, 50, 68, 1175, 128, 15, false },
-    { u"cb_24"_s, u"时间"_s, 55, 224, 201, 120, 11, false },
-    { u"cb_23"_s, u"平方"_s, 1024, 528, 201, 120, 11, false },
-    { u"cb_22"_s, u"平方根"_s, 1024, 376, 201, 120, 9, false },
-    { u"cb_21"_s, u"1/x"_s, 1024, 680, 201, 120, 14, false },
-    { u"cb_20"_s, u"清除"_s, 530, 224, 201, 120, 11, false },
-    { u"cb_19"_s, u"C"_s, 777, 224, 201, 120, 14, false },
-    { u"cb_18"_s, u"="_s, 1024, 832, 201, 120, 14, false },
-    { u"cb_17"_s, u"退格"_s, 279, 224, 201, 120, 11, false },
-    { u"cb_16"_s, u"÷"_s, 777, 376, 201, 120, 16, false },
-    { u"cb_15"_s, u"×"_s, 777, 528, 201, 120, 16, false },
-    { u"cb_14"_s, u"-"_s, 777, 680, 201, 120, 20, false },
-    { u"cb_13"_s, u"+"_s, 777, 832, 201, 120, 16, false },
-    { u"sle_1"_s, u"0"_s, 50, 68, 1175, 128, 14, false },
-    { u"cb_12"_s, u"."_s, 526, 832, 201, 120, 18, false },
-    { u"cb_11"_s, u"+/-"_s, 279, 832, 201, 120, 14, false },
-    { u"cb_10"_s, u"0"_s, 55, 832, 201, 120, 14, true },
-    { u"cb_9"_s, u"9"_s, 526, 376, 201, 120, 14, true },
-    { u"cb_8"_s, u"8"_s, 279, 376, 201, 120, 14, true },
-    { u"cb_7"_s, u"7"_s, 55, 376, 201, 120, 14, true },
-    { u"cb_6"_s, u"6"_s, 526, 528, 201, 120, 14, true },
-    { u"cb_5"_s, u"5"_s, 279, 528, 201, 120, 14, true },
-    { u"cb_4"_s, u"4"_s, 55, 528, 201, 120, 14, true },
-    { u"cb_3"_s, u"3"_s, 526, 680, 201, 120, 14, true },
-    { u"cb_2"_s, u"2"_s, 279, 680, 201, 120, 14, true },
-    { u"cb_1"_s, u"1"_s, 55, 680, 201, 120, 14, true },
-    { u"gb_1"_s, u""_s, 23, 0, 1239, 984, 11, false },
-};
+const rt::ControlDecl &declared(const QString &name)
+{
+    const rt::ControlDecl *decl = rt::findControl(deskcalc::deskCalcControls(), name);
+    Q_ASSERT_X(decl, "declared", qPrintable(name));
+    return *decl;
+}
+
+QColor colour(long code)
+{
+    return rt::colors::fromCode(code);
+}
 
 } // namespace
 
@@ -109,9 +93,11 @@ private slots:
     void cleanup();
 
     void windowAsDeclared();
-    void controlsAsDeclared_data();
-    void controlsAsDeclared();
-    void viewsAreBlueOnCream();
+    void controlsStandAsDeclared();
+    void buttonsStandInRowsAndColumns();
+    void buttonsLookAlike();
+    void viewsAndFrame();
+    void nothingOverlaps();
     void opensWithZeroAndTheFocusOnEquals();
     void tabOrder();
 
@@ -218,74 +204,153 @@ void TestDeskCalcWindow::windowAsDeclared()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
     // Not resizable: the declared outer size less the frame, fixed.
-    const QSize client = rt::style::clientSizeForOuter(QSize(1312, 1108));
+    const rt::WindowDecl &decl = deskcalc::deskCalcWindow();
+    const QSize client = rt::style::clientSizeForOuter(decl.size);
     QCOMPARE(m_window->size(), client);
     QCOMPARE(m_window->minimumSize(), client);
     QCOMPARE(m_window->maximumSize(), client);
-    QCOMPARE(m_window->pos(), rt::units::toPixels(QPoint(1111, 488)));
+    QCOMPARE(m_window->pos(), rt::units::toPixels(decl.position));
     QVERIFY(!m_window->windowIcon().isNull());
     QVERIFY(m_window->testAttribute(Qt::WA_DeleteOnClose));
+}
 
-    QStringList names;
+void TestDeskCalcWindow::controlsStandAsDeclared()
+{
+    // The window's controls are its table's, each where and as the table
+    // puts it; the buttons are the ones the user clicks by their captions.
+    QSet<QString> children;
     for (QWidget *child : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!child->objectName().isEmpty())
-            names << child->objectName();
+            children << child->objectName();
     }
-    QCOMPARE(names.size(), 28);
+    QSet<QString> names;
+    for (const rt::ControlDecl &decl : deskcalc::deskCalcControls()) {
+        names << decl.name;
+        auto *control = m_window->findChild<QWidget *>(decl.name, Qt::FindDirectChildrenOnly);
+        QVERIFY2(control, qPrintable(decl.name));
+        QCOMPARE(control->geometry(), rt::units::toPixels(decl.rect));
+        QCOMPARE(control->font().families().value(0), decl.font.face);
+        QCOMPARE(control->font().pointSize(), decl.font.pointSize);
+        QCOMPARE(control->font().bold(), decl.font.bold);
+    }
+    QCOMPARE(children, names);
+
+    QSet<QString> buttons;
+    for (QPushButton *push : m_window->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
+        buttons << push->objectName();
+    QSet<QString> captioned;
+    for (const QStringList &row : kButtonRows) {
+        for (const QString &caption : row) {
+            QCOMPARE(button(buttonName(caption))->text(), caption);
+            captioned << buttonName(caption);
+        }
+    }
+    QCOMPARE(buttons, captioned);
 }
 
-void TestDeskCalcWindow::controlsAsDeclared_data()
+void TestDeskCalcWindow::buttonsStandInRowsAndColumns()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<bool>("bold");
-    for (const ControlRow &row : declaredControls) {
-        QTest::newRow(qPrintable(row.name))
-            << row.name << row.text << QRect(row.x, row.y, row.width, row.height) << row.points
-            << row.bold;
+    // The rows lie one below the other at one pitch, the buttons of a row
+    // on one line left to right, those of a column at one left edge; all of
+    // one height, and all of one width but "关闭", which is narrower.
+    // "清除" stands 4 units right of its column.
+    auto rectOf = [](const QString &caption) { return declared(buttonName(caption)).rect; };
+    const QSize size = rectOf(u"1"_s).size();
+    const int pitch = rectOf(kButtonRows[1][0]).top() - rectOf(kButtonRows[0][0]).top();
+    QVERIFY(pitch > size.height());
+    for (std::size_t r = 0; r < std::size(kButtonRows); ++r) {
+        const QStringList &row = kButtonRows[r];
+        QCOMPARE(row.size(), kButtonRows[0].size());
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            const QRect rect = rectOf(row[c]);
+            QCOMPARE(rect.top(), rectOf(row[0]).top());
+            QCOMPARE(rect.top(), rectOf(kButtonRows[0][c]).top() + int(r) * pitch);
+            const int columnLeft = rectOf(kButtonRows[1][c]).left();
+            QCOMPARE(rect.left(), row[c] == u"清除"_s ? columnLeft + 4 : columnLeft);
+            if (c > 0)
+                QVERIFY2(rect.left() > rectOf(row[c - 1]).right(), qPrintable(row[c]));
+            QCOMPARE(rect.height(), size.height());
+            if (row[c] == u"关闭"_s)
+                QVERIFY(rect.width() < size.width());
+            else
+                QCOMPARE(rect.width(), size.width());
+        }
     }
 }
 
-void TestDeskCalcWindow::controlsAsDeclared()
+void TestDeskCalcWindow::buttonsLookAlike()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(QRect, rect);
-    QFETCH(int, points);
-    QFETCH(bool, bold);
-    auto *control = m_window->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
-    QVERIFY(control);
-    QCOMPARE(control->geometry(), rt::units::toPixels(rect));
-    QCOMPARE(control->font().families().value(0), u"Arial"_s);
-    QCOMPARE(control->font().pointSize(), points);
-    QCOMPARE(control->font().bold(), bold);
-    if (auto *push = qobject_cast<QPushButton *>(control)) {
-        QCOMPARE(push->text(), text);
-        QCOMPARE(push->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(!push->isDefault());
-        QVERIFY(!push->autoDefault());
-    } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-        QCOMPARE(edit->text(), text);
+    // Arial throughout; the digits bold and alike, every other button plain.
+    const rt::FontDecl digit = declared(buttonName(u"1"_s)).font;
+    QVERIFY(digit.bold);
+    for (const QStringList &row : kButtonRows) {
+        for (const QString &caption : row) {
+            QPushButton *push = button(buttonName(caption));
+            QCOMPARE(push->font().families().value(0), u"Arial"_s);
+            const bool isDigit = caption.size() == 1 && caption.front().isDigit();
+            QCOMPARE(push->font().bold(), isDigit);
+            if (isDigit)
+                QCOMPARE(push->font().pointSize(), digit.pointSize);
+            QCOMPARE(push->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY(!push->isDefault());
+            QVERIFY(!push->autoDefault());
+        }
+    }
+}
+
+void TestDeskCalcWindow::viewsAndFrame()
+{
+    // The two views take one place, above the buttons and as wide as their
+    // columns: blue on ivory, editable, the text against the right edge.
+    const QRect numberView = declared(u"sle_1"_s).rect;
+    QCOMPARE(declared(u"sle_2"_s).rect, numberView);
+    const QRect topLeft = declared(buttonName(kButtonRows[0].front())).rect;
+    const QRect topRight = declared(buttonName(kButtonRows[0].back())).rect;
+    QVERIFY(numberView.bottom() < topLeft.top());
+    QVERIFY(numberView.left() <= topLeft.left());
+    QVERIFY(numberView.right() >= topRight.right());
+    for (const QString &name : { u"sle_1"_s, u"sle_2"_s }) {
+        QLineEdit *edit = view(name);
+        QCOMPARE(edit->font().families().value(0), u"Arial"_s);
+        QVERIFY(!edit->font().bold());
         QVERIFY(!edit->isReadOnly());
         QVERIFY(edit->alignment().testFlag(Qt::AlignRight));
-    } else {
-        auto *group = qobject_cast<QGroupBox *>(control);
-        QVERIFY(group);
-        QCOMPARE(group->title(), text);
+        const QPalette palette = edit->palette();
+        QCOMPARE(palette.color(QPalette::Active, QPalette::Text), colour(rt::colors::kBlue));
+        QCOMPARE(palette.color(QPalette::Base), colour(rt::colors::kIvory));
+    }
+    QCOMPARE(view(u"sle_1"_s)->text(), u"0"_s);
+    QCOMPARE(view(u"sle_2"_s)->text(), QString());
+
+    // The frame: no caption, blue, around every other control.
+    auto *frame = m_window->findChild<QGroupBox *>(u"gb_1"_s);
+    QVERIFY(frame);
+    QCOMPARE(frame->title(), QString());
+    QCOMPARE(
+        frame->palette().color(QPalette::Active, QPalette::WindowText), colour(rt::colors::kBlue));
+    const QRect framed = declared(u"gb_1"_s).rect;
+    for (const rt::ControlDecl &decl : deskcalc::deskCalcControls()) {
+        if (decl.name != u"gb_1"_s)
+            QVERIFY2(framed.contains(decl.rect), qPrintable(decl.name));
     }
 }
 
-void TestDeskCalcWindow::viewsAreBlueOnCream()
+void TestDeskCalcWindow::nothingOverlaps()
 {
-    for (const QString &name : { u"sle_1"_s, u"sle_2"_s }) {
-        const QPalette palette = view(name)->palette();
-        QCOMPARE(palette.color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
-        QCOMPARE(palette.color(QPalette::Base), QColor(255, 251, 240));
+    // No two controls share a point, but for the frame around them and the
+    // two views, which take turns in one place.
+    const rt::ControlTable &controls = deskcalc::deskCalcControls();
+    QStringList clashes;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const QSet<QString> pair { controls[i].name, controls[j].name };
+            if (pair.contains(u"gb_1"_s) || pair == QSet<QString> { u"sle_1"_s, u"sle_2"_s })
+                continue;
+            if (controls[i].rect.intersects(controls[j].rect))
+                clashes << controls[i].name + u"/"_s + controls[j].name;
+        }
     }
-    const QPalette frame = m_window->findChild<QGroupBox *>(u"gb_1"_s)->palette();
-    QCOMPARE(frame.color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u", "_s)));
 }
 
 void TestDeskCalcWindow::opensWithZeroAndTheFocusOnEquals()

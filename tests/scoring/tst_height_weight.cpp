@@ -85,10 +85,10 @@ void TestHeightWeight::farAboveTheRange()
 {
     // 500 cm comes down 314 (boys) or 323 (girls) steps; the weight falls
     // with it, about 0.9 kg a step, and ends far below any bound.
-    const BodySize boy = heightRangeShift({ 500.0f, 80.0f }, boysHeightRange);
+    const BodySize boy = heightRangeShift({ 500.0f, 80.0f }, kBoysHeightRange);
     QCOMPARE(boy.height, 186.0f);
     QVERIFY(qAbs(boy.weight - (80.0 - 314 * 0.9)) < 0.01);
-    const BodySize girl = heightRangeShift({ 500.0f, 80.0f }, girlsHeightRange);
+    const BodySize girl = heightRangeShift({ 500.0f, 80.0f }, kGirlsHeightRange);
     QCOMPARE(girl.height, 177.0f);
     QVERIFY(qAbs(girl.weight - (80.0 - 323 * 0.9)) < 0.01);
     QCOMPARE(weightBandScore(boy.weight, { 30.0f, 35.0f, 45.0f, 50.0f }), 7);
@@ -98,23 +98,23 @@ void TestHeightWeight::heightTooLargeToStep()
 {
     // From 2^25 cm on, h - 1 rounds back to h: the shift must still end.
     for (float height : { 33554432.0f, 1e30f, std::numeric_limits<float>::infinity() }) {
-        const BodySize shifted = heightRangeShift({ height, 60.0f }, boysHeightRange);
+        const BodySize shifted = heightRangeShift({ height, 60.0f }, kBoysHeightRange);
         QCOMPARE(shifted.height, 186.0f);
         QCOMPARE(weightBandScore(shifted.weight, { 30.0f, 35.0f, 45.0f, 50.0f }), 7);
     }
     // Just below that, each step still moves the height and the loop runs.
-    const BodySize stepped = heightRangeShift({ 20000.0f, 60.0f }, girlsHeightRange);
+    const BodySize stepped = heightRangeShift({ 20000.0f, 60.0f }, kGirlsHeightRange);
     QCOMPARE(stepped.height, 177.0f);
 }
 
 void TestHeightWeight::noLookupWithoutBothValues()
 {
-    QCOMPARE(heightWeightLookup(150.0f, 0.0f, boysHeightRange).has_value(), false);
-    QCOMPARE(heightWeightLookup(0.0f, 40.0f, boysHeightRange).has_value(), false);
-    QCOMPARE(heightWeightLookup(150.0f, -2.0f, girlsHeightRange).has_value(), false);
-    QCOMPARE(heightWeightLookup(-150.0f, 40.0f, girlsHeightRange).has_value(), false);
+    QCOMPARE(heightWeightLookup(150.0f, 0.0f, kBoysHeightRange).has_value(), false);
+    QCOMPARE(heightWeightLookup(0.0f, 40.0f, kBoysHeightRange).has_value(), false);
+    QCOMPARE(heightWeightLookup(150.0f, -2.0f, kGirlsHeightRange).has_value(), false);
+    QCOMPARE(heightWeightLookup(-150.0f, 40.0f, kGirlsHeightRange).has_value(), false);
 
-    const auto body = heightWeightLookup(122.5f, 30.0f, boysHeightRange);
+    const auto body = heightWeightLookup(122.5f, 30.0f, kBoysHeightRange);
     QVERIFY(body.has_value());
     QCOMPARE(body->height, 123.5f);
     QCOMPARE(body->weight, 30.5f);
@@ -149,7 +149,7 @@ void TestHeightWeight::shiftedWeightBelowABound()
 {
     // A boy of 190 cm and 60 kg is scored as 186 cm and 56.399994 kg, which
     // lies below a bound of 56.4 (the 4-byte 56.400002).
-    const auto body = heightWeightLookup(190.0f, 60.0f, boysHeightRange);
+    const auto body = heightWeightLookup(190.0f, 60.0f, kBoysHeightRange);
     QVERIFY(body.has_value());
     QVERIFY(body->weight < 56.4f);
     QCOMPARE(weightBandScore(body->weight, { 50.0f, 56.4f, 62.0f, 70.0f }), 9);

@@ -1,4 +1,5 @@
 #include "controls/pfc_picture_command_button.h"
+#include "items/XmszTable.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
@@ -22,14 +23,27 @@ using Icon = rt::MessageBoxService::Icon;
 
 namespace {
 
-// The thirteen flag columns and their radio buttons, in the window's order.
-const QStringList kRadios
-    = { u"rb_t_m"_s, u"rb_1_m"_s, u"rb_5_m"_s, u"rb_l_m"_s, u"rb_z_m"_s, u"rb_w_m"_s, u"rb_t_w"_s,
-          u"rb_8_w"_s, u"rb_5_w"_s, u"rb_l_w"_s, u"rb_z_w"_s, u"rb_y_w"_s, u"rb_w_w"_s };
-
+// The radio button of each flag column "xm_<item>_<sex>" is
+// "rb_<item>_<sex>".
 QString columnOf(const QString &radio)
 {
     return u"xm_"_s + radio.mid(3);
+}
+
+// The thirteen choice radio buttons, in the order of the flag columns.
+const QStringList kRadios = [] {
+    QStringList radios;
+    for (const QString &column : items::flagColumns())
+        radios << u"rb_"_s + column.mid(3);
+    return radios;
+}();
+
+QSet<QString> namesOf(const QList<QWidget *> &widgets)
+{
+    QSet<QString> names;
+    for (const QWidget *widget : widgets)
+        names << widget->objectName();
+    return names;
 }
 
 const SettingsYearProfile &profileNamed(const QString &name)
@@ -38,7 +52,7 @@ const SettingsYearProfile &profileNamed(const QString &name)
         if (p->className == name)
             return *p;
     }
-    return settings::w_xm_cz1();
+    return settings::firstYearSettings();
 }
 
 } // namespace
@@ -148,15 +162,11 @@ void TestSettingsWindow::clickSave()
 std::map<QString, std::optional<QString>> TestSettingsWindow::storedRow(const QString &year)
 {
     std::map<QString, std::optional<QString>> result;
-    const auto rows = m_db.query(
-        u"SELECT nj, xm_z_m, xm_5_m, xm_l_m, xm_t_m, xm_58_m, xm_w_m, xm_1_m, xm_8_w, xm_z_w, "
-        "xm_5_w, xm_l_w, xm_t_w, xm_58_w, xm_w_w, xm_y_w FROM xmsz WHERE nj = ?"_s,
-        { year });
+    const QStringList &names = items::xmszColumns();
+    const auto rows
+        = m_db.query(u"SELECT %1 FROM xmsz WHERE nj = ?"_s.arg(names.join(u", "_s)), { year });
     if (!rows || rows->size() != 1)
         return result;
-    const QStringList names = { u"nj"_s, u"xm_z_m"_s, u"xm_5_m"_s, u"xm_l_m"_s, u"xm_t_m"_s,
-        u"xm_58_m"_s, u"xm_w_m"_s, u"xm_1_m"_s, u"xm_8_w"_s, u"xm_z_w"_s, u"xm_5_w"_s, u"xm_l_w"_s,
-        u"xm_t_w"_s, u"xm_58_w"_s, u"xm_w_w"_s, u"xm_y_w"_s };
     for (qsizetype i = 0; i < names.size(); ++i)
         result[names[i]] = rows->front()[std::size_t(i)];
     return result;
@@ -187,14 +197,15 @@ bool TestSettingsWindow::insertRow(
 void TestSettingsWindow::createdState()
 {
     // Before its open handling (it runs when the window is first shown).
-    m_window = std::make_unique<settings::TestItemSettingsWindow>(settings::w_xm_cz2(), *m_sqlca);
+    m_window = std::make_unique<settings::TestItemSettingsWindow>(
+        settings::secondYearSettings(), *m_sqlca);
     QCOMPARE(m_window->objectName(), u"w_xm_cz2"_s);
     QCOMPARE(m_window->windowTitle(), u"初中二年级项目"_s);
     QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(m_window->isModal());
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    for (const QString &name : { u"rb_8"_s, u"rb_9"_s, u"rb_1"_s, u"rb_2"_s }) {
+    for (const QString &name : settings::fixedItems()) {
         QVERIFY2(radio(name)->isChecked(), qPrintable(name));
         QVERIFY2(!radio(name)->isEnabled(), qPrintable(name));
     }
@@ -210,8 +221,23 @@ void TestSettingsWindow::createdState()
     QCOMPARE(m_window->findChild<QGroupBox *>(u"gb_4"_s)->title(), u"男"_s);
     QCOMPARE(m_window->findChild<QGroupBox *>(u"gb_5"_s)->title(), u"女"_s);
     QCOMPARE(radio(u"rb_1_m"_s)->text(), u"1000米跑（男）（20分）"_s);
-    QCOMPARE(m_window->findChildren<QRadioButton *>().size(), 17);
-    QCOMPARE(m_window->findChildren<QGroupBox *>().size(), 8);
+    // The radio buttons are the choices and the fixed items, the group
+    // boxes those of the table.
+    QList<QWidget *> radios;
+    for (QRadioButton *button : m_window->findChildren<QRadioButton *>())
+        radios << button;
+    QCOMPARE(namesOf(radios),
+        QSet<QString>(kRadios.begin(), kRadios.end())
+            + QSet<QString>(settings::fixedItems().begin(), settings::fixedItems().end()));
+    QList<QWidget *> groups;
+    for (QGroupBox *group : m_window->findChildren<QGroupBox *>())
+        groups << group;
+    QSet<QString> declaredGroups;
+    for (const rt::ControlDecl &decl : settings::settingsControls(settings::secondYearSettings())) {
+        if (decl.kind == rt::ControlKind::GroupBox)
+            declaredGroups << decl.name;
+    }
+    QCOMPARE(namesOf(groups), declaredGroups);
     // Nothing was read or written yet.
     QCOMPARE(rowCount(), 0);
 
@@ -260,7 +286,7 @@ void TestSettingsWindow::tabReachesEachGroupThenTheButtons()
 
     // Tab stops once in each choice group (on its checked button, where it
     // has one), in the rank of the group boxes, then at the two buttons.
-    const auto controls = settings::settingsControls(settings::w_xm_cz2());
+    const auto controls = settings::settingsControls(settings::secondYearSettings());
     std::map<QString, QString> groupOf;
     for (const settings::ChoiceGroup &group : settings::choiceGroups(controls)) {
         for (const QString &name : group.radioButtons)
@@ -272,7 +298,11 @@ void TestSettingsWindow::tabReachesEachGroupThenTheButtons()
         if (!expected.contains(stop))
             expected << stop;
     }
-    QCOMPARE(expected.size(), 8);
+    // A stop for each choice group and for each of the two buttons.
+    QSet<QString> stops { u"cb_1"_s, u"cb_2"_s };
+    for (const settings::ChoiceGroup &group : settings::choiceGroups(controls))
+        stops << group.groupBox;
+    QCOMPARE(QSet<QString>(expected.begin(), expected.end()), stops);
     auto stopOf = [&](QWidget *focus) {
         if (focus->objectName() == u"command_button"_s)
             return focus->parentWidget()->objectName();
@@ -333,7 +363,7 @@ void TestSettingsWindow::newYearSavedAndReadBack()
 
     // Read back through a connection of its own: the row was committed.
     const auto row = storedRow(year);
-    QCOMPARE(row.size(), std::size_t(16));
+    QVERIFY2(!row.empty(), "no row of the year");
     QCOMPARE(row.at(u"nj"_s), std::optional<QString>(year));
     for (const QString &name : kRadios) {
         const QString expected = chosen.contains(name) ? u"1"_s : u"0"_s;
@@ -355,7 +385,7 @@ void TestSettingsWindow::newYearSavedAtOnceStoresZeros()
     clickSave();
     QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
     const auto row = storedRow(u"21"_s);
-    QCOMPARE(row.size(), std::size_t(16));
+    QVERIFY2(!row.empty(), "no row of the year");
     for (const QString &name : kRadios)
         QCOMPARE(row.at(columnOf(name)), std::optional<QString>(u"0"_s));
     // A second save after a change writes the same row again.
@@ -516,7 +546,7 @@ void TestSettingsWindow::exclusiveGroups()
     // Nothing else moved; the fixed items stay checked.
     QVERIFY(!radio(u"rb_t_w"_s)->isChecked());
     QVERIFY(!radio(u"rb_8_w"_s)->isChecked());
-    for (const QString &name : { u"rb_8"_s, u"rb_9"_s, u"rb_1"_s, u"rb_2"_s })
+    for (const QString &name : settings::fixedItems())
         QVERIFY(radio(name)->isChecked());
     // A group once clicked cannot be emptied by clicking again.
     click(radio(u"rb_y_w"_s));

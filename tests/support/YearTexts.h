@@ -1,24 +1,18 @@
 #pragma once
 
-#include <QSize>
 #include <QString>
 
 namespace support {
 
-// What each school year's calculator is called and says, as a user sees it:
-// the expected texts of the year's window, written out once for the tests.
+// What each school year's calculator window says, as a user reads it:
+// written out here for the tests, apart from the program's year profiles.
 struct YearTexts
 {
-    QString className;
-    QString yearCode;
-    QString settingsWindow;
     QString title;
-    QString totalCaption;
-    QString setupMessage;
-    QString vitalCapacityTitle;
+    QString totalCaption; // the caption of the total's group box
+    QString setupMessage; // while the year has no settings
+    QString vitalCapacityTitle; // a vital capacity without a weight
     QString vitalCapacityText;
-    QSize outerSize; // layout units
-    QString firstFocus; // the field that has the focus once the window is open
 };
 
 // The texts of school year `year` (1, 2 or 3).
