@@ -10,7 +10,6 @@
 #include "controls/pfc_picture_command_button.h"
 #include "items/XmszTable.h"
 #include "runtime/LayoutUnits.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/WindowStyle.h"
@@ -18,6 +17,7 @@
 #include "settings/SettingsWindows.h"
 #include "shell/startpage/StartPage.h"
 #include "shell/w_main1.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
 #include "support/YearTexts.h"
 
@@ -39,7 +39,7 @@
 
 using namespace Qt::StringLiterals;
 using calculator::ScoreCalculatorWindow;
-using rt::MessageBoxRecorder;
+using support::MessageBoxRecorder;
 
 namespace {
 

@@ -1,7 +1,8 @@
 #include "runtime/LayoutUnits.h"
-#include "runtime/MessageBoxService.h"
 #include "shell/Application.h"
 #include "shell/w_main1.h"
+#include "support/ControlLookup.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/RecordingWindows.h"
 
 #include <QAction>
@@ -87,9 +88,7 @@ void TestMainMenu::cleanup()
 
 QAction *TestMainMenu::action(const QString &name) const
 {
-    auto *found = m_frame->findChild<QAction *>(name);
-    Q_ASSERT_X(found, "action", qPrintable(name));
-    return found;
+    return support::control<QAction>(m_frame, name);
 }
 
 void TestMainMenu::menuBarItems()
@@ -249,15 +248,12 @@ void TestMainMenu::itemOpensItsWindowModally()
 {
     QFETCH(QString, item);
     QFETCH(QString, className);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     action(item)->trigger();
     // trigger() returns only after the modal window has closed.
-    QCOMPARE(OpenLog::records().size(), size_t(1));
-    const OpenRecord &record = OpenLog::records().front();
-    QCOMPARE(record.className, className);
-    QCOMPARE(record.parent.data(), static_cast<QWidget *>(m_frame.data()));
-    QVERIFY(record.modal);
+    const QString mismatch = whyNotOpenedModallyOver(className, m_frame);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     QVERIFY(boxes.boxes().empty());
 }
 
@@ -286,7 +282,7 @@ void TestMainMenu::unregisteredWindowShowsMessage()
     QFETCH(QString, item);
     QFETCH(QString, className);
     rt::WindowRegistry::instance().unregisterClass(className);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     action(item)->trigger();
     QCOMPARE(boxes.boxes().size(), size_t(1));
@@ -322,12 +318,10 @@ void TestMainMenu::toolbarSettingsGetsFrame()
 {
     registerRecordingDialog(u"w_genapp_toolbars"_s);
     action(u"m_工具栏设置b"_s)->trigger();
-    QCOMPARE(OpenLog::records().size(), size_t(1));
-    const OpenRecord &record = OpenLog::records().front();
-    QCOMPARE(record.className, u"w_genapp_toolbars"_s);
-    QVERIFY(record.modal);
+    const QString mismatch = whyNotOpenedModallyOver(u"w_genapp_toolbars"_s, m_frame);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     // The frame is handed over as the parameter, already when the dialog is made.
-    QCOMPARE(record.parameter.data(), static_cast<QObject *>(m_frame.data()));
+    QCOMPARE(OpenLog::records().front().parameter.data(), static_cast<QObject *>(m_frame.data()));
 }
 
 void TestMainMenu::aboutBoxOpensModally()
@@ -462,11 +456,11 @@ void TestMainMenu::navigationToggleOnLowFrame()
     m_frame->setMinimumSize(1, 1);
     m_frame->resize(m_frame->width(), 90);
     QTRY_VERIFY(m_frame->heightUnits() < 515);
-    m_frame->findChild<QAction *>(u"m_导航"_s)->trigger();
+    action(u"m_导航"_s)->trigger();
     QVERIFY(!shell::Application::instance().button_flag);
     QVERIFY(m_frame->p_2()->isVisible());
     QCOMPARE(m_frame->p_2()->height(), 0);
-    m_frame->findChild<QAction *>(u"m_导航"_s)->trigger();
+    action(u"m_导航"_s)->trigger();
     QVERIFY(shell::Application::instance().button_flag);
 }
 

@@ -1,6 +1,6 @@
 #include "runtime/LayoutUnits.h"
-#include "runtime/MessageBoxService.h"
 #include "shell/w_main1.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/RecordingWindows.h"
 
 #include <QtTest>
@@ -163,7 +163,7 @@ void TestStartPage::hiddenObjectsTakeNoPart_data()
 void TestStartPage::hiddenObjectsTakeNoPart()
 {
     QFETCH(QString, hidden);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     // The hidden object's tag is there, but its area is empty page area.
     const QPoint centre = centreOf(hidden);
@@ -193,17 +193,14 @@ void TestStartPage::clickOpensWindowModally()
 {
     QFETCH(QString, picture);
     QFETCH(QString, className);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     moveTo(picture);
     QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(picture));
 
     // The click returns only after the modal window has closed.
-    QCOMPARE(OpenLog::records().size(), size_t(1));
-    const OpenRecord &record = OpenLog::records().front();
-    QCOMPARE(record.className, className);
-    QCOMPARE(record.parent.data(), static_cast<QWidget *>(m_frame.data()));
-    QVERIFY(record.modal);
+    const QString mismatch = whyNotOpenedModallyOver(className, m_frame);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     QVERIFY(boxes.boxes().empty());
 
     // Still pressed and still recorded after the window has closed.
@@ -227,7 +224,7 @@ void TestStartPage::clickAgainOpensAgain()
 void TestStartPage::clickOnUnregisteredClassShowsMessage()
 {
     rt::WindowRegistry::instance().unregisterClass(u"w_jsq_cz2"_s);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     moveTo(u"p_11"_s);
     QCOMPARE(m_page->border(u"p_11"_s), 6);
@@ -253,7 +250,7 @@ void TestStartPage::clickOffRaisedPictureDoesNothing_data()
 void TestStartPage::clickOffRaisedPictureDoesNothing()
 {
     QFETCH(QString, object);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     moveTo(u"p_1"_s);
     // A click whose object is not the raised picture does nothing, not

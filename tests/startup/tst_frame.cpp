@@ -7,6 +7,7 @@
 #include "shell/Application.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "support/ControlLookup.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/f_create_toolbarutil.h"
 #include "ui/uo_toolbarutil.h"
@@ -154,8 +155,7 @@ void TestFrame::placedByTheRuleAfterEnter()
     QPointer<w_pwd> start = new w_pwd;
     start->show();
     QVERIFY(QTest::qWaitForWindowExposed(start));
-    auto *enter = start->findChild<pfc_picture_command_button *>(u"uo_3"_s);
-    QVERIFY(enter);
+    auto *enter = support::control<pfc_picture_command_button>(start, u"uo_3"_s);
     QTest::mouseClick(enter->command_button(), Qt::LeftButton);
     // The button's click is posted; the start window closes once it ran.
     QTRY_VERIFY(start.isNull());
@@ -192,8 +192,7 @@ void TestFrame::placeFollowsToolbarChanges()
     w_genapp_toolbars dialog(&frame);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *text = dialog.findChild<QCheckBox *>(u"cbx_showtext"_s);
-    QVERIFY(text);
+    auto *text = support::control<QCheckBox>(&dialog, u"cbx_showtext"_s);
     QVERIFY(text->isChecked());
     const int tallToolbar = frame.frameToolBar()->height();
     QTest::mouseClick(text, Qt::LeftButton);
@@ -210,15 +209,13 @@ void TestFrame::placeFollowsToolbarChanges()
     QCOMPARE(pagePlace(frame), rulePlace(frame));
 
     for (const QString &position : { u"rb_left"_s, u"rb_bottom"_s, u"rb_top"_s }) {
-        auto *button = dialog.findChild<QRadioButton *>(position);
-        QVERIFY(button);
+        auto *button = support::control<QRadioButton>(&dialog, position);
         const QRect clientArea = frame.mdi_1()->geometry();
         QTest::mouseClick(button, Qt::LeftButton);
         QTRY_VERIFY2(frame.mdi_1()->geometry() != clientArea, qPrintable(position));
         QVERIFY2(pagePlace(frame) == rulePlace(frame), qPrintable(position));
     }
-    auto *visible = dialog.findChild<QPushButton *>(u"cb_visible"_s);
-    QVERIFY(visible);
+    auto *visible = support::control<QPushButton>(&dialog, u"cb_visible"_s);
     QTest::mouseClick(visible, Qt::LeftButton);
     QTRY_VERIFY(!frame.frameToolBar()->isVisible());
     QCOMPARE(pagePlace(frame), rulePlace(frame));

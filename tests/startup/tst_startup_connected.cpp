@@ -7,6 +7,7 @@
 #include "shell/Application.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "support/ControlLookup.h"
 #include "support/TestDatabase.h"
 #include "ui/ToolbarGlobals.h"
 
@@ -22,10 +23,7 @@ namespace {
 // The start window's picture button `name`, as the user finds it.
 pfc_picture_command_button *button(QWidget *window, const char *name)
 {
-    auto *found = window->findChild<pfc_picture_command_button *>(QLatin1StringView(name));
-    if (!found)
-        qFatal("start window control %s missing", name);
-    return found;
+    return support::control<pfc_picture_command_button>(window, QLatin1StringView(name));
 }
 } // namespace
 
@@ -105,9 +103,7 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(frame);
 
     // "重新登录": the start window opens, then the frame closes.
-    auto *relogin = frame->findChild<QAction *>(u"m_重新登录"_s);
-    QVERIFY(relogin);
-    relogin->trigger();
+    support::control<QAction>(frame, u"m_重新登录"_s)->trigger();
     QTRY_VERIFY(frame.isNull());
     start = visibleByName(u"w_pwd"_s);
     QVERIFY(start);

@@ -116,6 +116,24 @@ inline void registerRecordingWindow(const QString &className, QWidget *watched)
     });
 }
 
+// Empty when exactly one window has been opened since the log was last
+// cleared, of the class `className`, modally, with `parent` as its parent
+// window; otherwise what the log holds instead.
+inline QString whyNotOpenedModallyOver(const QString &className, const QWidget *parent)
+{
+    const std::vector<OpenRecord> &records = OpenLog::records();
+    if (records.size() != 1)
+        return u"%1 windows opened, not one"_s.arg(records.size());
+    const OpenRecord &record = records.front();
+    if (record.className != className)
+        return u"%1 opened, not %2"_s.arg(record.className, className);
+    if (record.parent.data() != parent)
+        return u"%1 opened with another parent window"_s.arg(className);
+    if (!record.modal)
+        return u"%1 opened, but not modally"_s.arg(className);
+    return {};
+}
+
 inline const QStringList &modalWindowClasses()
 {
     static const QStringList names = { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,

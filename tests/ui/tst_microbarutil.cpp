@@ -1,3 +1,5 @@
+#include "support/FixedHostEnvironment.h"
+#include "support/ScopedHostEnvironment.h"
 #include "support/ToolbarTestFrame.h"
 #include "ui/HostEnvironment.h"
 #include "ui/WindowType.h"
@@ -55,10 +57,10 @@ void TestMicrobarUtil::frameWithStatusBar_data()
 void TestMicrobarUtil::frameWithStatusBar()
 {
     QFETCH(int, version);
-    std::unique_ptr<ui::ScopedHostEnvironment> host;
+    std::unique_ptr<support::ScopedHostEnvironment> host;
     if (version != 0)
-        host = std::make_unique<ui::ScopedHostEnvironment>(
-            std::make_unique<ui::FixedHostEnvironment>(version));
+        host = std::make_unique<support::ScopedHostEnvironment>(
+            std::make_unique<support::FixedHostEnvironment>(version));
 
     ToolbarTestFrame fixture;
     QStatusBar *bar = fixture.frame->statusBar();
@@ -88,7 +90,8 @@ void TestMicrobarUtil::otherHostsLeaveStatusBar()
 {
     QFETCH(int, version);
     QFETCH(bool, queryWorks);
-    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(version, queryWorks));
+    support::ScopedHostEnvironment host(
+        std::make_unique<support::FixedHostEnvironment>(version, queryWorks));
 
     ToolbarTestFrame fixture;
     QStatusBar *bar = fixture.frame->statusBar();

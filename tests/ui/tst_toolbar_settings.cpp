@@ -1,6 +1,6 @@
 #include "runtime/Windows.h"
+#include "support/ControlLookup.h"
 #include "support/ToolbarTestFrame.h"
-#include "ui/HostEnvironment.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarPlacement.h"
 #include "ui/f_create_toolbarutil.h"
@@ -19,18 +19,11 @@
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
+using support::control;
 
 namespace {
 const QString kHide = u"隐藏(&H)"_s;
 const QString kShow = u"显示(&D)"_s;
-
-template <typename T> T *control(QWidget *dialog, const QString &name)
-{
-    T *found = dialog->findChild<T *>(name);
-    if (!found)
-        qFatal("control %s missing", qPrintable(name));
-    return found;
-}
 } // namespace
 
 class TestToolbarSettings : public QObject

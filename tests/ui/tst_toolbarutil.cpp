@@ -1,3 +1,5 @@
+#include "support/FixedHostEnvironment.h"
+#include "support/ScopedHostEnvironment.h"
 #include "support/ToolbarTestFrame.h"
 #include "ui/FrameToolBar.h"
 #include "ui/HostEnvironment.h"
@@ -79,7 +81,7 @@ void TestToolbarUtil::factoryCreatesVariantForHost()
 {
     QFETCH(int, version);
     QFETCH(QString, className);
-    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(version));
+    support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(version));
 
     std::unique_ptr<uo_toolbarutil> holder;
     QVERIFY(f_create_toolbarutil(holder));
@@ -125,7 +127,7 @@ void TestToolbarUtil::factorySecondCallKeepsObject()
 
 void TestToolbarUtil::factoryFailedQueryKeepsHolder()
 {
-    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(8, false));
+    support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(8, false));
     std::unique_ptr<uo_toolbarutil> empty;
     QVERIFY(!f_create_toolbarutil(empty));
     QVERIFY(!empty);
