@@ -9,7 +9,7 @@
 #include <functional>
 #include <map>
 #include <stdexcept>
-#include <typeinfo>
+#include <vector>
 
 namespace rt {
 

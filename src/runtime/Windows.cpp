@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <QProcess>
 
@@ -84,9 +83,9 @@ int openModal(QWidget *window)
     return result;
 }
 
-int openModalWithParm(QWidget *window, QObject *parameter)
+int openModalWithParameter(QWidget *window, QObject *parameter)
 {
-    message().powerObjectParm = parameter;
+    message().objectParameter = parameter;
     return openModal(window);
 }
 
@@ -119,11 +118,6 @@ bool startCommandLine(const QString &commandLine)
         return false;
     const QString program = parts.takeFirst();
     return QProcess::startDetached(program, parts);
-}
-
-bool fileExists(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 } // namespace rt

@@ -13,8 +13,7 @@ namespace rt {
 // finds it here when its open handling runs.
 struct Message
 {
-    QPointer<QObject> powerObjectParm;
-    QString stringParm;
+    QPointer<QObject> objectParameter;
 };
 
 Message &message();
@@ -27,7 +26,7 @@ namespace windows {
 int openModal(QWidget *window);
 
 // As openModal, with `parameter` handed over through the message object.
-int openModalWithParm(QWidget *window, QObject *parameter);
+int openModalWithParameter(QWidget *window, QObject *parameter);
 
 // Opens `window` as an ordinary window and returns at once.
 void openOrdinary(QWidget *window);
@@ -44,7 +43,5 @@ void post(QObject *context, std::function<void()> call);
 // Starts an outside program from a command line, without a shell: the line
 // is split into the program and its arguments. False when it cannot start.
 bool startCommandLine(const QString &commandLine);
-
-bool fileExists(const QString &path);
 
 } // namespace rt

@@ -64,7 +64,7 @@ void TestMainMenu::initTestCase()
 void TestMainMenu::init()
 {
     OpenLog::records().clear();
-    rt::message().powerObjectParm = nullptr;
+    rt::message().objectParameter = nullptr;
     for (const QString &name : modalWindowClasses())
         registerRecordingDialog(name);
     m_frame = new w_main1;

@@ -44,7 +44,7 @@ public:
         , m_className(className)
     {
         setObjectName(className);
-        m_parameter = rt::message().powerObjectParm;
+        m_parameter = rt::message().objectParameter;
     }
 
 protected:

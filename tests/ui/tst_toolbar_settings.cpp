@@ -77,7 +77,7 @@ void TestToolbarSettings::init()
     ui::toolbarSwitches() = ui::ToolbarSwitches();
     ui::toolbarSwitches().userControl = false;
     ui::toolbarUtil().reset();
-    rt::message().powerObjectParm = nullptr;
+    rt::message().objectParameter = nullptr;
 
     m_frame = std::make_unique<ToolbarTestFrame>();
     m_frame->frame->show();
@@ -95,7 +95,7 @@ void TestToolbarSettings::cleanup()
     m_frame.reset();
     ui::toolbarUtil().reset();
     ui::toolbarSwitches() = ui::ToolbarSwitches();
-    rt::message().powerObjectParm = nullptr;
+    rt::message().objectParameter = nullptr;
 }
 
 w_genapp_toolbars *TestToolbarSettings::open(QObject *parameter)
@@ -422,7 +422,7 @@ void TestToolbarSettings::modalOpenKeepsChanges()
         // The control menu's close command.
         dialog->close();
     });
-    rt::windows::openModalWithParm(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
+    rt::windows::openModalWithParameter(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QVERIFY(driven);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::RightToolBarArea);
     QVERIFY(!ui::toolbarSwitches().tips);
@@ -436,7 +436,7 @@ void TestToolbarSettings::modalOpenKeepsChanges()
         QTest::mouseClick(control<QRadioButton>(dialog, u"rb_top"_s), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(dialog, u"cb_done"_s), Qt::LeftButton);
     });
-    rt::windows::openModalWithParm(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
+    rt::windows::openModalWithParameter(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
 }
 

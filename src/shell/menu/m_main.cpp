@@ -173,13 +173,13 @@ void m_main::openWindowClass(const QString &className)
 void m_main::m_工具栏设置b_clicked()
 {
     // The dialog takes the frame from the message object when it opens.
-    rt::message().powerObjectParm = m_frame;
+    rt::message().objectParameter = m_frame;
     QWidget *dialog = rt::WindowRegistry::instance().create(u"w_genapp_toolbars"_s, m_frame);
     if (!dialog) {
         showMissingWindow();
         return;
     }
-    rt::windows::openModalWithParm(dialog, m_frame);
+    rt::windows::openModalWithParameter(dialog, m_frame);
 }
 
 void m_main::m_重新登录_clicked()
