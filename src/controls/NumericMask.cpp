@@ -5,7 +5,6 @@ using namespace Qt::StringLiterals;
 namespace controls {
 
 namespace {
-const QString kNone = u"none"_s;
 
 // The text without thousands separators and surrounding blanks.
 QString plain(const QString &text)
@@ -20,6 +19,11 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 } // namespace
+
+QString NumericMask::noneText()
+{
+    return u"none"_s;
+}
 
 NumericMask::NumericMask()
     : NumericMask(u"###,###.00"_s)
@@ -42,9 +46,9 @@ NumericMask::Check NumericMask::check(const QString &input) const
 {
     if (input.isEmpty())
         return Check::Intermediate;
-    if (input == kNone)
+    if (input == noneText())
         return Check::Acceptable;
-    if (kNone.startsWith(input))
+    if (noneText().startsWith(input))
         return Check::Intermediate;
 
     int integerDigits = 0;

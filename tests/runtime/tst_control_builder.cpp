@@ -330,7 +330,8 @@ private Q_SLOTS:
         QVERIFY(window.isModal());
         QCOMPARE(window.size(), clientSize);
         QCOMPARE(window.minimumSize() == window.maximumSize(), fixed);
-        QCOMPARE(window.palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(
+            window.palette().color(QPalette::Window), rt::colors::fromCode(rt::colors::kSilver));
     }
 
     void aWindowIsCentredWhenItIsFirstShownAsAWindow()
