@@ -92,9 +92,9 @@ w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
 
     // idClicked comes on every click, also on the button already checked.
     connect(m_positions, &QButtonGroup::idClicked, this, &w_genapp_toolbars::setAlignment);
-    connect(m_visibleButton, &QPushButton::clicked, this, &w_genapp_toolbars::cb_visible_clicked);
-    connect(m_showTips, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtips_clicked);
-    connect(m_showText, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtext_clicked);
+    connect(m_visibleButton, &QPushButton::clicked, this, &w_genapp_toolbars::toggleToolbarShown);
+    connect(m_showTips, &QCheckBox::clicked, this, &w_genapp_toolbars::setTipsFromBox);
+    connect(m_showText, &QCheckBox::clicked, this, &w_genapp_toolbars::setTextFromBox);
     connect(done, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -126,7 +126,7 @@ void w_genapp_toolbars::setAlignment(int code)
         ui::setToolbarAlignment(*m_frame, code);
 }
 
-void w_genapp_toolbars::cb_visible_clicked()
+void w_genapp_toolbars::toggleToolbarShown()
 {
     if (!m_frame)
         return;
@@ -140,12 +140,12 @@ void w_genapp_toolbars::cb_visible_clicked()
     }
 }
 
-void w_genapp_toolbars::cbx_showtips_clicked()
+void w_genapp_toolbars::setTipsFromBox()
 {
     ui::toolbarSwitches().tips = m_showTips->isChecked();
 }
 
-void w_genapp_toolbars::cbx_showtext_clicked()
+void w_genapp_toolbars::setTextFromBox()
 {
     if (const auto &util = ui::toolbarUtil())
         util->of_toolbarshowtext(m_showText->isChecked());

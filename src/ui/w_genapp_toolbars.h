@@ -30,9 +30,9 @@ private:
     void ue_open();
 
     void setAlignment(int code);
-    void cb_visible_clicked();
-    void cbx_showtips_clicked();
-    void cbx_showtext_clicked();
+    void toggleToolbarShown();
+    void setTipsFromBox();
+    void setTextFromBox();
 
     QPointer<QMainWindow> m_frame;
     bool m_opened = false;

@@ -10,6 +10,7 @@
 #include "support/ControlLookup.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/f_create_toolbarutil.h"
+#include "ui/uo_microbarutil.h"
 #include "ui/uo_toolbarutil.h"
 #include "ui/w_genapp_toolbars.h"
 
@@ -99,7 +100,7 @@ void TestFrame::opensInStartPageState()
     QCOMPARE(frame.windowTitle(), u"TavrinKelvaro（初中） "_s);
     QVERIFY(frame.focusPicture().isEmpty());
     // The status bar has the height that the frame's open handling gave it.
-    QCOMPARE(frame.statusBar()->height(), 23);
+    QCOMPARE(frame.statusBar()->height(), uo_microbarutil::kBarHeight);
 }
 
 void TestFrame::resizeCentresTheStartPage_data()

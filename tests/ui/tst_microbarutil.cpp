@@ -65,15 +65,14 @@ void TestMicrobarUtil::frameWithStatusBar()
     ToolbarTestFrame fixture;
     QStatusBar *bar = fixture.frame->statusBar();
     bar->showMessage(u"就绪"_s);
-    uo_microbarutil luo_microbarutil;
-    luo_microbarutil.of_initmicrobar(fixture.frame);
+    uo_microbarutil().of_initmicrobar(fixture.frame);
 
     QCOMPARE(bar->font().families().value(0), u"宋体"_s);
     QVERIFY(bar->font().families().contains(u"WenQuanYi Zen Hei"_s));
-    QCOMPARE(bar->font().pixelSize(), 16);
+    QCOMPARE(bar->font().pixelSize(), uo_microbarutil::kFontPixelHeight);
     fixture.frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(fixture.frame));
-    QCOMPARE(bar->height(), 23);
+    QCOMPARE(bar->height(), uo_microbarutil::kBarHeight);
     QCOMPARE(bar->geometry().bottom(), fixture.frame->rect().bottom());
 }
 

@@ -18,6 +18,11 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// The toolbar's icons before any utility lays it out.
+const QSize kStartIconSize(uo_toolbarutil::kDefaultIconSize, uo_toolbarutil::kDefaultIconSize);
+} // namespace
+
 class TestToolbarUtil : public QObject
 {
     Q_OBJECT
@@ -91,7 +96,7 @@ void TestToolbarUtil::factoryCreatesVariantForHost()
     }
     QVERIFY(holder);
     QCOMPARE(holder->toolClassName(), className);
-    QCOMPARE(holder->iconSize(), 16);
+    QCOMPARE(holder->iconSize(), uo_toolbarutil::kDefaultIconSize);
     QVERIFY(!holder->isBound());
     switch (version) {
     case 6:
@@ -113,7 +118,7 @@ void TestToolbarUtil::factoryFirstCallVersion8()
     auto *made = dynamic_cast<uo_toolbarutil8 *>(ui::toolbarUtil().get());
     QVERIFY(made);
     QCOMPARE(made->toolClassName(), u"FNFIXEDBAR80"_s);
-    QCOMPARE(made->iconSize(), 16);
+    QCOMPARE(made->iconSize(), uo_toolbarutil::kDefaultIconSize);
     QVERIFY(!made->isBound());
 }
 
@@ -145,7 +150,7 @@ void TestToolbarUtil::initFindsToolbarByClassName_data()
     QTest::newRow("24") << 24 << 24;
     QTest::newRow("17") << 17 << 17;
     QTest::newRow("16") << 16 << 16;
-    QTest::newRow("0") << 0 << 16;
+    QTest::newRow("0") << 0 << uo_toolbarutil::kDefaultIconSize;
 }
 
 void TestToolbarUtil::initFindsToolbarByClassName()
@@ -160,7 +165,7 @@ void TestToolbarUtil::initFindsToolbarByClassName()
     QCOMPARE(util.boundFrame(), fixture.frame.data());
     QCOMPARE(util.iconSize(), iconSize);
     // Binding alone does not lay the toolbar out anew.
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
 }
 
@@ -174,7 +179,7 @@ void TestToolbarUtil::initWithoutMatchingToolbar()
     uo_toolbarutil8 util;
     QVERIFY(!util.of_inittoolbar(fixture.frame, 24));
     QVERIFY(!util.isBound());
-    QCOMPARE(util.iconSize(), 16);
+    QCOMPARE(util.iconSize(), uo_toolbarutil::kDefaultIconSize);
     util.of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
     QCOMPARE(fixture.toolbar->font(), before);
 
@@ -284,7 +289,7 @@ void TestToolbarUtil::showTextOn()
     QVERIFY(fixture.toolbar->separatorsShown());
     QVERIFY(fixture.separator->isVisible());
     // The icon fields are not written while the text is shown.
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QVERIFY(ui::toolbarSwitches().text);
 }
 
@@ -318,7 +323,7 @@ void TestToolbarUtil::showTextOffAtSize16KeepsLayout()
     QVERIFY(util.of_inittoolbar(fixture.frame, 16));
     util.of_toolbarshowtext(false);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QCOMPARE(fixture.button(0)->minimumSize(), QSize(0, 0));
 }
 
@@ -341,7 +346,7 @@ void TestToolbarUtil::showTextWhileUnboundIsSkipped()
     util.of_toolbarshowtext(true);
     util.of_toolbarshowtext(false);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QVERIFY(!ui::toolbarSwitches().text);
 }
 
