@@ -357,6 +357,19 @@ private Q_SLOTS:
         QCOMPARE(window.pos(), screen.topLeft() + QPoint(10, 10));
     }
 
+    void aPointerIsShownOverItsControl()
+    {
+        QWidget window;
+        rt::ControlDecl link
+            = rt::label(u"shl_1"_s, u"https://example.com/"_s, QRect(10, 10, 600, 60));
+        link.pointer = u"HyperLink!"_s;
+        const rt::ControlBuilder builder(
+            &window, { link, rt::label(u"st_1"_s, u"身高"_s, QRect(10, 100, 300, 60)) });
+        QCOMPARE(builder.get<QLabel>(u"shl_1"_s)->cursor().shape(), Qt::PointingHandCursor);
+        // Without a pointer of its own a control shows the window's.
+        QVERIFY(!builder.get<QLabel>(u"st_1"_s)->testAttribute(Qt::WA_SetCursor));
+    }
+
     void aDuplicateNameIsRefused()
     {
         QWidget window;

@@ -34,11 +34,6 @@ const QString &bitmapType()
     return type;
 }
 
-QFont pageFont(int points, int weight)
-{
-    return rt::style::toQFont(rt::font(points, weight >= 700, rt::faces::kSongTi));
-}
-
 // A two-pixel 3D edge around `rect`: raised (light top-left) or lowered.
 void drawEdge(QPainter &painter, const QRect &rect, bool raised)
 {
@@ -77,10 +72,10 @@ StartPage::StartPage(w_main1 *frame, QWidget *parent)
     setAutoFillBackground(false);
     resize(rt::units::toPixels(QSize(shell::startpage::kPageWidth, shell::startpage::kPageHeight)));
 
-    for (const shell::startpage::PageObject &object : shell::startpage::d_start()) {
+    for (const rt::ControlDecl &object : shell::startpage::d_start()) {
         Item item;
         item.object = object;
-        item.rect = rt::units::rect(object.x, object.y, object.width, object.height);
+        item.rect = rt::units::toPixels(object.rect);
         if (!object.picture.isEmpty())
             item.pixmap = QPixmap(object.picture);
         m_items.push_back(std::move(item));
@@ -132,7 +127,7 @@ QString StartPage::objectType(const QString &name) const
     const Item *item = find(name);
     if (!item)
         return QString(shell::startpage::kNoObject);
-    return item->object.type == shell::startpage::ObjectType::Bitmap ? bitmapType() : u"text"_s;
+    return item->object.kind == rt::ControlKind::Picture ? bitmapType() : u"text"_s;
 }
 
 int StartPage::border(const QString &name) const
@@ -222,7 +217,7 @@ void StartPage::paintEvent(QPaintEvent *event)
     for (const Item &item : m_items) {
         if (!item.object.visible)
             continue;
-        if (item.object.type == shell::startpage::ObjectType::Bitmap) {
+        if (item.object.kind == rt::ControlKind::Picture) {
             if (!item.pixmap.isNull())
                 painter.drawPixmap(item.rect, item.pixmap);
             if (item.border == shell::startpage::kBorderRaised)
@@ -230,8 +225,8 @@ void StartPage::paintEvent(QPaintEvent *event)
             else if (item.border == shell::startpage::kBorderLowered)
                 drawEdge(painter, item.rect, false);
         } else {
-            painter.setFont(pageFont(item.object.fontPoints, item.object.fontWeight));
-            painter.setPen(rt::colors::fromCode(item.object.colorCode));
+            painter.setFont(rt::style::toQFont(item.object.font));
+            painter.setPen(rt::colors::fromCode(item.object.textColor));
             painter.drawText(
                 item.rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, item.object.text);
         }
