@@ -3,7 +3,6 @@
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/ControlMakers.h"
-#include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
@@ -28,6 +27,7 @@ rt::ControlTable aboutControls()
     rt::ControlDecl link = rt::label(
         u"shl_1"_s, {}, { 480, 684, 1221, 92 }, { .font = rt::font(12), .textColor = kLinkText });
     link.font.underline = true;
+    link.pointer = u"HyperLink!"_s;
     return {
         rt::label(u"st_1"_s, u"技术问题和建议请寄 Kelvaro 示例软件工作室，联系人：示例先生"_s,
             { 55, 80, 2034, 72 }, { .font = rt::font(10, true), .textColor = kBlue }),
@@ -73,7 +73,6 @@ w_about::w_about(QWidget *parent)
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     link->setOpenExternalLinks(true);
     link->setFocusPolicy(Qt::NoFocus);
-    link->setCursor(rt::stock::pointer(u"HyperLink!"_s));
 
     // Esc and the window system's close request do not close the box.
     auto *guard = new rt::CloseGuard(this);

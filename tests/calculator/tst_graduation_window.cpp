@@ -388,7 +388,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
         QVERIFY(opened);
         QVERIFY(!opened->isVisible());
     } else {
-        shell::StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->startPage();
         const QPoint centre = page->objectRect(u"p_6"_s).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);

@@ -600,7 +600,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
         QVERIFY(item);
         item->trigger();
     } else {
-        shell::StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->startPage();
         const QPoint centre = page->objectRect(picture).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);

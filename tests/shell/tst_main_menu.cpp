@@ -401,7 +401,7 @@ void TestMainMenu::clickNavigation()
 
 QRect TestMainMenu::pictureInFrame() const
 {
-    QLabel *picture = m_frame->p_2();
+    QLabel *picture = m_frame->background();
     return QRect(picture->mapTo(m_frame, QPoint(0, 0)), picture->size());
 }
 
@@ -409,13 +409,13 @@ void TestMainMenu::navigationToggle()
 {
     shell::Application &app = shell::Application::instance();
     QVERIFY(app.button_flag);
-    QVERIFY(m_frame->dw_main()->isVisible());
-    QVERIFY(!m_frame->p_2()->isVisible());
+    QVERIFY(m_frame->startPage()->isVisible());
+    QVERIFY(!m_frame->background()->isVisible());
 
     clickNavigation();
     QTRY_VERIFY(!app.button_flag);
-    QVERIFY(!m_frame->dw_main()->isVisible());
-    QVERIFY(m_frame->p_2()->isVisible());
+    QVERIFY(!m_frame->startPage()->isVisible());
+    QVERIFY(m_frame->background()->isVisible());
     // x 0, y 210 below the menu bar, as wide as the frame, 515 units lower.
     const QRect picture = pictureInFrame();
     QCOMPARE(picture.x(), 0);
@@ -425,28 +425,28 @@ void TestMainMenu::navigationToggle()
 
     clickNavigation();
     QTRY_VERIFY(app.button_flag);
-    QVERIFY(m_frame->dw_main()->isVisible());
-    QVERIFY(!m_frame->p_2()->isVisible());
+    QVERIFY(m_frame->startPage()->isVisible());
+    QVERIFY(!m_frame->background()->isVisible());
 }
 
 void TestMainMenu::navigationToggleAfterResize()
 {
     clickNavigation();
-    QTRY_VERIFY(m_frame->p_2()->isVisible());
-    const QSize before = m_frame->p_2()->size();
+    QTRY_VERIFY(m_frame->background()->isVisible());
+    const QSize before = m_frame->background()->size();
 
     // Resizing while the picture is shown leaves its size alone.
     m_frame->resize(m_frame->size() - QSize(120, 80));
-    QTRY_COMPARE(m_frame->p_2()->size(), before);
+    QTRY_COMPARE(m_frame->background()->size(), before);
 
     // Two more clicks give it the new frame's size.
     clickNavigation();
-    QTRY_VERIFY(!m_frame->p_2()->isVisible());
+    QTRY_VERIFY(!m_frame->background()->isVisible());
     clickNavigation();
-    QTRY_VERIFY(m_frame->p_2()->isVisible());
-    QCOMPARE(m_frame->p_2()->width(), rt::units::toPixelsX(m_frame->widthUnits()));
-    QCOMPARE(m_frame->p_2()->height(), rt::units::toPixelsY(m_frame->heightUnits() - 515));
-    QVERIFY(m_frame->p_2()->size() != before);
+    QTRY_VERIFY(m_frame->background()->isVisible());
+    QCOMPARE(m_frame->background()->width(), rt::units::toPixelsX(m_frame->widthUnits()));
+    QCOMPARE(m_frame->background()->height(), rt::units::toPixelsY(m_frame->heightUnits() - 515));
+    QVERIFY(m_frame->background()->size() != before);
 }
 
 void TestMainMenu::navigationToggleOnLowFrame()
@@ -458,8 +458,8 @@ void TestMainMenu::navigationToggleOnLowFrame()
     QTRY_VERIFY(m_frame->heightUnits() < 515);
     action(u"m_导航"_s)->trigger();
     QVERIFY(!shell::Application::instance().button_flag);
-    QVERIFY(m_frame->p_2()->isVisible());
-    QCOMPARE(m_frame->p_2()->height(), 0);
+    QVERIFY(m_frame->background()->isVisible());
+    QCOMPARE(m_frame->background()->height(), 0);
     action(u"m_导航"_s)->trigger();
     QVERIFY(shell::Application::instance().button_flag);
 }

@@ -4,7 +4,6 @@
 #include "runtime/MessageBoxService.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
-#include "runtime/WindowRegistry.h"
 #include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
 #include "shell/startpage/StartPageTag.h"
@@ -12,7 +11,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +30,13 @@ const QString &bitmapType()
 {
     static const QString type = u"bitmap"_s;
     return type;
+}
+
+// The tag key that names what a picture opens.
+const QString &runKey()
+{
+    static const QString key = u"Run"_s;
+    return key;
 }
 
 // A two-pixel 3D edge around `rect`: raised (light top-left) or lowered.
@@ -169,7 +174,7 @@ void StartPage::hover(const QPoint &pos)
     }
     if (objectType(name) != bitmapType())
         return;
-    if (of_gettagstring(name, u"Run"_s, QString()).isEmpty())
+    if (of_gettagstring(name, runKey(), QString()).isEmpty())
         return;
     if (setBorder(name, shell::startpage::kBorderRaised))
         m_frame->setFocusPicture(name);
@@ -182,7 +187,7 @@ void StartPage::ue_run()
         return;
     setBorder(name, shell::startpage::kBorderLowered);
 
-    const QString run = shell::startpage::trimBlanks(of_gettagstring(name, u"Run"_s, QString()));
+    const QString run = shell::startpage::trimBlanks(of_gettagstring(name, runKey(), QString()));
     if (run.isEmpty()) {
         rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
             u"此项功能尚未设置, 请与系统管理员联系修改"_s, rt::MessageBoxService::Icon::StopSign);
@@ -197,15 +202,8 @@ void StartPage::ue_run()
         rt::startCommandLine(run);
         return;
     }
-    if (openType == u"WINDOW") {
-        if (!rt::WindowRegistry::instance().contains(run)) {
-            rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
-                u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s,
-                rt::MessageBoxService::Icon::StopSign);
-            return;
-        }
-        rt::windows::openModalByName(run, m_frame);
-    }
+    if (openType == u"WINDOW")
+        m_frame->openWindowClass(run);
 }
 
 void StartPage::paintEvent(QPaintEvent *event)
