@@ -1,7 +1,6 @@
 #include "runtime/Windows.h"
 
 #include "runtime/MinimizedModalRestorer.h"
-#include "runtime/WindowManagerHints.h"
 #include "runtime/WindowRegistry.h"
 
 #include <QDialog>
@@ -57,13 +56,6 @@ int openModal(QWidget *window)
     int result = 0;
     // A window that deletes itself on closing is gone when the run ends.
     QPointer<QWidget> guard(window);
-    // A modal window cannot be minimized or maximized: with the frame
-    // blocked behind it, a minimized one would leave nothing to click.
-    if (!window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
-        window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-        new WindowManagerHints(window);
-    }
     // Lives as long as the window (it is the window's child) and watches
     // only while the run lasts.
     QPointer<MinimizedModalRestorer> restorer = new MinimizedModalRestorer(window);

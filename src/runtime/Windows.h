@@ -22,7 +22,8 @@ namespace windows {
 
 // Opens `window` modally and returns once it has closed; the window is
 // deleted afterwards. A QDialog runs its own exec(); any other widget is
-// shown application-modal with a local event loop.
+// shown application-modal with a local event loop. What a modal window
+// offers on its title bar is its declaration's (WindowDecl::modal).
 int openModal(QWidget *window);
 
 // As openModal, with `parameter` handed over through the message object.

@@ -16,6 +16,20 @@ namespace {
 
 const QString kSite = u"https://example.com/"_s;
 
+// Without a title bar the declared size is the client area.
+rt::WindowDecl aboutWindow()
+{
+    return { .name = u"w_about"_s,
+        .icon = u"AppIcon!"_s,
+        .flags = rt::style::modalDialogFlags() | Qt::FramelessWindowHint,
+        .modal = true,
+        .size = QSize(2181, 820),
+        .sizeIs = rt::WindowDecl::Size::Client,
+        .fixedSize = false,
+        .backColor = rt::colors::kButtonFace,
+        .placement = rt::WindowDecl::Placement::Centred };
+}
+
 // The controls top to bottom, positions and sizes in layout units. The
 // maker's contact data are fictitious.
 rt::ControlTable aboutControls()
@@ -50,19 +64,9 @@ rt::ControlTable aboutControls()
 } // namespace
 
 w_about::w_about(QWidget *parent)
-    : QDialog(parent, rt::style::modalDialogFlags() | Qt::FramelessWindowHint)
+    : QDialog(parent)
 {
-    // Without a title bar the declared size is the client area.
-    rt::setUpWindow(this,
-        { .name = u"w_about"_s,
-            .icon = u"AppIcon!"_s,
-            .modal = true,
-            .size = QSize(2181, 820),
-            .sizeIs = rt::WindowDecl::Size::Client,
-            .fixedSize = false,
-            .backColor = rt::colors::kButtonFace,
-            .placement = rt::WindowDecl::Placement::Centred });
-
+    rt::setUpWindow(this, aboutWindow());
     const rt::ControlBuilder built(this, aboutControls());
 
     // The web link: a click hands the address to the system, which opens it.

@@ -32,23 +32,33 @@ QPointer<w_main1> &currentFrame()
 }
 
 constexpr int kStartPageMinY = 220;
-constexpr int kRestoredWidth = 4018;
-constexpr int kRestoredHeight = 2692;
+
+// The restored size, centred on the screen; the frame opens maximized.
+rt::WindowDecl frameWindow()
+{
+    return { .name = u"w_main1"_s,
+        .title = w_main1::frameTitle(),
+        .icon = u"AppIcon!"_s,
+        .size = QSize(4018, 2692),
+        .sizeIs = rt::WindowDecl::Size::Client,
+        .fixedSize = false,
+        .placement = rt::WindowDecl::Placement::Centred };
+}
+
+// The background picture of the client area, shown only while no start
+// page is there.
+rt::ControlTable frameControls()
+{
+    return { rt::picture(
+        u"p_2"_s, u":/shell/main.png"_s, QRect(192, 48, 549, 436), { .visible = false }) };
+}
 } // namespace
 
 w_main1::w_main1(QWidget *parent)
     : QMainWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // The restored size, centred on the screen; the frame opens maximized.
-    rt::setUpWindow(this,
-        { .name = u"w_main1"_s,
-            .title = frameTitle(),
-            .icon = u"AppIcon!"_s,
-            .size = QSize(kRestoredWidth, kRestoredHeight),
-            .sizeIs = rt::WindowDecl::Size::Client,
-            .fixedSize = false,
-            .placement = rt::WindowDecl::Placement::Centred });
+    rt::setUpWindow(this, frameWindow());
     setCursor(rt::stock::pointer(u"Arrow!"_s));
 
     m_mdiArea = new QMdiArea(this);
@@ -67,11 +77,7 @@ w_main1::w_main1(QWidget *parent)
     m_mdiArea->installEventFilter(this);
     m_mdiArea->viewport()->installEventFilter(this);
 
-    // The background picture of the client area, shown only while no start
-    // page is there.
-    const rt::ControlBuilder background(m_mdiArea->viewport(),
-        { rt::picture(
-            u"p_2"_s, u":/shell/main.png"_s, QRect(192, 48, 549, 436), { .visible = false }) });
+    const rt::ControlBuilder background(m_mdiArea->viewport(), frameControls());
     m_background = background.get<QLabel>(u"p_2"_s);
 
     auto *toolBar = new ui::FrameToolBar(this);

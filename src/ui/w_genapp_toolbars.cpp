@@ -25,6 +25,19 @@ const QString kHideText = u"隐藏(&H)"_s;
 const QString kShowText = u"显示(&D)"_s;
 const QString kPositions = u"positions"_s;
 
+// A title bar with a system menu and a close box; a fixed size.
+rt::WindowDecl toolbarWindow()
+{
+    return { .name = u"w_genapp_toolbars"_s,
+        .title = u"工具栏设置"_s,
+        .flags
+        = rt::style::modalDialogFlags() | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+        .modal = true,
+        .size = QSize(1317, 988),
+        .backColor = rt::colors::kSilver,
+        .placement = rt::WindowDecl::Placement::CentredOnFirstShow };
+}
+
 // The controls in their order of creation; positions and sizes in layout
 // units. The group box is only a frame drawn round the radio buttons,
 // which are the dialog's own children like every other control. The
@@ -67,17 +80,10 @@ rt::ControlTable toolbarControls()
 } // namespace
 
 w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
-    : QDialog(parent,
-        rt::style::modalDialogFlags() | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent)
     , m_frame(frame)
 {
-    rt::setUpWindow(this,
-        { .name = u"w_genapp_toolbars"_s,
-            .title = u"工具栏设置"_s,
-            .modal = true,
-            .size = QSize(1317, 988),
-            .backColor = rt::colors::kSilver,
-            .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
+    rt::setUpWindow(this, toolbarWindow());
 
     // The radio buttons are not in the tab sequence: the builder keeps them
     // so when checked.

@@ -320,10 +320,12 @@ private Q_SLOTS:
         QFETCH(bool, fixed);
         decl.title = u"初中一年级成绩"_s;
         decl.icon = u"AppIcon!"_s;
+        decl.flags = rt::style::modalDialogFlags();
         decl.modal = true;
         decl.backColor = rt::colors::kSilver;
         QDialog window;
         rt::setUpWindow(&window, decl);
+        QCOMPARE(window.windowFlags(), rt::style::modalDialogFlags());
         QCOMPARE(window.objectName(), decl.name);
         QCOMPARE(window.windowTitle(), decl.title);
         QVERIFY(!window.windowIcon().isNull());
