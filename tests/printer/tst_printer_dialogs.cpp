@@ -188,9 +188,9 @@ void TestPrinterDialogs::printDialogOtherPrinter()
     QVERIFY2(options.contains(u"Default kelvaro_b"_s), qPrintable(options));
     QVERIFY2(
         !options.contains(u"media"_s) && !options.contains(u"orientation"_s), qPrintable(options));
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kB, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::a4);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kB, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kA4);
 }
 
 // Letter, landscape and 25 mm margins in the page set-up dialog: the margins
@@ -221,16 +221,16 @@ void TestPrinterDialogs::pageSetupConfirmed()
     QCOMPARE(top, 2500);
     QCOMPARE(bottom, 2500);
 
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::letter);
-    QCOMPARE(paperwidth, 2159);
-    QCOMPARE(paperlength, 2794);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kLetter);
+    QCOMPARE(paperWidth, 2159);
+    QCOMPARE(paperLength, 2794);
     QVariant value;
     QCOMPARE(
-        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        m_service.of_printer(kA, command::kOrientation, value, paperCode, paperWidth, paperLength),
         1);
-    QCOMPARE(value, QVariant(orientation::landscape));
+    QCOMPARE(value, QVariant(orientation::kLandscape));
     QCOMPARE(m_service.of_getpbprinter(), kA);
     const QString options = CupsTestServer::userOptions();
     QVERIFY2(options.contains(u"media=Letter"_s) && options.contains(u"orientation-requested=4"_s),
@@ -251,9 +251,9 @@ void TestPrinterDialogs::pageSetupCancelled()
     QCOMPARE(right, kUntouched);
     QCOMPARE(top, kUntouched);
     QCOMPARE(bottom, kUntouched);
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::a4);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kA4);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }
 
@@ -316,11 +316,11 @@ void TestPrinterDialogs::printersOwnSizeChosen()
     QVERIFY2(options.contains(QRegularExpression(
                  u"^Default kelvaro_c .*media=Ticket( |$)"_s, QRegularExpression::MultilineOption)),
         qPrintable(options));
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::user);
-    QCOMPARE(paperwidth, 800);
-    QCOMPARE(paperlength, 2000);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kC, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kUser);
+    QCOMPARE(paperWidth, 800);
+    QCOMPARE(paperLength, 2000);
 }
 
 void TestPrinterDialogs::confirmedUnchanged_data()
