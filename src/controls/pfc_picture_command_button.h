@@ -65,8 +65,6 @@ public:
 
     int buttonWidth() const { return m_declaration.buttonWidth; }
     int buttonHeight() const { return m_declaration.buttonHeight; }
-    const QString &buttonText() const { return m_declaration.buttonText; }
-    const QString &bitmapName() const { return m_declaration.bitmapName; }
 
     // The picture's resting place in layout units.
     QPoint restingPlace() const { return m_restingPlace; }

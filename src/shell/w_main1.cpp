@@ -161,11 +161,6 @@ QString w_main1::of_gettagstring(
     return m_startPage->of_gettagstring(name, key, defaultValue);
 }
 
-void w_main1::ue_run()
-{
-    m_startPage->ue_run();
-}
-
 void w_main1::open()
 {
     shell::Application::instance().button_flag = true;

@@ -60,8 +60,6 @@ public:
     // The value of `key` in the tag of the start-page object `name`.
     QString of_gettagstring(
         const QString &name, const QString &key, const QString &defaultValue) const;
-    // Runs when the start page is clicked: opens what the raised picture names.
-    void ue_run();
 
 protected:
     void showEvent(QShowEvent *event) override;

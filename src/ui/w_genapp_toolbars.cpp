@@ -5,17 +5,14 @@
 #include "runtime/SystemColors.h"
 #include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
-#include "runtime/Windows.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarPlacement.h"
 #include "ui/uo_toolbarutil.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 

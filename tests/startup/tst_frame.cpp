@@ -15,19 +15,16 @@
 #include "ui/uo_toolbarutil.h"
 #include "ui/w_genapp_toolbars.h"
 
-#include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
-
-#include <QGuiApplication>
-#include <QMenuBar>
 #include <QScreen>
-
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 using shell::startpage::kBorderNone;

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
