@@ -174,7 +174,7 @@ void TestMainMenu::toolbarOrder()
     QToolBar *toolBar = m_frame->frameToolBar();
     QStringList order;
     QStringList captions;
-    int buttons = 0;
+    QSet<QAction *> buttons;
     for (QAction *item : toolBar->actions()) {
         if (item->isSeparator()) {
             order << u"|"_s;
@@ -183,11 +183,16 @@ void TestMainMenu::toolbarOrder()
         order << item->objectName();
         captions << item->iconText();
         QCOMPARE(item->toolTip(), item->iconText());
-        QVERIFY(!item->icon().isNull());
         QVERIFY(qobject_cast<QToolButton *>(toolBar->widgetForAction(item)));
-        ++buttons;
+        buttons.insert(item);
     }
-    QCOMPARE(buttons, 9);
+    // The buttons are the menu's items that have a picture, each once.
+    QSet<QAction *> withPicture;
+    for (QAction *item : m_frame->actions()) {
+        if (!item->icon().isNull())
+            withPicture.insert(item);
+    }
+    QCOMPARE(buttons, withPicture);
     QCOMPARE(order,
         QStringList({ u"m_初一"_s, u"m_1"_s, u"|"_s, u"m_初二"_s, u"m_2"_s, u"|"_s, u"m_初三"_s,
             u"m_3"_s, u"|"_s, u"m_毕业成绩"_s, u"|"_s, u"m_重新登录"_s, u"|"_s, u"m_退出系统"_s }));

@@ -7,6 +7,7 @@
 #include "ui/w_genapp_toolbars.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -158,15 +159,25 @@ void TestToolbarSettings::opensWithToolbarState()
     QFETCH(QString, checked);
     ui::setToolbarAlignment(*m_frame->frame, code);
     w_genapp_toolbars *dialog = open(m_frame->frame);
-    const auto radios = dialog->findChildren<QRadioButton *>();
-    QCOMPARE(radios.size(), 5);
-    for (QRadioButton *radio : radios)
+    // The dialog's radio buttons are the buttons of its position group, each
+    // under its position code.
+    const QStringList byCode
+        = { u"rb_left"_s, u"rb_top"_s, u"rb_right"_s, u"rb_bottom"_s, u"rb_floating"_s };
+    auto *positions = control<QButtonGroup>(dialog, u"positions"_s);
+    QStringList grouped;
+    for (QAbstractButton *button : positions->buttons())
+        grouped << button->objectName() + u'=' + QString::number(positions->id(button));
+    QStringList radios;
+    for (QRadioButton *radio : dialog->findChildren<QRadioButton *>()) {
+        radios << radio->objectName() + u'=' + QString::number(byCode.indexOf(radio->objectName()));
         QCOMPARE(radio->isChecked(), radio->objectName() == checked);
+    }
+    grouped.sort();
+    radios.sort();
+    QCOMPARE(grouped, radios);
     QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kHide);
     // The dialog acts on the frame it was opened with.
     const int other = (code + 1) % 5;
-    const QString byCode[]
-        = { u"rb_left"_s, u"rb_top"_s, u"rb_right"_s, u"rb_bottom"_s, u"rb_floating"_s };
     QTest::mouseClick(control<QRadioButton>(dialog, byCode[other]), Qt::LeftButton);
     QCOMPARE(ui::toolbarAlignment(*m_frame->frame), other);
 }
