@@ -80,9 +80,7 @@ w_main1::w_main1(QWidget *parent)
     const rt::ControlBuilder background(m_mdiArea->viewport(), frameControls());
     m_background = background.get<QLabel>(u"p_2"_s);
 
-    auto *toolBar = new ui::FrameToolBar(this);
-    toolBar->setObjectName(u"frameToolBar"_s);
-    m_toolBar = toolBar;
+    m_toolBar = new ui::FrameToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     new m_main(this);

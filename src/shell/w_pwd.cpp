@@ -18,7 +18,7 @@ namespace {
 // maximize box.
 rt::WindowDecl startWindow()
 {
-    return { .name = u"w_pwd"_s,
+    return { .name = w_pwd::className(),
         .title = u"登录管理系统....."_s,
         .icon = u"OleGenReg!"_s,
         .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -54,6 +54,11 @@ rt::ControlTable startControls()
 }
 
 } // namespace
+
+QString w_pwd::className()
+{
+    return u"w_pwd"_s;
+}
 
 w_pwd::w_pwd(QWidget *parent)
     : QWidget(parent)

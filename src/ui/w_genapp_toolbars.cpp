@@ -25,7 +25,7 @@ const QString kPositions = u"positions"_s;
 // A title bar with a system menu and a close box; a fixed size.
 rt::WindowDecl toolbarWindow()
 {
-    return { .name = u"w_genapp_toolbars"_s,
+    return { .name = w_genapp_toolbars::className(),
         .title = u"工具栏设置"_s,
         .flags
         = rt::style::modalDialogFlags() | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
@@ -75,6 +75,11 @@ rt::ControlTable toolbarControls()
 }
 
 } // namespace
+
+QString w_genapp_toolbars::className()
+{
+    return u"w_genapp_toolbars"_s;
+}
 
 w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
     : QDialog(parent)

@@ -23,6 +23,9 @@ class w_genapp_toolbars : public QDialog
 public:
     explicit w_genapp_toolbars(QMainWindow *frame, QWidget *parent = nullptr);
 
+    // The class name by which the dialog is registered and opened.
+    static QString className();
+
 protected:
     void showEvent(QShowEvent *event) override;
 

@@ -7,6 +7,8 @@
 #include "shell/Application.h"
 #include "shell/w_about.h"
 #include "shell/w_main1.h"
+#include "shell/w_pwd.h"
+#include "ui/w_genapp_toolbars.h"
 
 #include <QAction>
 #include <QMenu>
@@ -156,7 +158,8 @@ void m_main::openToolbarSettings()
 {
     // The dialog takes the frame from the message object when it opens.
     rt::message().objectParameter = m_frame;
-    QWidget *dialog = rt::WindowRegistry::instance().create(u"w_genapp_toolbars"_s, m_frame);
+    QWidget *dialog
+        = rt::WindowRegistry::instance().create(w_genapp_toolbars::className(), m_frame);
     if (!dialog) {
         m_frame->showMissingWindow();
         return;
@@ -168,7 +171,7 @@ void m_main::logInAgain()
 {
     // The start window opens first, so that a window stays open and the
     // program goes on while the frame closes.
-    QWidget *startWindow = rt::WindowRegistry::instance().create(u"w_pwd"_s, nullptr);
+    QWidget *startWindow = rt::WindowRegistry::instance().create(w_pwd::className(), nullptr);
     rt::windows::openOrdinary(startWindow);
     m_frame->close();
 }
