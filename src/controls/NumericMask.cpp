@@ -14,9 +14,9 @@ QString plain(const QString &text)
     return result;
 }
 
-bool isDigit(QChar c)
+bool isDigit(QChar character)
 {
-    return c >= u'0' && c <= u'9';
+    return character >= u'0' && character <= u'9';
 }
 } // namespace
 
@@ -55,18 +55,18 @@ NumericMask::Check NumericMask::check(const QString &input) const
     int decimalDigits = 0;
     bool seenPoint = false;
     for (qsizetype i = 0; i < input.size(); ++i) {
-        const QChar c = input.at(i);
-        if (c == u'-') {
+        const QChar character = input.at(i);
+        if (character == u'-') {
             if (i != 0)
                 return Check::Invalid;
-        } else if (c == u',') {
+        } else if (character == u',') {
             if (seenPoint || !m_grouped)
                 return Check::Invalid;
-        } else if (c == u'.') {
+        } else if (character == u'.') {
             if (seenPoint || m_decimals == 0)
                 return Check::Invalid;
             seenPoint = true;
-        } else if (isDigit(c)) {
+        } else if (isDigit(character)) {
             if (seenPoint)
                 ++decimalDigits;
             else
@@ -123,8 +123,8 @@ QString NumericMask::format(double value) const
     if (negative && value == 0.0)
         negative = false;
     bool allZero = true;
-    for (QChar c : integerPart + rest) {
-        if (isDigit(c) && c != u'0')
+    for (QChar character : integerPart + rest) {
+        if (isDigit(character) && character != u'0')
             allZero = false;
     }
     if (allZero)

@@ -149,14 +149,14 @@ void TestWindowLayouts::controlsDoNotCoverEachOther()
     QStringList clashes;
     for (qsizetype i = 0; i < controls.size(); ++i) {
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            const QRect a = drawnRect(controls[i]);
-            const QRect b = drawnRect(controls[j]);
-            if (!a.intersects(b))
+            const QRect first = drawnRect(controls[i]);
+            const QRect second = drawnRect(controls[j]);
+            if (!first.intersects(second))
                 continue;
             clashes << u"%1 %2 / %3 %4"_s.arg(controls[i]->objectName())
-                           .arg(QDebug::toString(a))
+                           .arg(QDebug::toString(first))
                            .arg(controls[j]->objectName())
-                           .arg(QDebug::toString(b));
+                           .arg(QDebug::toString(second));
         }
     }
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u", "_s)));

@@ -14,12 +14,12 @@ namespace {
 Declaration declared(
     const QString &text, const QString &bitmap, int width = 329, bool enabled = true)
 {
-    Declaration d;
-    d.buttonText = text;
-    d.bitmapName = bitmap;
-    d.width = width;
-    d.enabled = enabled;
-    return d;
+    Declaration declaration;
+    declaration.buttonText = text;
+    declaration.bitmapName = bitmap;
+    declaration.width = width;
+    declaration.enabled = enabled;
+    return declaration;
 }
 
 // The gap in pixels between the picture box's right edge and the first
@@ -31,8 +31,8 @@ int captionGap(pfc_picture_command_button &button)
     const QRect picture = button.pictureBox()->geometry();
     for (int x = picture.right() + 1; x < face.width() - 4; ++x) {
         for (int y = picture.top(); y <= picture.bottom(); ++y) {
-            const QColor c = face.pixelColor(x, y);
-            if (qAbs(c.lightness() - back.lightness()) > 60)
+            const QColor pixel = face.pixelColor(x, y);
+            if (qAbs(pixel.lightness() - back.lightness()) > 60)
                 return x - picture.right() - 1;
         }
     }
@@ -68,10 +68,10 @@ struct FocusWindow
         before = new QLineEdit(&window);
         before->setObjectName(u"before"_s);
         before->setGeometry(10, 10, 100, 24);
-        Declaration d = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
-        d.x = 100;
-        d.y = 200;
-        button = new pfc_picture_command_button(d, &window);
+        Declaration declaration = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
+        declaration.x = 100;
+        declaration.y = 200;
+        button = new pfc_picture_command_button(declaration, &window);
         after = new QLineEdit(&window);
         after->setObjectName(u"after"_s);
         after->setGeometry(10, 120, 100, 24);
@@ -155,9 +155,9 @@ void TestPictureCommandButton::bitmapname()
 
 void TestPictureCommandButton::sizeFromControlWhenOneIsZero()
 {
-    Declaration d = declared(u"None"_s, QString(), 361);
-    d.buttonWidth = 200;
-    pfc_picture_command_button button(d);
+    Declaration declaration = declared(u"None"_s, QString(), 361);
+    declaration.buttonWidth = 200;
+    pfc_picture_command_button button(declaration);
     QCOMPARE(button.buttonWidth(), rt::units::toPixelsX(361));
     QCOMPARE(button.buttonHeight(), rt::units::toPixelsY(100));
     QCOMPARE(button.command_button()->size(), button.size());
@@ -165,10 +165,10 @@ void TestPictureCommandButton::sizeFromControlWhenOneIsZero()
 
 void TestPictureCommandButton::explicitButtonSize()
 {
-    Declaration d;
-    d.buttonWidth = 60;
-    d.buttonHeight = 20;
-    pfc_picture_command_button button(d);
+    Declaration declaration;
+    declaration.buttonWidth = 60;
+    declaration.buttonHeight = 20;
+    pfc_picture_command_button button(declaration);
     QCOMPARE(button.buttonWidth(), 60);
     QCOMPARE(button.command_button()->size(), QSize(60, 20));
     // The resting place follows the inner button, not the control.
@@ -319,13 +319,13 @@ void TestPictureCommandButton::clickIsPostedOnce()
 
 void TestPictureCommandButton::enterClicksOnceAfterHandler()
 {
-    FocusWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.button->command_button()->setFocus();
-    QSignalSpy clicked(w.button, &pfc_picture_command_button::clicked);
-    QSignalSpy innerClicked(w.button->command_button(), &QPushButton::clicked);
-    QTest::keyClick(w.button->command_button(), Qt::Key_Return);
+    FocusWindow focus;
+    focus.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&focus.window));
+    focus.button->command_button()->setFocus();
+    QSignalSpy clicked(focus.button, &pfc_picture_command_button::clicked);
+    QSignalSpy innerClicked(focus.button->command_button(), &QPushButton::clicked);
+    QTest::keyClick(focus.button->command_button(), Qt::Key_Return);
     // The inner button clicked at once; the control's clicked waits for the
     // key handling to return.
     QCOMPARE(innerClicked.count(), 1);
@@ -334,7 +334,7 @@ void TestPictureCommandButton::enterClicksOnceAfterHandler()
     QTest::qWait(20);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(innerClicked.count(), 1);
-    QVERIFY(w.button->command_button()->hasFocus());
+    QVERIFY(focus.button->command_button()->hasFocus());
 }
 
 void TestPictureCommandButton::arrowsMoveFocus_data()
@@ -351,15 +351,15 @@ void TestPictureCommandButton::arrowsMoveFocus()
 {
     QFETCH(int, key);
     QFETCH(bool, forward);
-    FocusWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.button->command_button()->setFocus();
-    QVERIFY(w.button->command_button()->hasFocus());
-    QTest::keyClick(w.button->command_button(), Qt::Key(key));
+    FocusWindow focus;
+    focus.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&focus.window));
+    focus.button->command_button()->setFocus();
+    QVERIFY(focus.button->command_button()->hasFocus());
+    QTest::keyClick(focus.button->command_button(), Qt::Key(key));
     // The focus moves once the key handler has returned.
-    QVERIFY(w.button->command_button()->hasFocus());
-    QLineEdit *expected = forward ? w.after : w.before;
+    QVERIFY(focus.button->command_button()->hasFocus());
+    QLineEdit *expected = forward ? focus.after : focus.before;
     QTRY_VERIFY(expected->hasFocus());
 }
 

@@ -58,10 +58,10 @@ void TestStartWindow::cleanup()
     // Deleting one window can delete others that it owns: go by guarded
     // pointers.
     QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        windows.append(w);
-    for (const QPointer<QWidget> &w : windows)
-        delete w.data();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
 }
 
 void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()

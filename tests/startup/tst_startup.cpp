@@ -72,7 +72,8 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
     // No window was opened, so nothing keeps the program alive.
     QVERIFY(QApplication::topLevelWidgets().isEmpty()
         || std::none_of(QApplication::topLevelWidgets().cbegin(),
-            QApplication::topLevelWidgets().cend(), [](QWidget *w) { return w->isVisible(); }));
+            QApplication::topLevelWidgets().cend(),
+            [](QWidget *window) { return window->isVisible(); }));
     // Disconnecting what never connected does no harm.
     book.close();
     book.close();

@@ -44,17 +44,17 @@ private:
 namespace {
 template <typename T> T *visibleTopLevel()
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
-            return t;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *typed = qobject_cast<T *>(window); typed && typed->isVisible())
+            return typed;
     return nullptr;
 }
 
 QWidget *visibleByName(const QString &name)
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            return w;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            return window;
     return nullptr;
 }
 } // namespace
@@ -70,10 +70,10 @@ void TestStartupConnected::cleanup()
     // Deleting one window can delete others that it owns: go by guarded
     // pointers.
     QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        windows.append(w);
-    for (const QPointer<QWidget> &w : windows)
-        delete w.data();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
 }
 
 void TestStartupConnected::splashThenStartWindowThenFrameAndBack()

@@ -51,13 +51,13 @@ void drawEdge(QPainter &painter, const QRect &rect, bool raised)
     const QColor outerBottomRight = raised ? dark : light;
     const QColor innerTopLeft = raised ? QColor(230, 230, 230) : dark;
     const QColor innerBottomRight = raised ? mid : QColor(230, 230, 230);
-    auto edge = [&painter](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+    auto edge = [&painter](const QRect &box, const QColor &topLeft, const QColor &bottomRight) {
         painter.setPen(topLeft);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
         painter.setPen(bottomRight);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
     };
     edge(outer, outerTopLeft, outerBottomRight);
     edge(inner, innerTopLeft, innerBottomRight);
