@@ -8,17 +8,15 @@
 #include "shell/w_pwd.h"
 #include "ui/w_genapp_toolbars.h"
 
-using namespace Qt::StringLiterals;
-
 namespace app {
 
 void registerAppWindows()
 {
     rt::WindowRegistry &registry = rt::WindowRegistry::instance();
-    registry.registerClass(u"w_pwd"_s, [](QWidget *) { return new w_pwd; });
+    registry.registerClass(w_pwd::className(), [](QWidget *) { return new w_pwd; });
     // The menu makes the dialog with the frame as its parent: that is the
     // frame whose toolbar it changes.
-    registry.registerClass(u"w_genapp_toolbars"_s, [](QWidget *parent) {
+    registry.registerClass(w_genapp_toolbars::className(), [](QWidget *parent) {
         return new w_genapp_toolbars(qobject_cast<QMainWindow *>(parent), parent);
     });
 

@@ -76,6 +76,7 @@ const rt::WindowDecl &GraduationWindow::windowDecl()
         .name = u"w_jsq_by"_s,
         .title = u"毕业成绩计算"_s,
         .icon = u"AppIcon!"_s,
+        .flags = rt::style::modalDialogFlags(),
         .modal = true,
         .size = QSize(1353, 1212),
         .backColor = rt::colors::kButtonFace,
@@ -99,7 +100,6 @@ GraduationWindow::GraduationWindow(QWidget *parent)
     : QDialog(parent)
     , m_controls(this, controlTable(), controls::entryControlFactories())
 {
-    setWindowFlags(rt::style::modalDialogFlags());
     rt::setUpWindow(this, windowDecl());
 
     m_firstYear = m_controls.get<my_maskedit>(u"em_c1"_s);

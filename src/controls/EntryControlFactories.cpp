@@ -21,8 +21,8 @@ QWidget *makeMaskedEdit(const rt::ControlDecl &decl, QWidget *parent)
 QWidget *makePictureButton(const rt::ControlDecl &decl, QWidget *parent)
 {
     pfc_picture_command_button::Declaration declaration;
-    declaration.buttontext = decl.text;
-    declaration.bitmapname = decl.picture;
+    declaration.buttonText = decl.text;
+    declaration.bitmapName = decl.picture;
     declaration.x = decl.rect.x();
     declaration.y = decl.rect.y();
     declaration.width = decl.rect.width();

@@ -5,7 +5,6 @@ using namespace Qt::StringLiterals;
 namespace controls {
 
 namespace {
-const QString kNone = u"none"_s;
 
 // The text without thousands separators and surrounding blanks.
 QString plain(const QString &text)
@@ -15,11 +14,16 @@ QString plain(const QString &text)
     return result;
 }
 
-bool isDigit(QChar c)
+bool isDigit(QChar character)
 {
-    return c >= u'0' && c <= u'9';
+    return character >= u'0' && character <= u'9';
 }
 } // namespace
+
+QString NumericMask::noneText()
+{
+    return u"none"_s;
+}
 
 NumericMask::NumericMask()
     : NumericMask(u"###,###.00"_s)
@@ -42,27 +46,27 @@ NumericMask::Check NumericMask::check(const QString &input) const
 {
     if (input.isEmpty())
         return Check::Intermediate;
-    if (input == kNone)
+    if (input == noneText())
         return Check::Acceptable;
-    if (kNone.startsWith(input))
+    if (noneText().startsWith(input))
         return Check::Intermediate;
 
     int integerDigits = 0;
     int decimalDigits = 0;
     bool seenPoint = false;
     for (qsizetype i = 0; i < input.size(); ++i) {
-        const QChar c = input.at(i);
-        if (c == u'-') {
+        const QChar character = input.at(i);
+        if (character == u'-') {
             if (i != 0)
                 return Check::Invalid;
-        } else if (c == u',') {
+        } else if (character == u',') {
             if (seenPoint || !m_grouped)
                 return Check::Invalid;
-        } else if (c == u'.') {
+        } else if (character == u'.') {
             if (seenPoint || m_decimals == 0)
                 return Check::Invalid;
             seenPoint = true;
-        } else if (isDigit(c)) {
+        } else if (isDigit(character)) {
             if (seenPoint)
                 ++decimalDigits;
             else
@@ -119,8 +123,8 @@ QString NumericMask::format(double value) const
     if (negative && value == 0.0)
         negative = false;
     bool allZero = true;
-    for (QChar c : integerPart + rest) {
-        if (isDigit(c) && c != u'0')
+    for (QChar character : integerPart + rest) {
+        if (isDigit(character) && character != u'0')
             allZero = false;
     }
     if (allZero)

@@ -11,6 +11,9 @@ namespace controls {
 class NumericMask
 {
 public:
+    // The text of a field that holds no number yet.
+    static QString noneText();
+
     // The field's own mask "###,###.00".
     NumericMask();
     explicit NumericMask(const QString &mask);

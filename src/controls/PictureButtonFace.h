@@ -20,7 +20,6 @@ public:
     // Where the caption starts, in pixels from the left; -1 centres it as a
     // plain push button does.
     void setCaptionLeft(int pixels);
-    int captionLeft() const { return m_captionLeft; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

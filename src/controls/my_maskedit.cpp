@@ -11,8 +11,6 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Lets through only what the field's mask can hold.
@@ -52,16 +50,16 @@ my_maskedit::my_maskedit(QWidget *parent)
 
     setFont(rt::style::toQFont(rt::font(9)));
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Text, rt::colors::fromCode(rt::colors::kWindowText));
-    pal.setColor(QPalette::Base, QColor(166, 202, 240));
-    setPalette(pal);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, rt::colors::fromCode(rt::colors::kWindowText));
+    colours.setColor(QPalette::Base, rt::colors::fromCode(rt::colors::kFieldBlue));
+    setPalette(colours);
     setFrame(true);
 
     setValidator(new MaskValidator(this, this));
     m_declaredFont = this->font();
     connect(this, &QLineEdit::textChanged, this, &my_maskedit::fitText);
-    QLineEdit::setText(u"none"_s);
+    QLineEdit::setText(controls::NumericMask::noneText());
     m_committedText = text();
     connect(this, &QLineEdit::textEdited, this, [this] { m_edited = true; });
 }
@@ -154,10 +152,10 @@ int my_maskedit::textRoom() const
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    constexpr int sideMargin = 2;
-    constexpr int cursorWidth = 1;
+    constexpr int kSideMargin = 2;
+    constexpr int kCursorWidth = 1;
     const QMargins margins = textMargins();
-    return contents.width() - margins.left() - margins.right() - 2 * sideMargin - cursorWidth;
+    return contents.width() - margins.left() - margins.right() - 2 * kSideMargin - kCursorWidth;
 }
 
 void my_maskedit::fitText()

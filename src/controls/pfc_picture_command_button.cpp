@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
@@ -94,82 +95,84 @@ pfc_picture_command_button::pfc_picture_command_button(
     setGeometry(
         rt::units::rect(declaration.x, declaration.y, declaration.width, declaration.height));
     setAutoFillBackground(false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, rt::colors::fromCode(rt::colors::kButtonFace));
-    setPalette(pal);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, rt::colors::fromCode(rt::colors::kButtonFace));
+    setPalette(face);
 
     // Children in creation order: the picture box, then the inner button.
-    auto *bitmap = new PictureBox(this);
-    bitmap->setObjectName(u"uo_bitmap"_s);
-    bitmap->resize(rt::units::toPixels(QSize(69, 60)));
-    bitmap->setEnabled(false);
-    m_bitmap = bitmap;
+    m_pictureBox = new PictureBox(this);
+    m_pictureBox->setObjectName(u"uo_bitmap"_s);
+    m_pictureBox->resize(rt::units::toPixels(QSize(69, 60)));
+    m_pictureBox->setEnabled(false);
 
-    m_button = new controls::PictureButtonFace(this);
-    m_button->setObjectName(u"command_button"_s);
-    m_button->setGeometry(rt::units::rect(0, 0, 329, 100));
-    m_button->setFont(buttonFont());
-    m_button->setAutoDefault(false);
-    m_button->installEventFilter(this);
-    m_button->setMouseTracking(true);
-    setFocusProxy(m_button);
+    m_innerButton = new controls::PictureButtonFace(this);
+    m_innerButton->setObjectName(u"command_button"_s);
+    m_innerButton->setGeometry(rt::units::rect(0, 0, 329, 100));
+    m_innerButton->setFont(buttonFont());
+    m_innerButton->setAutoDefault(false);
+    m_innerButton->installEventFilter(this);
+    m_innerButton->setMouseTracking(true);
+    setFocusProxy(m_innerButton);
     // The picture lies over the button's face.
-    m_bitmap->raise();
+    m_pictureBox->raise();
 
-    connect(m_button, &QPushButton::clicked, this, &pfc_picture_command_button::innerButtonClicked);
+    connect(m_innerButton, &QPushButton::clicked, this,
+        &pfc_picture_command_button::innerButtonClicked);
 
     if (!declaration.enabled)
         setEnabled(false);
 
     // Construction: both children to (0, 0), the flags, the size, the face.
-    m_button->move(0, 0);
-    m_bitmap->move(0, 0);
-    // The cancel flag has no counterpart on a push button: Esc handling is
-    // the window's own. The default flag is copied.
-    m_button->setDefault(m_declaration.isDefault);
-    if (m_declaration.buttonwidth == 0 || m_declaration.buttonheight == 0) {
-        m_declaration.buttonwidth = rt::units::toPixelsX(declaration.width);
-        m_declaration.buttonheight = rt::units::toPixelsY(declaration.height);
+    m_innerButton->move(0, 0);
+    m_pictureBox->move(0, 0);
+    // A cancel flag would have no counterpart on a push button: Esc
+    // handling is the window's own. The default flag is copied.
+    m_innerButton->setDefault(m_declaration.isDefault);
+    if (m_declaration.buttonWidth == 0 || m_declaration.buttonHeight == 0) {
+        m_declaration.buttonWidth = rt::units::toPixelsX(declaration.width);
+        m_declaration.buttonHeight = rt::units::toPixelsY(declaration.height);
     }
-    of_setresize(m_declaration.buttonwidth, m_declaration.buttonheight);
+    of_setresize(m_declaration.buttonWidth, m_declaration.buttonHeight);
     of_setproperties();
 }
 
-void pfc_picture_command_button::of_setresize(int is_width, int is_height)
+void pfc_picture_command_button::of_setresize(int widthPixels, int heightPixels)
 {
-    const int widthUnits = rt::units::fromPixelsX(is_width);
-    const int heightUnits = rt::units::fromPixelsY(is_height);
-    m_button->resize(rt::units::toPixels(QSize(widthUnits, heightUnits)));
+    const int widthUnits = rt::units::fromPixelsX(widthPixels);
+    const int heightUnits = rt::units::fromPixelsY(heightPixels);
+    m_innerButton->resize(rt::units::toPixels(QSize(widthUnits, heightUnits)));
     innerButtonResized(widthUnits, heightUnits);
 }
 
 void pfc_picture_command_button::of_setproperties()
 {
-    auto *bitmap = static_cast<PictureBox *>(m_bitmap);
-    const bool withPicture = controls::picture_button::bitmapQualifies(m_declaration.bitmapname);
-    m_button->setText(controls::picture_button::captionFor(m_declaration.buttontext, withPicture));
+    auto *pictureBox = static_cast<PictureBox *>(m_pictureBox);
+    const bool withPicture
+        = controls::PictureButtonRules::bitmapQualifies(m_declaration.bitmapName);
+    m_innerButton->setText(
+        controls::PictureButtonRules::captionFor(m_declaration.buttonText, withPicture));
     if (withPicture) {
-        const QSize box = m_bitmap->size();
+        const QSize box = pictureBox->size();
         const int side = std::min(box.width(), box.height());
         // A picture that cannot be loaded leaves the box empty; the caption
         // keeps its leading blanks.
-        bitmap->setPicture(rt::stock::pictureOrResource(m_declaration.bitmapname, side));
-        m_bitmap->show();
+        pictureBox->setPicture(rt::stock::pictureOrResource(m_declaration.bitmapName, side));
+        pictureBox->show();
     } else {
-        bitmap->clearPicture();
-        m_bitmap->hide();
+        pictureBox->clearPicture();
+        pictureBox->hide();
     }
     QFont font = buttonFont();
     font.setPixelSize(12);
-    m_button->setFont(font);
+    m_innerButton->setFont(font);
     placeCaption();
     if (!isEnabled())
-        m_button->setEnabled(false);
+        m_innerButton->setEnabled(false);
 }
 
-void pfc_picture_command_button::of_setenabled(bool is_enabled)
+void pfc_picture_command_button::of_setenabled(bool enabled)
 {
-    m_button->setEnabled(is_enabled);
+    m_innerButton->setEnabled(enabled);
 }
 
 bool pfc_picture_command_button::isAvailable() const
@@ -179,26 +182,24 @@ bool pfc_picture_command_button::isAvailable() const
 
 bool pfc_picture_command_button::innerEnabledFlag() const
 {
-    return !m_button->testAttribute(Qt::WA_ForceDisabled);
+    return !m_innerButton->testAttribute(Qt::WA_ForceDisabled);
 }
 
 void pfc_picture_command_button::setAvailable(bool available)
 {
-    m_button->setEnabled(available);
+    m_innerButton->setEnabled(available);
     setEnabled(available);
 }
 
 bool pfc_picture_command_button::pictureShown() const
 {
-    return !m_bitmap->isHidden();
+    return !m_pictureBox->isHidden();
 }
 
 void pfc_picture_command_button::innerButtonResized(int newWidthUnits, int newHeightUnits)
 {
-    const QPoint place = controls::picture_button::restingPlace(newWidthUnits, newHeightUnits);
-    m_picX = place.x();
-    m_picY = place.y();
-    movePictureTo(place);
+    m_restingPlace = controls::PictureButtonRules::restingPlace(newWidthUnits, newHeightUnits);
+    movePictureTo(m_restingPlace);
     placeCaption();
 }
 
@@ -206,13 +207,13 @@ void pfc_picture_command_button::placeCaption()
 {
     // The caption starts two blanks' width after the picture's resting
     // place, whatever its own width.
-    auto *face = static_cast<controls::PictureButtonFace *>(m_button);
-    if (m_bitmap->isHidden()) {
+    auto *face = static_cast<controls::PictureButtonFace *>(m_innerButton);
+    if (m_pictureBox->isHidden()) {
         face->setCaptionLeft(-1);
         return;
     }
-    const int pictureRight = rt::units::toPixelsX(m_picX) + m_bitmap->width();
-    face->setCaptionLeft(pictureRight + 2 * m_button->fontMetrics().horizontalAdvance(u' '));
+    const int pictureRight = rt::units::toPixelsX(m_restingPlace.x()) + m_pictureBox->width();
+    face->setCaptionLeft(pictureRight + 2 * m_innerButton->fontMetrics().horizontalAdvance(u' '));
 }
 
 void pfc_picture_command_button::innerButtonClicked()
@@ -227,37 +228,37 @@ void pfc_picture_command_button::innerButtonClicked()
 
 void pfc_picture_command_button::movePictureTo(QPoint placeUnits)
 {
-    m_place = placeUnits;
-    m_bitmap->move(rt::units::toPixels(placeUnits));
+    m_picturePlace = placeUnits;
+    m_pictureBox->move(rt::units::toPixels(placeUnits));
 }
 
 void pfc_picture_command_button::toRestingPlace()
 {
-    movePictureTo(QPoint(m_picX, m_picY));
+    movePictureTo(m_restingPlace);
 }
 
 void pfc_picture_command_button::toPressedPlace()
 {
-    using controls::picture_button::kPressedOffset;
-    movePictureTo(QPoint(m_picX + kPressedOffset, m_picY + kPressedOffset));
+    constexpr int kOffset = controls::PictureButtonRules::kPressedOffset;
+    movePictureTo(m_restingPlace + QPoint(kOffset, kOffset));
 }
 
 bool pfc_picture_command_button::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_button)
+    if (watched != m_innerButton)
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_inBounds = true;
+            m_mouseHeld = true;
             toPressedPlace();
         }
         break;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_inBounds = false;
+            m_mouseHeld = false;
             toRestingPlace();
         }
         break;
@@ -285,18 +286,18 @@ bool pfc_picture_command_button::eventFilter(QObject *watched, QEvent *event)
 
 void pfc_picture_command_button::handleMouseMove(QMouseEvent *event)
 {
-    if (m_keyboard)
+    if (m_spaceHeld)
         return;
     const QPoint pos = event->position().toPoint();
-    const int xpos = rt::units::fromPixelsX(pos.x());
-    const int ypos = rt::units::fromPixelsY(pos.y());
-    const int widthUnits = rt::units::fromPixelsX(m_button->width());
-    const int heightUnits = rt::units::fromPixelsY(m_button->height());
+    const int xUnits = rt::units::fromPixelsX(pos.x());
+    const int yUnits = rt::units::fromPixelsY(pos.y());
+    const int widthUnits = rt::units::fromPixelsX(m_innerButton->width());
+    const int heightUnits = rt::units::fromPixelsY(m_innerButton->height());
     // The inner button's own rectangle, right and bottom edges excluded.
-    const bool inside = xpos >= 0 && ypos >= 0 && xpos < widthUnits && ypos < heightUnits
-        && pos.x() < m_button->width() && pos.y() < m_button->height();
+    const bool inside = xUnits >= 0 && yUnits >= 0 && xUnits < widthUnits && yUnits < heightUnits
+        && pos.x() < m_innerButton->width() && pos.y() < m_innerButton->height();
     const bool leftDown = event->buttons().testFlag(Qt::LeftButton);
-    if (inside && leftDown && m_inBounds)
+    if (inside && leftDown && m_mouseHeld)
         toPressedPlace();
     else
         toRestingPlace();
@@ -306,8 +307,8 @@ bool pfc_picture_command_button::handleKeyPress(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Space:
-        if (!m_inBounds) {
-            m_keyboard = true;
+        if (!m_mouseHeld) {
+            m_spaceHeld = true;
             toPressedPlace();
         }
         return false;
@@ -322,7 +323,7 @@ bool pfc_picture_command_button::handleKeyPress(QKeyEvent *event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_button->click();
+        m_innerButton->click();
         return true;
     default:
         return false;
@@ -333,7 +334,7 @@ void pfc_picture_command_button::handleKeyRelease(QKeyEvent *event)
 {
     // A held key repeats as release/press pairs; only the real release counts.
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        m_keyboard = false;
+        m_spaceHeld = false;
         toRestingPlace();
     }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -22,15 +21,14 @@ public:
     static QString defaultButtonText();
 
     // The values a window declares on an instance, read once at construction.
-    // Position and size are in layout units; buttonwidth/buttonheight in pixels.
+    // Position and size are in layout units; buttonWidth/buttonHeight in pixels.
     struct Declaration
     {
-        QString buttontext = defaultButtonText();
-        QString bitmapname {};
+        QString buttonText = defaultButtonText();
+        QString bitmapName {};
         bool isDefault = false;
-        bool isCancel = false;
-        int buttonwidth = 0;
-        int buttonheight = 0;
+        int buttonWidth = 0;
+        int buttonHeight = 0;
         int x = 0;
         int y = 0;
         int width = 329;
@@ -40,17 +38,21 @@ public:
 
     explicit pfc_picture_command_button(const Declaration &declaration, QWidget *parent = nullptr);
 
-    QPushButton *command_button() const { return m_button; }
-    QWidget *uo_bitmap() const { return m_bitmap; }
+    // The inner push button (objectName "command_button").
+    QPushButton *command_button() const { return m_innerButton; }
+    // The box that draws the picture over the inner button (objectName "uo_bitmap").
+    QWidget *pictureBox() const { return m_pictureBox; }
 
-    // Resizes the inner button to is_width x is_height pixels and places
-    // the picture at its resting place.
-    void of_setresize(int is_width, int is_height);
+    // Resizes the inner button to widthPixels x heightPixels and places the
+    // picture at its resting place.
+    void of_setresize(int widthPixels, int heightPixels);
     // Caption, picture and font from the declared values; a disabled
     // control disables its inner button as well.
     void of_setproperties();
     // Sets the inner button's enabled state only.
-    void of_setenabled(bool is_enabled);
+    void of_setenabled(bool enabled);
+    // Nothing to release: the toolkit ends the inner button's mouse grab
+    // itself when the button goes up.
     void of_releasemouse() { }
 
     // True when both the control and its inner button are enabled.
@@ -61,18 +63,17 @@ public:
     // inner button first.
     void setAvailable(bool available);
 
-    int buttonwidth() const { return m_declaration.buttonwidth; }
-    int buttonheight() const { return m_declaration.buttonheight; }
-    const QString &buttontext() const { return m_declaration.buttontext; }
-    const QString &bitmapname() const { return m_declaration.bitmapname; }
+    int buttonWidth() const { return m_declaration.buttonWidth; }
+    int buttonHeight() const { return m_declaration.buttonHeight; }
 
     // The picture's resting place in layout units.
-    int il_picx() const { return m_picX; }
-    int il_picy() const { return m_picY; }
-    bool lb_inbounds() const { return m_inBounds; }
-    bool lb_keyboard() const { return m_keyboard; }
+    QPoint restingPlace() const { return m_restingPlace; }
+    // True from a left-button press on the inner button until its release.
+    bool mouseHeld() const { return m_mouseHeld; }
+    // True while Space holds the button (pressed while the mouse did not).
+    bool spaceHeld() const { return m_spaceHeld; }
     // The picture's current place in layout units.
-    QPoint picturePlace() const { return m_place; }
+    QPoint picturePlace() const { return m_picturePlace; }
     bool pictureShown() const;
 
 Q_SIGNALS:
@@ -93,11 +94,10 @@ private:
     void handleMouseMove(class QMouseEvent *event);
 
     Declaration m_declaration;
-    QWidget *m_bitmap = nullptr;
-    QPushButton *m_button = nullptr;
-    int m_picX = 0;
-    int m_picY = 0;
-    QPoint m_place;
-    bool m_inBounds = false;
-    bool m_keyboard = false;
+    QWidget *m_pictureBox = nullptr;
+    QPushButton *m_innerButton = nullptr;
+    QPoint m_restingPlace;
+    QPoint m_picturePlace;
+    bool m_mouseHeld = false;
+    bool m_spaceHeld = false;
 };

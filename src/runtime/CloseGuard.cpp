@@ -1,7 +1,7 @@
 #include "runtime/CloseGuard.h"
 
-#include <QCloseEvent>
 #include <QDialog>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
 

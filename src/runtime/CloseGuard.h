@@ -22,9 +22,6 @@ public:
     // through the guard.
     void closeWindow();
 
-    // True while closeWindow() is closing the window.
-    bool isClosing() const { return m_closing; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <algorithm>
 
@@ -35,6 +34,8 @@ ControlBuilder::ControlBuilder(
             style::setTextColor(widget, decl.textColor);
         if (decl.backColor >= 0)
             style::setBackColor(widget, decl.backColor);
+        if (!decl.pointer.isEmpty())
+            widget->setCursor(stock::pointer(decl.pointer));
         widget->setEnabled(decl.enabled);
         if (!decl.visible)
             widget->hide();

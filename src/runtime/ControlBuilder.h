@@ -9,7 +9,7 @@
 #include <functional>
 #include <map>
 #include <stdexcept>
-#include <typeinfo>
+#include <vector>
 
 namespace rt {
 
@@ -29,7 +29,7 @@ public:
 
 // Creates a window's controls from its table, in the table's order, as
 // children of `window`: object name, text, geometry (layout units to
-// pixels), font, colours, mask, enabled, visible and checked state. Group
+// pixels), font, colours, mask, pointer, enabled, visible and checked state. Group
 // boxes are lowered behind the controls that lie over them, keeping their
 // order among themselves. Buttons that name a button group join that
 // exclusive group (one per name, made here and named after it). The tab

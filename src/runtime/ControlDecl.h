@@ -56,6 +56,13 @@ struct ControlDecl
     QString buttonGroup {};
     int buttonId = -1;
     std::optional<Qt::Alignment> alignment {};
+    // The stock pointer shown over the control ("HyperLink!"); empty: the
+    // window's own.
+    QString pointer {};
+    // The control's tag, a text that the window reads for its own use (the
+    // start page's "Run = ..."); none for a control without one. The builder
+    // leaves it in the declaration.
+    std::optional<QString> tag {};
 };
 
 } // namespace rt

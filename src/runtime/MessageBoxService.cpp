@@ -45,15 +45,4 @@ void MessageBoxService::setHandler(Handler handler)
     handlerSlot() = std::move(handler);
 }
 
-MessageBoxRecorder::MessageBoxRecorder()
-{
-    MessageBoxService::setHandler(
-        [this](const MessageBoxService::Shown &box) { m_boxes.push_back(box); });
-}
-
-MessageBoxRecorder::~MessageBoxRecorder()
-{
-    MessageBoxService::setHandler({});
-}
-
 } // namespace rt

@@ -4,14 +4,13 @@
 #include <QWidget>
 
 #include <functional>
-#include <vector>
 
 namespace rt {
 
 // The program's message boxes: a title, a text, an icon and one OK button;
 // the caller waits until the box is closed.
 //
-// Tests install a recorder that answers every box at once and keeps what
+// Tests install a handler that answers every box at once and keeps what
 // was shown, so a handler that reports something can be driven without a
 // human closing the box.
 class MessageBoxService
@@ -33,22 +32,6 @@ public:
 
     // Replaces the real box with `handler`; an empty handler restores it.
     static void setHandler(Handler handler);
-};
-
-// Records every box instead of showing it, for the length of its life.
-class MessageBoxRecorder
-{
-public:
-    MessageBoxRecorder();
-    ~MessageBoxRecorder();
-    MessageBoxRecorder(const MessageBoxRecorder &) = delete;
-    MessageBoxRecorder &operator=(const MessageBoxRecorder &) = delete;
-
-    const std::vector<MessageBoxService::Shown> &boxes() const { return m_boxes; }
-    void clear() { m_boxes.clear(); }
-
-private:
-    std::vector<MessageBoxService::Shown> m_boxes;
 };
 
 } // namespace rt

@@ -12,131 +12,146 @@ namespace rt::stock {
 
 namespace {
 
-using Painter = std::function<void(QPainter &, double s)>;
+using Painter = std::function<void(QPainter &, double size)>;
 
-void tile(QPainter &p, double s, const QColor &color)
+void tile(QPainter &painter, double size, const QColor &color)
 {
     QPainterPath path;
-    path.addRoundedRect(QRectF(s * 0.06, s * 0.06, s * 0.88, s * 0.88), s * 0.16, s * 0.16);
-    QLinearGradient gradient(0, 0, 0, s);
+    path.addRoundedRect(
+        QRectF(size * 0.06, size * 0.06, size * 0.88, size * 0.88), size * 0.16, size * 0.16);
+    QLinearGradient gradient(0, 0, 0, size);
     gradient.setColorAt(0, color.lighter(135));
     gradient.setColorAt(1, color.darker(115));
-    p.fillPath(path, gradient);
-    p.setPen(QPen(color.darker(160), s / 32.0));
-    p.drawPath(path);
+    painter.fillPath(path, gradient);
+    painter.setPen(QPen(color.darker(160), size / 32.0));
+    painter.drawPath(path);
 }
 
-QPen glyphPen(double s, const QColor &color = Qt::white)
+QPen glyphPen(double size, const QColor &color = Qt::white)
 {
-    return QPen(color, s / 11.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(color, size / 11.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 const std::map<QString, Painter> &painters()
 {
     static const std::map<QString, Painter> table = {
         { u"save!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(40, 100, 200));
-                p.fillRect(QRectF(s * 0.28, s * 0.2, s * 0.44, s * 0.26), Qt::white);
-                p.fillRect(QRectF(s * 0.32, s * 0.6, s * 0.36, s * 0.2), QColor(220, 230, 245));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(40, 100, 200));
+                painter.fillRect(
+                    QRectF(size * 0.28, size * 0.2, size * 0.44, size * 0.26), Qt::white);
+                painter.fillRect(QRectF(size * 0.32, size * 0.6, size * 0.36, size * 0.2),
+                    QColor(220, 230, 245));
             } },
         { u"close!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(120, 120, 130));
-                p.setPen(glyphPen(s));
-                p.drawLine(QPointF(s * 0.32, s * 0.32), QPointF(s * 0.68, s * 0.68));
-                p.drawLine(QPointF(s * 0.68, s * 0.32), QPointF(s * 0.32, s * 0.68));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(120, 120, 130));
+                painter.setPen(glyphPen(size));
+                painter.drawLine(
+                    QPointF(size * 0.32, size * 0.32), QPointF(size * 0.68, size * 0.68));
+                painter.drawLine(
+                    QPointF(size * 0.68, size * 0.32), QPointF(size * 0.32, size * 0.68));
             } },
         { u"exit!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(200, 60, 50));
-                p.setPen(glyphPen(s));
-                p.drawArc(QRectF(s * 0.28, s * 0.3, s * 0.44, s * 0.44), 120 * 16, 300 * 16);
-                p.drawLine(QPointF(s * 0.5, s * 0.22), QPointF(s * 0.5, s * 0.5));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(200, 60, 50));
+                painter.setPen(glyphPen(size));
+                painter.drawArc(
+                    QRectF(size * 0.28, size * 0.3, size * 0.44, size * 0.44), 120 * 16, 300 * 16);
+                painter.drawLine(QPointF(size * 0.5, size * 0.22), QPointF(size * 0.5, size * 0.5));
             } },
         { u"custom079!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(40, 150, 80));
-                p.setPen(glyphPen(s));
-                p.drawLine(QPointF(s * 0.25, s * 0.5), QPointF(s * 0.68, s * 0.5));
-                p.drawLine(QPointF(s * 0.52, s * 0.34), QPointF(s * 0.7, s * 0.5));
-                p.drawLine(QPointF(s * 0.52, s * 0.66), QPointF(s * 0.7, s * 0.5));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(40, 150, 80));
+                painter.setPen(glyphPen(size));
+                painter.drawLine(
+                    QPointF(size * 0.25, size * 0.5), QPointF(size * 0.68, size * 0.5));
+                painter.drawLine(
+                    QPointF(size * 0.52, size * 0.34), QPointF(size * 0.7, size * 0.5));
+                painter.drawLine(
+                    QPointF(size * 0.52, size * 0.66), QPointF(size * 0.7, size * 0.5));
             } },
         { u"runscc!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(230, 140, 30));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(230, 140, 30));
                 QPolygonF play;
-                play << QPointF(s * 0.36, s * 0.28) << QPointF(s * 0.72, s * 0.5)
-                     << QPointF(s * 0.36, s * 0.72);
-                p.setBrush(Qt::white);
-                p.setPen(Qt::NoPen);
-                p.drawPolygon(play);
+                play << QPointF(size * 0.36, size * 0.28) << QPointF(size * 0.72, size * 0.5)
+                     << QPointF(size * 0.36, size * 0.72);
+                painter.setBrush(Qt::white);
+                painter.setPen(Qt::NoPen);
+                painter.drawPolygon(play);
             } },
         { u"fullbuild!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(110, 70, 180));
-                p.setPen(Qt::NoPen);
-                p.setBrush(Qt::white);
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(110, 70, 180));
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(Qt::white);
                 for (int i = 0; i < 3; ++i)
-                    p.drawRect(QRectF(s * (0.26 + i * 0.17), s * (0.58 - i * 0.14), s * 0.13,
-                        s * (0.16 + i * 0.14)));
+                    painter.drawRect(QRectF(size * (0.26 + i * 0.17), size * (0.58 - i * 0.14),
+                        size * 0.13, size * (0.16 + i * 0.14)));
             } },
         { u"properties!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(70, 130, 160));
-                p.setPen(glyphPen(s));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(70, 130, 160));
+                painter.setPen(glyphPen(size));
                 for (int i = 0; i < 3; ++i)
-                    p.drawLine(QPointF(s * 0.28, s * (0.32 + i * 0.18)),
-                        QPointF(s * 0.72, s * (0.32 + i * 0.18)));
+                    painter.drawLine(QPointF(size * 0.28, size * (0.32 + i * 0.18)),
+                        QPointF(size * 0.72, size * (0.32 + i * 0.18)));
             } },
         { u"editobject!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(180, 150, 40));
-                p.setPen(glyphPen(s));
-                p.drawLine(QPointF(s * 0.3, s * 0.7), QPointF(s * 0.7, s * 0.3));
-                p.drawLine(QPointF(s * 0.28, s * 0.74), QPointF(s * 0.4, s * 0.74));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(180, 150, 40));
+                painter.setPen(glyphPen(size));
+                painter.drawLine(QPointF(size * 0.3, size * 0.7), QPointF(size * 0.7, size * 0.3));
+                painter.drawLine(
+                    QPointF(size * 0.28, size * 0.74), QPointF(size * 0.4, size * 0.74));
             } },
         { u"appicon!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(20, 120, 190));
-                p.setPen(glyphPen(s));
-                p.drawEllipse(QRectF(s * 0.42, s * 0.18, s * 0.16, s * 0.16));
-                p.drawLine(QPointF(s * 0.5, s * 0.36), QPointF(s * 0.5, s * 0.6));
-                p.drawLine(QPointF(s * 0.3, s * 0.46), QPointF(s * 0.7, s * 0.46));
-                p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.36, s * 0.8));
-                p.drawLine(QPointF(s * 0.5, s * 0.6), QPointF(s * 0.64, s * 0.8));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(20, 120, 190));
+                painter.setPen(glyphPen(size));
+                painter.drawEllipse(QRectF(size * 0.42, size * 0.18, size * 0.16, size * 0.16));
+                painter.drawLine(QPointF(size * 0.5, size * 0.36), QPointF(size * 0.5, size * 0.6));
+                painter.drawLine(
+                    QPointF(size * 0.3, size * 0.46), QPointF(size * 0.7, size * 0.46));
+                painter.drawLine(QPointF(size * 0.5, size * 0.6), QPointF(size * 0.36, size * 0.8));
+                painter.drawLine(QPointF(size * 0.5, size * 0.6), QPointF(size * 0.64, size * 0.8));
             } },
         { u"form!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(90, 150, 90));
-                p.setPen(QPen(Qt::white, s / 16.0));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(QRectF(s * 0.26, s * 0.26, s * 0.48, s * 0.48));
-                p.drawLine(QPointF(s * 0.26, s * 0.38), QPointF(s * 0.74, s * 0.38));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(90, 150, 90));
+                painter.setPen(QPen(Qt::white, size / 16.0));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(QRectF(size * 0.26, size * 0.26, size * 0.48, size * 0.48));
+                painter.drawLine(
+                    QPointF(size * 0.26, size * 0.38), QPointF(size * 0.74, size * 0.38));
             } },
         { u"olegenreg!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(160, 60, 120));
-                p.setPen(glyphPen(s));
-                p.drawEllipse(QRectF(s * 0.28, s * 0.28, s * 0.44, s * 0.44));
-                p.drawPoint(QPointF(s * 0.5, s * 0.5));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(160, 60, 120));
+                painter.setPen(glyphPen(size));
+                painter.drawEllipse(QRectF(size * 0.28, size * 0.28, size * 0.44, size * 0.44));
+                painter.drawPoint(QPointF(size * 0.5, size * 0.5));
             } },
         { u"hyperlink!"_s,
-            [](QPainter &p, double s) {
-                tile(p, s, QColor(30, 90, 200));
-                p.setPen(glyphPen(s));
-                p.drawArc(QRectF(s * 0.2, s * 0.38, s * 0.34, s * 0.24), 90 * 16, 180 * 16);
-                p.drawArc(QRectF(s * 0.46, s * 0.38, s * 0.34, s * 0.24), -90 * 16, 180 * 16);
-                p.drawLine(QPointF(s * 0.38, s * 0.5), QPointF(s * 0.62, s * 0.5));
+            [](QPainter &painter, double size) {
+                tile(painter, size, QColor(30, 90, 200));
+                painter.setPen(glyphPen(size));
+                painter.drawArc(
+                    QRectF(size * 0.2, size * 0.38, size * 0.34, size * 0.24), 90 * 16, 180 * 16);
+                painter.drawArc(
+                    QRectF(size * 0.46, size * 0.38, size * 0.34, size * 0.24), -90 * 16, 180 * 16);
+                painter.drawLine(
+                    QPointF(size * 0.38, size * 0.5), QPointF(size * 0.62, size * 0.5));
             } },
         { u"arrow!"_s,
-            [](QPainter &p, double s) {
+            [](QPainter &painter, double size) {
                 QPolygonF arrow;
-                arrow << QPointF(s * 0.2, s * 0.1) << QPointF(s * 0.2, s * 0.85)
-                      << QPointF(s * 0.4, s * 0.65) << QPointF(s * 0.7, s * 0.65);
-                p.setBrush(Qt::white);
-                p.setPen(QPen(Qt::black, s / 20.0));
-                p.drawPolygon(arrow);
+                arrow << QPointF(size * 0.2, size * 0.1) << QPointF(size * 0.2, size * 0.85)
+                      << QPointF(size * 0.4, size * 0.65) << QPointF(size * 0.7, size * 0.65);
+                painter.setBrush(Qt::white);
+                painter.setPen(QPen(Qt::black, size / 20.0));
+                painter.drawPolygon(arrow);
             } },
     };
     return table;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QPalette>
 
 namespace rt {
 
@@ -26,6 +25,7 @@ constexpr long kTransparent = 536870912;
 constexpr long kTransparentAlt = 553648127;
 
 // The program's own colours.
+constexpr long kBlack = rgb(0, 0, 0);
 constexpr long kBlue = rgb(0, 0, 255);
 constexpr long kMagenta = rgb(255, 0, 255);
 constexpr long kGreen = rgb(0, 255, 0);

@@ -3,6 +3,7 @@
 #include "runtime/FirstShowCentring.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/StockImages.h"
+#include "runtime/WindowManagerHints.h"
 #include "runtime/WindowStyle.h"
 
 #include <QWidget>
@@ -11,13 +12,21 @@ namespace rt {
 
 void setUpWindow(QWidget *window, const WindowDecl &decl)
 {
+    if (decl.flags)
+        window->setWindowFlags(*decl.flags);
     window->setObjectName(decl.name);
     if (!decl.title.isEmpty())
         window->setWindowTitle(decl.title);
     if (!decl.icon.isEmpty())
         window->setWindowIcon(stock::icon(decl.icon));
-    if (decl.modal)
+    if (decl.modal) {
         window->setWindowModality(Qt::ApplicationModal);
+        if (!window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+            window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+            window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+            new WindowManagerHints(window);
+        }
+    }
     if (decl.backColor >= 0)
         style::setBackColor(window, decl.backColor);
     if (!decl.size.isEmpty()) {

@@ -4,13 +4,15 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace rt {
 
 // A window as it is declared: its class name (also its object name), title,
-// icon, modality, declared size and background, and where it first stands.
-// setUpWindow() applies it to a window in one call.
+// icon, window flags, modality, declared size and background, and where it
+// first stands. setUpWindow() applies it to a window in one call.
 struct WindowDecl
 {
     // What the declared size measures.
@@ -32,6 +34,12 @@ struct WindowDecl
     QString name {};
     QString title {};
     QString icon {}; // a stock name ("AppIcon!"); empty: none
+    // The window's type and title-bar hints; none: those it was made with.
+    std::optional<Qt::WindowFlags> flags {};
+    // Application-modal. A modal window offers no minimize or maximize box:
+    // with the other windows blocked behind it, a minimized one would leave
+    // nothing to click. Where it has a frame, the window manager is told so
+    // (WindowManagerHints).
     bool modal = false;
     QSize size {}; // layout units; empty: the window's own size
     Size sizeIs = Size::Outer;
@@ -41,6 +49,8 @@ struct WindowDecl
     QPoint position {}; // layout units, with Placement::At
 };
 
+// Applies `decl` to `window`, the flags first, before anything that depends
+// on them (the size of the frame, the place on the screen).
 void setUpWindow(QWidget *window, const WindowDecl &decl);
 
 } // namespace rt

@@ -60,9 +60,9 @@ void WindowManagerHints::apply()
     if (!connection || !m_window->isWindow())
         return;
     const xcb_window_t window = static_cast<xcb_window_t>(m_window->winId());
-    static constexpr char name[] = "_MOTIF_WM_HINTS";
+    static constexpr char kHintName[] = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        connection, xcb_intern_atom(connection, 0, sizeof kHintName - 1, kHintName), nullptr);
     if (!reply)
         return;
     const xcb_atom_t atom = reply->atom;
@@ -71,13 +71,13 @@ void WindowManagerHints::apply()
     // functions (move, and close where the window has a close box),
     // decorations (border and title, and the menu with a close box), input
     // mode, status.
-    constexpr std::uint32_t functionsGiven = 1, decorationsGiven = 2;
-    constexpr std::uint32_t functionMove = 4, functionClose = 32;
-    constexpr std::uint32_t decorationBorder = 2, decorationTitle = 8, decorationMenu = 16;
+    constexpr std::uint32_t kFunctionsGiven = 1, kDecorationsGiven = 2;
+    constexpr std::uint32_t kFunctionMove = 4, kFunctionClose = 32;
+    constexpr std::uint32_t kDecorationBorder = 2, kDecorationTitle = 8, kDecorationMenu = 16;
     const bool closeBox = m_window->windowFlags().testFlag(Qt::WindowCloseButtonHint);
-    const std::array<std::uint32_t, 5> hints { functionsGiven | decorationsGiven,
-        functionMove | (closeBox ? functionClose : 0u),
-        decorationBorder | decorationTitle | (closeBox ? decorationMenu : 0u), 0, 0 };
+    const std::array<std::uint32_t, 5> hints { kFunctionsGiven | kDecorationsGiven,
+        kFunctionMove | (closeBox ? kFunctionClose : 0u),
+        kDecorationBorder | kDecorationTitle | (closeBox ? kDecorationMenu : 0u), 0, 0 };
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom, atom, 32,
         std::uint32_t(hints.size()), hints.data());
     xcb_flush(connection);

@@ -4,9 +4,7 @@
 #include "runtime/SystemColors.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
@@ -19,16 +17,17 @@ namespace {
 
 QStringList familiesFor(const QString &face)
 {
-    static const QStringList chinese { u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s };
+    static const QStringList kChineseFallbacks { u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s };
     if (face == faces::kSongTi)
-        return QStringList { face, u"SimSun"_s, u"NSimSun"_s } + chinese;
+        return QStringList { face, u"SimSun"_s, u"NSimSun"_s } + kChineseFallbacks;
     if (face == faces::kArial)
-        return QStringList { face, u"Liberation Sans"_s, u"DejaVu Sans"_s } + chinese;
+        return QStringList { face, u"Liberation Sans"_s, u"DejaVu Sans"_s } + kChineseFallbacks;
     if (face == faces::kMsSansSerif)
-        return QStringList { face, u"Microsoft Sans Serif"_s, u"SimSun"_s } + chinese;
+        return QStringList { face, u"Microsoft Sans Serif"_s, u"SimSun"_s } + kChineseFallbacks;
     if (face == faces::kCourierNew)
-        return QStringList { face, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s } + chinese;
-    return QStringList { face } + chinese;
+        return QStringList { face, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s }
+        + kChineseFallbacks;
+    return QStringList { face } + kChineseFallbacks;
 }
 
 } // namespace
@@ -84,10 +83,10 @@ void setBackColor(QWidget *widget, long code)
 
 QSize clientSizeForOuter(QSize outerUnits)
 {
-    constexpr int borderPixels = 4;
-    constexpr int titlePixels = 23;
+    constexpr int kBorderPixels = 4;
+    constexpr int kTitlePixels = 23;
     const QSize outer = units::toPixels(outerUnits);
-    return { outer.width() - 2 * borderPixels, outer.height() - 2 * borderPixels - titlePixels };
+    return { outer.width() - 2 * kBorderPixels, outer.height() - 2 * kBorderPixels - kTitlePixels };
 }
 
 void centerOnScreen(QWidget *window)

@@ -3,7 +3,6 @@
 #include "runtime/FontDecl.h"
 
 #include <QFont>
-#include <QPalette>
 #include <QSize>
 
 class QWidget;

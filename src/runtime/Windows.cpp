@@ -1,13 +1,11 @@
 #include "runtime/Windows.h"
 
 #include "runtime/MinimizedModalRestorer.h"
-#include "runtime/WindowManagerHints.h"
 #include "runtime/WindowRegistry.h"
 
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <QProcess>
 
@@ -58,13 +56,6 @@ int openModal(QWidget *window)
     int result = 0;
     // A window that deletes itself on closing is gone when the run ends.
     QPointer<QWidget> guard(window);
-    // A modal window cannot be minimized or maximized: with the frame
-    // blocked behind it, a minimized one would leave nothing to click.
-    if (!window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
-        window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-        window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-        new WindowManagerHints(window);
-    }
     // Lives as long as the window (it is the window's child) and watches
     // only while the run lasts.
     QPointer<MinimizedModalRestorer> restorer = new MinimizedModalRestorer(window);
@@ -84,9 +75,9 @@ int openModal(QWidget *window)
     return result;
 }
 
-int openModalWithParm(QWidget *window, QObject *parameter)
+int openModalWithParameter(QWidget *window, QObject *parameter)
 {
-    message().powerObjectParm = parameter;
+    message().objectParameter = parameter;
     return openModal(window);
 }
 
@@ -119,11 +110,6 @@ bool startCommandLine(const QString &commandLine)
         return false;
     const QString program = parts.takeFirst();
     return QProcess::startDetached(program, parts);
-}
-
-bool fileExists(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 } // namespace rt

@@ -13,8 +13,7 @@ namespace rt {
 // finds it here when its open handling runs.
 struct Message
 {
-    QPointer<QObject> powerObjectParm;
-    QString stringParm;
+    QPointer<QObject> objectParameter;
 };
 
 Message &message();
@@ -23,11 +22,12 @@ namespace windows {
 
 // Opens `window` modally and returns once it has closed; the window is
 // deleted afterwards. A QDialog runs its own exec(); any other widget is
-// shown application-modal with a local event loop.
+// shown application-modal with a local event loop. What a modal window
+// offers on its title bar is its declaration's (WindowDecl::modal).
 int openModal(QWidget *window);
 
 // As openModal, with `parameter` handed over through the message object.
-int openModalWithParm(QWidget *window, QObject *parameter);
+int openModalWithParameter(QWidget *window, QObject *parameter);
 
 // Opens `window` as an ordinary window and returns at once.
 void openOrdinary(QWidget *window);
@@ -44,7 +44,5 @@ void post(QObject *context, std::function<void()> call);
 // Starts an outside program from a command line, without a shell: the line
 // is split into the program and its arguments. False when it cannot start.
 bool startCommandLine(const QString &commandLine);
-
-bool fileExists(const QString &path);
 
 } // namespace rt

@@ -3,7 +3,6 @@
 #include "runtime/CloseGuard.h"
 #include "runtime/ControlBuilder.h"
 #include "runtime/ControlMakers.h"
-#include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
@@ -17,6 +16,20 @@ namespace {
 
 const QString kSite = u"https://example.com/"_s;
 
+// Without a title bar the declared size is the client area.
+rt::WindowDecl aboutWindow()
+{
+    return { .name = u"w_about"_s,
+        .icon = u"AppIcon!"_s,
+        .flags = rt::style::modalDialogFlags() | Qt::FramelessWindowHint,
+        .modal = true,
+        .size = QSize(2181, 820),
+        .sizeIs = rt::WindowDecl::Size::Client,
+        .fixedSize = false,
+        .backColor = rt::colors::kButtonFace,
+        .placement = rt::WindowDecl::Placement::Centred };
+}
+
 // The controls top to bottom, positions and sizes in layout units. The
 // maker's contact data are fictitious.
 rt::ControlTable aboutControls()
@@ -28,6 +41,7 @@ rt::ControlTable aboutControls()
     rt::ControlDecl link = rt::label(
         u"shl_1"_s, {}, { 480, 684, 1221, 92 }, { .font = rt::font(12), .textColor = kLinkText });
     link.font.underline = true;
+    link.pointer = u"HyperLink!"_s;
     return {
         rt::label(u"st_1"_s, u"技术问题和建议请寄 Kelvaro 示例软件工作室，联系人：示例先生"_s,
             { 55, 80, 2034, 72 }, { .font = rt::font(10, true), .textColor = kBlue }),
@@ -50,19 +64,9 @@ rt::ControlTable aboutControls()
 } // namespace
 
 w_about::w_about(QWidget *parent)
-    : QDialog(parent, rt::style::modalDialogFlags() | Qt::FramelessWindowHint)
+    : QDialog(parent)
 {
-    // Without a title bar the declared size is the client area.
-    rt::setUpWindow(this,
-        { .name = u"w_about"_s,
-            .icon = u"AppIcon!"_s,
-            .modal = true,
-            .size = QSize(2181, 820),
-            .sizeIs = rt::WindowDecl::Size::Client,
-            .fixedSize = false,
-            .backColor = rt::colors::kButtonFace,
-            .placement = rt::WindowDecl::Placement::Centred });
-
+    rt::setUpWindow(this, aboutWindow());
     const rt::ControlBuilder built(this, aboutControls());
 
     // The web link: a click hands the address to the system, which opens it.
@@ -73,7 +77,6 @@ w_about::w_about(QWidget *parent)
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     link->setOpenExternalLinks(true);
     link->setFocusPolicy(Qt::NoFocus);
-    link->setCursor(rt::stock::pointer(u"HyperLink!"_s));
 
     // Esc and the window system's close request do not close the box.
     auto *guard = new rt::CloseGuard(this);

@@ -6,28 +6,39 @@
 #include "runtime/WindowDecl.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// No frame: the declared size is the client area, all of it the splash
+// picture, whose clicks come to the window.
+rt::WindowDecl flashWindow()
+{
+    return { .name = u"w_flash"_s,
+        .icon = u"AppIcon!"_s,
+        .flags = Qt::Dialog | Qt::FramelessWindowHint,
+        .modal = true,
+        .size = QSize(1861, 1076),
+        .sizeIs = rt::WindowDecl::Size::Client,
+        .backColor = rt::colors::kBlue,
+        .placement = rt::WindowDecl::Placement::Centred };
+}
+
+rt::ControlTable flashControls()
+{
+    return { rt::picture(u"p_1"_s, u":/shell/splash.jpg"_s, QRect(0, 0, 1861, 1076)) };
+}
+
+} // namespace
+
 w_flash::w_flash(std::function<void()> openNext, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : QDialog(parent)
     , m_openNext(std::move(openNext))
 {
-    // No frame: the declared size is the client area, all of it the
-    // splash picture, whose clicks come to the window.
-    rt::setUpWindow(this,
-        { .name = u"w_flash"_s,
-            .icon = u"AppIcon!"_s,
-            .modal = true,
-            .size = QSize(1861, 1076),
-            .sizeIs = rt::WindowDecl::Size::Client,
-            .backColor = rt::colors::kBlue,
-            .placement = rt::WindowDecl::Placement::Centred });
-    const rt::ControlBuilder controls(
-        this, { rt::picture(u"p_1"_s, u":/shell/splash.jpg"_s, QRect(0, 0, 1861, 1076)) });
-    m_picture = controls.get<QLabel>(u"p_1"_s);
+    rt::setUpWindow(this, flashWindow());
+    const rt::ControlBuilder controls(this, flashControls());
 
     m_timer.setInterval(kTimerPeriodMs);
     connect(&m_timer, &QTimer::timeout, this, &w_flash::handOver);

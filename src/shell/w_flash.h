@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QLabel>
 #include <QTimer>
 
 #include <functional>
@@ -27,7 +26,6 @@ private:
     void handOver();
 
     std::function<void()> m_openNext;
-    QLabel *m_picture = nullptr;
     QTimer m_timer;
     bool m_handedOver = false;
 };

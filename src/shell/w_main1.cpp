@@ -3,17 +3,19 @@
 #include "runtime/ControlBuilder.h"
 #include "runtime/ControlMakers.h"
 #include "runtime/LayoutUnits.h"
+#include "runtime/MessageBoxService.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowDecl.h"
+#include "runtime/WindowRegistry.h"
+#include "runtime/Windows.h"
 #include "shell/Application.h"
 #include "shell/menu/m_main.h"
 #include "ui/FrameToolBar.h"
 #include "ui/uo_microbarutil.h"
 
-#include <QCloseEvent>
 #include <QMenuBar>
-#include <QScrollBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -29,54 +31,56 @@ QPointer<w_main1> &currentFrame()
     return frame;
 }
 
-constexpr int kStartPageWidth = 3671;
-constexpr int kStartPageHeight = 2144;
 constexpr int kStartPageMinY = 220;
-constexpr int kRestoredWidth = 4018;
-constexpr int kRestoredHeight = 2692;
+
+// The restored size, centred on the screen; the frame opens maximized.
+rt::WindowDecl frameWindow()
+{
+    return { .name = u"w_main1"_s,
+        .title = w_main1::frameTitle(),
+        .icon = u"AppIcon!"_s,
+        .size = QSize(4018, 2692),
+        .sizeIs = rt::WindowDecl::Size::Client,
+        .fixedSize = false,
+        .placement = rt::WindowDecl::Placement::Centred };
+}
+
+// The background picture of the client area, shown only while no start
+// page is there.
+rt::ControlTable frameControls()
+{
+    return { rt::picture(
+        u"p_2"_s, u":/shell/main.png"_s, QRect(192, 48, 549, 436), { .visible = false }) };
+}
 } // namespace
 
 w_main1::w_main1(QWidget *parent)
     : QMainWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // The restored size, centred on the screen; the frame opens maximized.
-    rt::setUpWindow(this,
-        { .name = u"w_main1"_s,
-            .title = frameTitle(),
-            .icon = u"AppIcon!"_s,
-            .size = QSize(kRestoredWidth, kRestoredHeight),
-            .sizeIs = rt::WindowDecl::Size::Client,
-            .fixedSize = false,
-            .placement = rt::WindowDecl::Placement::Centred });
+    rt::setUpWindow(this, frameWindow());
     setCursor(rt::stock::pointer(u"Arrow!"_s));
 
-    m_mdi = new QMdiArea(this);
-    m_mdi->setObjectName(u"mdi_1"_s);
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(u"mdi_1"_s);
     // The start page draws no background of its own: the frame's pale
     // background shows behind its pictures and captions.
-    m_mdi->setBackground(rt::colors::fromCode(rt::colors::kIvory));
-    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setCentralWidget(m_mdi);
+    m_mdiArea->setBackground(rt::colors::fromCode(rt::colors::kIvory));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCentralWidget(m_mdiArea);
 
-    m_startPage = new shell::StartPage(this, m_mdi->viewport());
+    m_startPage = new shell::StartPage(this, m_mdiArea->viewport());
     // The page's place counts from the frame, but it lives in the client
     // area's viewport: whenever the toolbar or the status bar changes, the
     // viewport moves or changes size without the frame being resized.
-    m_mdi->installEventFilter(this);
-    m_mdi->viewport()->installEventFilter(this);
+    m_mdiArea->installEventFilter(this);
+    m_mdiArea->viewport()->installEventFilter(this);
 
-    // The background picture of the client area, shown only while no start
-    // page is there.
-    const rt::ControlBuilder background(m_mdi->viewport(),
-        { rt::picture(
-            u"p_2"_s, u":/shell/main.png"_s, QRect(192, 48, 549, 436), { .visible = false }) });
+    const rt::ControlBuilder background(m_mdiArea->viewport(), frameControls());
     m_background = background.get<QLabel>(u"p_2"_s);
 
-    auto *toolBar = new ui::FrameToolBar(this);
-    toolBar->setObjectName(u"frameToolBar"_s);
-    m_toolBar = toolBar;
+    m_toolBar = new ui::FrameToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     new m_main(this);
@@ -123,14 +127,30 @@ QPoint w_main1::centredStartPagePosition(
 
 void w_main1::placeStartPage()
 {
-    const QPoint units
-        = centredStartPagePosition(widthUnits(), heightUnits(), kStartPageWidth, kStartPageHeight);
+    const QPoint units = centredStartPagePosition(
+        widthUnits(), heightUnits(), shell::startpage::kPageWidth, shell::startpage::kPageHeight);
     // Positions count from the top of the frame's client area (below the
     // menu bar); the page lives in the client area's viewport.
-    const QPoint origin = m_mdi->viewport()->mapFrom(this, QPoint(0, menuBar()->height()));
+    const QPoint origin = m_mdiArea->viewport()->mapFrom(this, QPoint(0, menuBar()->height()));
     QPoint pixels = origin + rt::units::toPixels(units);
     pixels.setY(std::max(pixels.y(), 0));
     m_startPage->move(pixels);
+}
+
+void w_main1::openWindowClass(const QString &className)
+{
+    if (!rt::WindowRegistry::instance().contains(className)) {
+        showMissingWindow();
+        return;
+    }
+    rt::windows::openModalByName(className, this);
+}
+
+void w_main1::showMissingWindow()
+{
+    rt::MessageBoxService::show(this, frameTitle(),
+        u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s,
+        rt::MessageBoxService::Icon::StopSign);
 }
 
 QString w_main1::of_gettagstring(
@@ -139,16 +159,10 @@ QString w_main1::of_gettagstring(
     return m_startPage->of_gettagstring(name, key, defaultValue);
 }
 
-void w_main1::ue_run()
-{
-    m_startPage->ue_run();
-}
-
 void w_main1::open()
 {
     shell::Application::instance().button_flag = true;
-    uo_microbarutil luo_microbarutil;
-    luo_microbarutil.of_initmicrobar(this);
+    uo_microbarutil().of_initmicrobar(this);
 }
 
 void w_main1::showEvent(QShowEvent *event)
@@ -175,14 +189,9 @@ void w_main1::moveEvent(QMoveEvent *event)
     placeStartPage();
 }
 
-void w_main1::closeEvent(QCloseEvent *event)
-{
-    QMainWindow::closeEvent(event);
-}
-
 bool w_main1::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == m_mdi || watched == m_mdi->viewport())
+    if ((watched == m_mdiArea || watched == m_mdiArea->viewport())
         && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
         placeStartPage();
     }

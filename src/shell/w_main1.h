@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QPointer>
 
 class QToolBar;
 
@@ -29,9 +28,11 @@ public:
     int widthUnits() const;
     int heightUnits() const;
 
-    QMdiArea *mdi_1() const { return m_mdi; }
-    shell::StartPage *dw_main() const { return m_startPage; }
-    QLabel *p_2() const { return m_background; }
+    // The client area (objectName "mdi_1"), the start page in it ("dw_main")
+    // and the picture shown in the start page's place ("p_2").
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    shell::StartPage *startPage() const { return m_startPage; }
+    QLabel *background() const { return m_background; }
     QToolBar *frameToolBar() const { return m_toolBar; }
 
     // The name of the start-page picture now raised under the pointer,
@@ -50,23 +51,26 @@ public:
     // on or off, its icons resized, the toolbar moved, hidden or shown).
     void placeStartPage();
 
+    // Opens the window class `className` modally with the frame as its
+    // parent; tells the user when no class has that name.
+    void openWindowClass(const QString &className);
+    // Tells the user that the window to be opened does not exist.
+    void showMissingWindow();
+
     // The value of `key` in the tag of the start-page object `name`.
     QString of_gettagstring(
         const QString &name, const QString &key, const QString &defaultValue) const;
-    // Runs when the start page is clicked: opens what the raised picture names.
-    void ue_run();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void open();
 
-    QMdiArea *m_mdi = nullptr;
+    QMdiArea *m_mdiArea = nullptr;
     shell::StartPage *m_startPage = nullptr;
     QLabel *m_background = nullptr;
     QToolBar *m_toolBar = nullptr;

@@ -14,6 +14,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A title bar with a system menu and a close box, and no minimize or
+// maximize box.
+rt::WindowDecl startWindow()
+{
+    return { .name = w_pwd::className(),
+        .title = u"登录管理系统....."_s,
+        .icon = u"OleGenReg!"_s,
+        .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+        .size = QSize(1682, 612),
+        .fixedSize = false,
+        .backColor = rt::colors::kButtonFace,
+        .placement = rt::WindowDecl::Placement::Centred };
+}
+
 // The greeting and the two buttons, positions in layout units. The enter
 // button comes first in the tab order, so it has the focus on opening.
 rt::ControlTable startControls()
@@ -40,20 +55,16 @@ rt::ControlTable startControls()
 
 } // namespace
 
+QString w_pwd::className()
+{
+    return u"w_pwd"_s;
+}
+
 w_pwd::w_pwd(QWidget *parent)
-    : QWidget(parent,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    rt::setUpWindow(this,
-        { .name = u"w_pwd"_s,
-            .title = u"登录管理系统....."_s,
-            .icon = u"OleGenReg!"_s,
-            .size = QSize(1682, 612),
-            .fixedSize = false,
-            .backColor = rt::colors::kButtonFace,
-            .placement = rt::WindowDecl::Placement::Centred });
+    rt::setUpWindow(this, startWindow());
 
     const rt::ControlBuilder built(this, startControls(), controls::entryControlFactories());
     auto *enterButton = built.get<pfc_picture_command_button>(u"uo_3"_s);

@@ -11,6 +11,9 @@ class w_pwd : public QWidget
 public:
     explicit w_pwd(QWidget *parent = nullptr);
 
+    // The class name by which the window is registered and opened.
+    static QString className();
+
 private:
     void enter();
 };

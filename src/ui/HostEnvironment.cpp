@@ -16,14 +16,6 @@ bool DefaultHostEnvironment::getEnvironment(Environment &environment) const
     return true;
 }
 
-bool FixedHostEnvironment::getEnvironment(Environment &environment) const
-{
-    if (!m_queryWorks)
-        return false;
-    environment.majorVersion = m_majorVersion;
-    return true;
-}
-
 const HostEnvironment &hostEnvironment()
 {
     static const DefaultHostEnvironment defaultEnvironment;

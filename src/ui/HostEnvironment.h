@@ -30,39 +30,11 @@ public:
     bool getEnvironment(Environment &environment) const override;
 };
 
-// A host that reports a given version, or whose query fails.
-class FixedHostEnvironment : public HostEnvironment
-{
-public:
-    explicit FixedHostEnvironment(int majorVersion, bool queryWorks = true)
-        : m_majorVersion(majorVersion)
-        , m_queryWorks(queryWorks)
-    { }
-    bool getEnvironment(Environment &environment) const override;
-
-private:
-    int m_majorVersion;
-    bool m_queryWorks;
-};
-
 // The host in use; the default one unless another has been installed.
 const HostEnvironment &hostEnvironment();
 
 // Installs `environment` as the host in use; an empty pointer restores the
 // default.
 void installHostEnvironment(std::unique_ptr<HostEnvironment> environment);
-
-// Installs a host for the length of its own life, then restores the default.
-class ScopedHostEnvironment
-{
-public:
-    explicit ScopedHostEnvironment(std::unique_ptr<HostEnvironment> environment)
-    {
-        installHostEnvironment(std::move(environment));
-    }
-    ~ScopedHostEnvironment() { installHostEnvironment(nullptr); }
-    ScopedHostEnvironment(const ScopedHostEnvironment &) = delete;
-    ScopedHostEnvironment &operator=(const ScopedHostEnvironment &) = delete;
-};
 
 } // namespace ui

@@ -5,22 +5,22 @@
 #include "ui/uo_toolbarutil7.h"
 #include "ui/uo_toolbarutil8.h"
 
-bool f_create_toolbarutil(std::unique_ptr<uo_toolbarutil> &auo_toolbarutil)
+bool f_create_toolbarutil(std::unique_ptr<uo_toolbarutil> &util)
 {
-    ui::Environment lenv;
-    if (!ui::hostEnvironment().getEnvironment(lenv))
+    ui::Environment environment;
+    if (!ui::hostEnvironment().getEnvironment(environment))
         return false;
-    if (auo_toolbarutil)
+    if (util)
         return false;
-    switch (lenv.majorVersion) {
+    switch (environment.majorVersion) {
     case 6:
-        auo_toolbarutil = std::make_unique<uo_toolbarutil6>();
+        util = std::make_unique<uo_toolbarutil6>();
         break;
     case 8:
-        auo_toolbarutil = std::make_unique<uo_toolbarutil8>();
+        util = std::make_unique<uo_toolbarutil8>();
         break;
     case 7:
-        auo_toolbarutil = std::make_unique<uo_toolbarutil7>();
+        util = std::make_unique<uo_toolbarutil7>();
         break;
     default:
         break;

@@ -5,7 +5,7 @@
 #include <memory>
 
 // Puts the variant for the running host (ui::hostEnvironment()) into an
-// empty `auo_toolbarutil`: 6, 7 or 8. False when the host cannot be asked
-// or the holder already has an object (which it keeps); true otherwise,
-// also for another version, which leaves the holder empty.
-bool f_create_toolbarutil(std::unique_ptr<uo_toolbarutil> &auo_toolbarutil);
+// empty `util`: 6, 7 or 8. False when the host cannot be asked or the
+// holder already has an object (which it keeps); true otherwise, also for
+// another version, which leaves the holder empty.
+bool f_create_toolbarutil(std::unique_ptr<uo_toolbarutil> &util);

@@ -8,25 +8,25 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-void uo_microbarutil::of_initmicrobar(QWidget *aw_frame)
+void uo_microbarutil::of_initmicrobar(QWidget *frame)
 {
-    if (ui::windowType(aw_frame) != ui::WindowType::MdiFrameWithHelp)
+    if (ui::windowType(frame) != ui::WindowType::MdiFrameWithHelp)
         return;
 
-    ui::Environment lenv;
-    if (!ui::hostEnvironment().getEnvironment(lenv))
+    ui::Environment environment;
+    if (!ui::hostEnvironment().getEnvironment(environment))
         return;
-    if (lenv.majorVersion < 6 || lenv.majorVersion > 8)
+    if (environment.majorVersion < 6 || environment.majorVersion > 8)
         return;
 
-    auto *frame = static_cast<QMainWindow *>(aw_frame);
-    QStatusBar *bar = frame->findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly);
+    QStatusBar *bar = static_cast<QMainWindow *>(frame)->findChild<QStatusBar *>(
+        QString(), Qt::FindDirectChildrenOnly);
     if (!bar)
         return;
 
-    QFont lf = bar->font();
-    lf.setFamilies(rt::style::toQFont({ .face = rt::faces::kSongTi.toString() }).families());
-    lf.setPixelSize(kFontPixelHeight);
-    bar->setFont(lf);
+    QFont font = bar->font();
+    font.setFamilies(rt::style::toQFont({ .face = rt::faces::kSongTi.toString() }).families());
+    font.setPixelSize(kFontPixelHeight);
+    bar->setFont(font);
     bar->setFixedHeight(kBarHeight);
 }

@@ -15,5 +15,5 @@ public:
     // (ui::WindowType::MdiFrameWithHelp) under a host of version 6, 7 or 8
     // is changed; any other window, an empty pointer, another host version
     // or a host that cannot be asked leave everything as it is.
-    void of_initmicrobar(QWidget *aw_frame);
+    void of_initmicrobar(QWidget *frame);
 };

@@ -3,16 +3,16 @@
 #include "ui/FrameToolBar.h"
 #include "ui/ToolbarGlobals.h"
 
-bool uo_toolbarutil::of_inittoolbar(QWidget *aw_frame, int ai_size)
+bool uo_toolbarutil::of_inittoolbar(QWidget *frame, int iconSize)
 {
-    if (!aw_frame)
+    if (!frame)
         return false;
-    il_hframe = aw_frame;
+    m_frame = frame;
 
     ui::FrameToolBar *found = nullptr;
-    const auto toolbars = aw_frame->findChildren<ui::FrameToolBar *>(Qt::FindDirectChildrenOnly);
+    const auto toolbars = frame->findChildren<ui::FrameToolBar *>(Qt::FindDirectChildrenOnly);
     for (ui::FrameToolBar *toolbar : toolbars) {
-        if (toolbar->windowClassName() == is_toolclassname) {
+        if (toolbar->windowClassName() == m_toolClassName) {
             found = toolbar;
             break;
         }
@@ -20,56 +20,56 @@ bool uo_toolbarutil::of_inittoolbar(QWidget *aw_frame, int ai_size)
     if (!found)
         return false;
 
-    il_ptoolbar = found;
-    if (ai_size > kDefaultIconSize)
-        ii_iconsize = ai_size;
+    m_toolbar = found;
+    if (iconSize > kDefaultIconSize)
+        m_iconSize = iconSize;
     return true;
 }
 
 void uo_toolbarutil::of_settoolbarfont(
-    const QString &as_fontname, int ai_fontsize, const QString &as_extent)
+    const QString &fontName, int fontSize, const QString &extentText)
 {
-    if (ui::FrameToolBar *toolbar = il_ptoolbar.data())
-        fn_toolbarsetfont(*toolbar, as_fontname, ai_fontsize, as_extent);
+    if (ui::FrameToolBar *toolbar = m_toolbar.data())
+        setToolbarFont(*toolbar, fontName, fontSize, extentText);
 }
 
-void uo_toolbarutil::of_toolbarshowtext(bool ib_show)
+void uo_toolbarutil::of_toolbarshowtext(bool show)
 {
     // Unbound (no toolbar found, or its frame has closed): nothing to show.
-    ui::FrameToolBar *toolbar = il_ptoolbar.data();
+    ui::FrameToolBar *toolbar = m_toolbar.data();
     if (!toolbar)
         return;
-    fn_toolbarshowtext(*toolbar, ib_show);
+    showToolbarText(*toolbar, show);
     // Keeps the application's switch in step, so that the toolbar settings
     // dialog opens with its box in the toolbar's state.
-    ui::toolbarSwitches().text = ib_show;
-    if (ib_show)
+    ui::toolbarSwitches().text = show;
+    if (show)
         of_displayseperator();
-    else if (ii_iconsize > kDefaultIconSize)
+    else if (m_iconSize > kDefaultIconSize)
         of_adjusttoolbariconsize();
 }
 
 void uo_toolbarutil::of_displayseperator()
 {
-    if (ui::FrameToolBar *toolbar = il_ptoolbar.data())
+    if (ui::FrameToolBar *toolbar = m_toolbar.data())
         toolbar->showSeparators();
 }
 
 void uo_toolbarutil::of_adjusttoolbariconsize()
 {
-    if (ii_iconsize <= kDefaultIconSize)
+    if (m_iconSize <= kDefaultIconSize)
         return;
-    if (ui::FrameToolBar *toolbar = il_ptoolbar.data())
-        toolbar->layOutForIconSize(ii_iconsize);
+    if (ui::FrameToolBar *toolbar = m_toolbar.data())
+        toolbar->layOutForIconSize(m_iconSize);
 }
 
-void uo_toolbarutil::fn_toolbarsetfont(
-    ui::FrameToolBar &toolbar, const QString &fontname, int fontsize, const QString &extent)
+void uo_toolbarutil::setToolbarFont(
+    ui::FrameToolBar &toolbar, const QString &fontName, int fontSize, const QString &extentText)
 {
-    toolbar.setButtonTextFont(fontname, fontsize, extent);
+    toolbar.setButtonTextFont(fontName, fontSize, extentText);
 }
 
-void uo_toolbarutil::fn_toolbarshowtext(ui::FrameToolBar &toolbar, bool show)
+void uo_toolbarutil::showToolbarText(ui::FrameToolBar &toolbar, bool show)
 {
     toolbar.setTextShown(show);
 }

@@ -19,48 +19,48 @@
 class uo_toolbarutil
 {
 public:
-    static constexpr int kDefaultIconSize = 16;
+    static constexpr int kDefaultIconSize = ui::FrameToolBar::kDefaultIconSize;
 
     virtual ~uo_toolbarutil() = default;
     uo_toolbarutil(const uo_toolbarutil &) = delete;
     uo_toolbarutil &operator=(const uo_toolbarutil &) = delete;
 
-    // Binds to the first toolbar directly under `aw_frame` whose window
-    // class is this variant's, and records `ai_size` as the icon size when
-    // it is above 16. False when `aw_frame` is empty or has no such toolbar;
-    // an earlier binding and icon size then stay.
-    bool of_inittoolbar(QWidget *aw_frame, int ai_size);
+    // Binds to the first toolbar directly under `frame` whose window class
+    // is this variant's, and records `iconSize` as the icon size when it is
+    // above 16. False when `frame` is empty or has no such toolbar; an
+    // earlier binding and icon size then stay.
+    bool of_inittoolbar(QWidget *frame, int iconSize);
 
     // The font of the button texts (size: negative points, positive pixels).
-    void of_settoolbarfont(const QString &as_fontname, int ai_fontsize, const QString &as_extent);
+    void of_settoolbarfont(const QString &fontName, int fontSize, const QString &extentText);
 
     // Text under the icons on or off; with the text on the separators are
     // shown, with it off the buttons are laid out for the icon size.
-    void of_toolbarshowtext(bool ib_show);
+    void of_toolbarshowtext(bool show);
 
     void of_displayseperator();
     void of_adjusttoolbariconsize();
 
-    QString toolClassName() const { return is_toolclassname; }
-    int iconSize() const { return ii_iconsize; }
-    bool isBound() const { return !il_ptoolbar.isNull(); }
-    ui::FrameToolBar *boundToolbar() const { return il_ptoolbar.data(); }
-    QWidget *boundFrame() const { return il_hframe.data(); }
+    QString toolClassName() const { return m_toolClassName; }
+    int iconSize() const { return m_iconSize; }
+    bool isBound() const { return !m_toolbar.isNull(); }
+    ui::FrameToolBar *boundToolbar() const { return m_toolbar.data(); }
+    QWidget *boundFrame() const { return m_frame.data(); }
 
 protected:
     explicit uo_toolbarutil(const QString &toolClassName)
-        : is_toolclassname(toolClassName)
+        : m_toolClassName(toolClassName)
     { }
 
     // The host library's toolbar routines, which a variant may replace. The
     // program's own frame toolbar offers them for every host version.
-    virtual void fn_toolbarsetfont(
-        ui::FrameToolBar &toolbar, const QString &fontname, int fontsize, const QString &extent);
-    virtual void fn_toolbarshowtext(ui::FrameToolBar &toolbar, bool show);
+    virtual void setToolbarFont(ui::FrameToolBar &toolbar, const QString &fontName, int fontSize,
+        const QString &extentText);
+    virtual void showToolbarText(ui::FrameToolBar &toolbar, bool show);
 
 private:
-    QPointer<ui::FrameToolBar> il_ptoolbar;
-    QPointer<QWidget> il_hframe;
-    QString is_toolclassname;
-    int ii_iconsize = kDefaultIconSize;
+    QPointer<ui::FrameToolBar> m_toolbar;
+    QPointer<QWidget> m_frame;
+    QString m_toolClassName;
+    int m_iconSize = kDefaultIconSize;
 };

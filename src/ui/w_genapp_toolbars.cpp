@@ -5,17 +5,14 @@
 #include "runtime/SystemColors.h"
 #include "runtime/WindowDecl.h"
 #include "runtime/WindowStyle.h"
-#include "runtime/Windows.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarPlacement.h"
 #include "ui/uo_toolbarutil.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +21,19 @@ namespace {
 const QString kHideText = u"隐藏(&H)"_s;
 const QString kShowText = u"显示(&D)"_s;
 const QString kPositions = u"positions"_s;
+
+// A title bar with a system menu and a close box; a fixed size.
+rt::WindowDecl toolbarWindow()
+{
+    return { .name = w_genapp_toolbars::className(),
+        .title = u"工具栏设置"_s,
+        .flags
+        = rt::style::modalDialogFlags() | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+        .modal = true,
+        .size = QSize(1317, 988),
+        .backColor = rt::colors::kSilver,
+        .placement = rt::WindowDecl::Placement::CentredOnFirstShow };
+}
 
 // The controls in their order of creation; positions and sizes in layout
 // units. The group box is only a frame drawn round the radio buttons,
@@ -66,18 +76,16 @@ rt::ControlTable toolbarControls()
 
 } // namespace
 
+QString w_genapp_toolbars::className()
+{
+    return u"w_genapp_toolbars"_s;
+}
+
 w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
-    : QDialog(parent,
-        rt::style::modalDialogFlags() | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent)
     , m_frame(frame)
 {
-    rt::setUpWindow(this,
-        { .name = u"w_genapp_toolbars"_s,
-            .title = u"工具栏设置"_s,
-            .modal = true,
-            .size = QSize(1317, 988),
-            .backColor = rt::colors::kSilver,
-            .placement = rt::WindowDecl::Placement::CentredOnFirstShow });
+    rt::setUpWindow(this, toolbarWindow());
 
     // The radio buttons are not in the tab sequence: the builder keeps them
     // so when checked.
@@ -92,9 +100,9 @@ w_genapp_toolbars::w_genapp_toolbars(QMainWindow *frame, QWidget *parent)
 
     // idClicked comes on every click, also on the button already checked.
     connect(m_positions, &QButtonGroup::idClicked, this, &w_genapp_toolbars::setAlignment);
-    connect(m_visibleButton, &QPushButton::clicked, this, &w_genapp_toolbars::cb_visible_clicked);
-    connect(m_showTips, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtips_clicked);
-    connect(m_showText, &QCheckBox::clicked, this, &w_genapp_toolbars::cbx_showtext_clicked);
+    connect(m_visibleButton, &QPushButton::clicked, this, &w_genapp_toolbars::toggleToolbarShown);
+    connect(m_showTips, &QCheckBox::clicked, this, &w_genapp_toolbars::setTipsFromBox);
+    connect(m_showText, &QCheckBox::clicked, this, &w_genapp_toolbars::setTextFromBox);
     connect(done, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -126,7 +134,7 @@ void w_genapp_toolbars::setAlignment(int code)
         ui::setToolbarAlignment(*m_frame, code);
 }
 
-void w_genapp_toolbars::cb_visible_clicked()
+void w_genapp_toolbars::toggleToolbarShown()
 {
     if (!m_frame)
         return;
@@ -140,12 +148,12 @@ void w_genapp_toolbars::cb_visible_clicked()
     }
 }
 
-void w_genapp_toolbars::cbx_showtips_clicked()
+void w_genapp_toolbars::setTipsFromBox()
 {
     ui::toolbarSwitches().tips = m_showTips->isChecked();
 }
 
-void w_genapp_toolbars::cbx_showtext_clicked()
+void w_genapp_toolbars::setTextFromBox()
 {
     if (const auto &util = ui::toolbarUtil())
         util->of_toolbarshowtext(m_showText->isChecked());

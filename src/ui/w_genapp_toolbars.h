@@ -23,6 +23,9 @@ class w_genapp_toolbars : public QDialog
 public:
     explicit w_genapp_toolbars(QMainWindow *frame, QWidget *parent = nullptr);
 
+    // The class name by which the dialog is registered and opened.
+    static QString className();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -30,9 +33,9 @@ private:
     void ue_open();
 
     void setAlignment(int code);
-    void cb_visible_clicked();
-    void cbx_showtips_clicked();
-    void cbx_showtext_clicked();
+    void toggleToolbarShown();
+    void setTipsFromBox();
+    void setTextFromBox();
 
     QPointer<QMainWindow> m_frame;
     bool m_opened = false;

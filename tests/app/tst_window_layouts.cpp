@@ -3,12 +3,12 @@
 // other, and a tab chain whose every stop can take the focus.
 #include "app/AppWindows.h"
 #include "deskcalc/w_4.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "shell/w_about.h"
 #include "shell/w_flash.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "support/MessageBoxRecorder.h"
 #include "ui/w_genapp_toolbars.h"
 
 #include <QAbstractButton>
@@ -18,9 +18,9 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
@@ -71,7 +71,8 @@ QRect drawnRect(QWidget *control)
         option.text = button->text();
         const bool radio = qobject_cast<QRadioButton *>(control);
         const QRect indicator = button->style()->subElementRect(
-            radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+            radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option,
+            button);
         const QRect contents = button->style()->subElementRect(
             radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
         const QRect text = button->fontMetrics().boundingRect(
@@ -148,14 +149,14 @@ void TestWindowLayouts::controlsDoNotCoverEachOther()
     QStringList clashes;
     for (qsizetype i = 0; i < controls.size(); ++i) {
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            const QRect a = drawnRect(controls[i]);
-            const QRect b = drawnRect(controls[j]);
-            if (!a.intersects(b))
+            const QRect first = drawnRect(controls[i]);
+            const QRect second = drawnRect(controls[j]);
+            if (!first.intersects(second))
                 continue;
             clashes << u"%1 %2 / %3 %4"_s.arg(controls[i]->objectName())
-                           .arg(QDebug::toString(a))
+                           .arg(QDebug::toString(first))
                            .arg(controls[j]->objectName())
-                           .arg(QDebug::toString(b));
+                           .arg(QDebug::toString(second));
         }
     }
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u", "_s)));
@@ -164,7 +165,7 @@ void TestWindowLayouts::controlsDoNotCoverEachOther()
 void TestWindowLayouts::everyTabStopCanTakeTheFocus()
 {
     QFETCH(Maker, make);
-    const rt::MessageBoxRecorder boxes; // a window that reads the database reports it
+    const support::MessageBoxRecorder boxes; // a window that reads the database reports it
     const std::unique_ptr<QWidget> window(make());
     QVERIFY(window);
     // Shown and made active without running the event loop: a window's own

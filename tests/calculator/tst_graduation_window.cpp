@@ -3,12 +3,12 @@
 #include "calculator/ScoreMask.h"
 #include "controls/my_maskedit.h"
 #include "runtime/LayoutUnits.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/WindowStyle.h"
 #include "shell/startpage/StartPage.h"
 #include "shell/w_main1.h"
+#include "support/MessageBoxRecorder.h"
 
 #include <QAction>
 #include <QLabel>
@@ -355,7 +355,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
     for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
              u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
         QVERIFY2(rt::WindowRegistry::instance().contains(name), qPrintable(name));
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
     QPointer<w_main1> frame = new w_main1;
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
@@ -389,7 +389,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
         QVERIFY(opened);
         QVERIFY(!opened->isVisible());
     } else {
-        shell::StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->startPage();
         const QPoint centre = page->objectRect(u"p_6"_s).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);

@@ -10,7 +10,6 @@
 #include "controls/pfc_picture_command_button.h"
 #include "items/XmszTable.h"
 #include "runtime/LayoutUnits.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/SystemColors.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/WindowStyle.h"
@@ -18,6 +17,7 @@
 #include "settings/SettingsWindows.h"
 #include "shell/startpage/StartPage.h"
 #include "shell/w_main1.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
 #include "support/YearTexts.h"
 
@@ -38,7 +38,7 @@
 
 using namespace Qt::StringLiterals;
 using calculator::ScoreCalculatorWindow;
-using rt::MessageBoxRecorder;
+using support::MessageBoxRecorder;
 
 namespace {
 
@@ -605,7 +605,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
         QVERIFY(item);
         item->trigger();
     } else {
-        shell::StartPage *page = frame->dw_main();
+        shell::StartPage *page = frame->startPage();
         const QPoint centre = page->objectRect(picture).center();
         QTest::mouseMove(page, centre);
         QTest::mouseClick(page, Qt::LeftButton, {}, centre);

@@ -1,5 +1,6 @@
 #include "controls/my_maskedit.h"
 #include "runtime/LayoutUnits.h"
+#include "runtime/SystemColors.h"
 
 #include <QVBoxLayout>
 #include <QtTest>
@@ -108,7 +109,7 @@ void TestMaskedEdit::initialLook()
     my_maskedit field;
     QCOMPARE(field.text(), u"none"_s);
     QCOMPARE(field.mask(), u"###,###.00"_s);
-    QCOMPARE(field.palette().color(QPalette::Base), QColor(166, 202, 240));
+    QCOMPARE(field.palette().color(QPalette::Base), rt::colors::fromCode(rt::colors::kFieldBlue));
     QVERIFY(field.hasFrame());
     QCOMPARE(field.font().pointSize(), 9);
     QCOMPARE(field.value(), 0.0f);

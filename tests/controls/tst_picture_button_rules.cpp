@@ -3,7 +3,7 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-namespace pb = controls::picture_button;
+using controls::PictureButtonRules;
 
 class TestPictureButtonRules : public QObject
 {
@@ -38,7 +38,7 @@ void TestPictureButtonRules::restingPlace()
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(QPoint, expected);
-    QCOMPARE(pb::restingPlace(width, height), expected);
+    QCOMPARE(PictureButtonRules::restingPlace(width, height), expected);
 }
 
 void TestPictureButtonRules::bitmapQualifies_data()
@@ -65,13 +65,13 @@ void TestPictureButtonRules::bitmapQualifies()
 {
     QFETCH(QString, name);
     QFETCH(bool, qualifies);
-    QCOMPARE(pb::bitmapQualifies(name), qualifies);
+    QCOMPARE(PictureButtonRules::bitmapQualifies(name), qualifies);
 }
 
 void TestPictureButtonRules::caption()
 {
-    QCOMPARE(pb::captionFor(u"关闭(&X)"_s, true), u"   关闭(&X)"_s);
-    QCOMPARE(pb::captionFor(u"关闭(&X)"_s, false), u"关闭(&X)"_s);
+    QCOMPARE(PictureButtonRules::captionFor(u"关闭(&X)"_s, true), u"   关闭(&X)"_s);
+    QCOMPARE(PictureButtonRules::captionFor(u"关闭(&X)"_s, false), u"关闭(&X)"_s);
 }
 
 QTEST_GUILESS_MAIN(TestPictureButtonRules)

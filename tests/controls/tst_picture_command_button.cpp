@@ -14,12 +14,12 @@ namespace {
 Declaration declared(
     const QString &text, const QString &bitmap, int width = 329, bool enabled = true)
 {
-    Declaration d;
-    d.buttontext = text;
-    d.bitmapname = bitmap;
-    d.width = width;
-    d.enabled = enabled;
-    return d;
+    Declaration declaration;
+    declaration.buttonText = text;
+    declaration.bitmapName = bitmap;
+    declaration.width = width;
+    declaration.enabled = enabled;
+    return declaration;
 }
 
 // The gap in pixels between the picture box's right edge and the first
@@ -28,21 +28,31 @@ int captionGap(pfc_picture_command_button &button)
 {
     const QImage face = button.grab().toImage();
     const QColor back = face.pixelColor(face.width() / 2, 3);
-    const QRect picture = button.uo_bitmap()->geometry();
+    const QRect picture = button.pictureBox()->geometry();
     for (int x = picture.right() + 1; x < face.width() - 4; ++x) {
         for (int y = picture.top(); y <= picture.bottom(); ++y) {
-            const QColor c = face.pixelColor(x, y);
-            if (qAbs(c.lightness() - back.lightness()) > 60)
+            const QColor pixel = face.pixelColor(x, y);
+            if (qAbs(pixel.lightness() - back.lightness()) > 60)
                 return x - picture.right() - 1;
         }
     }
     return -1;
 }
 
-QPoint pixels(int x, int y)
+QPoint pixels(QPoint units)
 {
-    return rt::units::toPixels(QPoint(x, y));
+    return rt::units::toPixels(units);
 }
+
+// Where a picture at `rest` stands while the button is held.
+QPoint pressedFrom(QPoint rest)
+{
+    constexpr int kOffset = controls::PictureButtonRules::kPressedOffset;
+    return rest + QPoint(kOffset, kOffset);
+}
+
+// The picture's resting place in a button 361 units wide.
+const QPoint kRestIn361(33, 21);
 
 // A window with a field before and after the button, for focus moves.
 struct FocusWindow
@@ -58,10 +68,10 @@ struct FocusWindow
         before = new QLineEdit(&window);
         before->setObjectName(u"before"_s);
         before->setGeometry(10, 10, 100, 24);
-        Declaration d = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
-        d.x = 100;
-        d.y = 200;
-        button = new pfc_picture_command_button(d, &window);
+        Declaration declaration = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
+        declaration.x = 100;
+        declaration.y = 200;
+        button = new pfc_picture_command_button(declaration, &window);
         after = new QLineEdit(&window);
         after->setObjectName(u"after"_s);
         after->setGeometry(10, 120, 100, 24);
@@ -103,18 +113,18 @@ void TestPictureCommandButton::construction()
 {
     pfc_picture_command_button button(declared(u"None"_s, QString(), 329, true));
     QCOMPARE(button.command_button()->objectName(), u"command_button"_s);
-    QCOMPARE(button.uo_bitmap()->objectName(), u"uo_bitmap"_s);
+    QCOMPARE(button.pictureBox()->objectName(), u"uo_bitmap"_s);
     QCOMPARE(button.size(), rt::units::toPixels(QSize(329, 100)));
     QCOMPARE(button.command_button()->pos(), QPoint(0, 0));
     QCOMPARE(button.command_button()->size(), button.size());
     QCOMPARE(button.command_button()->text(), u"None"_s);
-    QVERIFY(!button.uo_bitmap()->isEnabled());
-    QCOMPARE(button.uo_bitmap()->focusPolicy(), Qt::NoFocus);
-    QVERIFY(button.uo_bitmap()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(!button.pictureBox()->isEnabled());
+    QCOMPARE(button.pictureBox()->focusPolicy(), Qt::NoFocus);
+    QVERIFY(button.pictureBox()->testAttribute(Qt::WA_TransparentForMouseEvents));
     QCOMPARE(button.command_button()->font().pixelSize(), 12);
     QVERIFY(!button.command_button()->isDefault());
     // The picture lies over the inner button.
-    QCOMPARE(button.children().indexOf(button.uo_bitmap()), button.children().size() - 1);
+    QCOMPARE(button.children().indexOf(button.pictureBox()), button.children().size() - 1);
 }
 
 void TestPictureCommandButton::bitmapname_data()
@@ -145,33 +155,33 @@ void TestPictureCommandButton::bitmapname()
 
 void TestPictureCommandButton::sizeFromControlWhenOneIsZero()
 {
-    Declaration d = declared(u"None"_s, QString(), 361);
-    d.buttonwidth = 200;
-    pfc_picture_command_button button(d);
-    QCOMPARE(button.buttonwidth(), rt::units::toPixelsX(361));
-    QCOMPARE(button.buttonheight(), rt::units::toPixelsY(100));
+    Declaration declaration = declared(u"None"_s, QString(), 361);
+    declaration.buttonWidth = 200;
+    pfc_picture_command_button button(declaration);
+    QCOMPARE(button.buttonWidth(), rt::units::toPixelsX(361));
+    QCOMPARE(button.buttonHeight(), rt::units::toPixelsY(100));
     QCOMPARE(button.command_button()->size(), button.size());
 }
 
 void TestPictureCommandButton::explicitButtonSize()
 {
-    Declaration d;
-    d.buttonwidth = 60;
-    d.buttonheight = 20;
-    pfc_picture_command_button button(d);
-    QCOMPARE(button.buttonwidth(), 60);
+    Declaration declaration;
+    declaration.buttonWidth = 60;
+    declaration.buttonHeight = 20;
+    pfc_picture_command_button button(declaration);
+    QCOMPARE(button.buttonWidth(), 60);
     QCOMPARE(button.command_button()->size(), QSize(60, 20));
     // The resting place follows the inner button, not the control.
-    const QPoint rest = controls::picture_button::restingPlace(
+    const QPoint rest = controls::PictureButtonRules::restingPlace(
         rt::units::fromPixelsX(60), rt::units::fromPixelsY(20));
-    QCOMPARE(QPoint(button.il_picx(), button.il_picy()), rest);
+    QCOMPARE(button.restingPlace(), rest);
 }
 
 void TestPictureCommandButton::restingAndPressedPlace_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<QPoint>("rest");
-    QTest::newRow("361") << 361 << QPoint(33, 21);
+    QTest::newRow("361") << 361 << kRestIn361;
     QTest::newRow("360") << 360 << QPoint(33, 21);
     QTest::newRow("329") << 329 << QPoint(30, 21);
 }
@@ -182,11 +192,11 @@ void TestPictureCommandButton::restingAndPressedPlace()
     QFETCH(QPoint, rest);
     pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, width, true));
     button.show();
-    QCOMPARE(QPoint(button.il_picx(), button.il_picy()), rest);
-    QCOMPARE(button.uo_bitmap()->pos(), pixels(rest.x(), rest.y()));
+    QCOMPARE(button.restingPlace(), rest);
+    QCOMPARE(button.pictureBox()->pos(), pixels(rest));
     QTest::mousePress(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
-    QCOMPARE(button.picturePlace(), rest + QPoint(3, 3));
-    QCOMPARE(button.uo_bitmap()->pos(), pixels(rest.x() + 3, rest.y() + 3));
+    QCOMPARE(button.picturePlace(), pressedFrom(rest));
+    QCOMPARE(button.pictureBox()->pos(), pixels(pressedFrom(rest)));
     QTest::mouseRelease(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
     QCOMPARE(button.picturePlace(), rest);
 }
@@ -197,13 +207,13 @@ void TestPictureCommandButton::pressDragOutInRelease()
     button.show();
     QVERIFY(QTest::qWaitForWindowExposed(&button));
     QPushButton *inner = button.command_button();
-    const QPoint rest(33, 21);
-    const QPoint pressed(36, 24);
+    const QPoint rest = kRestIn361;
+    const QPoint pressed = pressedFrom(rest);
     const QPoint inside(20, 10);
     const QPoint outside(inner->width() + 30, 10);
 
     QTest::mousePress(inner, Qt::LeftButton, {}, inside);
-    QVERIFY(button.lb_inbounds());
+    QVERIFY(button.mouseHeld());
     QCOMPARE(button.picturePlace(), pressed);
     QMouseEvent out(QEvent::MouseMove, outside, inner->mapToGlobal(outside), Qt::NoButton,
         Qt::LeftButton, Qt::NoModifier);
@@ -220,7 +230,7 @@ void TestPictureCommandButton::pressDragOutInRelease()
     QApplication::sendEvent(inner, &in);
     QCOMPARE(button.picturePlace(), pressed);
     QTest::mouseRelease(inner, Qt::LeftButton, {}, inside);
-    QVERIFY(!button.lb_inbounds());
+    QVERIFY(!button.mouseHeld());
     QCOMPARE(button.picturePlace(), rest);
 }
 
@@ -233,8 +243,8 @@ void TestPictureCommandButton::enteringWithButtonHeldElsewhere()
     QMouseEvent move(QEvent::MouseMove, inside, inner->mapToGlobal(inside), Qt::NoButton,
         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(inner, &move);
-    QVERIFY(!button.lb_inbounds());
-    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+    QVERIFY(!button.mouseHeld());
+    QCOMPARE(button.picturePlace(), kRestIn361);
 }
 
 void TestPictureCommandButton::spaceWhileMouseHolds()
@@ -244,11 +254,11 @@ void TestPictureCommandButton::spaceWhileMouseHolds()
     QPushButton *inner = button.command_button();
     QTest::mousePress(inner, Qt::LeftButton, {}, QPoint(20, 10));
     QTest::keyPress(inner, Qt::Key_Space);
-    QVERIFY(!button.lb_keyboard());
-    QCOMPARE(button.picturePlace(), QPoint(36, 24));
+    QVERIFY(!button.spaceHeld());
+    QCOMPARE(button.picturePlace(), pressedFrom(kRestIn361));
     QTest::keyRelease(inner, Qt::Key_Space);
-    QVERIFY(!button.lb_keyboard());
-    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+    QVERIFY(!button.spaceHeld());
+    QCOMPARE(button.picturePlace(), kRestIn361);
     QTest::mouseRelease(inner, Qt::LeftButton, {}, QPoint(20, 10));
 }
 
@@ -258,16 +268,16 @@ void TestPictureCommandButton::mouseMovesIgnoredWhileSpaceHeld()
     button.show();
     QPushButton *inner = button.command_button();
     QTest::keyPress(inner, Qt::Key_Space);
-    QVERIFY(button.lb_keyboard());
-    QCOMPARE(button.picturePlace(), QPoint(36, 24));
+    QVERIFY(button.spaceHeld());
+    QCOMPARE(button.picturePlace(), pressedFrom(kRestIn361));
     const QPoint outside(inner->width() + 30, 10);
     QMouseEvent move(QEvent::MouseMove, outside, inner->mapToGlobal(outside), Qt::NoButton,
         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(inner, &move);
-    QCOMPARE(button.picturePlace(), QPoint(36, 24));
+    QCOMPARE(button.picturePlace(), pressedFrom(kRestIn361));
     QTest::keyRelease(inner, Qt::Key_Space);
-    QVERIFY(!button.lb_keyboard());
-    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+    QVERIFY(!button.spaceHeld());
+    QCOMPARE(button.picturePlace(), kRestIn361);
 }
 
 void TestPictureCommandButton::spaceRepeatStaysPressed()
@@ -281,10 +291,10 @@ void TestPictureCommandButton::spaceRepeatStaysPressed()
         QApplication::sendEvent(inner, &release);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
         QApplication::sendEvent(inner, &press);
-        QCOMPARE(button.picturePlace(), QPoint(36, 24));
+        QCOMPARE(button.picturePlace(), pressedFrom(kRestIn361));
     }
     QTest::keyRelease(inner, Qt::Key_Space);
-    QCOMPARE(button.picturePlace(), QPoint(33, 21));
+    QCOMPARE(button.picturePlace(), kRestIn361);
 }
 
 void TestPictureCommandButton::clickIsPostedOnce()
@@ -309,13 +319,13 @@ void TestPictureCommandButton::clickIsPostedOnce()
 
 void TestPictureCommandButton::enterClicksOnceAfterHandler()
 {
-    FocusWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.button->command_button()->setFocus();
-    QSignalSpy clicked(w.button, &pfc_picture_command_button::clicked);
-    QSignalSpy innerClicked(w.button->command_button(), &QPushButton::clicked);
-    QTest::keyClick(w.button->command_button(), Qt::Key_Return);
+    FocusWindow focus;
+    focus.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&focus.window));
+    focus.button->command_button()->setFocus();
+    QSignalSpy clicked(focus.button, &pfc_picture_command_button::clicked);
+    QSignalSpy innerClicked(focus.button->command_button(), &QPushButton::clicked);
+    QTest::keyClick(focus.button->command_button(), Qt::Key_Return);
     // The inner button clicked at once; the control's clicked waits for the
     // key handling to return.
     QCOMPARE(innerClicked.count(), 1);
@@ -324,7 +334,7 @@ void TestPictureCommandButton::enterClicksOnceAfterHandler()
     QTest::qWait(20);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(innerClicked.count(), 1);
-    QVERIFY(w.button->command_button()->hasFocus());
+    QVERIFY(focus.button->command_button()->hasFocus());
 }
 
 void TestPictureCommandButton::arrowsMoveFocus_data()
@@ -341,15 +351,15 @@ void TestPictureCommandButton::arrowsMoveFocus()
 {
     QFETCH(int, key);
     QFETCH(bool, forward);
-    FocusWindow w;
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.button->command_button()->setFocus();
-    QVERIFY(w.button->command_button()->hasFocus());
-    QTest::keyClick(w.button->command_button(), Qt::Key(key));
+    FocusWindow focus;
+    focus.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&focus.window));
+    focus.button->command_button()->setFocus();
+    QVERIFY(focus.button->command_button()->hasFocus());
+    QTest::keyClick(focus.button->command_button(), Qt::Key(key));
     // The focus moves once the key handler has returned.
-    QVERIFY(w.button->command_button()->hasFocus());
-    QLineEdit *expected = forward ? w.after : w.before;
+    QVERIFY(focus.button->command_button()->hasFocus());
+    QLineEdit *expected = forward ? focus.after : focus.before;
     QTRY_VERIFY(expected->hasFocus());
 }
 
@@ -376,7 +386,7 @@ void TestPictureCommandButton::setEnabledTouchesInnerButtonOnly()
     QVERIFY(button.innerEnabledFlag());
     QVERIFY(!button.isEnabled());
     QVERIFY(!button.isAvailable());
-    QVERIFY(!button.uo_bitmap()->isEnabled());
+    QVERIFY(!button.pictureBox()->isEnabled());
 
     pfc_picture_command_button enabled(declared(u"None"_s, QString(), 329, true));
     enabled.of_setenabled(false);

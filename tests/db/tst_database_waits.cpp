@@ -11,11 +11,11 @@
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
 #include "db/Transaction.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "settings/SettingsWindows.h"
 #include "support/EventLoopStall.h"
 #include "support/LockHolder.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
 
 #include <QPointer>
@@ -88,7 +88,7 @@ private:
 
     TestDatabase m_db;
     db::Transaction m_sqlca;
-    std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
+    std::unique_ptr<support::MessageBoxRecorder> m_boxes;
     QPointer<QWidget> m_window;
     LockHolder m_lock;
 };
@@ -104,7 +104,7 @@ void TestDatabaseWaits::init()
         u"insert into xmsz (nj, xm_t_m, xm_1_m, xm_5_m, xm_l_m, xm_z_m, xm_w_m, xm_t_w, xm_8_w,"
         " xm_5_w, xm_l_w, xm_z_w, xm_y_w, xm_w_w)"
         " values ('21', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '0')"_s));
-    m_boxes = std::make_unique<rt::MessageBoxRecorder>();
+    m_boxes = std::make_unique<support::MessageBoxRecorder>();
 }
 
 void TestDatabaseWaits::cleanup()

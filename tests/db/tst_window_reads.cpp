@@ -9,9 +9,9 @@
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
 #include "db/Transaction.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "settings/SettingsWindows.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
 
 #include <QElapsedTimer>
@@ -51,7 +51,7 @@ private:
 
     TestDatabase m_db;
     db::Transaction m_sqlca;
-    std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
+    std::unique_ptr<support::MessageBoxRecorder> m_boxes;
     std::unique_ptr<QWidget> m_window;
 };
 
@@ -69,7 +69,7 @@ void TestWindowReads::init()
     TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
-    m_boxes = std::make_unique<rt::MessageBoxRecorder>();
+    m_boxes = std::make_unique<support::MessageBoxRecorder>();
     settings::registerSettingsWindows(m_sqlca);
     calculator::registerCalculatorWindows(m_sqlca);
 }

@@ -26,36 +26,36 @@ void TestCupsStateMapping::statusWord_data()
 
     QTest::newRow("idle") << 3 << QByteArray("none") << quint32(0);
     QTest::newRow("idle, no reasons") << 3 << QByteArray() << quint32(0);
-    QTest::newRow("processing") << 4 << QByteArray("none") << status::printing;
-    QTest::newRow("stopped") << 5 << QByteArray("paused") << status::paused;
-    QTest::newRow("stopped without reason") << 5 << QByteArray() << status::paused;
-    QTest::newRow("paused reason while idle") << 3 << QByteArray("paused") << status::paused;
+    QTest::newRow("processing") << 4 << QByteArray("none") << status::kPrinting;
+    QTest::newRow("stopped") << 5 << QByteArray("paused") << status::kPaused;
+    QTest::newRow("stopped without reason") << 5 << QByteArray() << status::kPaused;
+    QTest::newRow("paused reason while idle") << 3 << QByteArray("paused") << status::kPaused;
     QTest::newRow("media-empty-error") << 5 << QByteArray("media-empty-error")
-                                       << (status::paused | status::paperOut | status::error);
+                                       << (status::kPaused | status::kPaperOut | status::kError);
     QTest::newRow("media-needed warning")
-        << 4 << QByteArray("media-needed-warning") << (status::printing | status::paperOut);
-    QTest::newRow("media-jam") << 3 << QByteArray("media-jam") << status::paperJam;
+        << 4 << QByteArray("media-needed-warning") << (status::kPrinting | status::kPaperOut);
+    QTest::newRow("media-jam") << 3 << QByteArray("media-jam") << status::kPaperJam;
     QTest::newRow("media-jam-error")
-        << 3 << QByteArray("media-jam-error") << (status::paperJam | status::error);
-    QTest::newRow("offline-report") << 3 << QByteArray("offline-report") << status::offline;
-    QTest::newRow("timed-out") << 3 << QByteArray("timed-out") << status::offline;
+        << 3 << QByteArray("media-jam-error") << (status::kPaperJam | status::kError);
+    QTest::newRow("offline-report") << 3 << QByteArray("offline-report") << status::kOffline;
+    QTest::newRow("timed-out") << 3 << QByteArray("timed-out") << status::kOffline;
     QTest::newRow("door and cover")
-        << 3 << QByteArray("door-open-warning,cover-open") << status::doorOpen;
+        << 3 << QByteArray("door-open-warning,cover-open") << status::kDoorOpen;
     QTest::newRow("toner low and empty")
         << 3 << QByteArray("toner-low-report,marker-supply-empty-warning")
-        << (status::tonerLow | status::noToner);
+        << (status::kTonerLow | status::kNoToner);
     QTest::newRow("output area full")
-        << 3 << QByteArray("output-area-full") << status::outputBinFull;
+        << 3 << QByteArray("output-area-full") << status::kOutputBinFull;
     QTest::newRow("input tray missing")
-        << 3 << QByteArray("input-tray-missing") << status::paperProblem;
-    QTest::newRow("shutdown") << 3 << QByteArray("shutdown") << status::notAvailable;
+        << 3 << QByteArray("input-tray-missing") << status::kPaperProblem;
+    QTest::newRow("shutdown") << 3 << QByteArray("shutdown") << status::kNotAvailable;
     QTest::newRow("several, with spaces")
         << 5 << QByteArray("paused, media-jam-error ,offline")
-        << (status::paused | status::paperJam | status::error | status::offline);
+        << (status::kPaused | status::kPaperJam | status::kError | status::kOffline);
     QTest::newRow("unknown reason warning")
         << 3 << QByteArray("cups-missing-filter-warning") << quint32(0);
     QTest::newRow("unknown reason error")
-        << 3 << QByteArray("something-else-error") << status::error;
+        << 3 << QByteArray("something-else-error") << status::kError;
     QTest::newRow("keyword that only ends like one") << 3 << QByteArray("xmedia-jam") << quint32(0);
     QTest::newRow("bare suffix") << 3 << QByteArray("-error") << quint32(0);
     QTest::newRow("unknown state") << 0 << QByteArray("none") << quint32(0);
@@ -77,17 +77,18 @@ void TestCupsStateMapping::attributeWord_data()
     QTest::addColumn<quint32>("word");
 
     const quint32 localQueue = CUPS_PRINTER_BW | CUPS_PRINTER_NOT_SHARED;
-    QTest::newRow("local") << false << false << localQueue << attribute::local;
+    QTest::newRow("local") << false << false << localQueue << attribute::kLocal;
     QTest::newRow("local default") << true << false << (localQueue | CUPS_PRINTER_DEFAULT)
-                                   << (attribute::local | attribute::isDefault);
+                                   << (attribute::kLocal | attribute::kIsDefault);
     QTest::newRow("server default that is not the user's")
-        << false << false << (localQueue | CUPS_PRINTER_DEFAULT) << attribute::local;
+        << false << false << (localQueue | CUPS_PRINTER_DEFAULT) << attribute::kLocal;
     QTest::newRow("local shared default")
         << true << true << quint32(CUPS_PRINTER_BW)
-        << (attribute::local | attribute::shared | attribute::isDefault);
-    QTest::newRow("remote") << false << false << quint32(CUPS_PRINTER_REMOTE) << attribute::network;
+        << (attribute::kLocal | attribute::kShared | attribute::kIsDefault);
+    QTest::newRow("remote") << false << false << quint32(CUPS_PRINTER_REMOTE)
+                            << attribute::kNetwork;
     QTest::newRow("discovered") << false << true << quint32(CUPS_PRINTER_DISCOVERED)
-                                << (attribute::network | attribute::shared);
+                                << (attribute::kNetwork | attribute::kShared);
 }
 
 void TestCupsStateMapping::attributeWord()

@@ -1,4 +1,5 @@
 #include "CupsTestServer.h"
+#include "support/ControlLookup.h"
 
 #include "ui/printer/PrintServer.h"
 #include "ui/printer/PrinterConstants.h"
@@ -22,6 +23,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace ui::printer;
+using support::control;
 
 namespace {
 const QString kA = u"kelvaro_a"_s;
@@ -29,14 +31,6 @@ const QString kB = u"kelvaro_b"_s;
 const QString kC = u"kelvaro_c"_s;
 const QString kRaw = u"kelvaro_raw"_s;
 constexpr int kUntouched = 7777;
-
-template <typename T> T *control(QWidget *dialog, const QString &name)
-{
-    T *found = dialog->findChild<T *>(name);
-    if (!found)
-        qWarning("control %s missing", qPrintable(name));
-    return found;
-}
 
 QAbstractButton *dialogButton(QWidget *dialog, QDialogButtonBox::StandardButton which)
 {
@@ -47,8 +41,6 @@ QAbstractButton *dialogButton(QWidget *dialog, QDialogButtonBox::StandardButton 
 // Moves a combo box to `text` with the arrow keys, as a user would.
 bool chooseWithKeys(QComboBox *combo, const QString &text)
 {
-    if (!combo)
-        return false;
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Home);
     for (int i = 0; i < combo->count() && combo->currentText() != text; ++i)
@@ -165,8 +157,7 @@ void TestPrinterDialogs::printDialogCancelled()
 {
     QString startPrinter;
     whenShown<QPrintDialog>([&startPrinter](QPrintDialog *dialog) {
-        if (auto *printers = control<QComboBox>(dialog, u"printers"_s))
-            startPrinter = printers->currentText();
+        startPrinter = control<QComboBox>(dialog, u"printers"_s)->currentText();
         chooseWithKeys(control<QComboBox>(dialog, u"printers"_s), kB);
         if (QAbstractButton *cancel = dialogButton(dialog, QDialogButtonBox::Cancel))
             QTest::mouseClick(cancel, Qt::LeftButton);
@@ -197,9 +188,9 @@ void TestPrinterDialogs::printDialogOtherPrinter()
     QVERIFY2(options.contains(u"Default kelvaro_b"_s), qPrintable(options));
     QVERIFY2(
         !options.contains(u"media"_s) && !options.contains(u"orientation"_s), qPrintable(options));
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kB, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::a4);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kB, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kA4);
 }
 
 // Letter, landscape and 25 mm margins in the page set-up dialog: the margins
@@ -212,16 +203,12 @@ void TestPrinterDialogs::pageSetupConfirmed()
         chosen = chooseWithKeys(control<QComboBox>(dialog, u"unitCombo"_s), u"Millimeters (mm)"_s)
             && chooseWithKeys(control<QComboBox>(dialog, u"pageSizeCombo"_s), u"Letter"_s);
         auto *landscape = control<QRadioButton>(dialog, u"landscape"_s);
-        if (landscape) {
-            landscape->setFocus();
-            QTest::keyClick(landscape, Qt::Key_Space);
-        }
-        chosen = chosen && landscape && landscape->isChecked();
+        landscape->setFocus();
+        QTest::keyClick(landscape, Qt::Key_Space);
+        chosen = chosen && landscape->isChecked();
         for (const QString &name :
-            { u"topMargin"_s, u"leftMargin"_s, u"rightMargin"_s, u"bottomMargin"_s }) {
-            if (auto *margin = control<QDoubleSpinBox>(dialog, name))
-                typeInto(margin, u"25"_s);
-        }
+            { u"topMargin"_s, u"leftMargin"_s, u"rightMargin"_s, u"bottomMargin"_s })
+            typeInto(control<QDoubleSpinBox>(dialog, name), u"25"_s);
         if (QAbstractButton *ok = dialogButton(dialog, QDialogButtonBox::Ok))
             QTest::mouseClick(ok, Qt::LeftButton);
     });
@@ -234,16 +221,16 @@ void TestPrinterDialogs::pageSetupConfirmed()
     QCOMPARE(top, 2500);
     QCOMPARE(bottom, 2500);
 
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::letter);
-    QCOMPARE(paperwidth, 2159);
-    QCOMPARE(paperlength, 2794);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kLetter);
+    QCOMPARE(paperWidth, 2159);
+    QCOMPARE(paperLength, 2794);
     QVariant value;
     QCOMPARE(
-        m_service.of_printer(kA, command::orientation, value, papersize, paperwidth, paperlength),
+        m_service.of_printer(kA, command::kOrientation, value, paperCode, paperWidth, paperLength),
         1);
-    QCOMPARE(value, QVariant(orientation::landscape));
+    QCOMPARE(value, QVariant(orientation::kLandscape));
     QCOMPARE(m_service.of_getpbprinter(), kA);
     const QString options = CupsTestServer::userOptions();
     QVERIFY2(options.contains(u"media=Letter"_s) && options.contains(u"orientation-requested=4"_s),
@@ -264,9 +251,9 @@ void TestPrinterDialogs::pageSetupCancelled()
     QCOMPARE(right, kUntouched);
     QCOMPARE(top, kUntouched);
     QCOMPARE(bottom, kUntouched);
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kA, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::a4);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kA, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kA4);
     QVERIFY(!QFile::exists(CupsTestServer::userOptionsFile()));
 }
 
@@ -285,8 +272,7 @@ void TestPrinterDialogs::choiceNotApplicable()
             auto *height = control<QDoubleSpinBox>(properties, u"pageHeight"_s);
             sized = chooseWithKeys(
                         control<QComboBox>(properties, u"unitCombo"_s), u"Millimeters (mm)"_s)
-                && chooseWithKeys(control<QComboBox>(properties, u"pageSizeCombo"_s), u"Custom"_s)
-                && width && height;
+                && chooseWithKeys(control<QComboBox>(properties, u"pageSizeCombo"_s), u"Custom"_s);
             if (sized) {
                 typeInto(width, u"148"_s);
                 typeInto(height, u"210"_s);
@@ -295,8 +281,7 @@ void TestPrinterDialogs::choiceNotApplicable()
             if (QAbstractButton *ok = dialogButton(properties, QDialogButtonBox::Ok))
                 QTest::mouseClick(ok, Qt::LeftButton);
         });
-        if (auto *propertiesButton = control<QPushButton>(printDialog, u"properties"_s))
-            QTest::mouseClick(propertiesButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(printDialog, u"properties"_s), Qt::LeftButton);
         if (QAbstractButton *print = dialogButton(printDialog, QDialogButtonBox::Ok))
             QTest::mouseClick(print, Qt::LeftButton);
     });
@@ -331,11 +316,11 @@ void TestPrinterDialogs::printersOwnSizeChosen()
     QVERIFY2(options.contains(QRegularExpression(
                  u"^Default kelvaro_c .*media=Ticket( |$)"_s, QRegularExpression::MultilineOption)),
         qPrintable(options));
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    QCOMPARE(m_service.of_getpapersize(kC, papersize, paperwidth, paperlength), 1);
-    QCOMPARE(papersize, paper::user);
-    QCOMPARE(paperwidth, 800);
-    QCOMPARE(paperlength, 2000);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(m_service.of_getpapersize(kC, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(paperCode, paper::kUser);
+    QCOMPARE(paperWidth, 800);
+    QCOMPARE(paperLength, 2000);
 }
 
 void TestPrinterDialogs::confirmedUnchanged_data()

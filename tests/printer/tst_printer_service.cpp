@@ -14,10 +14,10 @@ Q_DECLARE_METATYPE(Paper)
 Q_DECLARE_METATYPE(std::optional<Paper>)
 
 namespace {
-const Paper kLetter { paper::letter, 2159, 2794 };
-const Paper kA4 { paper::a4, 2100, 2970 };
-const Paper kA5 { paper::a5, 1480, 2100 };
-const Paper kUserSizes { paper::user, 0, 0 };
+const Paper kLetter { paper::kLetter, 2159, 2794 };
+const Paper kA4 { paper::kA4, 2100, 2970 };
+const Paper kA5 { paper::kA5, 1480, 2100 };
+const Paper kUserSizes { paper::kUser, 0, 0 };
 
 // The printers of most tests, in this order:
 //   Office  the default printer: a local printer that completes jobs before
@@ -36,7 +36,7 @@ MemoryPrinterSystem::Printer office()
     printer.details.attributes = 0x240;
     printer.papers = { kLetter, kA4, kA5, kUserSizes };
     printer.defaultPaper = kA4;
-    printer.defaultOrientation = orientation::portrait;
+    printer.defaultOrientation = orientation::kPortrait;
     return printer;
 }
 
@@ -46,11 +46,11 @@ MemoryPrinterSystem::Printer lab()
     printer.name = u"Lab"_s;
     printer.details.driver = u"Lab Driver"_s;
     printer.details.port = u"ipp://print-server/lab"_s;
-    printer.details.status = status::paused | status::paperOut;
-    printer.details.attributes = attribute::network | attribute::shared;
+    printer.details.status = status::kPaused | status::kPaperOut;
+    printer.details.attributes = attribute::kNetwork | attribute::kShared;
     printer.papers = { kLetter, kA4 };
     printer.defaultPaper = kLetter;
-    printer.defaultOrientation = orientation::landscape;
+    printer.defaultOrientation = orientation::kLandscape;
     return printer;
 }
 
@@ -214,7 +214,7 @@ void TestPrinterService::readCommands_data()
     QTest::addColumn<QString>("printer");
     QTest::addColumn<int>("command");
     QTest::addColumn<int>("result");
-    QTest::addColumn<QVariant>("outpara");
+    QTest::addColumn<QVariant>("expected");
 
     const QVariant untouched(u"untouched"_s);
     QTest::newRow("1 driver") << u"Office"_s << 1 << 1 << QVariant(u"Office Driver 2"_s);
@@ -223,13 +223,13 @@ void TestPrinterService::readCommands_data()
     QTest::newRow("2 network port") << u"Lab"_s << 2 << 1 << QVariant(u"ipp://print-server/lab"_s);
     QTest::newRow("3 status idle") << u"Office"_s << 3 << 1 << QVariant::fromValue(0u);
     QTest::newRow("3 status paused, out of paper")
-        << u"Lab"_s << 3 << 1 << QVariant::fromValue(status::paused | status::paperOut);
+        << u"Lab"_s << 3 << 1 << QVariant::fromValue(status::kPaused | status::kPaperOut);
     QTest::newRow("4 attributes of the default printer")
         << u"Office"_s << 4 << 1 << QVariant::fromValue(0x244u);
     QTest::newRow("4 attributes shared network")
-        << u"Lab"_s << 4 << 1 << QVariant::fromValue(attribute::network | attribute::shared);
-    QTest::newRow("7 upright") << u"Office"_s << 7 << 1 << QVariant(orientation::portrait);
-    QTest::newRow("7 landscape") << u"Lab"_s << 7 << 1 << QVariant(orientation::landscape);
+        << u"Lab"_s << 4 << 1 << QVariant::fromValue(attribute::kNetwork | attribute::kShared);
+    QTest::newRow("7 upright") << u"Office"_s << 7 << 1 << QVariant(orientation::kPortrait);
+    QTest::newRow("7 landscape") << u"Lab"_s << 7 << 1 << QVariant(orientation::kLandscape);
     for (int command : { 1, 2, 3, 4, 7 }) {
         QTest::addRow("%d on a printer that tells nothing", command)
             << u"Bare"_s << command << -1 << untouched;
@@ -243,18 +243,18 @@ void TestPrinterService::readCommands()
     QFETCH(QString, printer);
     QFETCH(int, command);
     QFETCH(int, result);
-    QFETCH(QVariant, outpara);
+    QFETCH(QVariant, expected);
 
     QVariant value(u"untouched"_s);
-    int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
+    int paperCode = kUntouched, paperWidth = kUntouched, paperLength = kUntouched;
     QCOMPARE(n_printer(*m_system).of_printer(
-                 printer, command, value, papersize, paperwidth, paperlength),
+                 printer, command, value, paperCode, paperWidth, paperLength),
         result);
-    QCOMPARE(value.metaType(), outpara.metaType());
-    QCOMPARE(value, outpara);
-    QCOMPARE(papersize, kUntouched);
-    QCOMPARE(paperwidth, kUntouched);
-    QCOMPARE(paperlength, kUntouched);
+    QCOMPARE(value.metaType(), expected.metaType());
+    QCOMPARE(value, expected);
+    QCOMPARE(paperCode, kUntouched);
+    QCOMPARE(paperWidth, kUntouched);
+    QCOMPARE(paperLength, kUntouched);
     QVERIFY(m_system->writes().isEmpty());
 }
 
@@ -262,9 +262,9 @@ void TestPrinterService::paperCommands_data()
 {
     QTest::addColumn<QString>("printer");
     QTest::addColumn<int>("result");
-    QTest::addColumn<int>("papersize");
-    QTest::addColumn<int>("paperwidth");
-    QTest::addColumn<int>("paperlength");
+    QTest::addColumn<int>("paperCode");
+    QTest::addColumn<int>("paperWidth");
+    QTest::addColumn<int>("paperLength");
 
     QTest::newRow("A4") << u"Office"_s << 1 << 9 << 2100 << 2970;
     QTest::newRow("Letter") << u"Lab"_s << 1 << 1 << 2159 << 2794;
@@ -273,23 +273,23 @@ void TestPrinterService::paperCommands_data()
         << u"Nowhere"_s << -1 << kUntouched << kUntouched << kUntouched;
 }
 
-// Commands 5 and 6 read the same three numbers; neither touches outpara.
+// Commands 5 and 6 read the same three numbers; neither touches the parameter.
 void TestPrinterService::paperCommands()
 {
     QFETCH(QString, printer);
     QFETCH(int, result);
-    QFETCH(int, papersize);
-    QFETCH(int, paperwidth);
-    QFETCH(int, paperlength);
+    QFETCH(int, paperCode);
+    QFETCH(int, paperWidth);
+    QFETCH(int, paperLength);
 
     for (int command : { 5, 6 }) {
         QVariant value(u"untouched"_s);
         int size = kUntouched, width = kUntouched, length = kUntouched;
         QCOMPARE(
             n_printer(*m_system).of_printer(printer, command, value, size, width, length), result);
-        QCOMPARE(size, papersize);
-        QCOMPARE(width, paperwidth);
-        QCOMPARE(length, paperlength);
+        QCOMPARE(size, paperCode);
+        QCOMPARE(width, paperWidth);
+        QCOMPARE(length, paperLength);
         QCOMPARE(value, QVariant(u"untouched"_s));
     }
 }
@@ -298,9 +298,9 @@ void TestPrinterService::setPaper_data()
 {
     QTest::addColumn<QString>("printer");
     QTest::addColumn<int>("command");
-    QTest::addColumn<int>("papersize");
-    QTest::addColumn<int>("paperwidth");
-    QTest::addColumn<int>("paperlength");
+    QTest::addColumn<int>("paperCode");
+    QTest::addColumn<int>("paperWidth");
+    QTest::addColumn<int>("paperLength");
     QTest::addColumn<int>("result");
     // The printer's default paper afterwards, and what was written.
     QTest::addColumn<Paper>("defaultAfter");
@@ -321,7 +321,7 @@ void TestPrinterService::setPaper_data()
         << u"Office"_s << 102 << 256 << 1200 << 900 << 1 << Paper { 256, 1200, 900 }
         << QStringList { u"paper Office 256 1200 900"_s };
     QTest::newRow("unlisted paper code A3")
-        << u"Office"_s << 101 << paper::a3 << 0 << 0 << -1 << kA4 << QStringList();
+        << u"Office"_s << 101 << paper::kA3 << 0 << 0 << -1 << kA4 << QStringList();
     QTest::newRow("paper code 0") << u"Office"_s << 101 << 0 << 0 << 0 << -1 << kA4
                                   << QStringList();
     QTest::newRow("A5 not offered by Lab")
@@ -340,29 +340,29 @@ void TestPrinterService::setPaper()
 {
     QFETCH(QString, printer);
     QFETCH(int, command);
-    QFETCH(int, papersize);
-    QFETCH(int, paperwidth);
-    QFETCH(int, paperlength);
+    QFETCH(int, paperCode);
+    QFETCH(int, paperWidth);
+    QFETCH(int, paperLength);
     QFETCH(int, result);
     QFETCH(Paper, defaultAfter);
     QFETCH(QStringList, writes);
 
     QVariant value(u"untouched"_s);
-    int size = papersize, width = paperwidth, length = paperlength;
+    int size = paperCode, width = paperWidth, length = paperLength;
     QCOMPARE(n_printer(*m_system).of_printer(printer, command, value, size, width, length), result);
     QCOMPARE(m_system->find(printer)->defaultPaper, std::optional<Paper>(defaultAfter));
     QCOMPARE(m_system->writes(), writes);
     // The arguments are read, not written.
-    QCOMPARE(size, papersize);
-    QCOMPARE(width, paperwidth);
-    QCOMPARE(length, paperlength);
+    QCOMPARE(size, paperCode);
+    QCOMPARE(width, paperWidth);
+    QCOMPARE(length, paperLength);
     QCOMPARE(value, QVariant(u"untouched"_s));
 }
 
 void TestPrinterService::setOrientation_data()
 {
     QTest::addColumn<QString>("printer");
-    QTest::addColumn<QVariant>("outpara");
+    QTest::addColumn<QVariant>("given");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("orientationAfter");
 
@@ -382,21 +382,21 @@ void TestPrinterService::setOrientation_data()
 void TestPrinterService::setOrientation()
 {
     QFETCH(QString, printer);
-    QFETCH(QVariant, outpara);
+    QFETCH(QVariant, given);
     QFETCH(int, result);
     QFETCH(int, orientationAfter);
 
-    QVariant value = outpara;
-    int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
+    QVariant value = given;
+    int paperCode = kUntouched, paperWidth = kUntouched, paperLength = kUntouched;
     QCOMPARE(
-        n_printer(*m_system).of_printer(printer, 103, value, papersize, paperwidth, paperlength),
+        n_printer(*m_system).of_printer(printer, 103, value, paperCode, paperWidth, paperLength),
         result);
     QCOMPARE(m_system->find(printer)->defaultOrientation, std::optional<int>(orientationAfter));
     const QStringList written { u"orientation %1 %2"_s.arg(printer).arg(orientationAfter) };
     QCOMPARE(m_system->writes(), result == 1 ? written : QStringList());
     QCOMPARE(m_system->find(printer)->defaultPaper,
         std::optional<Paper>(printer == u"Lab"_s ? kLetter : kA4));
-    QCOMPARE(papersize, kUntouched);
+    QCOMPARE(paperCode, kUntouched);
 }
 
 void TestPrinterService::makeDefault_data()
@@ -407,9 +407,9 @@ void TestPrinterService::makeDefault_data()
     QTest::addColumn<qint64>("officeAttributes");
     QTest::addColumn<qint64>("labAttributes");
 
-    const qint64 labWord = attribute::network | attribute::shared;
+    const qint64 labWord = attribute::kNetwork | attribute::kShared;
     QTest::newRow("another printer")
-        << u"Lab"_s << 1 << u"Lab"_s << qint64(0x240) << (labWord | attribute::isDefault);
+        << u"Lab"_s << 1 << u"Lab"_s << qint64(0x240) << (labWord | attribute::kIsDefault);
     QTest::newRow("the default printer keeps its word")
         << u"Office"_s << 1 << u"Office"_s << qint64(0x244) << labWord;
     QTest::newRow("a printer that tells nothing")
@@ -428,13 +428,13 @@ void TestPrinterService::makeDefault()
 
     n_printer service(*m_system);
     QVariant value(u"untouched"_s);
-    int papersize = kUntouched, paperwidth = kUntouched, paperlength = kUntouched;
-    QCOMPARE(service.of_printer(printer, 105, value, papersize, paperwidth, paperlength), result);
+    int paperCode = kUntouched, paperWidth = kUntouched, paperLength = kUntouched;
+    QCOMPARE(service.of_printer(printer, 105, value, paperCode, paperWidth, paperLength), result);
     QCOMPARE(service.of_getpbprinter(), defaultAfter);
     QCOMPARE(service.of_getattribute(u"Office"_s), officeAttributes);
     QCOMPARE(service.of_getattribute(u"Lab"_s), labAttributes);
     QCOMPARE(value, QVariant(u"untouched"_s));
-    QCOMPARE(papersize, kUntouched);
+    QCOMPARE(paperCode, kUntouched);
 }
 
 void TestPrinterService::unknownCommand_data()
@@ -450,13 +450,13 @@ void TestPrinterService::unknownCommand()
 {
     QFETCH(int, command);
     QVariant value(2);
-    int papersize = paper::a5, paperwidth = 1, paperlength = 1;
+    int paperCode = paper::kA5, paperWidth = 1, paperLength = 1;
     QCOMPARE(n_printer(*m_system).of_printer(
-                 u"Office"_s, command, value, papersize, paperwidth, paperlength),
+                 u"Office"_s, command, value, paperCode, paperWidth, paperLength),
         -1);
     QVERIFY(m_system->writes().isEmpty());
     QCOMPARE(value, QVariant(2));
-    QCOMPARE(papersize, paper::a5);
+    QCOMPARE(paperCode, paper::kA5);
     QCOMPARE(m_system->find(u"Office"_s)->defaultPaper, std::optional<Paper>(kA4));
     QCOMPARE(m_system->find(u"Office"_s)->defaultOrientation, std::optional<int>(1));
 }
@@ -468,13 +468,13 @@ void TestPrinterService::refusedWrites()
     m_system->setWritesAccepted(false);
     n_printer service(*m_system);
     QVariant landscape(2);
-    int papersize = paper::a5, paperwidth = 0, paperlength = 0;
+    int paperCode = paper::kA5, paperWidth = 0, paperLength = 0;
     QCOMPARE(
-        service.of_printer(u"Office"_s, 101, landscape, papersize, paperwidth, paperlength), 0);
+        service.of_printer(u"Office"_s, 101, landscape, paperCode, paperWidth, paperLength), 0);
     QCOMPARE(
-        service.of_printer(u"Office"_s, 103, landscape, papersize, paperwidth, paperlength), 0);
+        service.of_printer(u"Office"_s, 103, landscape, paperCode, paperWidth, paperLength), 0);
     QCOMPARE(service.of_setdefault(u"Lab"_s), -1);
-    QCOMPARE(service.of_setpapersize(u"Office"_s, paper::a5, 0, 0), 0);
+    QCOMPARE(service.of_setpapersize(u"Office"_s, paper::kA5, 0, 0), 0);
     QVERIFY(m_system->writes().isEmpty());
     QCOMPARE(service.of_getpbprinter(), u"Office"_s);
     QCOMPARE(m_system->find(u"Office"_s)->defaultPaper, std::optional<Paper>(kA4));
@@ -519,7 +519,7 @@ void TestPrinterService::wordsBeyondSixteenBits()
     MemoryPrinterSystem::Printer wide = lab();
     wide.name = u"Wide"_s;
     wide.details.attributes = 0x12244;
-    wide.details.status = status::doorOpen | status::paperJam;
+    wide.details.status = status::kDoorOpen | status::kPaperJam;
     m_system->addPrinter(wide);
     n_printer service(*m_system);
     QCOMPARE(service.of_getattribute(u"Wide"_s), qint64(0x12240));
@@ -531,17 +531,17 @@ void TestPrinterService::wordsBeyondSixteenBits()
 void TestPrinterService::paperWrappers()
 {
     n_printer service(*m_system);
-    int papersize = 0, paperwidth = 0, paperheight = 0;
-    QCOMPARE(service.of_getpapersize(u"Office"_s, papersize, paperwidth, paperheight), 1);
-    QCOMPARE(Paper({ papersize, paperwidth, paperheight }), kA4);
-    QCOMPARE(service.of_setpapersize(u"Office"_s, paper::user, 1050, 1480), 1);
-    QCOMPARE(service.of_getpapersize(u"Office"_s, papersize, paperwidth, paperheight), 1);
-    QCOMPARE(Paper({ papersize, paperwidth, paperheight }), Paper({ 256, 1050, 1480 }));
-    QCOMPARE(service.of_setpapersize(u"Office"_s, paper::a3, 0, 0), -1);
-    QCOMPARE(service.of_setpapersize(u"Nowhere"_s, paper::a4, 0, 0), -1);
-    papersize = paperwidth = paperheight = kUntouched;
-    QCOMPARE(service.of_getpapersize(u"Bare"_s, papersize, paperwidth, paperheight), -1);
-    QCOMPARE(papersize, kUntouched);
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    QCOMPARE(service.of_getpapersize(u"Office"_s, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(Paper({ paperCode, paperWidth, paperLength }), kA4);
+    QCOMPARE(service.of_setpapersize(u"Office"_s, paper::kUser, 1050, 1480), 1);
+    QCOMPARE(service.of_getpapersize(u"Office"_s, paperCode, paperWidth, paperLength), 1);
+    QCOMPARE(Paper({ paperCode, paperWidth, paperLength }), Paper({ 256, 1050, 1480 }));
+    QCOMPARE(service.of_setpapersize(u"Office"_s, paper::kA3, 0, 0), -1);
+    QCOMPARE(service.of_setpapersize(u"Nowhere"_s, paper::kA4, 0, 0), -1);
+    paperCode = paperWidth = paperLength = kUntouched;
+    QCOMPARE(service.of_getpapersize(u"Bare"_s, paperCode, paperWidth, paperLength), -1);
+    QCOMPARE(paperCode, kUntouched);
     QCOMPARE(service.of_setdefault(u"Lab"_s), 1);
     QCOMPARE(service.of_getpbprinter(), u"Lab"_s);
 }
@@ -786,7 +786,7 @@ void TestPrinterService::printerWithoutPaper()
     raw.name = u"Raw"_s;
     raw.details.driver = u"Local Raw Printer"_s;
     raw.details.port = u"file:///dev/null"_s;
-    raw.defaultOrientation = orientation::portrait;
+    raw.defaultOrientation = orientation::kPortrait;
     m_system->addPrinter(raw);
     m_system->setDefaultName(printer);
 

@@ -252,7 +252,10 @@ private Q_SLOTS:
         QButtonGroup *group = builder.buttonGroup(u"positions"_s);
         QCOMPARE(group->objectName(), u"positions"_s);
         QVERIFY(group->exclusive());
-        QCOMPARE(group->buttons().size(), 3);
+        const QList<QAbstractButton *> grouped = group->buttons();
+        QCOMPARE(QSet<QAbstractButton *>(grouped.begin(), grouped.end()),
+            QSet<QAbstractButton *>({ builder.get<QRadioButton>(u"rb_0"_s),
+                builder.get<QRadioButton>(u"rb_1"_s), builder.get<QRadioButton>(u"rb_2"_s) }));
         QCOMPARE(group->button(11), builder.get<QRadioButton>(u"rb_1"_s));
         QVERIFY(!builder.get<QRadioButton>(u"rb_alone"_s)->group());
 
@@ -320,17 +323,20 @@ private Q_SLOTS:
         QFETCH(bool, fixed);
         decl.title = u"初中一年级成绩"_s;
         decl.icon = u"AppIcon!"_s;
+        decl.flags = rt::style::modalDialogFlags();
         decl.modal = true;
         decl.backColor = rt::colors::kSilver;
         QDialog window;
         rt::setUpWindow(&window, decl);
+        QCOMPARE(window.windowFlags(), rt::style::modalDialogFlags());
         QCOMPARE(window.objectName(), decl.name);
         QCOMPARE(window.windowTitle(), decl.title);
         QVERIFY(!window.windowIcon().isNull());
         QVERIFY(window.isModal());
         QCOMPARE(window.size(), clientSize);
         QCOMPARE(window.minimumSize() == window.maximumSize(), fixed);
-        QCOMPARE(window.palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(
+            window.palette().color(QPalette::Window), rt::colors::fromCode(rt::colors::kSilver));
     }
 
     void aWindowIsCentredWhenItIsFirstShownAsAWindow()
@@ -354,6 +360,19 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.pos(), screen.topLeft() + QPoint(10, 10));
+    }
+
+    void aPointerIsShownOverItsControl()
+    {
+        QWidget window;
+        rt::ControlDecl link
+            = rt::label(u"shl_1"_s, u"https://example.com/"_s, QRect(10, 10, 600, 60));
+        link.pointer = u"HyperLink!"_s;
+        const rt::ControlBuilder builder(
+            &window, { link, rt::label(u"st_1"_s, u"身高"_s, QRect(10, 100, 300, 60)) });
+        QCOMPARE(builder.get<QLabel>(u"shl_1"_s)->cursor().shape(), Qt::PointingHandCursor);
+        // Without a pointer of its own a control shows the window's.
+        QVERIFY(!builder.get<QLabel>(u"st_1"_s)->testAttribute(Qt::WA_SetCursor));
     }
 
     void aDuplicateNameIsRefused()

@@ -2,8 +2,9 @@
 // program's message box, the page set-up dialog and an entry field's
 // context menu, whatever the locale (the tests run under C.UTF-8).
 
-#include "runtime/MessageBoxService.h"
 #include "runtime/ToolkitTranslation.h"
+#include "support/ControlLookup.h"
+#include "support/MessageBoxRecorder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -68,7 +69,7 @@ void TestToolkitTranslation::missingFileIsNoError()
 {
     // No warning, no box: the English texts simply stay.
     QTest::failOnWarning(QRegularExpression(u".*"_s));
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
     QTemporaryDir empty;
     QVERIFY(empty.isValid());
     QVERIFY(!rt::installToolkitTranslation(empty.path()));
@@ -98,9 +99,7 @@ void TestToolkitTranslation::pageSetupDialogReadsChinese()
     printer.setOutputFormat(QPrinter::PdfFormat);
     QTest::ignoreMessage(QtWarningMsg, "QPageSetupDialog: Cannot be used on non-native printers");
     QPageSetupDialog dialog(&printer);
-    auto *portrait = dialog.findChild<QRadioButton *>(u"portrait"_s);
-    QVERIFY(portrait);
-    QCOMPARE(portrait->text(), u"纵向"_s);
+    QCOMPARE(support::control<QRadioButton>(&dialog, u"portrait"_s)->text(), u"纵向"_s);
     QCOMPARE(dialog.windowTitle(), u"页面设置"_s);
 }
 

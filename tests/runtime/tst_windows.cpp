@@ -3,6 +3,7 @@
 // window minimized anyway comes back while another window of the program is
 // on the screen, or once one comes back.
 
+#include "runtime/WindowDecl.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
 
@@ -36,8 +37,13 @@ private Q_SLOTS:
 
 void TestWindows::modalWindowOffersNoMinimizeOrMaximize()
 {
-    QPointer<QDialog> dialog = new QDialog(
-        nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // Declared with every box, as a modal window: opened modally, it shows
+    // the close box only.
+    QPointer<QDialog> dialog = new QDialog;
+    rt::setUpWindow(dialog,
+        { .name = u"w_probe"_s,
+            .flags = Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint,
+            .modal = true });
     Qt::WindowFlags shownWith;
     QTimer::singleShot(0, dialog, [&shownWith, dialog] {
         shownWith = dialog->windowFlags();

@@ -1,12 +1,12 @@
 #include "controls/pfc_picture_command_button.h"
 #include "items/XmszTable.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsWindows.h"
 #include "settings/SettingsYearProfile.h"
 #include "settings/TestItemSettingsWindow.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
 
 #include <QGroupBox>
@@ -102,7 +102,7 @@ private:
     TestDatabase m_db;
     std::unique_ptr<db::Transaction> m_sqlca;
     std::unique_ptr<settings::TestItemSettingsWindow> m_window;
-    std::unique_ptr<rt::MessageBoxRecorder> m_boxes;
+    std::unique_ptr<support::MessageBoxRecorder> m_boxes;
 };
 
 void TestSettingsWindow::init()
@@ -112,7 +112,7 @@ void TestSettingsWindow::init()
     TestDatabase::setUpProgramTransaction(*m_sqlca);
     m_sqlca->connect();
     QCOMPARE(m_sqlca->SQLCode, 0L);
-    m_boxes = std::make_unique<rt::MessageBoxRecorder>();
+    m_boxes = std::make_unique<support::MessageBoxRecorder>();
 }
 
 void TestSettingsWindow::cleanup()

@@ -1,11 +1,13 @@
 #include "runtime/LayoutUnits.h"
 #include "shell/w_about.h"
+#include "support/ControlLookup.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using support::control;
 
 // The about box closes only through its button.
 class TestAbout : public QObject
@@ -46,8 +48,7 @@ void TestAbout::layout()
 {
     QVERIFY(m_box->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(m_box->size(), rt::units::toPixels(QSize(2181, 820)));
-    QPushButton *button = m_box->findChild<QPushButton *>(u"cb_1"_s);
-    QVERIFY(button);
+    auto *button = control<QPushButton>(m_box, u"cb_1"_s);
     QCOMPARE(button->text(), u"关闭(&X)"_s);
     QCOMPARE(QApplication::focusWidget(), button);
 
@@ -59,11 +60,11 @@ void TestAbout::layout()
     }
     for (const QString &name :
         { u"st_1"_s, u"st_3"_s, u"st_5"_s, u"st_4"_s, u"st_2"_s, u"st_10"_s, u"shl_1"_s })
-        QVERIFY2(m_box->findChild<QLabel *>(name), qPrintable(name));
-    QCOMPARE(m_box->findChild<QLabel *>(u"st_10"_s)->text(), u"软件升级："_s);
+        QVERIFY(!control<QLabel>(m_box, name)->text().isEmpty());
+    QCOMPARE(control<QLabel>(m_box, u"st_10"_s)->text(), u"软件升级："_s);
     // The contact data are fictitious.
-    QVERIFY(m_box->findChild<QLabel *>(u"shl_1"_s)->text().contains(u"https://example.com/"_s));
-    QVERIFY(m_box->findChild<QLabel *>(u"st_2"_s)->text().contains(u"@example.com"_s));
+    QVERIFY(control<QLabel>(m_box, u"shl_1"_s)->text().contains(u"https://example.com/"_s));
+    QVERIFY(control<QLabel>(m_box, u"st_2"_s)->text().contains(u"@example.com"_s));
 }
 
 void TestAbout::escapeDoesNotClose()
@@ -90,8 +91,7 @@ void TestAbout::closesThroughButton_data()
 void TestAbout::closesThroughButton()
 {
     QFETCH(QString, how);
-    QPushButton *button = m_box->findChild<QPushButton *>(u"cb_1"_s);
-    QVERIFY(button);
+    auto *button = control<QPushButton>(m_box, u"cb_1"_s);
     if (how == u"click")
         QTest::mouseClick(button, Qt::LeftButton);
     else if (how == u"alt-x")
@@ -109,7 +109,7 @@ void TestAbout::modalRunEndsWithButton()
     QTimer::singleShot(0, m_box, [this, &escapeIgnored] {
         QTest::keyClick(m_box, Qt::Key_Escape);
         escapeIgnored = m_box->isVisible();
-        QTest::keyClick(m_box->findChild<QPushButton *>(u"cb_1"_s), Qt::Key_Space);
+        QTest::keyClick(control<QPushButton>(m_box, u"cb_1"_s), Qt::Key_Space);
     });
     m_box->exec();
     QVERIFY(escapeIgnored);

@@ -1,11 +1,17 @@
 #include "runtime/LayoutUnits.h"
-#include "runtime/MessageBoxService.h"
+#include "shell/startpage/StartPageDefinition.h"
 #include "shell/w_main1.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/RecordingWindows.h"
 
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using shell::startpage::kBorderLowered;
+using shell::startpage::kBorderNone;
+using shell::startpage::kBorderRaised;
+using shell::startpage::kPageHeight;
+using shell::startpage::kPageWidth;
 
 // The start page inside a real frame: hover and click by object position.
 class TestStartPage : public QObject
@@ -53,7 +59,7 @@ void TestStartPage::init()
     m_frame = new w_main1;
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame));
-    m_page = m_frame->dw_main();
+    m_page = m_frame->startPage();
     QVERIFY(m_page->isVisible());
     // Start from empty page area, nothing raised.
     QTest::mouseMove(m_page, QPoint(2, 2));
@@ -82,7 +88,7 @@ void TestStartPage::moveTo(const QString &name)
 void TestStartPage::drawsTheDefinedObjects()
 {
     QCOMPARE(m_page->objectName(), u"dw_main"_s);
-    QCOMPARE(m_page->size(), rt::units::toPixels(QSize(3671, 2144)));
+    QCOMPARE(m_page->size(), rt::units::toPixels(QSize(kPageWidth, kPageHeight)));
     // Pictures are 411 x 392 units, about 91 x 98 pixels.
     QCOMPARE(m_page->objectRect(u"p_1"_s), rt::units::rect(238, 60, 411, 392));
     QCOMPARE(m_page->objectRect(u"p_18"_s), rt::units::rect(2807, 728, 137, 324));
@@ -123,7 +129,7 @@ void TestStartPage::hoverRaisesPictureUnderPointer()
     moveTo(object);
     QCOMPARE(m_page->objectAt(centreOf(object)), object);
     QCOMPARE(m_frame->focusPicture(), raised);
-    QCOMPARE(m_page->border(object), raised.isEmpty() ? 0 : 6);
+    QCOMPARE(m_page->border(object), raised.isEmpty() ? kBorderNone : kBorderRaised);
 
     // Moving within the object changes nothing.
     QTest::mouseMove(m_page, centreOf(object) + QPoint(3, 2));
@@ -132,21 +138,21 @@ void TestStartPage::hoverRaisesPictureUnderPointer()
     // Empty page area lowers it again.
     QTest::mouseMove(m_page, QPoint(2, 2));
     QCOMPARE(m_frame->focusPicture(), QString());
-    QCOMPARE(m_page->border(object), 0);
+    QCOMPARE(m_page->border(object), kBorderNone);
 }
 
 void TestStartPage::movingStraightOntoAnotherPicture()
 {
     moveTo(u"p_1"_s);
-    QCOMPARE(m_page->border(u"p_1"_s), 6);
+    QCOMPARE(m_page->border(u"p_1"_s), kBorderRaised);
     moveTo(u"p_8"_s);
-    QCOMPARE(m_page->border(u"p_1"_s), 0);
-    QCOMPARE(m_page->border(u"p_8"_s), 6);
+    QCOMPARE(m_page->border(u"p_1"_s), kBorderNone);
+    QCOMPARE(m_page->border(u"p_8"_s), kBorderRaised);
     QCOMPARE(m_frame->focusPicture(), u"p_8"_s);
 
     // From a picture onto its caption: lowered, nothing raised.
     moveTo(u"t_5"_s);
-    QCOMPARE(m_page->border(u"p_8"_s), 0);
+    QCOMPARE(m_page->border(u"p_8"_s), kBorderNone);
     QCOMPARE(m_frame->focusPicture(), QString());
 }
 
@@ -163,7 +169,7 @@ void TestStartPage::hiddenObjectsTakeNoPart_data()
 void TestStartPage::hiddenObjectsTakeNoPart()
 {
     QFETCH(QString, hidden);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     // The hidden object's tag is there, but its area is empty page area.
     const QPoint centre = centreOf(hidden);
@@ -171,7 +177,7 @@ void TestStartPage::hiddenObjectsTakeNoPart()
     QTest::mouseMove(m_page, centre);
     QCOMPARE(m_frame->focusPicture(), QString());
     QTest::mouseClick(m_page, Qt::LeftButton, {}, centre);
-    QCOMPARE(m_page->border(hidden), 0);
+    QCOMPARE(m_page->border(hidden), kBorderNone);
     QVERIFY(boxes.boxes().empty());
     QVERIFY(OpenLog::records().empty());
 }
@@ -193,26 +199,23 @@ void TestStartPage::clickOpensWindowModally()
 {
     QFETCH(QString, picture);
     QFETCH(QString, className);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     moveTo(picture);
     QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(picture));
 
     // The click returns only after the modal window has closed.
-    QCOMPARE(OpenLog::records().size(), size_t(1));
-    const OpenRecord &record = OpenLog::records().front();
-    QCOMPARE(record.className, className);
-    QCOMPARE(record.parent.data(), static_cast<QWidget *>(m_frame.data()));
-    QVERIFY(record.modal);
+    const QString mismatch = whyNotOpenedModallyOver(className, m_frame);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     QVERIFY(boxes.boxes().empty());
 
     // Still pressed and still recorded after the window has closed.
-    QCOMPARE(m_page->border(picture), 5);
+    QCOMPARE(m_page->border(picture), kBorderLowered);
     QCOMPARE(m_frame->focusPicture(), picture);
     QTest::mouseMove(m_page, centreOf(picture) + QPoint(2, 1));
-    QCOMPARE(m_page->border(picture), 5);
+    QCOMPARE(m_page->border(picture), kBorderLowered);
     QTest::mouseMove(m_page, QPoint(2, 2));
-    QCOMPARE(m_page->border(picture), 0);
+    QCOMPARE(m_page->border(picture), kBorderNone);
 }
 
 void TestStartPage::clickAgainOpensAgain()
@@ -227,10 +230,10 @@ void TestStartPage::clickAgainOpensAgain()
 void TestStartPage::clickOnUnregisteredClassShowsMessage()
 {
     rt::WindowRegistry::instance().unregisterClass(u"w_jsq_cz2"_s);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     moveTo(u"p_11"_s);
-    QCOMPARE(m_page->border(u"p_11"_s), 6);
+    QCOMPARE(m_page->border(u"p_11"_s), kBorderRaised);
     QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(u"p_11"_s));
 
     QCOMPARE(boxes.boxes().size(), size_t(1));
@@ -239,7 +242,7 @@ void TestStartPage::clickOnUnregisteredClassShowsMessage()
     QCOMPARE(box.text, u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s);
     QCOMPARE(box.icon, rt::MessageBoxService::Icon::StopSign);
     QVERIFY(OpenLog::records().empty());
-    QCOMPARE(m_page->border(u"p_11"_s), 5);
+    QCOMPARE(m_page->border(u"p_11"_s), kBorderLowered);
 }
 
 void TestStartPage::clickOffRaisedPictureDoesNothing_data()
@@ -253,14 +256,14 @@ void TestStartPage::clickOffRaisedPictureDoesNothing_data()
 void TestStartPage::clickOffRaisedPictureDoesNothing()
 {
     QFETCH(QString, object);
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
 
     moveTo(u"p_1"_s);
     // A click whose object is not the raised picture does nothing, not
     // even lower the picture.
     QTest::mouseClick(m_page, Qt::LeftButton, {}, centreOf(object));
-    QCOMPARE(m_page->border(u"p_1"_s), 6);
-    QCOMPARE(m_page->border(object), 0);
+    QCOMPARE(m_page->border(u"p_1"_s), kBorderRaised);
+    QCOMPARE(m_page->border(object), kBorderNone);
 
     // Moved there first, the picture is lowered and the click still does nothing.
     moveTo(object);
@@ -269,8 +272,8 @@ void TestStartPage::clickOffRaisedPictureDoesNothing()
     QTest::mouseClick(m_page, Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(OpenLog::records().empty());
     QVERIFY(boxes.boxes().empty());
-    QCOMPARE(m_page->border(object), 0);
-    QCOMPARE(m_page->border(u"p_1"_s), 0);
+    QCOMPARE(m_page->border(object), kBorderNone);
+    QCOMPARE(m_page->border(u"p_1"_s), kBorderNone);
 }
 
 void TestStartPage::tagsOfPageObjects_data()

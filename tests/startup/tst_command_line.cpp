@@ -3,7 +3,6 @@
 // real program against a data-source list without `vomar`, so that it stops
 // at the connection's message box and waits there.
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>

@@ -5,28 +5,32 @@
 #include "controls/pfc_picture_command_button.h"
 #include "runtime/LayoutUnits.h"
 #include "shell/Application.h"
+#include "shell/startpage/StartPageDefinition.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "support/ControlLookup.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/f_create_toolbarutil.h"
+#include "ui/uo_microbarutil.h"
 #include "ui/uo_toolbarutil.h"
 #include "ui/w_genapp_toolbars.h"
 
-#include <QApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
-
-#include <QGuiApplication>
-#include <QMenuBar>
 #include <QScreen>
-
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
+using shell::startpage::kBorderNone;
+using shell::startpage::kBorderRaised;
+using shell::startpage::kPageHeight;
+using shell::startpage::kPageWidth;
 
 class TestFrame : public QObject
 {
@@ -50,14 +54,14 @@ namespace {
 // client area below the menu bar, in pixels.
 QPoint pagePlace(const w_main1 &frame)
 {
-    return frame.dw_main()->mapTo(&frame, QPoint(0, 0)) - QPoint(0, frame.menuBar()->height());
+    return frame.startPage()->mapTo(&frame, QPoint(0, 0)) - QPoint(0, frame.menuBar()->height());
 }
 
 // Where the centring rule puts it for the frame's outer size now.
 QPoint rulePlace(const w_main1 &frame)
 {
-    return rt::units::toPixels(
-        w_main1::centredStartPagePosition(frame.widthUnits(), frame.heightUnits(), 3671, 2144));
+    return rt::units::toPixels(w_main1::centredStartPagePosition(
+        frame.widthUnits(), frame.heightUnits(), kPageWidth, kPageHeight));
 }
 
 } // namespace
@@ -80,7 +84,8 @@ void TestFrame::centring()
     QFETCH(int, frameWidth);
     QFETCH(int, frameHeight);
     QFETCH(QPoint, expected);
-    QCOMPARE(w_main1::centredStartPagePosition(frameWidth, frameHeight, 3671, 2144), expected);
+    QCOMPARE(w_main1::centredStartPagePosition(frameWidth, frameHeight, kPageWidth, kPageHeight),
+        expected);
 }
 
 void TestFrame::opensInStartPageState()
@@ -90,15 +95,15 @@ void TestFrame::opensInStartPageState()
     frame.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QVERIFY(shell::Application::instance().button_flag);
-    QVERIFY(frame.dw_main()->isVisible());
-    QVERIFY(!frame.p_2()->isVisible());
+    QVERIFY(frame.startPage()->isVisible());
+    QVERIFY(!frame.background()->isVisible());
     // The hidden background picture is loaded from the program's resources.
-    QCOMPARE(frame.p_2()->pixmap().size(), QSize(1016, 712));
-    QCOMPARE(frame.p_2()->geometry(), rt::units::rect(192, 48, 549, 436));
+    QCOMPARE(frame.background()->pixmap().size(), QSize(1016, 712));
+    QCOMPARE(frame.background()->geometry(), rt::units::rect(192, 48, 549, 436));
     QCOMPARE(frame.windowTitle(), u"TavrinKelvaro（初中） "_s);
     QVERIFY(frame.focusPicture().isEmpty());
     // The status bar has the height that the frame's open handling gave it.
-    QCOMPARE(frame.statusBar()->height(), 23);
+    QCOMPARE(frame.statusBar()->height(), uo_microbarutil::kBarHeight);
 }
 
 void TestFrame::resizeCentresTheStartPage_data()
@@ -126,10 +131,10 @@ void TestFrame::resizeCentresTheStartPage()
     frame.resize(rt::units::toPixels(QSize(frameWidth, frameHeight)) - margins);
     QTRY_COMPARE(frame.widthUnits(), frameWidth);
     QCOMPARE(frame.heightUnits(), frameHeight);
-    const QPoint inFrame = frame.dw_main()->mapTo(&frame, QPoint(0, 0));
+    const QPoint inFrame = frame.startPage()->mapTo(&frame, QPoint(0, 0));
     const QPoint clientOrigin(0, frame.menuBar()->height());
     QCOMPARE(inFrame - clientOrigin, rt::units::toPixels(expected));
-    QCOMPARE(frame.dw_main()->size(), rt::units::toPixels(QSize(3671, 2144)));
+    QCOMPARE(frame.startPage()->size(), rt::units::toPixels(QSize(kPageWidth, kPageHeight)));
 }
 
 void TestFrame::restoredSizeIsCentredOnTheScreen()
@@ -154,8 +159,7 @@ void TestFrame::placedByTheRuleAfterEnter()
     QPointer<w_pwd> start = new w_pwd;
     start->show();
     QVERIFY(QTest::qWaitForWindowExposed(start));
-    auto *enter = start->findChild<pfc_picture_command_button *>(u"uo_3"_s);
-    QVERIFY(enter);
+    auto *enter = support::control<pfc_picture_command_button>(start, u"uo_3"_s);
     QTest::mouseClick(enter->command_button(), Qt::LeftButton);
     // The button's click is posted; the start window closes once it ran.
     QTRY_VERIFY(start.isNull());
@@ -192,8 +196,7 @@ void TestFrame::placeFollowsToolbarChanges()
     w_genapp_toolbars dialog(&frame);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *text = dialog.findChild<QCheckBox *>(u"cbx_showtext"_s);
-    QVERIFY(text);
+    auto *text = support::control<QCheckBox>(&dialog, u"cbx_showtext"_s);
     QVERIFY(text->isChecked());
     const int tallToolbar = frame.frameToolBar()->height();
     QTest::mouseClick(text, Qt::LeftButton);
@@ -210,15 +213,13 @@ void TestFrame::placeFollowsToolbarChanges()
     QCOMPARE(pagePlace(frame), rulePlace(frame));
 
     for (const QString &position : { u"rb_left"_s, u"rb_bottom"_s, u"rb_top"_s }) {
-        auto *button = dialog.findChild<QRadioButton *>(position);
-        QVERIFY(button);
-        const QRect clientArea = frame.mdi_1()->geometry();
+        auto *button = support::control<QRadioButton>(&dialog, position);
+        const QRect clientArea = frame.mdiArea()->geometry();
         QTest::mouseClick(button, Qt::LeftButton);
-        QTRY_VERIFY2(frame.mdi_1()->geometry() != clientArea, qPrintable(position));
+        QTRY_VERIFY2(frame.mdiArea()->geometry() != clientArea, qPrintable(position));
         QVERIFY2(pagePlace(frame) == rulePlace(frame), qPrintable(position));
     }
-    auto *visible = dialog.findChild<QPushButton *>(u"cb_visible"_s);
-    QVERIFY(visible);
+    auto *visible = support::control<QPushButton>(&dialog, u"cb_visible"_s);
     QTest::mouseClick(visible, Qt::LeftButton);
     QTRY_VERIFY(!frame.frameToolBar()->isVisible());
     QCOMPARE(pagePlace(frame), rulePlace(frame));
@@ -234,14 +235,14 @@ void TestFrame::startPageKeepsItsRaisedPictureInTheFrame()
     w_main1 frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    shell::StartPage *page = frame.dw_main();
+    shell::StartPage *page = frame.startPage();
     const QRect picture = page->objectRect(u"p_8"_s);
     QTest::mouseMove(page, picture.center());
     QTRY_COMPARE(frame.focusPicture(), u"p_8"_s);
-    QCOMPARE(page->border(u"p_8"_s), 6);
+    QCOMPARE(page->border(u"p_8"_s), kBorderRaised);
     QTest::mouseMove(page, page->objectRect(u"t_12"_s).center());
     QTRY_COMPARE(frame.focusPicture(), QString());
-    QCOMPARE(page->border(u"p_8"_s), 0);
+    QCOMPARE(page->border(u"p_8"_s), kBorderNone);
 }
 
 QTEST_MAIN(TestFrame)

@@ -4,8 +4,10 @@
 #include "controls/pfc_picture_command_button.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "support/ControlLookup.h"
+#include "support/FixedHostEnvironment.h"
+#include "support/ScopedHostEnvironment.h"
 #include "ui/FrameToolBar.h"
-#include "ui/HostEnvironment.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/uo_toolbarutil.h"
 
@@ -32,10 +34,7 @@ namespace {
 // The start window's picture button `name`, as the user finds it.
 pfc_picture_command_button *button(QWidget *window, const char *name)
 {
-    auto *found = window->findChild<pfc_picture_command_button *>(QLatin1StringView(name));
-    if (!found)
-        qFatal("start window control %s missing", name);
-    return found;
+    return support::control<pfc_picture_command_button>(window, QLatin1StringView(name));
 }
 
 w_pwd *openStartWindow()
@@ -59,10 +58,10 @@ void TestStartWindow::cleanup()
     // Deleting one window can delete others that it owns: go by guarded
     // pointers.
     QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        windows.append(w);
-    for (const QPointer<QWidget> &w : windows)
-        delete w.data();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
 }
 
 void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()
@@ -135,7 +134,7 @@ void TestStartWindow::enteringWithoutAToolbarUtilityStillOpensTheFrame()
     // leaves the global empty, and entering must neither fail nor keep the
     // start window open.
     ui::toolbarUtil().reset();
-    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(9));
+    support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(9));
     QPointer<w_pwd> window = openStartWindow();
     clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());

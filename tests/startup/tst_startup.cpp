@@ -1,9 +1,10 @@
 // Start-up without a usable data source, and the splash window's hand-over.
 
-#include "runtime/MessageBoxService.h"
 #include "runtime/Windows.h"
 #include "shell/Application.h"
 #include "shell/w_flash.h"
+#include "support/ControlLookup.h"
+#include "support/MessageBoxRecorder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,7 +56,7 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
     qputenv("ODBCSYSINI", dir.path().toUtf8());
     qputenv("ODBCINI", ini.fileName().toUtf8());
 
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
     shell::Application &book = shell::Application::instance();
     QVERIFY(!book.open());
 
@@ -71,7 +72,8 @@ void TestStartup::refusedConnectionShowsOnlyTheDriversText()
     // No window was opened, so nothing keeps the program alive.
     QVERIFY(QApplication::topLevelWidgets().isEmpty()
         || std::none_of(QApplication::topLevelWidgets().cbegin(),
-            QApplication::topLevelWidgets().cend(), [](QWidget *w) { return w->isVisible(); }));
+            QApplication::topLevelWidgets().cend(),
+            [](QWidget *window) { return window->isVisible(); }));
     // Disconnecting what never connected does no harm.
     book.close();
     book.close();
@@ -90,7 +92,7 @@ void TestStartup::refusedConnectionEndsTheRunWithStatusOne()
     qputenv("ODBCSYSINI", dir.path().toUtf8());
     qputenv("ODBCINI", dir.filePath(u"odbc.ini"_s).toUtf8());
 
-    rt::MessageBoxRecorder boxes;
+    support::MessageBoxRecorder boxes;
     QCOMPARE(shell::Application::instance().run(), 1);
     QCOMPARE(boxes.boxes().size(), size_t(1));
     QCOMPARE(boxes.boxes().front().title, u"数据库连接失败"_s);
@@ -104,7 +106,8 @@ void TestStartup::splashHandsOverAfterTwoSeconds()
     rt::windows::openModal(new w_flash([&opened] { ++opened; }));
     const qint64 elapsed = clock.elapsed();
     QCOMPARE(opened, 1);
-    QVERIFY2(elapsed >= 1900 && elapsed < 4000, qPrintable(QString::number(elapsed)));
+    QVERIFY2(elapsed >= w_flash::kTimerPeriodMs - 100 && elapsed < 2 * w_flash::kTimerPeriodMs,
+        qPrintable(QString::number(elapsed)));
 }
 
 void TestStartup::clickOnPictureHandsOverAtOnceAndOnlyOnce()
@@ -112,9 +115,7 @@ void TestStartup::clickOnPictureHandsOverAtOnceAndOnlyOnce()
     int opened = 0;
     auto *splash = new w_flash([&opened] { ++opened; });
     QTimer::singleShot(100, splash, [splash] {
-        QWidget *picture = splash->findChild<QWidget *>(u"p_1"_s);
-        QVERIFY(picture);
-        QTest::mouseClick(picture, Qt::LeftButton);
+        QTest::mouseClick(support::control<QWidget>(splash, u"p_1"_s), Qt::LeftButton);
     });
     QElapsedTimer clock;
     clock.start();
@@ -130,8 +131,7 @@ void TestStartup::escapeDoesNotCloseTheSplash()
 {
     int opened = 0;
     w_flash splash([&opened] { ++opened; });
-    auto *picture = splash.findChild<QLabel *>(u"p_1"_s);
-    QVERIFY(picture);
+    auto *picture = support::control<QLabel>(&splash, u"p_1"_s);
     // The splash picture is carried in the program's resources.
     QVERIFY(!picture->pixmap().isNull());
     QCOMPARE(picture->pixmap().size(), QSize(760, 481));

@@ -7,6 +7,7 @@
 #include "shell/Application.h"
 #include "shell/w_main1.h"
 #include "shell/w_pwd.h"
+#include "support/ControlLookup.h"
 #include "support/TestDatabase.h"
 #include "ui/ToolbarGlobals.h"
 
@@ -22,10 +23,7 @@ namespace {
 // The start window's picture button `name`, as the user finds it.
 pfc_picture_command_button *button(QWidget *window, const char *name)
 {
-    auto *found = window->findChild<pfc_picture_command_button *>(QLatin1StringView(name));
-    if (!found)
-        qFatal("start window control %s missing", name);
-    return found;
+    return support::control<pfc_picture_command_button>(window, QLatin1StringView(name));
 }
 } // namespace
 
@@ -46,17 +44,17 @@ private:
 namespace {
 template <typename T> T *visibleTopLevel()
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
-            return t;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *typed = qobject_cast<T *>(window); typed && typed->isVisible())
+            return typed;
     return nullptr;
 }
 
 QWidget *visibleByName(const QString &name)
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            return w;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            return window;
     return nullptr;
 }
 } // namespace
@@ -72,10 +70,10 @@ void TestStartupConnected::cleanup()
     // Deleting one window can delete others that it owns: go by guarded
     // pointers.
     QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        windows.append(w);
-    for (const QPointer<QWidget> &w : windows)
-        delete w.data();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows.append(window);
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
 }
 
 void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
@@ -105,9 +103,7 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(frame);
 
     // "重新登录": the start window opens, then the frame closes.
-    auto *relogin = frame->findChild<QAction *>(u"m_重新登录"_s);
-    QVERIFY(relogin);
-    relogin->trigger();
+    support::control<QAction>(frame, u"m_重新登录"_s)->trigger();
     QTRY_VERIFY(frame.isNull());
     start = visibleByName(u"w_pwd"_s);
     QVERIFY(start);

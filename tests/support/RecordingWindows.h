@@ -44,7 +44,7 @@ public:
         , m_className(className)
     {
         setObjectName(className);
-        m_parameter = rt::message().powerObjectParm;
+        m_parameter = rt::message().objectParameter;
     }
 
 protected:
@@ -114,6 +114,24 @@ inline void registerRecordingWindow(const QString &className, QWidget *watched)
     rt::WindowRegistry::instance().registerClass(className, [className, guard](QWidget *parent) {
         return new RecordingWindow(className, parent, guard);
     });
+}
+
+// Empty when exactly one window has been opened since the log was last
+// cleared, of the class `className`, modally, with `parent` as its parent
+// window; otherwise what the log holds instead.
+inline QString whyNotOpenedModallyOver(const QString &className, const QWidget *parent)
+{
+    const std::vector<OpenRecord> &records = OpenLog::records();
+    if (records.size() != 1)
+        return u"%1 windows opened, not one"_s.arg(records.size());
+    const OpenRecord &record = records.front();
+    if (record.className != className)
+        return u"%1 opened, not %2"_s.arg(record.className, className);
+    if (record.parent.data() != parent)
+        return u"%1 opened with another parent window"_s.arg(className);
+    if (!record.modal)
+        return u"%1 opened, but not modally"_s.arg(className);
+    return {};
 }
 
 inline const QStringList &modalWindowClasses()

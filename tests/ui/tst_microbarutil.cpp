@@ -1,3 +1,5 @@
+#include "support/FixedHostEnvironment.h"
+#include "support/ScopedHostEnvironment.h"
 #include "support/ToolbarTestFrame.h"
 #include "ui/HostEnvironment.h"
 #include "ui/WindowType.h"
@@ -55,23 +57,22 @@ void TestMicrobarUtil::frameWithStatusBar_data()
 void TestMicrobarUtil::frameWithStatusBar()
 {
     QFETCH(int, version);
-    std::unique_ptr<ui::ScopedHostEnvironment> host;
+    std::unique_ptr<support::ScopedHostEnvironment> host;
     if (version != 0)
-        host = std::make_unique<ui::ScopedHostEnvironment>(
-            std::make_unique<ui::FixedHostEnvironment>(version));
+        host = std::make_unique<support::ScopedHostEnvironment>(
+            std::make_unique<support::FixedHostEnvironment>(version));
 
     ToolbarTestFrame fixture;
     QStatusBar *bar = fixture.frame->statusBar();
     bar->showMessage(u"就绪"_s);
-    uo_microbarutil luo_microbarutil;
-    luo_microbarutil.of_initmicrobar(fixture.frame);
+    uo_microbarutil().of_initmicrobar(fixture.frame);
 
     QCOMPARE(bar->font().families().value(0), u"宋体"_s);
     QVERIFY(bar->font().families().contains(u"WenQuanYi Zen Hei"_s));
-    QCOMPARE(bar->font().pixelSize(), 16);
+    QCOMPARE(bar->font().pixelSize(), uo_microbarutil::kFontPixelHeight);
     fixture.frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(fixture.frame));
-    QCOMPARE(bar->height(), 23);
+    QCOMPARE(bar->height(), uo_microbarutil::kBarHeight);
     QCOMPARE(bar->geometry().bottom(), fixture.frame->rect().bottom());
 }
 
@@ -88,7 +89,8 @@ void TestMicrobarUtil::otherHostsLeaveStatusBar()
 {
     QFETCH(int, version);
     QFETCH(bool, queryWorks);
-    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(version, queryWorks));
+    support::ScopedHostEnvironment host(
+        std::make_unique<support::FixedHostEnvironment>(version, queryWorks));
 
     ToolbarTestFrame fixture;
     QStatusBar *bar = fixture.frame->statusBar();

@@ -1,12 +1,13 @@
 #include "runtime/Windows.h"
+#include "support/ControlLookup.h"
 #include "support/ToolbarTestFrame.h"
-#include "ui/HostEnvironment.h"
 #include "ui/ToolbarGlobals.h"
 #include "ui/ToolbarPlacement.h"
 #include "ui/f_create_toolbarutil.h"
 #include "ui/w_genapp_toolbars.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -19,18 +20,11 @@
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
+using support::control;
 
 namespace {
 const QString kHide = u"隐藏(&H)"_s;
 const QString kShow = u"显示(&D)"_s;
-
-template <typename T> T *control(QWidget *dialog, const QString &name)
-{
-    T *found = dialog->findChild<T *>(name);
-    if (!found)
-        qFatal("control %s missing", qPrintable(name));
-    return found;
-}
 } // namespace
 
 class TestToolbarSettings : public QObject
@@ -84,7 +78,7 @@ void TestToolbarSettings::init()
     ui::toolbarSwitches() = ui::ToolbarSwitches();
     ui::toolbarSwitches().userControl = false;
     ui::toolbarUtil().reset();
-    rt::message().powerObjectParm = nullptr;
+    rt::message().objectParameter = nullptr;
 
     m_frame = std::make_unique<ToolbarTestFrame>();
     m_frame->frame->show();
@@ -102,7 +96,7 @@ void TestToolbarSettings::cleanup()
     m_frame.reset();
     ui::toolbarUtil().reset();
     ui::toolbarSwitches() = ui::ToolbarSwitches();
-    rt::message().powerObjectParm = nullptr;
+    rt::message().objectParameter = nullptr;
 }
 
 w_genapp_toolbars *TestToolbarSettings::open(QObject *parameter)
@@ -165,15 +159,25 @@ void TestToolbarSettings::opensWithToolbarState()
     QFETCH(QString, checked);
     ui::setToolbarAlignment(*m_frame->frame, code);
     w_genapp_toolbars *dialog = open(m_frame->frame);
-    const auto radios = dialog->findChildren<QRadioButton *>();
-    QCOMPARE(radios.size(), 5);
-    for (QRadioButton *radio : radios)
+    // The dialog's radio buttons are the buttons of its position group, each
+    // under its position code.
+    const QStringList byCode
+        = { u"rb_left"_s, u"rb_top"_s, u"rb_right"_s, u"rb_bottom"_s, u"rb_floating"_s };
+    auto *positions = control<QButtonGroup>(dialog, u"positions"_s);
+    QStringList grouped;
+    for (QAbstractButton *button : positions->buttons())
+        grouped << button->objectName() + u'=' + QString::number(positions->id(button));
+    QStringList radios;
+    for (QRadioButton *radio : dialog->findChildren<QRadioButton *>()) {
+        radios << radio->objectName() + u'=' + QString::number(byCode.indexOf(radio->objectName()));
         QCOMPARE(radio->isChecked(), radio->objectName() == checked);
+    }
+    grouped.sort();
+    radios.sort();
+    QCOMPARE(grouped, radios);
     QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kHide);
     // The dialog acts on the frame it was opened with.
     const int other = (code + 1) % 5;
-    const QString byCode[]
-        = { u"rb_left"_s, u"rb_top"_s, u"rb_right"_s, u"rb_bottom"_s, u"rb_floating"_s };
     QTest::mouseClick(control<QRadioButton>(dialog, byCode[other]), Qt::LeftButton);
     QCOMPARE(ui::toolbarAlignment(*m_frame->frame), other);
 }
@@ -429,7 +433,7 @@ void TestToolbarSettings::modalOpenKeepsChanges()
         // The control menu's close command.
         dialog->close();
     });
-    rt::windows::openModalWithParm(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
+    rt::windows::openModalWithParameter(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QVERIFY(driven);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::RightToolBarArea);
     QVERIFY(!ui::toolbarSwitches().tips);
@@ -443,7 +447,7 @@ void TestToolbarSettings::modalOpenKeepsChanges()
         QTest::mouseClick(control<QRadioButton>(dialog, u"rb_top"_s), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(dialog, u"cb_done"_s), Qt::LeftButton);
     });
-    rt::windows::openModalWithParm(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
+    rt::windows::openModalWithParameter(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
 }
 

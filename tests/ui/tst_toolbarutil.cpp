@@ -1,3 +1,5 @@
+#include "support/FixedHostEnvironment.h"
+#include "support/ScopedHostEnvironment.h"
 #include "support/ToolbarTestFrame.h"
 #include "ui/FrameToolBar.h"
 #include "ui/HostEnvironment.h"
@@ -15,6 +17,11 @@
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+// The toolbar's icons before any utility lays it out.
+const QSize kStartIconSize(uo_toolbarutil::kDefaultIconSize, uo_toolbarutil::kDefaultIconSize);
+} // namespace
 
 class TestToolbarUtil : public QObject
 {
@@ -79,7 +86,7 @@ void TestToolbarUtil::factoryCreatesVariantForHost()
 {
     QFETCH(int, version);
     QFETCH(QString, className);
-    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(version));
+    support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(version));
 
     std::unique_ptr<uo_toolbarutil> holder;
     QVERIFY(f_create_toolbarutil(holder));
@@ -89,7 +96,7 @@ void TestToolbarUtil::factoryCreatesVariantForHost()
     }
     QVERIFY(holder);
     QCOMPARE(holder->toolClassName(), className);
-    QCOMPARE(holder->iconSize(), 16);
+    QCOMPARE(holder->iconSize(), uo_toolbarutil::kDefaultIconSize);
     QVERIFY(!holder->isBound());
     switch (version) {
     case 6:
@@ -111,7 +118,7 @@ void TestToolbarUtil::factoryFirstCallVersion8()
     auto *made = dynamic_cast<uo_toolbarutil8 *>(ui::toolbarUtil().get());
     QVERIFY(made);
     QCOMPARE(made->toolClassName(), u"FNFIXEDBAR80"_s);
-    QCOMPARE(made->iconSize(), 16);
+    QCOMPARE(made->iconSize(), uo_toolbarutil::kDefaultIconSize);
     QVERIFY(!made->isBound());
 }
 
@@ -125,7 +132,7 @@ void TestToolbarUtil::factorySecondCallKeepsObject()
 
 void TestToolbarUtil::factoryFailedQueryKeepsHolder()
 {
-    ui::ScopedHostEnvironment host(std::make_unique<ui::FixedHostEnvironment>(8, false));
+    support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(8, false));
     std::unique_ptr<uo_toolbarutil> empty;
     QVERIFY(!f_create_toolbarutil(empty));
     QVERIFY(!empty);
@@ -143,7 +150,7 @@ void TestToolbarUtil::initFindsToolbarByClassName_data()
     QTest::newRow("24") << 24 << 24;
     QTest::newRow("17") << 17 << 17;
     QTest::newRow("16") << 16 << 16;
-    QTest::newRow("0") << 0 << 16;
+    QTest::newRow("0") << 0 << uo_toolbarutil::kDefaultIconSize;
 }
 
 void TestToolbarUtil::initFindsToolbarByClassName()
@@ -158,7 +165,7 @@ void TestToolbarUtil::initFindsToolbarByClassName()
     QCOMPARE(util.boundFrame(), fixture.frame.data());
     QCOMPARE(util.iconSize(), iconSize);
     // Binding alone does not lay the toolbar out anew.
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
 }
 
@@ -172,7 +179,7 @@ void TestToolbarUtil::initWithoutMatchingToolbar()
     uo_toolbarutil8 util;
     QVERIFY(!util.of_inittoolbar(fixture.frame, 24));
     QVERIFY(!util.isBound());
-    QCOMPARE(util.iconSize(), 16);
+    QCOMPARE(util.iconSize(), uo_toolbarutil::kDefaultIconSize);
     util.of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
     QCOMPARE(fixture.toolbar->font(), before);
 
@@ -282,7 +289,7 @@ void TestToolbarUtil::showTextOn()
     QVERIFY(fixture.toolbar->separatorsShown());
     QVERIFY(fixture.separator->isVisible());
     // The icon fields are not written while the text is shown.
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QVERIFY(ui::toolbarSwitches().text);
 }
 
@@ -316,7 +323,7 @@ void TestToolbarUtil::showTextOffAtSize16KeepsLayout()
     QVERIFY(util.of_inittoolbar(fixture.frame, 16));
     util.of_toolbarshowtext(false);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QCOMPARE(fixture.button(0)->minimumSize(), QSize(0, 0));
 }
 
@@ -339,7 +346,7 @@ void TestToolbarUtil::showTextWhileUnboundIsSkipped()
     util.of_toolbarshowtext(true);
     util.of_toolbarshowtext(false);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    QCOMPARE(fixture.toolbar->iconSize(), QSize(16, 16));
+    QCOMPARE(fixture.toolbar->iconSize(), kStartIconSize);
     QVERIFY(!ui::toolbarSwitches().text);
 }
 

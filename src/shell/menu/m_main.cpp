@@ -1,18 +1,18 @@
 #include "shell/menu/m_main.h"
 
 #include "runtime/LayoutUnits.h"
-#include "runtime/MessageBoxService.h"
 #include "runtime/StockImages.h"
 #include "runtime/WindowRegistry.h"
 #include "runtime/Windows.h"
 #include "shell/Application.h"
 #include "shell/w_about.h"
 #include "shell/w_main1.h"
+#include "shell/w_pwd.h"
+#include "ui/w_genapp_toolbars.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -28,22 +28,22 @@ m_main::m_main(w_main1 *frame)
     setObjectName(u"m_main"_s);
     QMenu *file = addMenu(nullptr, u"m_file"_s, u"系统管理(&S)"_s);
     QAction *toolbars = addItem(file, u"m_工具栏设置b"_s, u"工具栏设置(&B)"_s, u"工具栏设置(&B)"_s);
-    connect(toolbars, &QAction::triggered, this, &m_main::m_工具栏设置b_clicked);
+    connect(toolbars, &QAction::triggered, this, &m_main::openToolbarSettings);
     addSeparator(file, u"m_-34"_s);
     QAction *relogin = addItem(file, u"m_重新登录"_s, u"重新登录\tAlt+I"_s, u"重新登录[Alt+I]"_s,
         { u"RunSCC!"_s, u"重新登录"_s, 8, 2 });
     relogin->setShortcut(QKeySequence(Qt::ALT | Qt::Key_I));
-    connect(relogin, &QAction::triggered, this, &m_main::m_重新登录_clicked);
+    connect(relogin, &QAction::triggered, this, &m_main::logInAgain);
     addSeparator(file, u"m_-2"_s);
     QAction *exit = addItem(file, u"m_退出系统"_s, u"退出系统\tAlt+X"_s, u"退出系统[Alt+X]"_s,
         { u"Exit!"_s, u"退出系统"_s, 9, 2 });
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-    connect(exit, &QAction::triggered, this, &m_main::m_退出系统_clicked);
+    connect(exit, &QAction::triggered, this, &m_main::closeFrame);
 
     // Items that open a window class by its name.
     auto opens = [this](QAction *action, const QString &className) {
-        connect(
-            action, &QAction::triggered, this, [this, className] { openWindowClass(className); });
+        connect(action, &QAction::triggered, this,
+            [this, className] { m_frame->openWindowClass(className); });
     };
 
     QMenu *settings = addMenu(nullptr, u"m_项目设置"_s, u"项目设置"_s);
@@ -76,15 +76,15 @@ m_main::m_main(w_main1 *frame)
 
     QMenu *tools = addMenu(nullptr, u"m_工具"_s, u"工具"_s);
     QAction *calculator = addItem(tools, u"m_计算器"_s, u"计算器"_s, u"计算器"_s);
-    connect(calculator, &QAction::triggered, this, &m_main::m_计算器_clicked);
+    connect(calculator, &QAction::triggered, this, &m_main::openDeskCalculator);
 
     // A command directly on the menu bar, without a drop-down.
     QAction *navigation = addItem(nullptr, u"m_导航"_s, u"导航"_s, {});
-    connect(navigation, &QAction::triggered, this, &m_main::m_导航_clicked);
+    connect(navigation, &QAction::triggered, this, &m_main::toggleNavigation);
 
     QMenu *help = addMenu(nullptr, u"m_帮助"_s, u"帮助"_s);
     QAction *about = addItem(help, u"m_关于"_s, u"技术支持"_s, {});
-    connect(about, &QAction::triggered, this, &m_main::m_关于_clicked);
+    connect(about, &QAction::triggered, this, &m_main::openAbout);
 
     // The greyed version label, last on the menu bar.
     QAction *version = addItem(nullptr, u"m_0"_s, u"Version 3.0 Build 0101"_s, {});
@@ -154,53 +154,38 @@ void m_main::buildToolbar()
     }
 }
 
-void m_main::showMissingWindow()
-{
-    rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
-        u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s,
-        rt::MessageBoxService::Icon::StopSign);
-}
-
-void m_main::openWindowClass(const QString &className)
-{
-    if (!rt::WindowRegistry::instance().contains(className)) {
-        showMissingWindow();
-        return;
-    }
-    rt::windows::openModalByName(className, m_frame);
-}
-
-void m_main::m_工具栏设置b_clicked()
+void m_main::openToolbarSettings()
 {
     // The dialog takes the frame from the message object when it opens.
-    rt::message().powerObjectParm = m_frame;
-    QWidget *dialog = rt::WindowRegistry::instance().create(u"w_genapp_toolbars"_s, m_frame);
+    rt::message().objectParameter = m_frame;
+    QWidget *dialog
+        = rt::WindowRegistry::instance().create(w_genapp_toolbars::className(), m_frame);
     if (!dialog) {
-        showMissingWindow();
+        m_frame->showMissingWindow();
         return;
     }
-    rt::windows::openModalWithParm(dialog, m_frame);
+    rt::windows::openModalWithParameter(dialog, m_frame);
 }
 
-void m_main::m_重新登录_clicked()
+void m_main::logInAgain()
 {
     // The start window opens first, so that a window stays open and the
     // program goes on while the frame closes.
-    QWidget *startWindow = rt::WindowRegistry::instance().create(u"w_pwd"_s, nullptr);
+    QWidget *startWindow = rt::WindowRegistry::instance().create(w_pwd::className(), nullptr);
     rt::windows::openOrdinary(startWindow);
     m_frame->close();
 }
 
-void m_main::m_退出系统_clicked()
+void m_main::closeFrame()
 {
     m_frame->close();
 }
 
-void m_main::m_导航_clicked()
+void m_main::toggleNavigation()
 {
     shell::Application &app = shell::Application::instance();
-    shell::StartPage *page = m_frame->dw_main();
-    QLabel *picture = m_frame->p_2();
+    shell::StartPage *page = m_frame->startPage();
+    QLabel *picture = m_frame->background();
     if (!app.button_flag) {
         page->setVisible(true);
         picture->setVisible(false);
@@ -212,7 +197,7 @@ void m_main::m_导航_clicked()
     // lower; a frame lower than 515 units gives an empty picture.
     const int width = m_frame->widthUnits();
     const int height = std::max(m_frame->heightUnits() - 515, 0);
-    const QWidget *viewport = m_frame->mdi_1()->viewport();
+    const QWidget *viewport = m_frame->mdiArea()->viewport();
     const QPoint origin = viewport->mapFrom(m_frame, QPoint(0, m_frame->menuBar()->height()));
     QPoint topLeft = origin + rt::units::toPixels(QPoint(0, 210));
     topLeft.setY(std::max(topLeft.y(), 0));
@@ -221,17 +206,17 @@ void m_main::m_导航_clicked()
     app.button_flag = false;
 }
 
-void m_main::m_计算器_clicked()
+void m_main::openDeskCalculator()
 {
     QWidget *calculator = rt::WindowRegistry::instance().create(u"w_4"_s, nullptr);
     if (!calculator) {
-        showMissingWindow();
+        m_frame->showMissingWindow();
         return;
     }
     rt::windows::openOrdinary(calculator);
 }
 
-void m_main::m_关于_clicked()
+void m_main::openAbout()
 {
     rt::windows::openModal(new w_about(m_frame));
 }

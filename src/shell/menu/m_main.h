@@ -20,17 +20,13 @@ public:
     // Builds the menu bar and the toolbar buttons of `frame`.
     explicit m_main(w_main1 *frame);
 
-    // The handlers, one per item that acts.
-    void m_工具栏设置b_clicked();
-    void m_重新登录_clicked();
-    void m_退出系统_clicked();
-    void m_导航_clicked();
-    void m_计算器_clicked();
-    void m_关于_clicked();
-
-    // Opens the window class `className` modally with the frame as parent;
-    // tells the user when the class does not exist.
-    void openWindowClass(const QString &className);
+    // The handlers of the items that do more than open a window class.
+    void openToolbarSettings();
+    void logInAgain();
+    void closeFrame();
+    void toggleNavigation();
+    void openDeskCalculator();
+    void openAbout();
 
 protected:
     // Shows the default status-bar text when no highlighted item has a help text.
@@ -50,7 +46,6 @@ private:
         const QString &microhelp, const ToolbarButton &button = {});
     void addSeparator(QMenu *menu, const QString &name);
     void buildToolbar();
-    void showMissingWindow();
 
     w_main1 *m_frame;
     struct PendingButton

@@ -4,7 +4,6 @@
 #include "runtime/MessageBoxService.h"
 #include "runtime/StockImages.h"
 #include "runtime/SystemColors.h"
-#include "runtime/WindowRegistry.h"
 #include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
 #include "shell/startpage/StartPageTag.h"
@@ -12,7 +11,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 using namespace Qt::StringLiterals;
 
@@ -34,9 +32,11 @@ const QString &bitmapType()
     return type;
 }
 
-QFont pageFont(int points, int weight)
+// The tag key that names what a picture opens.
+const QString &runKey()
 {
-    return rt::style::toQFont(rt::font(points, weight >= 700, rt::faces::kSongTi));
+    static const QString key = u"Run"_s;
+    return key;
 }
 
 // A two-pixel 3D edge around `rect`: raised (light top-left) or lowered.
@@ -51,13 +51,13 @@ void drawEdge(QPainter &painter, const QRect &rect, bool raised)
     const QColor outerBottomRight = raised ? dark : light;
     const QColor innerTopLeft = raised ? QColor(230, 230, 230) : dark;
     const QColor innerBottomRight = raised ? mid : QColor(230, 230, 230);
-    auto edge = [&painter](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+    auto edge = [&painter](const QRect &box, const QColor &topLeft, const QColor &bottomRight) {
         painter.setPen(topLeft);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
         painter.setPen(bottomRight);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
     };
     edge(outer, outerTopLeft, outerBottomRight);
     edge(inner, innerTopLeft, innerBottomRight);
@@ -77,10 +77,10 @@ StartPage::StartPage(w_main1 *frame, QWidget *parent)
     setAutoFillBackground(false);
     resize(rt::units::toPixels(QSize(shell::startpage::kPageWidth, shell::startpage::kPageHeight)));
 
-    for (const shell::startpage::PageObject &object : shell::startpage::d_start()) {
+    for (const rt::ControlDecl &object : shell::startpage::d_start()) {
         Item item;
         item.object = object;
-        item.rect = rt::units::rect(object.x, object.y, object.width, object.height);
+        item.rect = rt::units::toPixels(object.rect);
         if (!object.picture.isEmpty())
             item.pixmap = QPixmap(object.picture);
         m_items.push_back(std::move(item));
@@ -132,7 +132,7 @@ QString StartPage::objectType(const QString &name) const
     const Item *item = find(name);
     if (!item)
         return QString(shell::startpage::kNoObject);
-    return item->object.type == shell::startpage::ObjectType::Bitmap ? bitmapType() : u"text"_s;
+    return item->object.kind == rt::ControlKind::Picture ? bitmapType() : u"text"_s;
 }
 
 int StartPage::border(const QString &name) const
@@ -174,7 +174,7 @@ void StartPage::hover(const QPoint &pos)
     }
     if (objectType(name) != bitmapType())
         return;
-    if (of_gettagstring(name, u"Run"_s, QString()).isEmpty())
+    if (of_gettagstring(name, runKey(), QString()).isEmpty())
         return;
     if (setBorder(name, shell::startpage::kBorderRaised))
         m_frame->setFocusPicture(name);
@@ -187,7 +187,7 @@ void StartPage::ue_run()
         return;
     setBorder(name, shell::startpage::kBorderLowered);
 
-    const QString run = shell::startpage::trimBlanks(of_gettagstring(name, u"Run"_s, QString()));
+    const QString run = shell::startpage::trimBlanks(of_gettagstring(name, runKey(), QString()));
     if (run.isEmpty()) {
         rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
             u"此项功能尚未设置, 请与系统管理员联系修改"_s, rt::MessageBoxService::Icon::StopSign);
@@ -202,15 +202,8 @@ void StartPage::ue_run()
         rt::startCommandLine(run);
         return;
     }
-    if (openType == u"WINDOW") {
-        if (!rt::WindowRegistry::instance().contains(run)) {
-            rt::MessageBoxService::show(m_frame, w_main1::frameTitle(),
-                u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s,
-                rt::MessageBoxService::Icon::StopSign);
-            return;
-        }
-        rt::windows::openModalByName(run, m_frame);
-    }
+    if (openType == u"WINDOW")
+        m_frame->openWindowClass(run);
 }
 
 void StartPage::paintEvent(QPaintEvent *event)
@@ -222,7 +215,7 @@ void StartPage::paintEvent(QPaintEvent *event)
     for (const Item &item : m_items) {
         if (!item.object.visible)
             continue;
-        if (item.object.type == shell::startpage::ObjectType::Bitmap) {
+        if (item.object.kind == rt::ControlKind::Picture) {
             if (!item.pixmap.isNull())
                 painter.drawPixmap(item.rect, item.pixmap);
             if (item.border == shell::startpage::kBorderRaised)
@@ -230,8 +223,8 @@ void StartPage::paintEvent(QPaintEvent *event)
             else if (item.border == shell::startpage::kBorderLowered)
                 drawEdge(painter, item.rect, false);
         } else {
-            painter.setFont(pageFont(item.object.fontPoints, item.object.fontWeight));
-            painter.setPen(rt::colors::fromCode(item.object.colorCode));
+            painter.setFont(rt::style::toQFont(item.object.font));
+            painter.setPen(rt::colors::fromCode(item.object.textColor));
             painter.drawText(
                 item.rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, item.object.text);
         }

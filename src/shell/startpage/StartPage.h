@@ -56,7 +56,7 @@ protected:
 private:
     struct Item
     {
-        shell::startpage::PageObject object;
+        rt::ControlDecl object;
         QRect rect; // page pixels
         QPixmap pixmap;
         int border = shell::startpage::kBorderNone;

@@ -1,42 +1,17 @@
 #pragma once
 
-#include <QString>
-
-#include <optional>
-#include <vector>
+#include "runtime/ControlTable.h"
 
 // The page definition d_start: the fixed pictures and texts of the frame's
 // start page, positioned in layout units inside the page.
 namespace shell::startpage {
 
-enum class ObjectType { Bitmap, Text };
-
-struct PageObject
-{
-    QString name;
-    ObjectType type = ObjectType::Bitmap;
-    bool visible = true;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    // Pictures: the resource that is drawn (empty: nothing drawn), the
-    // pointer over the picture (empty: the ordinary arrow) and its tag
-    // (none for the arrows).
-    QString picture;
-    QString pointer;
-    std::optional<QString> tag;
-
-    // Texts: centred in their box on a transparent background.
-    QString text;
-    int fontPoints = 9;
-    int fontWeight = 400;
-    long colorCode = 0;
-};
-
 // The objects in drawing order; a later object lies above an earlier one.
-const std::vector<PageObject> &d_start();
+// Pictures (ControlKind::Picture) draw their resource (none: nothing is
+// drawn) and carry a tag and the pointer shown over them, except for the
+// arrows; texts (ControlKind::Label) are drawn centred at the top of their
+// box on a transparent background.
+const rt::ControlTable &d_start();
 
 // Size of the page in layout units.
 inline constexpr int kPageWidth = 3671;

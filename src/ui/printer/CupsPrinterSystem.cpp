@@ -128,14 +128,14 @@ int tenths(qreal millimetres)
 // A paper of `width` by `length` hundredths of a millimetre: the paper code
 // of that standard size, with the standard's own width and length (a
 // printer description gives A4 in whole points, 209.9 x 297.0 mm), or
-// paper::user for a size without one.
+// paper::kUser for a size without one.
 PrinterSystem::Paper paperOfSize(int width, int length)
 {
     const QPageSize size(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, QString(),
         QPageSize::FuzzyMatch);
     const int code = size.windowsId();
-    if (code == 0 || code == paper::user)
-        return { paper::user, qRound(width / 10.0), qRound(length / 10.0) };
+    if (code == 0 || code == paper::kUser)
+        return { paper::kUser, qRound(width / 10.0), qRound(length / 10.0) };
     const QSizeF standard = size.size(QPageSize::Millimeter);
     return { code, tenths(standard.width()), tenths(standard.height()) };
 }
@@ -158,7 +158,7 @@ std::optional<PrinterSystem::Paper> customMedia(const QString &media)
     const int length = tenths(match.captured(2).toDouble() * perUnit);
     if (width <= 0 || length <= 0)
         return std::nullopt;
-    return PrinterSystem::Paper { paper::user, width, length };
+    return PrinterSystem::Paper { paper::kUser, width, length };
 }
 
 // The size a media name stands for: a size of the user's own, or one of
@@ -304,7 +304,7 @@ int userSizeDistance(const PrinterSystem::Paper &offered, const PrinterSystem::P
 QByteArray mediaFor(const CupsConnection &connection, const cups_dest_t &dest,
     const OfferedMedia &offered, const PrinterSystem::Paper &paper)
 {
-    const bool userSize = paper.code == paper::user;
+    const bool userSize = paper.code == paper::kUser;
     if (userSize && (paper.width <= 0 || paper.length <= 0))
         return {};
     const OfferedMedia::Medium *chosen = nullptr;
@@ -342,11 +342,11 @@ int orientationOf(const cups_dest_t &dest)
     if (const char *landscape = cupsGetOption("landscape", dest.num_options, dest.options)) {
         const QByteArray value = QByteArray(landscape).toLower();
         if (value != "false" && value != "no" && value != "off")
-            return orientation::landscape;
+            return orientation::kLandscape;
     }
     const QByteArray requested(
         cupsGetOption("orientation-requested", dest.num_options, dest.options));
-    return requested == "4" || requested == "5" ? orientation::landscape : orientation::portrait;
+    return requested == "4" || requested == "5" ? orientation::kLandscape : orientation::kPortrait;
 }
 
 // Makes the destination's options say `value` (ui::printer::orientation):
@@ -354,7 +354,7 @@ int orientationOf(const cups_dest_t &dest)
 // which would otherwise outweigh it.
 void setOrientationOf(cups_dest_t &dest, int value)
 {
-    const bool landscape = value == orientation::landscape;
+    const bool landscape = value == orientation::kLandscape;
     dest.num_options = cupsAddOption(
         "orientation-requested", landscape ? "4" : "3", dest.num_options, &dest.options);
     if (cupsGetOption("landscape", dest.num_options, dest.options)) {
@@ -429,13 +429,13 @@ std::vector<int> CupsPrinterSystem::paperCodes(const QString &name) const
     };
     bool userSizes = offered.customSizes;
     for (const OfferedMedia::Medium &medium : offered.media) {
-        if (medium.paper.code != paper::user)
+        if (medium.paper.code != paper::kUser)
             add(medium.paper.code);
         else
             userSizes = true;
     }
     if (userSizes)
-        add(paper::user);
+        add(paper::kUser);
     return codes;
 }
 
@@ -478,8 +478,8 @@ std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) co
 // refuses leaves the user's defaults as they were.
 bool CupsPrinterSystem::apply(const QString &name, const Change &change)
 {
-    if (change.orientation && *change.orientation != orientation::portrait
-        && *change.orientation != orientation::landscape)
+    if (change.orientation && *change.orientation != orientation::kPortrait
+        && *change.orientation != orientation::kLandscape)
         return false;
     const CupsConnection connection;
     AllDestinations all(connection);

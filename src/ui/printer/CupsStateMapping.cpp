@@ -15,27 +15,27 @@ namespace ui::printer {
 // |-------------------------------------------------------|----------------------------|
 // | STATUS WORD                                           |                            |
 // | printer-state 3 (idle)                                | none: the word is 0        |
-// | printer-state 4 (processing)                          | printing       0x00000400  |
-// | printer-state 5 (stopped, e.g. after cupsdisable)     | paused         0x00000001  |
-// | reason paused                                         | paused         0x00000001  |
-// | reason media-empty, media-needed                      | paperOut       0x00000010  |
-// | reason media-jam                                      | paperJam       0x00000008  |
-// | reason input-tray-missing                             | paperProblem   0x00000040  |
-// | reason offline, timed-out                             | offline        0x00000080  |
-// | reason door-open, cover-open, interlock-open          | doorOpen       0x00400000  |
-// | reason toner-low, marker-supply-low                   | tonerLow       0x00020000  |
-// | reason toner-empty, marker-supply-empty               | noToner        0x00040000  |
-// | reason output-area-full                               | outputBinFull  0x00000800  |
-// | reason shutdown                                       | notAvailable   0x00001000  |
-// | any reason with the suffix -error                     | error          0x00000002  |
+// | printer-state 4 (processing)                          | kPrinting      0x00000400  |
+// | printer-state 5 (stopped, e.g. after cupsdisable)     | kPaused        0x00000001  |
+// | reason paused                                         | kPaused        0x00000001  |
+// | reason media-empty, media-needed                      | kPaperOut      0x00000010  |
+// | reason media-jam                                      | kPaperJam      0x00000008  |
+// | reason input-tray-missing                             | kPaperProblem  0x00000040  |
+// | reason offline, timed-out                             | kOffline       0x00000080  |
+// | reason door-open, cover-open, interlock-open          | kDoorOpen      0x00400000  |
+// | reason toner-low, marker-supply-low                   | kTonerLow      0x00020000  |
+// | reason toner-empty, marker-supply-empty               | kNoToner       0x00040000  |
+// | reason output-area-full                               | kOutputBinFull 0x00000800  |
+// | reason shutdown                                       | kNotAvailable  0x00001000  |
+// | any reason with the suffix -error                     | kError         0x00000002  |
 // |                                                       | (beside its own bit)       |
 // | reason none, any other reason                         | nothing                    |
 // | ATTRIBUTE WORD                                        |                            |
-// | the queue is the user's default printer               | isDefault      0x00000004  |
-// | printer-is-shared true                                | shared         0x00000008  |
-// | printer-type has CUPS_PRINTER_REMOTE or               | network        0x00000010  |
+// | the queue is the user's default printer               | kIsDefault     0x00000004  |
+// | printer-is-shared true                                | kShared        0x00000008  |
+// | printer-type has CUPS_PRINTER_REMOTE or               | kNetwork       0x00000010  |
 // | CUPS_PRINTER_DISCOVERED (another server's printer)    |                            |
-// | otherwise (a queue of this server itself)             | local          0x00000040  |
+// | otherwise (a queue of this server itself)             | kLocal         0x00000040  |
 //
 // A reason counts whatever its suffix (-report, -warning, -error or none):
 // servers report an unreachable printer as offline-report, a jam as
@@ -43,22 +43,22 @@ namespace ui::printer {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, std::uint32_t>, 17> kReasonBits { {
-    { "paused", status::paused },
-    { "media-empty", status::paperOut },
-    { "media-needed", status::paperOut },
-    { "media-jam", status::paperJam },
-    { "input-tray-missing", status::paperProblem },
-    { "offline", status::offline },
-    { "timed-out", status::offline },
-    { "door-open", status::doorOpen },
-    { "cover-open", status::doorOpen },
-    { "interlock-open", status::doorOpen },
-    { "toner-low", status::tonerLow },
-    { "marker-supply-low", status::tonerLow },
-    { "toner-empty", status::noToner },
-    { "marker-supply-empty", status::noToner },
-    { "output-area-full", status::outputBinFull },
-    { "shutdown", status::notAvailable },
+    { "paused", status::kPaused },
+    { "media-empty", status::kPaperOut },
+    { "media-needed", status::kPaperOut },
+    { "media-jam", status::kPaperJam },
+    { "input-tray-missing", status::kPaperProblem },
+    { "offline", status::kOffline },
+    { "timed-out", status::kOffline },
+    { "door-open", status::kDoorOpen },
+    { "cover-open", status::kDoorOpen },
+    { "interlock-open", status::kDoorOpen },
+    { "toner-low", status::kTonerLow },
+    { "marker-supply-low", status::kTonerLow },
+    { "toner-empty", status::kNoToner },
+    { "marker-supply-empty", status::kNoToner },
+    { "output-area-full", status::kOutputBinFull },
+    { "shutdown", status::kNotAvailable },
     { "none", 0 },
 } };
 
@@ -87,7 +87,7 @@ std::uint32_t reasonBits(std::string_view reason)
 {
     std::uint32_t bits = 0;
     if (removeSuffix(reason, "-error"))
-        bits |= status::error;
+        bits |= status::kError;
     else if (!removeSuffix(reason, "-warning"))
         removeSuffix(reason, "-report");
     for (const auto &[keyword, bit] : kReasonBits) {
@@ -103,9 +103,9 @@ std::uint32_t CupsStateMapping::statusWord(int printerState, std::string_view re
 {
     std::uint32_t word = 0;
     if (printerState == kStateProcessing)
-        word |= status::printing;
+        word |= status::kPrinting;
     else if (printerState == kStateStopped)
-        word |= status::paused;
+        word |= status::kPaused;
     while (!reasons.empty()) {
         const std::size_t comma = reasons.find(',');
         const std::string_view reason = trimmed(reasons.substr(0, comma));
@@ -123,13 +123,13 @@ std::uint32_t CupsStateMapping::attributeWord(
 {
     std::uint32_t word = 0;
     if (isDefault)
-        word |= attribute::isDefault;
+        word |= attribute::kIsDefault;
     if (isShared)
-        word |= attribute::shared;
+        word |= attribute::kShared;
     if (printerType & (CUPS_PRINTER_REMOTE | CUPS_PRINTER_DISCOVERED))
-        word |= attribute::network;
+        word |= attribute::kNetwork;
     else
-        word |= attribute::local;
+        word |= attribute::kLocal;
     return word;
 }
 

@@ -17,7 +17,7 @@ DocumentSettings DocumentSettings::fromPageLayout(const QPageLayout &layout)
             qRound(millimetres.width() * 10), qRound(millimetres.height() * 10) };
     }
     const bool landscape = layout.orientation() == QPageLayout::Landscape;
-    settings.orientation = landscape ? orientation::landscape : orientation::portrait;
+    settings.orientation = landscape ? orientation::kLandscape : orientation::kPortrait;
     return settings;
 }
 

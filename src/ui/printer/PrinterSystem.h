@@ -68,7 +68,7 @@ public:
     // printer or cannot reach it.
     virtual std::optional<Details> printer(const QString &name) const = 0;
 
-    // The paper codes the printer offers, in its order; paper::user among
+    // The paper codes the printer offers, in its order; paper::kUser among
     // them when it takes sizes of the caller's own.
     virtual std::vector<int> paperCodes(const QString &name) const = 0;
 
@@ -80,7 +80,7 @@ public:
     // of it. A paper code the printer does not offer, a user size on a
     // printer that takes none or without a width and length, an orientation
     // other than portrait or landscape, or an unknown printer is refused and
-    // nothing changes. For a paper other than paper::user only the code
+    // nothing changes. For a paper other than paper::kUser only the code
     // counts; the printer knows its size.
     virtual bool apply(const QString &name, const Change &change) = 0;
 };

@@ -19,7 +19,7 @@ bool offers(const std::vector<int> &codes, int code)
 
 bool validOrientation(int value)
 {
-    return value == orientation::portrait || value == orientation::landscape;
+    return value == orientation::kPortrait || value == orientation::kLandscape;
 }
 
 // A paper the printer takes as its default: one of its own codes, and a
@@ -28,14 +28,14 @@ bool acceptablePaper(const std::vector<int> &codes, const PrinterSystem::Paper &
 {
     if (!offers(codes, paper.code))
         return false;
-    return paper.code != paper::user || (paper.width > 0 && paper.length > 0);
+    return paper.code != paper::kUser || (paper.width > 0 && paper.length > 0);
 }
 
 bool samePaper(const PrinterSystem::Paper &a, const PrinterSystem::Paper &b)
 {
     if (a.code != b.code)
         return false;
-    return a.code != paper::user || (a.width == b.width && a.length == b.length);
+    return a.code != paper::kUser || (a.width == b.width && a.length == b.length);
 }
 
 // The page size of a paper: the standard size of its code, or its own width
@@ -43,7 +43,7 @@ bool samePaper(const PrinterSystem::Paper &a, const PrinterSystem::Paper &b)
 QPageSize pageSizeOf(const PrinterSystem::Paper &paper)
 {
     const QPageSize standard(QPageSize::id(paper.code));
-    if (paper.code != paper::user && standard.isValid())
+    if (paper.code != paper::kUser && standard.isValid())
         return standard;
     return QPageSize(
         QSizeF(paper.width / 10.0, paper.length / 10.0), QPageSize::Millimeter, QString());
@@ -60,13 +60,13 @@ n_printer::n_printer(PrinterSystem &system)
     : m_system(&system)
 { }
 
-int n_printer::of_getprinterlist(QStringList &printerlist) const
+int n_printer::of_getprinterlist(QStringList &printerList) const
 {
     const std::optional<QStringList> names = m_system->printerNames();
     if (!names)
         return -1;
-    printerlist = *names;
-    return static_cast<int>(printerlist.size());
+    printerList = *names;
+    return static_cast<int>(printerList.size());
 }
 
 QString n_printer::of_getpbprinter() const
@@ -74,55 +74,55 @@ QString n_printer::of_getpbprinter() const
     return m_system->defaultPrinterName().value_or(QString());
 }
 
-int n_printer::of_direct(const QString &printername, const QString &data) const
+int n_printer::of_direct(const QString &printerName, const QString &data) const
 {
     Q_UNUSED(data);
-    return m_system->printer(printername) ? 1 : -1;
+    return m_system->printer(printerName) ? 1 : -1;
 }
 
-int n_printer::query(const QString &printername, int command, QVariant &outpara, int &papersize,
-    int &paperwidth, int &paperlength) const
+int n_printer::query(const QString &printerName, int command, QVariant &parameter, int &paperCode,
+    int &paperWidth, int &paperLength) const
 {
-    const std::optional<PrinterSystem::Details> details = m_system->printer(printername);
+    const std::optional<PrinterSystem::Details> details = m_system->printer(printerName);
     if (!details)
         return -1;
 
     switch (command) {
-    case command::driverName:
+    case command::kDriverName:
         if (!details->driver)
             return -1;
-        outpara = *details->driver;
+        parameter = *details->driver;
         return 1;
-    case command::portName:
+    case command::kPortName:
         if (!details->port)
             return -1;
-        outpara = *details->port;
+        parameter = *details->port;
         return 1;
-    case command::status:
+    case command::kStatus:
         if (!details->status)
             return -1;
-        outpara = QVariant::fromValue(*details->status);
+        parameter = QVariant::fromValue(*details->status);
         return 1;
-    case command::attributes:
+    case command::kAttributes:
         if (!details->attributes)
             return -1;
-        outpara = QVariant::fromValue(*details->attributes);
+        parameter = QVariant::fromValue(*details->attributes);
         return 1;
-    case command::paper:
-    case command::paperToo: {
-        const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(printername);
+    case command::kPaper:
+    case command::kPaperToo: {
+        const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(printerName);
         if (!paper)
             return -1;
-        papersize = paper->code;
-        paperwidth = paper->width;
-        paperlength = paper->length;
+        paperCode = paper->code;
+        paperWidth = paper->width;
+        paperLength = paper->length;
         return 1;
     }
-    case command::orientation: {
-        const std::optional<int> value = m_system->defaultOrientation(printername);
+    case command::kOrientation: {
+        const std::optional<int> value = m_system->defaultOrientation(printerName);
         if (!value)
             return -1;
-        outpara = *value;
+        parameter = *value;
         return 1;
     }
     default:
@@ -130,109 +130,109 @@ int n_printer::query(const QString &printername, int command, QVariant &outpara,
     }
 }
 
-int n_printer::of_printer(const QString &printername, int command, QVariant &outpara,
-    int &papersize, int &paperwidth, int &paperlength)
+int n_printer::of_printer(const QString &printerName, int command, QVariant &parameter,
+    int &paperCode, int &paperWidth, int &paperLength)
 {
     switch (command) {
-    case command::driverName:
-    case command::portName:
-    case command::status:
-    case command::attributes:
-    case command::paper:
-    case command::paperToo:
-    case command::orientation:
-        return query(printername, command, outpara, papersize, paperwidth, paperlength);
+    case command::kDriverName:
+    case command::kPortName:
+    case command::kStatus:
+    case command::kAttributes:
+    case command::kPaper:
+    case command::kPaperToo:
+    case command::kOrientation:
+        return query(printerName, command, parameter, paperCode, paperWidth, paperLength);
     default:
         break;
     }
 
-    if (!m_system->printer(printername))
+    if (!m_system->printer(printerName))
         return -1;
     switch (command) {
-    case command::setPaper:
-    case command::setPaperToo: {
-        const PrinterSystem::Paper paper { papersize, paperwidth, paperlength };
-        if (!acceptablePaper(m_system->paperCodes(printername), paper))
+    case command::kSetPaper:
+    case command::kSetPaperToo: {
+        const PrinterSystem::Paper paper { paperCode, paperWidth, paperLength };
+        if (!acceptablePaper(m_system->paperCodes(printerName), paper))
             return -1;
         PrinterSystem::Change change;
         change.paper = paper;
-        return m_system->apply(printername, change) ? 1 : 0;
+        return m_system->apply(printerName, change) ? 1 : 0;
     }
-    case command::setOrientation: {
+    case command::kSetOrientation: {
         bool isNumber = false;
-        const int value = outpara.toInt(&isNumber);
+        const int value = parameter.toInt(&isNumber);
         if (!isNumber || !validOrientation(value))
             return -1;
         PrinterSystem::Change change;
         change.orientation = value;
-        return m_system->apply(printername, change) ? 1 : 0;
+        return m_system->apply(printerName, change) ? 1 : 0;
     }
-    case command::makeDefault: {
+    case command::kMakeDefault: {
         PrinterSystem::Change change;
         change.makeDefault = true;
-        return m_system->apply(printername, change) ? 1 : -1;
+        return m_system->apply(printerName, change) ? 1 : -1;
     }
     default:
         return -1;
     }
 }
 
-QString n_printer::of_getdrivername(const QString &printername) const
+QString n_printer::of_getdrivername(const QString &printerName) const
 {
     QVariant value;
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (query(printername, command::driverName, value, papersize, paperwidth, paperlength) != 1)
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    if (query(printerName, command::kDriverName, value, paperCode, paperWidth, paperLength) != 1)
         return {};
     return value.toString();
 }
 
-QString n_printer::of_getportname(const QString &printername) const
+QString n_printer::of_getportname(const QString &printerName) const
 {
     QVariant value;
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (query(printername, command::portName, value, papersize, paperwidth, paperlength) != 1)
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    if (query(printerName, command::kPortName, value, paperCode, paperWidth, paperLength) != 1)
         return {};
     return value.toString();
 }
 
-qint64 n_printer::of_getattribute(const QString &printername) const
+qint64 n_printer::of_getattribute(const QString &printerName) const
 {
     QVariant value;
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (query(printername, command::attributes, value, papersize, paperwidth, paperlength) != 1)
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    if (query(printerName, command::kAttributes, value, paperCode, paperWidth, paperLength) != 1)
         return -1;
     return value.value<quint32>();
 }
 
-qint64 n_printer::of_getstatus(const QString &printername) const
+qint64 n_printer::of_getstatus(const QString &printerName) const
 {
     QVariant value;
-    int papersize = 0, paperwidth = 0, paperlength = 0;
-    if (query(printername, command::status, value, papersize, paperwidth, paperlength) != 1)
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
+    if (query(printerName, command::kStatus, value, paperCode, paperWidth, paperLength) != 1)
         return -1;
     return value.value<quint32>();
 }
 
 int n_printer::of_getpapersize(
-    const QString &printername, int &papersize, int &paperwidth, int &paperheight) const
+    const QString &printerName, int &paperCode, int &paperWidth, int &paperLength) const
 {
     QVariant unused;
-    return query(printername, command::paper, unused, papersize, paperwidth, paperheight);
+    return query(printerName, command::kPaper, unused, paperCode, paperWidth, paperLength);
 }
 
-int n_printer::of_setdefault(const QString &printername)
+int n_printer::of_setdefault(const QString &printerName)
 {
     QVariant unused;
-    int papersize = 0, paperwidth = 0, paperlength = 0;
+    int paperCode = 0, paperWidth = 0, paperLength = 0;
     return of_printer(
-        printername, command::makeDefault, unused, papersize, paperwidth, paperlength);
+        printerName, command::kMakeDefault, unused, paperCode, paperWidth, paperLength);
 }
 
 int n_printer::of_setpapersize(
-    const QString &printername, int papersize, int paperwidth, int paperheight)
+    const QString &printerName, int paperCode, int paperWidth, int paperLength)
 {
     QVariant unused;
-    return of_printer(printername, command::setPaper, unused, papersize, paperwidth, paperheight);
+    return of_printer(printerName, command::kSetPaper, unused, paperCode, paperWidth, paperLength);
 }
 
 // Empty when the printers cannot be read: the dialog would wait on the same
@@ -250,7 +250,7 @@ std::optional<PrinterDialogService::Request> n_printer::dialogRequest(
     if (!defaultName->isEmpty()) {
         if (const std::optional<PrinterSystem::Paper> paper = m_system->defaultPaper(*defaultName))
             request.pageSize = pageSizeOf(*paper);
-        if (m_system->defaultOrientation(*defaultName) == orientation::landscape)
+        if (m_system->defaultOrientation(*defaultName) == orientation::kLandscape)
             request.orientation = QPageLayout::Landscape;
     }
     return request;
@@ -336,26 +336,26 @@ int n_printer::applyDialogSettings(
     return m_system->apply(printerName, change) ? 1 : kSettingsNotApplied;
 }
 
-int n_printer::of_modifyprinter(const QString &printername, DocumentSettings devmode)
+int n_printer::of_modifyprinter(const QString &printerName, DocumentSettings settings)
 {
-    if (!m_system->printer(printername))
+    if (!m_system->printer(printerName))
         return -1;
     // Every setting is checked before any is written, and they are written
     // as one change, so that a setting the printer does not take leaves all
     // its defaults as they were.
-    if (!takes(printername, devmode))
+    if (!takes(printerName, settings))
         return 0;
-    if (!devmode.paper && !devmode.orientation)
+    if (!settings.paper && !settings.orientation)
         return 1;
     PrinterSystem::Change change;
-    change.paper = devmode.paper;
-    change.orientation = devmode.orientation;
-    return m_system->apply(printername, change) ? 1 : 0;
+    change.paper = settings.paper;
+    change.orientation = settings.orientation;
+    return m_system->apply(printerName, change) ? 1 : 0;
 }
 
-bool n_printer::takes(const QString &printername, const DocumentSettings &settings) const
+bool n_printer::takes(const QString &printerName, const DocumentSettings &settings) const
 {
-    if (settings.paper && !acceptablePaper(m_system->paperCodes(printername), *settings.paper))
+    if (settings.paper && !acceptablePaper(m_system->paperCodes(printerName), *settings.paper))
         return false;
     return !settings.orientation || validOrientation(*settings.orientation);
 }

@@ -44,10 +44,10 @@ public:
     // printers are ui::printer::printServer().
     explicit n_printer(ui::printer::PrinterSystem &system);
 
-    // Sets `printerlist` to exactly the n names of the printers, in the
+    // Sets `printerList` to exactly the n names of the printers, in the
     // system's order, and returns n (0 and an empty list without printers);
-    // -1, with `printerlist` unchanged, when the list cannot be read.
-    int of_getprinterlist(QStringList &printerlist) const;
+    // -1, with `printerList` unchanged, when the list cannot be read.
+    int of_getprinterlist(QStringList &printerList) const;
 
     // The default printer's name, whole; "" when there is no default
     // printer or the system cannot tell.
@@ -55,36 +55,36 @@ public:
 
     // Opens the printer and releases it again: 1 when it could be opened,
     // -1 when it cannot (an unknown printer). `data` is not used.
-    int of_direct(const QString &printername, const QString &data) const;
+    int of_direct(const QString &printerName, const QString &data) const;
 
     // Reads or changes one thing of the printer, chosen by `command`
     // (ui::printer::command):
-    //   1, 2  `outpara` = the driver name, the port name (QString)
-    //   3, 4  `outpara` = the status word, the attribute word (quint32)
-    //   5, 6  `papersize`, `paperwidth`, `paperlength` = the default paper
-    //   7     `outpara` = the default orientation (int)
-    //   101, 102  make `papersize` the default paper; for paper::user with
-    //         `paperwidth` and `paperlength`, which must both be above 0
-    //   103   make `outpara` (1 or 2) the default orientation
+    //   1, 2  `parameter` = the driver name, the port name (QString)
+    //   3, 4  `parameter` = the status word, the attribute word (quint32)
+    //   5, 6  `paperCode`, `paperWidth`, `paperLength` = the default paper
+    //   7     `parameter` = the default orientation (int)
+    //   101, 102  make `paperCode` the default paper; for paper::kUser with
+    //         `paperWidth` and `paperLength`, which must both be above 0
+    //   103   make `parameter` (1 or 2) the default orientation
     //   105   make the printer the default printer
     // Returns 1 on success; -1 when the printer is not in the printer list
     // or cannot be reached, cannot tell what was asked, does not offer the paper code, or the
     // command or value is not one of the above; 0 when the system refused a change. Nothing is
     // written unless the result is 1, and out-arguments are set only then.
-    int of_printer(const QString &printername, int command, QVariant &outpara, int &papersize,
-        int &paperwidth, int &paperlength);
+    int of_printer(const QString &printerName, int command, QVariant &parameter, int &paperCode,
+        int &paperWidth, int &paperLength);
 
     // The driver and port names; "" when the printer cannot tell them.
-    QString of_getdrivername(const QString &printername) const;
-    QString of_getportname(const QString &printername) const;
+    QString of_getdrivername(const QString &printerName) const;
+    QString of_getportname(const QString &printerName) const;
     // The whole 32-bit attribute and status words; -1 when unknown.
-    qint64 of_getattribute(const QString &printername) const;
-    qint64 of_getstatus(const QString &printername) const;
+    qint64 of_getattribute(const QString &printerName) const;
+    qint64 of_getstatus(const QString &printerName) const;
     // of_printer with command 5, 105 and 101.
     int of_getpapersize(
-        const QString &printername, int &papersize, int &paperwidth, int &paperheight) const;
-    int of_setdefault(const QString &printername);
-    int of_setpapersize(const QString &printername, int papersize, int paperwidth, int paperheight);
+        const QString &printerName, int &paperCode, int &paperWidth, int &paperLength) const;
+    int of_setdefault(const QString &printerName);
+    int of_setpapersize(const QString &printerName, int paperCode, int paperWidth, int paperLength);
 
     // Shows the print dialog on the default printer with its paper and
     // orientation, modal to `owner`. When it is confirmed, what the user
@@ -106,11 +106,11 @@ public:
     // kSettingsNotApplied); after a cancel they keep their values.
     int of_pagesetup(QWidget *owner, int &left, int &right, int &top, int &bottom);
 
-    // Makes `devmode`'s paper and orientation the printer's defaults, both
+    // Makes `settings`'s paper and orientation the printer's defaults, both
     // or neither: 1 when the system took them; -1 for an unknown printer; 0
     // when a setting is not one the printer takes or the system refused the
     // change (nothing is written then).
-    int of_modifyprinter(const QString &printername, ui::printer::DocumentSettings devmode);
+    int of_modifyprinter(const QString &printerName, ui::printer::DocumentSettings settings);
 
     // The text of `source` from the 1-based byte position `offset` up to
     // its first zero byte or its end; "" for an offset outside `source`.
@@ -120,14 +120,14 @@ private:
     std::optional<ui::printer::PrinterDialogService::Request> dialogRequest(
         ui::printer::PrinterDialogService::Kind kind, QWidget *owner) const;
     // of_printer's reading commands (1 to 7), which change nothing.
-    int query(const QString &printername, int command, QVariant &outpara, int &papersize,
-        int &paperwidth, int &paperlength) const;
+    int query(const QString &printerName, int command, QVariant &parameter, int &paperCode,
+        int &paperWidth, int &paperLength) const;
     // What a confirmed dialog that was shown on `shownPrinter` changed.
     int applyDialogSettings(
         const QString &shownPrinter, const ui::printer::PrinterDialogService::Answer &answer);
     // Whether the printer takes the settings: a paper it offers, portrait
     // or landscape.
-    bool takes(const QString &printername, const ui::printer::DocumentSettings &settings) const;
+    bool takes(const QString &printerName, const ui::printer::DocumentSettings &settings) const;
 
     ui::printer::PrinterSystem *m_system;
 };

@@ -61,9 +61,9 @@ std::optional<PrinterSystem::Details> MemoryPrinterSystem::printer(const QString
         return std::nullopt;
     Details details = printer->details;
     if (details.attributes) {
-        *details.attributes &= ~attribute::isDefault;
+        *details.attributes &= ~attribute::kIsDefault;
         if (isDefault(name))
-            *details.attributes |= attribute::isDefault;
+            *details.attributes |= attribute::kIsDefault;
     }
     return details;
 }
@@ -105,14 +105,14 @@ bool MemoryPrinterSystem::apply(const QString &name, const Change &change)
         if (offered == printer->papers.end())
             return false;
         taken = *offered;
-        if (paper.code == paper::user) {
+        if (paper.code == paper::kUser) {
             if (paper.width <= 0 || paper.length <= 0)
                 return false;
             taken = paper;
         }
     }
-    if (change.orientation && *change.orientation != orientation::portrait
-        && *change.orientation != orientation::landscape)
+    if (change.orientation && *change.orientation != orientation::kPortrait
+        && *change.orientation != orientation::kLandscape)
         return false;
 
     if (taken) {

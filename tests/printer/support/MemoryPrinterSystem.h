@@ -15,11 +15,11 @@ public:
     {
         QString name;
         // What it tells; an empty value is one the printer does not report.
-        // The attribute word is kept without attribute::isDefault: the
+        // The attribute word is kept without attribute::kIsDefault: the
         // system sets that bit for the printer that its default entry names.
         Details details;
         // The papers it offers, with their sizes; an entry with the code
-        // paper::user means it takes sizes of the caller's own.
+        // paper::kUser means it takes sizes of the caller's own.
         std::vector<Paper> papers;
         std::optional<Paper> defaultPaper;
         std::optional<int> defaultOrientation;
