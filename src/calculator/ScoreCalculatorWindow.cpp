@@ -9,7 +9,6 @@
 #include "runtime/CloseGuard.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/WindowDecl.h"
-#include "runtime/WindowStyle.h"
 #include "runtime/Windows.h"
 #include "scoring/Real32.h"
 #include "scoring/SchoolYearTotal.h"
@@ -36,7 +35,7 @@ using scoring::TestItem;
 
 ScoreCalculatorWindow::ScoreCalculatorWindow(
     const YearProfile &profile, db::Transaction &sqlca, QWidget *parent)
-    : QDialog(parent, rt::style::modalDialogFlags())
+    : QDialog(parent)
     , m_profile(profile)
     , m_sqlca(sqlca)
     , m_yearRow(items::d_xmsz())
@@ -44,8 +43,6 @@ ScoreCalculatorWindow::ScoreCalculatorWindow(
     , m_controls(this, profile.controls, controls::entryControlFactories())
     , m_closeGuard(new rt::CloseGuard(this))
 {
-    // A title bar without a control menu: no close, minimize or maximize
-    // box; the window closes through its own button.
     rt::setUpWindow(this, calculatorWindow(profile));
     connectControls();
 }

@@ -5,6 +5,7 @@
 #include "items/ItemRow.h"
 #include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowStyle.h"
 
 using namespace Qt::StringLiterals;
 
@@ -163,6 +164,9 @@ rt::WindowDecl calculatorWindow(const YearProfile &profile)
         .name = profile.className,
         .title = profile.title,
         .icon = u"AppIcon!"_s,
+        // A title bar without a control menu: no close, minimize or maximize
+        // box; the window closes through its own button.
+        .flags = rt::style::modalDialogFlags(),
         .modal = true,
         .size = profile.outerSize,
         .backColor = rt::colors::kButtonFace,

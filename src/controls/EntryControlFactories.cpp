@@ -29,7 +29,7 @@ QWidget *makePictureButton(const rt::ControlDecl &decl, QWidget *parent)
     declaration.height = decl.rect.height();
     declaration.enabled = decl.enabled;
     auto *button = new pfc_picture_command_button(declaration, parent);
-    button->setFocusProxy(button->command_button());
+    button->setFocusProxy(button->innerButton());
     return button;
 }
 

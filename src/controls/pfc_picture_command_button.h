@@ -39,7 +39,7 @@ public:
     explicit pfc_picture_command_button(const Declaration &declaration, QWidget *parent = nullptr);
 
     // The inner push button (objectName "command_button").
-    QPushButton *command_button() const { return m_innerButton; }
+    QPushButton *innerButton() const { return m_innerButton; }
     // The box that draws the picture over the inner button (objectName "uo_bitmap").
     QWidget *pictureBox() const { return m_pictureBox; }
 

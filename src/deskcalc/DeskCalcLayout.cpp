@@ -84,6 +84,9 @@ const rt::WindowDecl &deskCalcWindow()
         .name = u"w_4"_s,
         .title = u"计算器"_s,
         .icon = u"Form!"_s,
+        // A top-level window with a title bar, a minimize and a close box.
+        .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
         .size = QSize(1312, 1108),
         .backColor = kButtonFace,
         .placement = rt::WindowDecl::Placement::At,

@@ -84,9 +84,7 @@ QString digitButton(int digit)
 } // namespace
 
 w_4::w_4(QWidget *parent)
-    : QWidget(parent,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent)
     , m_engine(sharedState())
 {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -3,6 +3,7 @@
 #include "items/XmszTable.h"
 #include "runtime/ControlMakers.h"
 #include "runtime/SystemColors.h"
+#include "runtime/WindowStyle.h"
 
 #include <algorithm>
 #include <map>
@@ -28,6 +29,7 @@ rt::WindowDecl settingsWindow(const SettingsYearProfile &profile)
         .name = profile.className,
         .title = profile.title,
         .icon = u"AppIcon!"_s,
+        .flags = rt::style::modalDialogFlags(),
         .modal = true,
         .size = profile.outerSize,
         .placement = rt::WindowDecl::Placement::CentredOnFirstShow,

@@ -8,7 +8,6 @@
 #include "runtime/MessageBoxService.h"
 #include "runtime/RadioButton.h"
 #include "runtime/WindowDecl.h"
-#include "runtime/WindowStyle.h"
 #include "settings/SettingsLayout.h"
 
 #include <QRadioButton>
@@ -25,7 +24,7 @@ const QString kAttention = u"注意"_s;
 
 TestItemSettingsWindow::TestItemSettingsWindow(
     const SettingsYearProfile &profile, db::Transaction &sqlca, QWidget *parent)
-    : QDialog(parent, rt::style::modalDialogFlags())
+    : QDialog(parent)
     , m_profile(profile)
     , m_sqlca(sqlca)
     , m_yearRow(items::d_xmsz())

@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 using namespace Qt::StringLiterals;
 using calculator::GraduationWindow;

@@ -483,7 +483,7 @@ void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
         modal->setProperty("driven", true);
         ++visits;
         auto button = [modal](const QString &name) {
-            return modal->findChild<pfc_picture_command_button *>(name)->command_button();
+            return modal->findChild<pfc_picture_command_button *>(name)->innerButton();
         };
         if (visits == 2) {
             QTest::mouseClick(modal->findChild<QRadioButton *>(u"rb_w_m"_s), Qt::LeftButton);
@@ -1589,7 +1589,7 @@ void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
             return;
         closedSettings = true;
         QPushButton *close
-            = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s)->command_button();
+            = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s)->innerButton();
         QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
     });
     driver.start();

@@ -2,8 +2,9 @@
 #include "runtime/LayoutUnits.h"
 #include "runtime/SystemColors.h"
 
+#include <QSignalSpy>
+#include <QTest>
 #include <QVBoxLayout>
-#include <QtTest>
 
 using namespace Qt::StringLiterals;
 

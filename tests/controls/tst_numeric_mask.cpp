@@ -1,7 +1,7 @@
 #include "controls/NumericMask.h"
 
 #include <QLocale>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 

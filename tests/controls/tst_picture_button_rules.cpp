@@ -1,6 +1,6 @@
 #include "controls/PictureButtonRules.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 using controls::PictureButtonRules;

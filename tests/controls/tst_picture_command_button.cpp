@@ -3,7 +3,8 @@
 #include "runtime/LayoutUnits.h"
 
 #include <QLineEdit>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 using Declaration = pfc_picture_command_button::Declaration;
@@ -75,8 +76,8 @@ struct FocusWindow
         after = new QLineEdit(&window);
         after->setObjectName(u"after"_s);
         after->setGeometry(10, 120, 100, 24);
-        QWidget::setTabOrder(before, button->command_button());
-        QWidget::setTabOrder(button->command_button(), after);
+        QWidget::setTabOrder(before, button->innerButton());
+        QWidget::setTabOrder(button->innerButton(), after);
     }
 };
 
@@ -112,17 +113,17 @@ private Q_SLOTS:
 void TestPictureCommandButton::construction()
 {
     pfc_picture_command_button button(declared(u"None"_s, QString(), 329, true));
-    QCOMPARE(button.command_button()->objectName(), u"command_button"_s);
+    QCOMPARE(button.innerButton()->objectName(), u"command_button"_s);
     QCOMPARE(button.pictureBox()->objectName(), u"uo_bitmap"_s);
     QCOMPARE(button.size(), rt::units::toPixels(QSize(329, 100)));
-    QCOMPARE(button.command_button()->pos(), QPoint(0, 0));
-    QCOMPARE(button.command_button()->size(), button.size());
-    QCOMPARE(button.command_button()->text(), u"None"_s);
+    QCOMPARE(button.innerButton()->pos(), QPoint(0, 0));
+    QCOMPARE(button.innerButton()->size(), button.size());
+    QCOMPARE(button.innerButton()->text(), u"None"_s);
     QVERIFY(!button.pictureBox()->isEnabled());
     QCOMPARE(button.pictureBox()->focusPolicy(), Qt::NoFocus);
     QVERIFY(button.pictureBox()->testAttribute(Qt::WA_TransparentForMouseEvents));
-    QCOMPARE(button.command_button()->font().pixelSize(), 12);
-    QVERIFY(!button.command_button()->isDefault());
+    QCOMPARE(button.innerButton()->font().pixelSize(), 12);
+    QVERIFY(!button.innerButton()->isDefault());
     // The picture lies over the inner button.
     QCOMPARE(button.children().indexOf(button.pictureBox()), button.children().size() - 1);
 }
@@ -150,7 +151,7 @@ void TestPictureCommandButton::bitmapname()
     QFETCH(QString, caption);
     pfc_picture_command_button button(declared(u"保存（&S)"_s, bitmapname, 329, true));
     QCOMPARE(button.pictureShown(), shown);
-    QCOMPARE(button.command_button()->text(), caption);
+    QCOMPARE(button.innerButton()->text(), caption);
 }
 
 void TestPictureCommandButton::sizeFromControlWhenOneIsZero()
@@ -160,7 +161,7 @@ void TestPictureCommandButton::sizeFromControlWhenOneIsZero()
     pfc_picture_command_button button(declaration);
     QCOMPARE(button.buttonWidth(), rt::units::toPixelsX(361));
     QCOMPARE(button.buttonHeight(), rt::units::toPixelsY(100));
-    QCOMPARE(button.command_button()->size(), button.size());
+    QCOMPARE(button.innerButton()->size(), button.size());
 }
 
 void TestPictureCommandButton::explicitButtonSize()
@@ -170,7 +171,7 @@ void TestPictureCommandButton::explicitButtonSize()
     declaration.buttonHeight = 20;
     pfc_picture_command_button button(declaration);
     QCOMPARE(button.buttonWidth(), 60);
-    QCOMPARE(button.command_button()->size(), QSize(60, 20));
+    QCOMPARE(button.innerButton()->size(), QSize(60, 20));
     // The resting place follows the inner button, not the control.
     const QPoint rest = controls::PictureButtonRules::restingPlace(
         rt::units::fromPixelsX(60), rt::units::fromPixelsY(20));
@@ -194,10 +195,10 @@ void TestPictureCommandButton::restingAndPressedPlace()
     button.show();
     QCOMPARE(button.restingPlace(), rest);
     QCOMPARE(button.pictureBox()->pos(), pixels(rest));
-    QTest::mousePress(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mousePress(button.innerButton(), Qt::LeftButton, {}, QPoint(20, 10));
     QCOMPARE(button.picturePlace(), pressedFrom(rest));
     QCOMPARE(button.pictureBox()->pos(), pixels(pressedFrom(rest)));
-    QTest::mouseRelease(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseRelease(button.innerButton(), Qt::LeftButton, {}, QPoint(20, 10));
     QCOMPARE(button.picturePlace(), rest);
 }
 
@@ -206,7 +207,7 @@ void TestPictureCommandButton::pressDragOutInRelease()
     pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
     QVERIFY(QTest::qWaitForWindowExposed(&button));
-    QPushButton *inner = button.command_button();
+    QPushButton *inner = button.innerButton();
     const QPoint rest = kRestIn361;
     const QPoint pressed = pressedFrom(rest);
     const QPoint inside(20, 10);
@@ -238,7 +239,7 @@ void TestPictureCommandButton::enteringWithButtonHeldElsewhere()
 {
     pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
-    QPushButton *inner = button.command_button();
+    QPushButton *inner = button.innerButton();
     const QPoint inside(20, 10);
     QMouseEvent move(QEvent::MouseMove, inside, inner->mapToGlobal(inside), Qt::NoButton,
         Qt::LeftButton, Qt::NoModifier);
@@ -251,7 +252,7 @@ void TestPictureCommandButton::spaceWhileMouseHolds()
 {
     pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
-    QPushButton *inner = button.command_button();
+    QPushButton *inner = button.innerButton();
     QTest::mousePress(inner, Qt::LeftButton, {}, QPoint(20, 10));
     QTest::keyPress(inner, Qt::Key_Space);
     QVERIFY(!button.spaceHeld());
@@ -266,7 +267,7 @@ void TestPictureCommandButton::mouseMovesIgnoredWhileSpaceHeld()
 {
     pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
-    QPushButton *inner = button.command_button();
+    QPushButton *inner = button.innerButton();
     QTest::keyPress(inner, Qt::Key_Space);
     QVERIFY(button.spaceHeld());
     QCOMPARE(button.picturePlace(), pressedFrom(kRestIn361));
@@ -284,7 +285,7 @@ void TestPictureCommandButton::spaceRepeatStaysPressed()
 {
     pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
-    QPushButton *inner = button.command_button();
+    QPushButton *inner = button.innerButton();
     QTest::keyPress(inner, Qt::Key_Space);
     for (int i = 0; i < 4; ++i) {
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
@@ -304,11 +305,11 @@ void TestPictureCommandButton::clickIsPostedOnce()
     QSignalSpy clicked(&button, &pfc_picture_command_button::clicked);
     int innerClicks = 0;
     int controlClicksSeenByInnerHandler = -1;
-    connect(button.command_button(), &QPushButton::clicked, &button, [&] {
+    connect(button.innerButton(), &QPushButton::clicked, &button, [&] {
         ++innerClicks;
         controlClicksSeenByInnerHandler = int(clicked.count());
     });
-    QTest::mouseClick(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(button.innerButton(), Qt::LeftButton, {}, QPoint(20, 10));
     QCOMPARE(innerClicks, 1);
     QCOMPARE(controlClicksSeenByInnerHandler, 0);
     QCOMPARE(clicked.count(), 0);
@@ -322,10 +323,10 @@ void TestPictureCommandButton::enterClicksOnceAfterHandler()
     FocusWindow focus;
     focus.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&focus.window));
-    focus.button->command_button()->setFocus();
+    focus.button->innerButton()->setFocus();
     QSignalSpy clicked(focus.button, &pfc_picture_command_button::clicked);
-    QSignalSpy innerClicked(focus.button->command_button(), &QPushButton::clicked);
-    QTest::keyClick(focus.button->command_button(), Qt::Key_Return);
+    QSignalSpy innerClicked(focus.button->innerButton(), &QPushButton::clicked);
+    QTest::keyClick(focus.button->innerButton(), Qt::Key_Return);
     // The inner button clicked at once; the control's clicked waits for the
     // key handling to return.
     QCOMPARE(innerClicked.count(), 1);
@@ -334,7 +335,7 @@ void TestPictureCommandButton::enterClicksOnceAfterHandler()
     QTest::qWait(20);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(innerClicked.count(), 1);
-    QVERIFY(focus.button->command_button()->hasFocus());
+    QVERIFY(focus.button->innerButton()->hasFocus());
 }
 
 void TestPictureCommandButton::arrowsMoveFocus_data()
@@ -354,11 +355,11 @@ void TestPictureCommandButton::arrowsMoveFocus()
     FocusWindow focus;
     focus.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&focus.window));
-    focus.button->command_button()->setFocus();
-    QVERIFY(focus.button->command_button()->hasFocus());
-    QTest::keyClick(focus.button->command_button(), Qt::Key(key));
+    focus.button->innerButton()->setFocus();
+    QVERIFY(focus.button->innerButton()->hasFocus());
+    QTest::keyClick(focus.button->innerButton(), Qt::Key(key));
     // The focus moves once the key handler has returned.
-    QVERIFY(focus.button->command_button()->hasFocus());
+    QVERIFY(focus.button->innerButton()->hasFocus());
     QLineEdit *expected = forward ? focus.after : focus.before;
     QTRY_VERIFY(expected->hasFocus());
 }
@@ -368,15 +369,15 @@ void TestPictureCommandButton::disabledAtCreation()
     pfc_picture_command_button button(declared(u"保存（&S)"_s, u"Save!"_s, 329, false));
     QVERIFY(!button.isEnabled());
     QVERIFY(!button.innerEnabledFlag());
-    QVERIFY(!button.command_button()->isEnabled());
+    QVERIFY(!button.innerButton()->isEnabled());
     QVERIFY(!button.isAvailable());
     // Enabling only the control leaves the inner button disabled.
     button.setEnabled(true);
-    QVERIFY(!button.command_button()->isEnabled());
+    QVERIFY(!button.innerButton()->isEnabled());
     QVERIFY(!button.isAvailable());
     button.setAvailable(true);
     QVERIFY(button.isAvailable());
-    QVERIFY(button.command_button()->isEnabled());
+    QVERIFY(button.innerButton()->isEnabled());
 }
 
 void TestPictureCommandButton::setEnabledTouchesInnerButtonOnly()
@@ -400,7 +401,7 @@ void TestPictureCommandButton::disabledButtonRaisesNoClick()
     pfc_picture_command_button button(declared(u"None"_s, QString(), 329, false));
     button.show();
     QSignalSpy clicked(&button, &pfc_picture_command_button::clicked);
-    QTest::mouseClick(button.command_button(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(button.innerButton(), Qt::LeftButton, {}, QPoint(20, 10));
     QTest::qWait(20);
     QCOMPARE(clicked.count(), 0);
 }
@@ -418,8 +419,8 @@ void TestPictureCommandButton::captionKeepsTheSameGapAfterThePicture()
     pfc_picture_command_button closeButton(close, &window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(saveButton.command_button()->text(), u"   保存（&S)"_s);
-    QCOMPARE(closeButton.command_button()->text(), u"   关闭(&X)"_s);
+    QCOMPARE(saveButton.innerButton()->text(), u"   保存（&S)"_s);
+    QCOMPARE(closeButton.innerButton()->text(), u"   关闭(&X)"_s);
     const int saveGap = captionGap(saveButton);
     const int closeGap = captionGap(closeButton);
     QVERIFY2(saveGap >= 3, qPrintable(QString::number(saveGap)));

@@ -1,14 +1,14 @@
 // The network between the program and its PostgreSQL server lost, an
 // address that never answers, a server that does not answer a connect and
 // a server process that stops answering (SIGSTOP: its kernel still holds
-// the connection), in a network namespace of the
-// test's own (netns-test.sh) with a cluster of its own in it: a read, a
-// save and the start-up's connection each fail within the call limit, the
-// way the window reports any failed read, save or connection, nothing is
-// written, and the next action works once the network is back, without a
-// restart; work written on a lost connection is never committed in part.
-// (A cluster of its own also because a stopped server process holds up
-// every DROP DATABASE of its cluster.) Each cut mends itself after 30 s, so that a wait without
+// the connection), in a network namespace of the test's own
+// (netns-test.sh) with a cluster of its own in it: a read, a save and the
+// start-up's connection each fail within the call limit, the way the window
+// reports any failed read, save or connection, nothing is written, and the
+// next action works once the server answers again, without a restart; work
+// written on a lost connection is never committed in part. (A cluster of its
+// own also because a stopped server process holds up every DROP DATABASE of
+// its cluster.) Each cut mends itself after 30 s, so that a wait without
 // limit shows here as a wait that took too long.
 
 #include "calculator/CalculatorWindows.h"
@@ -274,7 +274,7 @@ void TestDatabaseOutage::saveWhenTheNetworkIsLost()
     QVERIFY(m_cut.cut(kMendAfter));
     EventLoopStall stall;
     QTest::mouseClick(
-        save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
+        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
     checkOneBox(u"注意"_s, u"保存失败！"_s);
     if (QTest::currentTestFailed())
         return;
@@ -289,7 +289,7 @@ void TestDatabaseOutage::saveWhenTheNetworkIsLost()
 
     m_boxes->clear();
     QTest::mouseClick(
-        save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
+        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
     QTRY_VERIFY(!save->isAvailable());
     QVERIFY(m_boxes->boxes().empty());
     const auto rows = m_db.query(u"select xm_z_m from xmsz where nj = '22'"_s);

@@ -278,7 +278,7 @@ void TestDatabaseWaits::saveWaitsAtMostTheLockWait()
     QVERIFY2(m_lock.hold({ u"xmsz"_s }, kHoldAtMost), qPrintable(m_lock.lastError()));
     EventLoopStall stall;
     QTest::mouseClick(
-        save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
+        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
     checkOneBox(u"注意"_s, u"保存失败！"_s);
     if (QTest::currentTestFailed())
         return;
@@ -294,7 +294,7 @@ void TestDatabaseWaits::saveWaitsAtMostTheLockWait()
     // Saved once the lock is gone.
     m_boxes->clear();
     QTest::mouseClick(
-        save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
+        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
     QTRY_VERIFY(!save->isAvailable());
     QVERIFY(m_boxes->boxes().empty());
     const auto rows = m_db.query(u"select xm_z_m from xmsz where nj = '22'"_s);

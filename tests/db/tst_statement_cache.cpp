@@ -41,7 +41,7 @@ class TestStatementCache : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
 

@@ -78,7 +78,7 @@ class TestTransaction : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
 
     void connectsThroughTheProgramsConnectString();

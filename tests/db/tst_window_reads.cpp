@@ -185,7 +185,7 @@ void TestWindowReads::settingsWindowSaveStillCommits()
     QVERIFY(save);
     QVERIFY(save->isAvailable());
     QTest::mouseClick(
-        save->command_button(), Qt::LeftButton, {}, save->command_button()->rect().center());
+        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
     // The button's click is posted: saved once the save turns unavailable.
     QTRY_VERIFY(!save->isAvailable());
     QVERIFY(m_boxes->boxes().empty());

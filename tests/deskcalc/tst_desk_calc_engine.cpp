@@ -91,7 +91,7 @@ class TestDeskCalcEngine : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void opensWithZeroAndNothingPending();
 
     void numberEntry_data();

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -44,7 +44,7 @@ class TestDeskCalcProgram : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void calculatorOutlivesTheFrame();
 };

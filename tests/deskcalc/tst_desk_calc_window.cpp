@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include <map>
 
@@ -87,7 +87,7 @@ class TestDeskCalcWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();

@@ -10,7 +10,7 @@ class TestTimeViewText : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void texts_data();
     void texts();
 };

@@ -29,7 +29,7 @@ class TestViewNumber : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void numbers_data();
     void numbers();
     void textsThatAreNoNumber_data();

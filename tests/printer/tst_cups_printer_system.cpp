@@ -95,7 +95,7 @@ class TestCupsPrinterSystem : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanupTestCase();

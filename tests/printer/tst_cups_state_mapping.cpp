@@ -11,7 +11,7 @@ class TestCupsStateMapping : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void statusWord_data();
     void statusWord();
     void attributeWord_data();

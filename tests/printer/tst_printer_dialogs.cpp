@@ -64,7 +64,7 @@ class TestPrinterDialogs : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanupTestCase();

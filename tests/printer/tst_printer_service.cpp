@@ -76,7 +76,7 @@ class TestPrinterService : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
 
     void printerList_data();

@@ -15,7 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 

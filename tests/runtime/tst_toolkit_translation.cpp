@@ -17,8 +17,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <memory>
 
@@ -28,7 +28,7 @@ class TestToolkitTranslation : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // Runs first: nothing is installed yet.
     void missingFileIsNoError();
     void messageBoxButtonReadsChinese();

@@ -38,7 +38,7 @@ class TestGraduationScore : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void thirdYearWindow_data();
     void thirdYearWindow();
     void thirdYearWindowRoundsTheSumOfTheTwoProducts();

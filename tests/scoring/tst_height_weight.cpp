@@ -22,7 +22,7 @@ class TestHeightWeight : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void rangesOfTheTables();
     void shift_data();
     void shift();

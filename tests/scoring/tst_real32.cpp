@@ -15,7 +15,7 @@ class TestReal32 : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void parsesFieldTexts_data();
     void parsesFieldTexts();
     void rejectsTextsThatAreNoNumber_data();

@@ -36,7 +36,7 @@ class TestSchoolYearTotal : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void totals_data();
     void totals();
     void ratingBands_data();

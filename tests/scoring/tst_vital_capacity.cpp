@@ -31,7 +31,7 @@ class TestVitalCapacity : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void scores_data();
     void scores();
     void indexIsAFourByteDivision();

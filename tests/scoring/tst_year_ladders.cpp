@@ -168,7 +168,7 @@ class TestYearLadders : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void thresholdsOpenTheirBands_data();
     void thresholdsOpenTheirBands();
     void tableHoldsTheTranscribedValues_data();

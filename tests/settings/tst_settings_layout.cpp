@@ -2,7 +2,7 @@
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsYearProfile.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace settings;

@@ -11,9 +11,9 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <QtTest>
 
 #include <memory>
 
@@ -152,7 +152,7 @@ void TestSettingsWindow::click(QAbstractButton *target)
 
 void TestSettingsWindow::clickSave()
 {
-    QPushButton *inner = button(u"cb_1"_s)->command_button();
+    QPushButton *inner = button(u"cb_1"_s)->innerButton();
     QTest::mouseClick(inner, Qt::LeftButton, {}, inner->rect().center());
     // The control's click is posted; let it run.
     QCoreApplication::processEvents();
@@ -215,8 +215,8 @@ void TestSettingsWindow::createdState()
     }
     QVERIFY(!button(u"cb_1"_s)->isAvailable());
     QVERIFY(button(u"cb_2"_s)->isAvailable());
-    QCOMPARE(button(u"cb_1"_s)->command_button()->text(), u"   保存（&S)"_s);
-    QCOMPARE(button(u"cb_2"_s)->command_button()->text(), u"   关闭(&X)"_s);
+    QCOMPARE(button(u"cb_1"_s)->innerButton()->text(), u"   保存（&S)"_s);
+    QCOMPARE(button(u"cb_2"_s)->innerButton()->text(), u"   关闭(&X)"_s);
     QVERIFY(m_window->findChild<QWidget *>(u"dw_1"_s)->isHidden());
     QCOMPARE(m_window->findChild<QGroupBox *>(u"gb_4"_s)->title(), u"男"_s);
     QCOMPARE(m_window->findChild<QGroupBox *>(u"gb_5"_s)->title(), u"女"_s);
@@ -402,7 +402,7 @@ void TestSettingsWindow::closingNewYearWritesNothing()
 {
     QVERIFY(open(u"w_xm_cz3"_s));
     click(radio(u"rb_t_m"_s));
-    QPushButton *close = button(u"cb_2"_s)->command_button();
+    QPushButton *close = button(u"cb_2"_s)->innerButton();
     QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
     QTRY_VERIFY(!m_window->isVisible());
     QVERIFY(m_boxes->boxes().empty());
@@ -514,7 +514,7 @@ void TestSettingsWindow::clicksMakeSavingAvailable()
     click(radio(u"rb_5_m"_s));
     QVERIFY(radio(u"rb_5_m"_s)->isChecked());
     QVERIFY(button(u"cb_1"_s)->isAvailable());
-    QVERIFY(button(u"cb_1"_s)->command_button()->isEnabled());
+    QVERIFY(button(u"cb_1"_s)->innerButton()->isEnabled());
     clickSave();
     QTRY_VERIFY(!button(u"cb_1"_s)->isAvailable());
     // After a save, a click in the other sex's frame makes it available again.
@@ -741,7 +741,7 @@ void TestSettingsWindow::escAndWindowCloseDoNotClose()
     QVERIFY(m_boxes->boxes().empty());
     // Only the close button closes it, also with unsaved choices.
     click(radio(u"rb_t_m"_s));
-    QPushButton *close = button(u"cb_2"_s)->command_button();
+    QPushButton *close = button(u"cb_2"_s)->innerButton();
     QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
     QTRY_VERIFY(!m_window->isVisible());
     QVERIFY(m_boxes->boxes().empty());
@@ -767,7 +767,7 @@ void TestSettingsWindow::registeredAndOpenedModally()
         auto *close = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s);
         QVERIFY(close);
         QTest::mouseClick(
-            close->command_button(), Qt::LeftButton, {}, close->command_button()->rect().center());
+            close->innerButton(), Qt::LeftButton, {}, close->innerButton()->rect().center());
     });
     QVERIFY(rt::windows::openModalByName(u"w_xm_cz2"_s, nullptr));
     QCOMPARE(seenTitle, u"初中二年级项目"_s);

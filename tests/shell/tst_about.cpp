@@ -4,7 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 using support::control;

@@ -11,9 +11,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace Qt::StringLiterals;
 

@@ -4,7 +4,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/RecordingWindows.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 using shell::startpage::kBorderLowered;

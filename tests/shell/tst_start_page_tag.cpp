@@ -1,6 +1,6 @@
 #include "shell/startpage/StartPageTag.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 

@@ -160,7 +160,7 @@ void TestFrame::placedByTheRuleAfterEnter()
     start->show();
     QVERIFY(QTest::qWaitForWindowExposed(start));
     auto *enter = support::control<pfc_picture_command_button>(start, u"uo_3"_s);
-    QTest::mouseClick(enter->command_button(), Qt::LeftButton);
+    QTest::mouseClick(enter->innerButton(), Qt::LeftButton);
     // The button's click is posted; the start window closes once it ran.
     QTRY_VERIFY(start.isNull());
     QPointer<w_main1> frame = w_main1::current();

@@ -49,7 +49,7 @@ w_pwd *openStartWindow()
 
 void clickButton(pfc_picture_command_button *button)
 {
-    QTest::mouseClick(button->command_button(), Qt::LeftButton);
+    QTest::mouseClick(button->innerButton(), Qt::LeftButton);
 }
 } // namespace
 
@@ -68,15 +68,15 @@ void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()
 {
     QPointer<w_pwd> window = openStartWindow();
     QCOMPARE(window->windowTitle(), u"登录管理系统....."_s);
-    QCOMPARE(QApplication::focusWidget(), button(window, "uo_3")->command_button());
-    QTest::keyClick(button(window, "uo_3")->command_button(), Qt::Key_Down);
-    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_4")->command_button());
-    QTest::keyClick(button(window, "uo_4")->command_button(), Qt::Key_Up);
-    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_3")->command_button());
-    QTest::keyClick(button(window, "uo_3")->command_button(), Qt::Key_Right);
-    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_4")->command_button());
-    QTest::keyClick(button(window, "uo_4")->command_button(), Qt::Key_Left);
-    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_3")->command_button());
+    QCOMPARE(QApplication::focusWidget(), button(window, "uo_3")->innerButton());
+    QTest::keyClick(button(window, "uo_3")->innerButton(), Qt::Key_Down);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_4")->innerButton());
+    QTest::keyClick(button(window, "uo_4")->innerButton(), Qt::Key_Up);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_3")->innerButton());
+    QTest::keyClick(button(window, "uo_3")->innerButton(), Qt::Key_Right);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_4")->innerButton());
+    QTest::keyClick(button(window, "uo_4")->innerButton(), Qt::Key_Left);
+    QTRY_COMPARE(QApplication::focusWidget(), button(window, "uo_3")->innerButton());
 }
 
 void TestStartWindow::exitClosesTheWindow()
@@ -91,7 +91,7 @@ void TestStartWindow::enterOpensFrameWithToolbarText()
 {
     QPointer<w_pwd> window = openStartWindow();
     // Enter on the focused enter button clicks it.
-    QTest::keyClick(button(window, "uo_3")->command_button(), Qt::Key_Return);
+    QTest::keyClick(button(window, "uo_3")->innerButton(), Qt::Key_Return);
     QTRY_VERIFY(window.isNull());
 
     w_main1 *frame = w_main1::current();

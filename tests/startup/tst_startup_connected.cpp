@@ -97,7 +97,7 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(!ui::toolbarSwitches().userControl);
 
     auto *pwd = static_cast<w_pwd *>(start.data());
-    QTest::mouseClick(button(pwd, "uo_3")->command_button(), Qt::LeftButton);
+    QTest::mouseClick(button(pwd, "uo_3")->innerButton(), Qt::LeftButton);
     QTRY_VERIFY(start.isNull());
     QPointer<w_main1> frame = w_main1::current();
     QVERIFY(frame);
@@ -109,7 +109,7 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(start);
 
     pwd = static_cast<w_pwd *>(start.data());
-    QTest::mouseClick(button(pwd, "uo_3")->command_button(), Qt::LeftButton);
+    QTest::mouseClick(button(pwd, "uo_3")->innerButton(), Qt::LeftButton);
     QTRY_VERIFY(start.isNull());
     QVERIFY(w_main1::current());
     QVERIFY(shell::Application::instance().button_flag);

@@ -14,7 +14,7 @@ class TestMicrobarUtil : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cleanup();
 
     void windowTypes();
