@@ -131,7 +131,7 @@ private Q_SLOTS:
 
 private:
     // Stops the server process of `sqlca`'s session.
-    bool stopServerOf(db::Transaction &sqlca, StoppedProcess &stopped);
+    bool stopServerOf(db::Transaction &sqlca, support::StoppedProcess &stopped);
     QWidget *open(const QString &className);
     void type(const QString &field, const QString &text);
     void checkOneBox(const QString &title, const QString &fragment = {});
@@ -239,7 +239,7 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
     QVERIFY(m_boxes->boxes().empty());
 
     QVERIFY(m_cut.cut(kMendAfter));
-    EventLoopStall stall;
+    support::EventLoopStall stall;
     type(u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
         return;
@@ -272,7 +272,7 @@ void TestDatabaseOutage::saveWhenTheNetworkIsLost()
     QVERIFY(save->isAvailable());
 
     QVERIFY(m_cut.cut(kMendAfter));
-    EventLoopStall stall;
+    support::EventLoopStall stall;
     QTest::mouseClick(
         save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
     checkOneBox(u"注意"_s, u"保存失败！"_s);
@@ -301,7 +301,7 @@ void TestDatabaseOutage::saveWhenTheNetworkIsLost()
 void TestDatabaseOutage::startUpFailsThenWorks(const std::function<void()> &mend)
 {
     shell::Application &book = shell::Application::instance();
-    EventLoopStall stall;
+    support::EventLoopStall stall;
     QVERIFY(!book.open());
     const qint64 stalled = stall.longestMs();
     checkOneBox(u"数据库连接失败"_s);
@@ -330,7 +330,7 @@ void TestDatabaseOutage::connectToAnAddressThatNeverAnswers()
     sqlca.DBMS = u"ODBC"_s;
     sqlca.AutoCommit = false;
     sqlca.DBParm = u"ConnectString='DSN=vomar_unreachable;PWD=%1'"_s.arg(TestDatabase::password());
-    EventLoopStall stall;
+    support::EventLoopStall stall;
     sqlca.connect();
     const qint64 stalled = stall.longestMs();
     QCOMPARE(sqlca.SQLCode, -1L);
@@ -354,12 +354,12 @@ void TestDatabaseOutage::startUpWithAServerThatDoesNotAnswer()
     QVERIFY2(pidFile.open(QIODevice::ReadOnly), qPrintable(pidFile.fileName()));
     const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toLong());
     QVERIFY(postmaster > 0);
-    StoppedProcess stopped;
+    support::StoppedProcess stopped;
     QVERIFY(stopped.stop(postmaster, kMendAfter));
     startUpFailsThenWorks([&stopped] { stopped.resume(); });
 }
 
-bool TestDatabaseOutage::stopServerOf(db::Transaction &sqlca, StoppedProcess &stopped)
+bool TestDatabaseOutage::stopServerOf(db::Transaction &sqlca, support::StoppedProcess &stopped)
 {
     const auto pid = single(sqlca, u"select pg_backend_pid()"_s);
     if (!pid) {
@@ -380,7 +380,7 @@ void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
     const auto before = single(sqlca, u"select pg_backend_pid()"_s);
-    StoppedProcess stopped;
+    support::StoppedProcess stopped;
     if (!stopServerOf(sqlca, stopped))
         QSKIP("the server's process cannot be stopped from here (needs root)");
 
@@ -408,7 +408,7 @@ void TestDatabaseOutage::workOnALostConnectionIsNeverCommittedInPart()
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
     QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('31', '1')"_s));
-    StoppedProcess stopped;
+    support::StoppedProcess stopped;
     if (!stopServerOf(sqlca, stopped))
         QSKIP("the server's process cannot be stopped from here (needs root)");
     QVERIFY(!sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('32', '1')"_s));

@@ -90,7 +90,7 @@ private:
     db::Transaction m_sqlca;
     std::unique_ptr<support::MessageBoxRecorder> m_boxes;
     QPointer<QWidget> m_window;
-    LockHolder m_lock;
+    support::LockHolder m_lock;
 };
 
 void TestDatabaseWaits::init()
@@ -198,7 +198,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
 
     QVERIFY2(m_lock.hold({ girl ? u"cz123_w"_s : u"cz123_m"_s }, kHoldAtMost),
         qPrintable(m_lock.lastError()));
-    EventLoopStall stall;
+    support::EventLoopStall stall;
     type(u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
         return;
@@ -236,7 +236,7 @@ void TestDatabaseWaits::windowOpenWaitsAtMostTheLockWait()
     QFETCH(QString, className);
     QVERIFY(connectProgram(dsn));
     QVERIFY2(m_lock.hold({ u"xmsz"_s }, kHoldAtMost), qPrintable(m_lock.lastError()));
-    EventLoopStall stall;
+    support::EventLoopStall stall;
     QVERIFY(open(className));
     checkOneBox(u"错误"_s, lockText());
     if (QTest::currentTestFailed())
@@ -276,7 +276,7 @@ void TestDatabaseWaits::saveWaitsAtMostTheLockWait()
     QVERIFY(save->isAvailable());
 
     QVERIFY2(m_lock.hold({ u"xmsz"_s }, kHoldAtMost), qPrintable(m_lock.lastError()));
-    EventLoopStall stall;
+    support::EventLoopStall stall;
     QTest::mouseClick(
         save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
     checkOneBox(u"注意"_s, u"保存失败！"_s);

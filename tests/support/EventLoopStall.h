@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace support {
+
 class EventLoopStall
 {
 public:
@@ -45,3 +47,5 @@ private:
     qint64 m_last = 0;
     qint64 m_longest = 0;
 };
+
+} // namespace support

@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace support {
+
 LockHolder::~LockHolder()
 {
     release();
@@ -105,3 +107,5 @@ void LockHolder::release()
         m_sqlite.reset();
     }
 }
+
+} // namespace support

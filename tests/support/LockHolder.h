@@ -23,6 +23,8 @@
 #include <mutex>
 #include <thread>
 
+namespace support {
+
 class LockHolder
 {
 public:
@@ -51,3 +53,5 @@ private:
     // SQLite: the sqlite3 program.
     std::unique_ptr<QProcess> m_sqlite;
 };
+
+} // namespace support

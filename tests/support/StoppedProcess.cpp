@@ -2,6 +2,8 @@
 
 #include <csignal>
 
+namespace support {
+
 bool StoppedProcess::stop(pid_t pid, std::chrono::seconds atMost)
 {
     resume();
@@ -29,3 +31,5 @@ void StoppedProcess::resume()
     m_guard.join();
     m_pid = 0;
 }
+
+} // namespace support

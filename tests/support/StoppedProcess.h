@@ -14,6 +14,8 @@
 #include <mutex>
 #include <thread>
 
+namespace support {
+
 class StoppedProcess
 {
 public:
@@ -34,3 +36,5 @@ private:
     bool m_done = false;
     std::thread m_guard;
 };
+
+} // namespace support
