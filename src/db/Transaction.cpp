@@ -266,13 +266,15 @@ void Transaction::setFailureFrom(short handleType, void *handle, const QString &
             + u'\n' + text;
     }
     setFailure(text, state, native);
-    // Class 08: the connection itself failed, and no statement prepared on
-    // it is of use any more.
-    if (state.startsWith(u"08"_s))
+    // Class 08, a call cut off, or a connection the driver calls dead: the
+    // connection itself failed, no statement prepared on it is of use any
+    // more, and the next call makes it again.
+    const bool connectionFailed
+        = cutOff || state.startsWith(u"08"_s) || (d->connected && !d->lost && connectionIsDead());
+    if (connectionFailed) {
         d->statements.clear();
-    if (d->connected && !d->lost && (cutOff || state.startsWith(u"08"_s) || connectionIsDead())) {
-        d->lost = true;
-        d->statements.clear();
+        if (d->connected)
+            d->lost = true;
     }
 }
 

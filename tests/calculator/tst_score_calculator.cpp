@@ -17,6 +17,7 @@
 #include "settings/SettingsWindows.h"
 #include "shell/startpage/StartPage.h"
 #include "shell/w_main1.h"
+#include "support/FieldTyping.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
 #include "support/YearTexts.h"
@@ -283,14 +284,7 @@ std::unique_ptr<ScoreCalculatorWindow> TestScoreCalculator::openWindow()
 
 void TestScoreCalculator::type(const QString &field, const QString &text)
 {
-    auto *edit = find(field);
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTRY_VERIFY(edit->hasFocus());
-    // Replace whatever the field holds, also when it had the focus already.
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Tab);
+    support::typeInto(m_window.get(), field, text);
 }
 
 void TestScoreCalculator::enter(const QString &field, const QString &text)

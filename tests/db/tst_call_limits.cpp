@@ -16,18 +16,8 @@ namespace {
 
 void connectTo(db::Transaction &sqlca, const QString &dsn)
 {
-    sqlca.DBMS = u"ODBC"_s;
-    sqlca.AutoCommit = false;
-    sqlca.DBParm = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(dsn, TestDatabase::password());
+    TestDatabase::setUpProgramTransaction(sqlca, dsn);
     sqlca.connect();
-}
-
-std::optional<QString> single(db::Transaction &sqlca, const QString &sql)
-{
-    const auto row = sqlca.selectSingleRow(sql);
-    if (!row || row->empty())
-        return std::nullopt;
-    return row->front();
 }
 
 } // namespace
@@ -70,8 +60,10 @@ void TestCallLimits::sessionCarriesTheLimits()
     db::Transaction sqlca;
     connectTo(sqlca, dsn);
     QCOMPARE(sqlca.SQLCode, 0L);
-    QCOMPARE(single(sqlca, u"select current_setting('lock_timeout')"_s), lockTimeout);
-    QCOMPARE(single(sqlca, u"select current_setting('statement_timeout')"_s), statementTimeout);
+    QCOMPARE(
+        TestDatabase::singleValue(sqlca, u"select current_setting('lock_timeout')"_s), lockTimeout);
+    QCOMPARE(TestDatabase::singleValue(sqlca, u"select current_setting('statement_timeout')"_s),
+        statementTimeout);
 }
 
 void TestCallLimits::statementThatRunsTooLongEnds()
@@ -79,7 +71,7 @@ void TestCallLimits::statementThatRunsTooLongEnds()
     db::Transaction sqlca;
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
-    const auto pid = single(sqlca, u"select pg_backend_pid()"_s);
+    const auto pid = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     QVERIFY(pid);
     QElapsedTimer clock;
     clock.start();
@@ -88,7 +80,7 @@ void TestCallLimits::statementThatRunsTooLongEnds()
     QCOMPARE(sqlca.SQLState, u"57014"_s);
     QVERIFY2(sqlca.SQLErrText.contains(u"statement timeout"_s), qPrintable(sqlca.SQLErrText));
     // The server ended the statement, not the connection.
-    QCOMPARE(single(sqlca, u"select pg_backend_pid()"_s), pid);
+    QCOMPARE(TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s), pid);
 }
 
 QTEST_GUILESS_MAIN(TestCallLimits)

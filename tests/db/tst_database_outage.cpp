@@ -19,6 +19,7 @@
 #include "settings/SettingsWindows.h"
 #include "shell/Application.h"
 #include "support/EventLoopStall.h"
+#include "support/FieldTyping.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/StoppedProcess.h"
 #include "support/TestDatabase.h"
@@ -96,18 +97,8 @@ private:
 
 void connectTo(db::Transaction &sqlca, const QString &dsn)
 {
-    sqlca.DBMS = u"ODBC"_s;
-    sqlca.AutoCommit = false;
-    sqlca.DBParm = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(dsn, TestDatabase::password());
+    TestDatabase::setUpProgramTransaction(sqlca, dsn);
     sqlca.connect();
-}
-
-std::optional<QString> single(db::Transaction &sqlca, const QString &sql)
-{
-    const auto row = sqlca.selectSingleRow(sql);
-    if (!row || row->empty())
-        return std::nullopt;
-    return row->front();
 }
 
 } // namespace
@@ -133,7 +124,6 @@ private:
     // Stops the server process of `sqlca`'s session.
     bool stopServerOf(db::Transaction &sqlca, support::StoppedProcess &stopped);
     QWidget *open(const QString &className);
-    void type(const QString &field, const QString &text);
     void checkOneBox(const QString &title, const QString &fragment = {});
     // Start-up fails with the connection's box within the connect limit,
     // then succeeds once `mend` has run.
@@ -168,10 +158,7 @@ void TestDatabaseOutage::init()
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
     QVERIFY2(m_db.setStandardRows(u"cz123_m"_s, { { 150, 35, 40, 50, 55 } }),
         qPrintable(m_db.lastError()));
-    QVERIFY(m_db.exec(
-        u"insert into xmsz (nj, xm_t_m, xm_1_m, xm_5_m, xm_l_m, xm_z_m, xm_w_m, xm_t_w, xm_8_w,"
-        " xm_5_w, xm_l_w, xm_z_w, xm_y_w, xm_w_w)"
-        " values ('21', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '0')"_s));
+    QVERIFY2(m_db.addFirstYearChoices(), qPrintable(m_db.lastError()));
     m_boxes = std::make_unique<support::MessageBoxRecorder>();
     TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
@@ -207,19 +194,6 @@ QWidget *TestDatabaseOutage::open(const QString &className)
     return m_window.data();
 }
 
-void TestDatabaseOutage::type(const QString &field, const QString &text)
-{
-    QVERIFY(m_window);
-    auto *edit = m_window->findChild<my_maskedit *>(field);
-    QVERIFY2(edit, qPrintable(field));
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTRY_VERIFY(edit->hasFocus());
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Tab);
-}
-
 void TestDatabaseOutage::checkOneBox(const QString &title, const QString &fragment)
 {
     QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
@@ -233,14 +207,14 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
 {
     QVERIFY(open(u"w_jsq_cz1"_s));
     QTRY_VERIFY(m_window->findChild<my_maskedit *>(u"em_s1"_s)->hasFocus());
-    type(u"em_s1"_s, u"150"_s);
+    support::typeInto(m_window, u"em_s1"_s, u"150"_s);
     if (QTest::currentTestFailed())
         return;
     QVERIFY(m_boxes->boxes().empty());
 
     QVERIFY(m_cut.cut(kMendAfter));
     support::EventLoopStall stall;
-    type(u"em_s2"_s, u"45"_s);
+    support::typeInto(m_window, u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
         return;
     checkOneBox(u"错误"_s);
@@ -255,7 +229,7 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
     // The network back: the next leave of the field reads again.
     m_cut.mend();
     m_boxes->clear();
-    type(u"em_s2"_s, u"46"_s);
+    support::typeInto(m_window, u"em_s2"_s, u"46"_s);
     if (QTest::currentTestFailed())
         return;
     QTRY_COMPARE(score->value(), 15.0f);
@@ -327,9 +301,7 @@ void TestDatabaseOutage::connectToAnAddressThatNeverAnswers()
 {
     // The program's connection, to a data source on the silent address.
     db::Transaction sqlca;
-    sqlca.DBMS = u"ODBC"_s;
-    sqlca.AutoCommit = false;
-    sqlca.DBParm = u"ConnectString='DSN=vomar_unreachable;PWD=%1'"_s.arg(TestDatabase::password());
+    TestDatabase::setUpProgramTransaction(sqlca, u"vomar_unreachable"_s);
     support::EventLoopStall stall;
     sqlca.connect();
     const qint64 stalled = stall.longestMs();
@@ -361,7 +333,7 @@ void TestDatabaseOutage::startUpWithAServerThatDoesNotAnswer()
 
 bool TestDatabaseOutage::stopServerOf(db::Transaction &sqlca, support::StoppedProcess &stopped)
 {
-    const auto pid = single(sqlca, u"select pg_backend_pid()"_s);
+    const auto pid = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     if (!pid) {
         qWarning("pg_backend_pid: %s", qPrintable(sqlca.SQLErrText));
         return false;
@@ -379,7 +351,7 @@ void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
     db::Transaction sqlca;
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
-    const auto before = single(sqlca, u"select pg_backend_pid()"_s);
+    const auto before = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     support::StoppedProcess stopped;
     if (!stopServerOf(sqlca, stopped))
         QSKIP("the server's process cannot be stopped from here (needs root)");
@@ -396,10 +368,11 @@ void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
 
     // Once the server answers again, the next call connects anew.
     stopped.resume();
-    const auto after = single(sqlca, u"select pg_backend_pid()"_s);
+    const auto after = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     QVERIFY2(after, qPrintable(sqlca.SQLErrText));
     QVERIFY(after != before);
-    QCOMPARE(single(sqlca, u"select count(*) from xmsz"_s), std::optional<QString>(u"1"_s));
+    QCOMPARE(TestDatabase::singleValue(sqlca, u"select count(*) from xmsz"_s),
+        std::optional<QString>(u"1"_s));
 }
 
 void TestDatabaseOutage::workOnALostConnectionIsNeverCommittedInPart()

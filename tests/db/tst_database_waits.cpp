@@ -14,6 +14,7 @@
 #include "runtime/WindowRegistry.h"
 #include "settings/SettingsWindows.h"
 #include "support/EventLoopStall.h"
+#include "support/FieldTyping.h"
 #include "support/LockHolder.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
@@ -80,7 +81,6 @@ private Q_SLOTS:
 private:
     bool connectProgram(const QString &dsn);
     QWidget *open(const QString &className);
-    void type(const QString &field, const QString &text);
     // Checks the one box shown: its title and that it holds `fragment`.
     void checkOneBox(const QString &title, const QString &fragment);
     // Checks that the stall took the expected wait, give or take.
@@ -100,10 +100,7 @@ void TestDatabaseWaits::init()
         QVERIFY2(
             m_db.setStandardRows(table, { { 150, 35, 40, 50, 55 } }), qPrintable(m_db.lastError()));
     }
-    QVERIFY(m_db.exec(
-        u"insert into xmsz (nj, xm_t_m, xm_1_m, xm_5_m, xm_l_m, xm_z_m, xm_w_m, xm_t_w, xm_8_w,"
-        " xm_5_w, xm_l_w, xm_z_w, xm_y_w, xm_w_w)"
-        " values ('21', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '0')"_s));
+    QVERIFY2(m_db.addFirstYearChoices(), qPrintable(m_db.lastError()));
     m_boxes = std::make_unique<support::MessageBoxRecorder>();
 }
 
@@ -121,9 +118,7 @@ void TestDatabaseWaits::cleanup()
 
 bool TestDatabaseWaits::connectProgram(const QString &dsn)
 {
-    m_sqlca.DBMS = u"ODBC"_s;
-    m_sqlca.AutoCommit = false;
-    m_sqlca.DBParm = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(dsn, TestDatabase::password());
+    TestDatabase::setUpProgramTransaction(m_sqlca, dsn);
     m_sqlca.connect();
     if (m_sqlca.SQLCode != 0) {
         qWarning("connect %s: %s", qPrintable(dsn), qPrintable(m_sqlca.SQLErrText));
@@ -141,19 +136,6 @@ QWidget *TestDatabaseWaits::open(const QString &className)
     if (m_window)
         m_window->show();
     return m_window.data();
-}
-
-void TestDatabaseWaits::type(const QString &field, const QString &text)
-{
-    QVERIFY(m_window);
-    auto *edit = m_window->findChild<my_maskedit *>(field);
-    QVERIFY2(edit, qPrintable(field));
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTRY_VERIFY(edit->hasFocus());
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Tab);
 }
 
 void TestDatabaseWaits::checkOneBox(const QString &title, const QString &fragment)
@@ -191,7 +173,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
     QTRY_VERIFY(m_window->findChild<my_maskedit *>(u"em_s1"_s)->hasFocus());
     if (girl)
         QTest::mouseClick(m_window->findChild<QRadioButton *>(u"rb_sex_woman"_s), Qt::LeftButton);
-    type(u"em_s1"_s, u"150"_s);
+    support::typeInto(m_window, u"em_s1"_s, u"150"_s);
     if (QTest::currentTestFailed())
         return;
     QVERIFY(m_boxes->boxes().empty());
@@ -199,7 +181,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
     QVERIFY2(m_lock.hold({ girl ? u"cz123_w"_s : u"cz123_m"_s }, kHoldAtMost),
         qPrintable(m_lock.lastError()));
     support::EventLoopStall stall;
-    type(u"em_s2"_s, u"45"_s);
+    support::typeInto(m_window, u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
         return;
     checkOneBox(u"错误"_s, lockText());
@@ -214,7 +196,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
     // Once the lock is gone the same field scores.
     m_lock.release();
     m_boxes->clear();
-    type(u"em_s2"_s, u"46"_s);
+    support::typeInto(m_window, u"em_s2"_s, u"46"_s);
     if (QTest::currentTestFailed())
         return;
     QTRY_COMPARE(score->value(), 15.0f);

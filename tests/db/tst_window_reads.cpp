@@ -11,6 +11,7 @@
 #include "db/Transaction.h"
 #include "runtime/WindowRegistry.h"
 #include "settings/SettingsWindows.h"
+#include "support/FieldTyping.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
 
@@ -47,7 +48,6 @@ private:
     // open transaction, and other sessions' locks on table xmsz.
     long sessionsIdleInTransaction();
     long locksOnXmsz();
-    void type(QWidget *window, const QString &field, const QString &text);
 
     TestDatabase m_db;
     db::Transaction m_sqlca;
@@ -60,12 +60,7 @@ void TestWindowReads::init()
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
     QVERIFY(m_db.setStandardRows(u"cz123_m"_s,
         { { 123, 20, 23, 28, 31 }, { 150, 35, 40, 50, 55 }, { 186, 50, 56.4, 70, 80 } }));
-    // The first year's row: the step test, the 50 m run and the
-    // sit-and-reach for both sexes.
-    QVERIFY(m_db.exec(
-        u"insert into xmsz (nj, xm_t_m, xm_1_m, xm_5_m, xm_l_m, xm_z_m, xm_w_m, xm_t_w, xm_8_w,"
-        " xm_5_w, xm_l_w, xm_z_w, xm_y_w, xm_w_w)"
-        " values ('21', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '0')"_s));
+    QVERIFY2(m_db.addFirstYearChoices(), qPrintable(m_db.lastError()));
     TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
@@ -142,18 +137,6 @@ long TestWindowReads::locksOnXmsz()
                                                               : -1;
 }
 
-void TestWindowReads::type(QWidget *window, const QString &field, const QString &text)
-{
-    auto *edit = window->findChild<my_maskedit *>(field);
-    QVERIFY2(edit, qPrintable(field));
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTRY_VERIFY(edit->hasFocus());
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Tab);
-}
-
 void TestWindowReads::settingsWindowHoldsNoLockWhileOpen()
 {
     QWidget *window = open(u"w_xm_cz1"_s);
@@ -218,8 +201,8 @@ void TestWindowReads::calculatorHoldsNoLockAfterTheHeightWeightQuery()
     QCOMPARE(saveFromSecondConnection(u"22"_s), QString());
 
     // After the height-weight query.
-    type(window, u"em_s1"_s, u"150"_s);
-    type(window, u"em_s2"_s, u"45"_s);
+    support::typeInto(window, u"em_s1"_s, u"150"_s);
+    support::typeInto(window, u"em_s2"_s, u"45"_s);
     auto *score = window->findChild<my_maskedit *>(u"em_s_t"_s);
     QVERIFY(score);
     QCOMPARE(score->value(), 15.0f);

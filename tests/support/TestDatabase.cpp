@@ -67,6 +67,28 @@ void TestDatabase::setUpProgramTransaction(db::Transaction &transaction)
     transaction.DBParm = u"ConnectString='"_s + connectString() + u"'"_s;
 }
 
+void TestDatabase::setUpProgramTransaction(db::Transaction &transaction, const QString &dsn)
+{
+    setUpProgramTransaction(transaction);
+    transaction.DBParm = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(dsn, password());
+}
+
+std::optional<QString> TestDatabase::singleValue(db::Transaction &transaction, const QString &sql)
+{
+    const auto row = transaction.selectSingleRow(sql);
+    if (!row || row->empty())
+        return std::nullopt;
+    return row->front();
+}
+
+bool TestDatabase::addFirstYearChoices()
+{
+    return exec(
+        u"insert into xmsz (nj, xm_t_m, xm_1_m, xm_5_m, xm_l_m, xm_z_m, xm_w_m, xm_t_w, xm_8_w,"
+        " xm_5_w, xm_l_w, xm_z_w, xm_y_w, xm_w_w)"
+        " values ('21', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '1', '0', '0')"_s);
+}
+
 bool TestDatabase::fail(const QString &what)
 {
     m_error = u"[%1] %2"_s.arg(backendName(), what);

@@ -61,10 +61,18 @@ public:
     static QString connectString(); // DSN=vomar;PWD=merovi2749
     static QString password();
     static void setUpProgramTransaction(db::Transaction &transaction);
+    // The same on the data source `dsn` of the test's list (DatabaseTests.cmake).
+    static void setUpProgramTransaction(db::Transaction &transaction, const QString &dsn);
+    // The first column of a single-row query on `transaction`; nullopt when
+    // it fails or gives no row.
+    static std::optional<QString> singleValue(db::Transaction &transaction, const QString &sql);
 
     // A fresh database with the schema (and, with Standard::Demo, the rows
     // of data/demo-standard-tables.sql); no xmsz rows.
     bool create(Standard standard = Standard::None);
+    // The first year's row of xmsz: the step test, the 50 m run and the
+    // sit-and-reach for both sexes.
+    bool addFirstYearChoices();
     // Replaces the rows of cz123_m or cz123_w.
     bool setStandardRows(const QString &table, const std::vector<StandardRow> &rows);
 
