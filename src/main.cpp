@@ -1,4 +1,5 @@
 #include "app/AppWindows.h"
+#include "db/WaitLimits.h"
 #include "runtime/DisplayAvailability.h"
 #include "runtime/ToolkitTranslation.h"
 #include "shell/Application.h"
@@ -27,5 +28,6 @@ int main(int argc, char *argv[])
     // the translation file they stay English.
     rt::installToolkitTranslation();
     app::registerAppWindows();
-    return shell::Application::instance().run();
+    // The program's own limits on every database call (db::WaitLimits).
+    return shell::Application::instance().run(db::WaitLimits {});
 }

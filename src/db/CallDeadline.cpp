@@ -8,13 +8,20 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+constexpr std::int64_t kIdle = 0;
+constexpr std::int64_t kCut = -1;
+// How often onExpiry runs again while a call that was cut off still runs:
+// a driver that connects anew (the next address of a host) opens a socket
+// that the first cut could not see.
+constexpr std::chrono::milliseconds kCutAgain { 50 };
+
 std::int64_t nowTicks()
 {
-    // Never 0, which stands for "no call".
+    // Always above 0, which stands for "no call" (and -1 for "cut off").
     const auto ticks
         = std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
               .count();
-    return ticks == 0 ? 1 : ticks;
+    return ticks <= 0 ? 1 : ticks;
 }
 
 Clock::time_point timeOf(std::int64_t ticks)
@@ -22,11 +29,6 @@ Clock::time_point timeOf(std::int64_t ticks)
     return Clock::time_point(
         std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(ticks)));
 }
-
-// How long the watching thread keeps looking once a second after the last
-// call before it sleeps until the next one wakes it.
-constexpr std::chrono::seconds kLingering { 30 };
-constexpr std::chrono::seconds kLookAgain { 1 };
 
 } // namespace
 
@@ -46,81 +48,65 @@ CallDeadline::~CallDeadline()
     m_thread.join();
 }
 
-CallDeadline::Call::Call(CallDeadline *deadline)
-    : m_deadline(deadline)
-{
-    if (m_deadline)
-        m_deadline->begin();
-}
-
-CallDeadline::Call::~Call()
-{
-    if (m_deadline)
-        m_deadline->end();
-}
-
 void CallDeadline::begin()
 {
-    m_call.store(m_call.load(std::memory_order_relaxed) + 1);
     m_startedAt.store(nowTicks());
+    // Either the watching thread sees the start before it sleeps, or this
+    // sees it sleeping and wakes it (both sequentially consistent).
     if (m_sleeping.load()) {
         const std::lock_guard lock(m_mutex);
         m_wake.notify_one();
     }
 }
 
-void CallDeadline::end()
+bool CallDeadline::end()
 {
-    m_startedAt.store(0);
+    if (m_startedAt.exchange(kIdle) != kCut)
+        return false;
+    // Cut off: the sockets may still be being shut down; the caller must
+    // not close or reuse them before that is over.
+    std::unique_lock lock(m_mutex);
+    m_expired.wait(lock, [this] { return !m_expiring; });
+    return true;
 }
 
-bool CallDeadline::expired() const
+void CallDeadline::expire(std::unique_lock<std::mutex> &lock)
 {
-    return m_expiredCall.load() == m_call.load();
+    m_expiring = true;
+    lock.unlock();
+    m_onExpiry();
+    lock.lock();
+    m_expiring = false;
+    m_expired.notify_all();
 }
 
 void CallDeadline::watch()
 {
     std::unique_lock lock(m_mutex);
-    Clock::time_point lastSeen = Clock::now();
     while (!m_stop) {
-        // The running call, read consistently: its number before and after
-        // its start.
-        std::uint64_t call = 0;
-        std::int64_t startedAt = 0;
-        for (;;) {
-            call = m_call.load();
-            startedAt = m_startedAt.load();
-            if (m_call.load() == call)
-                break;
+        std::int64_t startedAt = m_startedAt.load();
+        if (startedAt == kCut) {
+            // Cut off and still running: cut again a little later.
+            expire(lock);
+            m_wake.wait_for(lock, kCutAgain);
+            continue;
         }
-        const Clock::time_point now = Clock::now();
-        if (startedAt != 0) {
-            lastSeen = now;
+        if (startedAt != kIdle) {
             const Clock::time_point deadline = timeOf(startedAt) + m_limit;
-            if (now < deadline) {
+            if (Clock::now() < deadline) {
+                // Another call may begin and end meanwhile: its start is
+                // later, so its deadline is too, and it is read on waking.
                 m_wake.wait_until(lock, deadline);
-            } else if (m_expiredCall.load() != call) {
-                m_expiredCall.store(call);
-                lock.unlock();
-                m_onExpiry();
-                lock.lock();
-            } else {
-                // Cut off already: wait for it to return.
-                m_wake.wait_for(lock, kLookAgain);
+            } else if (m_startedAt.compare_exchange_strong(startedAt, kCut)) {
+                expire(lock);
+                m_wake.wait_for(lock, kCutAgain);
             }
             continue;
         }
-        if (now - lastSeen < kLingering) {
-            m_wake.wait_for(lock, kLookAgain);
-            continue;
-        }
-        // Idle: sleep until a call begins. A call that began after the look
-        // above sees m_sleeping set and wakes the thread, or is seen here.
+        // Nothing to watch: sleep until a call begins.
         m_sleeping.store(true);
-        m_wake.wait(lock, [this] { return m_stop || m_startedAt.load() != 0; });
+        m_wake.wait(lock, [this] { return m_stop || m_startedAt.load() != kIdle; });
         m_sleeping.store(false);
-        lastSeen = Clock::now();
     }
 }
 

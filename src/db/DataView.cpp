@@ -40,8 +40,8 @@ bool DataView::isUsable() const
     if (!m_transaction)
         return false;
     if (!isValidObject()) {
-        m_transaction->SQLCode = -1;
-        m_transaction->SQLErrText = u"数据视图的定义无效：%1"_s.arg(m_object.table);
+        m_transaction->setResult(
+            Transaction::Result::failure(u"数据视图的定义无效：%1"_s.arg(m_object.table)));
         return false;
     }
     return true;
@@ -220,10 +220,9 @@ bool DataView::writeRow(const RowData &row)
         // The stored row is gone or its key is no longer unique: reporting
         // success here would lose the user's change without a word.
         const long affected = m_transaction->SQLNRows;
-        m_transaction->SQLCode = -1;
-        m_transaction->SQLErrText = affected == 0
-            ? u"要更新的行已不在数据库中。"_s
-            : u"更新影响了 %1 行，而不是一行。"_s.arg(affected);
+        m_transaction->setResult(Transaction::Result::failure(affected == 0
+                ? u"要更新的行已不在数据库中。"_s
+                : u"更新影响了 %1 行，而不是一行。"_s.arg(affected)));
         return false;
     }
     return true;
@@ -255,16 +254,10 @@ int DataView::update()
         if (!writeRow(row)) {
             if (inSavepoint) {
                 // The failure's own diagnostics are what the caller sees.
-                const long code = m_transaction->SQLCode;
-                const QString text = m_transaction->SQLErrText;
-                const QString state = m_transaction->SQLState;
-                const long native = m_transaction->SQLDBCode;
+                Transaction::Result failure = m_transaction->result();
+                failure.rows = 0;
                 m_transaction->execute(u"ROLLBACK TO SAVEPOINT dataview_update"_s);
-                m_transaction->SQLCode = code;
-                m_transaction->SQLErrText = text;
-                m_transaction->SQLState = state;
-                m_transaction->SQLDBCode = native;
-                m_transaction->SQLNRows = 0;
+                m_transaction->setResult(failure);
             }
             return -1;
         }

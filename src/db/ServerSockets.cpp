@@ -33,9 +33,15 @@ bool isServerConnection(int descriptor)
         return false;
     const auto *local = reinterpret_cast<const sockaddr_un *>(&peer);
     const std::size_t pathLength = peerLength > offsetof(sockaddr_un, sun_path)
-        ? peerLength - offsetof(sockaddr_un, sun_path)
+        ? std::min<std::size_t>(
+            peerLength - offsetof(sockaddr_un, sun_path), sizeof local->sun_path)
         : 0;
-    const std::string_view path(local->sun_path, strnlen(local->sun_path, pathLength));
+    // A name in the abstract namespace starts with a NUL byte and runs to
+    // the end of the address, NULs included; a path ends at its first NUL.
+    const bool abstract = pathLength > 0 && local->sun_path[0] == '\0';
+    const std::string_view path = abstract
+        ? std::string_view(local->sun_path + 1, pathLength - 1)
+        : std::string_view(local->sun_path, strnlen(local->sun_path, pathLength));
     const std::size_t slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     return name.starts_with(".s.PGSQL.");
@@ -43,7 +49,7 @@ bool isServerConnection(int descriptor)
 
 } // namespace
 
-ServerSockets ServerSockets::ofProcess()
+ServerSockets ServerSockets::ofProcess(bool anyState)
 {
     ServerSockets result;
     DIR *folder = opendir("/proc/self/fd");
@@ -61,7 +67,7 @@ ServerSockets ServerSockets::ofProcess()
         };
         if (fstat(descriptor, &status) != 0 || !S_ISSOCK(status.st_mode))
             continue;
-        if (isServerConnection(descriptor))
+        if (anyState || isServerConnection(descriptor))
             result.m_sockets.push_back({ descriptor, status.st_dev, status.st_ino });
     }
     closedir(folder);

@@ -7,9 +7,19 @@
 namespace db {
 
 // The sockets on which this process talks to database servers: TCP
-// connections, and local connections to a PostgreSQL server's socket file
-// (".s.PGSQL.<port>"). A driver keeps its socket to itself; the sockets that
-// appear while it connects are its connection's (openedSince()).
+// connections, and local connections to a PostgreSQL server's socket
+// (".s.PGSQL.<port>", in a folder or in the abstract namespace, "@folder").
+//
+// A driver keeps its socket to itself, so the connection's sockets are
+// found by looking: the server sockets that appear while the driver
+// connects are its connection's (openedSince()). That holds only while no
+// other thread of the process opens a server socket at the same moment;
+// the program connects on one thread at a time and its other threads
+// (the call deadline's, the toolkit's) open none, and the tests keep to
+// that too. A connection whose sockets cannot be found that way (a driver
+// that talks to its server over something else) is still bounded where
+// it can be: Connection says so in its log and cuts its connect off by
+// abandoning it.
 //
 // shutDown() ends the traffic on them (shutdown(2), the descriptors stay
 // open and the driver's own): a driver that waits for its server then sees
@@ -19,8 +29,9 @@ namespace db {
 class ServerSockets
 {
 public:
-    // The server sockets open in this process now.
-    static ServerSockets ofProcess();
+    // The server sockets open in this process now; with `anyState`, also
+    // those not (yet) connected (a connect under way), of any kind.
+    static ServerSockets ofProcess(bool anyState = false);
 
     // Those of this set that `before` did not hold.
     ServerSockets openedSince(const ServerSockets &before) const;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "db/CallFailure.h"
+#include "db/WaitLimits.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -38,18 +41,20 @@ namespace db {
 // has run a statement, reads stay inside the open transaction (they see its
 // uncommitted changes) until commit() or rollback().
 //
-// No call waits without end (WaitLimits): the connect string gets the
-// program's limits for lock waits, statements, connecting and a lost
-// network where the data source sets none, and a call on a connection to a
-// server that has not answered within WaitLimits::kCallLimit is cut off
-// (CallDeadline): the connection's sockets are shut down and the call fails
-// with a text that says so.
+// No call waits without end (WaitLimits, handed in with setWaitLimits()
+// before connect(); the program's own by default): the connect string gets
+// the limits for lock waits, statements, connecting and a lost network
+// where the data source sets none, and every call goes through the
+// connection's one guarded road (Connection): a call, connecting included,
+// that has not returned within the call limit is cut off and fails with a
+// text that says so.
 //
-// A connection that is found lost (the driver says so, or its call was cut
-// off) is made again by the next call that needs it, with the same
-// settings. Work that was written on the lost connection and not committed
-// is gone: until the caller's rollback() acknowledges that, every call
-// fails, so that later writes are never committed without the earlier ones.
+// The transaction is closed (before connect(), after disconnect()), open,
+// or lost: a connection that is found lost (the driver says so, or a call
+// on it was cut off, whichever call that was) is made again by the next
+// call that needs it, with the same settings. Work that was written on the lost connection and not
+// committed is gone: until the caller's rollback() acknowledges that, every call fails, so that
+// later writes are never committed without the earlier ones.
 class Transaction
 {
 public:
@@ -66,6 +71,29 @@ public:
     long SQLNRows = 0;
     QString SQLState;
     long SQLDBCode = 0;
+
+    enum class State { Closed, Open, Lost };
+
+    // The outcome of the last operation, as the fields above hold it: one
+    // record, so that a caller that reports another outcome (the data view)
+    // sets all of it and leaves nothing stale.
+    struct Result
+    {
+        long code = 0;
+        QString errText;
+        long rows = 0;
+        QString state;
+        long dbCode = 0;
+        static Result failure(const QString &text) { return { -1, text, 0, {}, 0 }; }
+    };
+    Result result() const;
+    void setResult(const Result &result);
+
+    // The limits of the next connect() (and of every reconnect).
+    void setWaitLimits(const WaitLimits &limits);
+    const WaitLimits &waitLimits() const;
+
+    State state() const;
 
     // The ODBC connect string inside DBParm's ConnectString='...'.
     QString connectString() const;
@@ -100,25 +128,26 @@ public:
 
 private:
     void setSuccess(long rows = 0);
-    void setFailure(const QString &text, const QString &state = {}, long native = 0);
-    void setFailureFrom(short handleType, void *handle, const QString &fallback);
+    void setFailure(const QString &text);
+    void setFailure(const CallFailure &failure);
     QString sanitized(QString text) const;
     // The parts of connect(): the connect string out of DBParm (and the
     // secrets to keep out of error texts), the connection with the wait
     // limits, and the session's settings on it.
     bool readParameters();
     bool openConnection();
-    bool setUpSession(void *connection);
-    void closeConnection();
     // Makes a lost connection again, unless uncommitted work went with it.
     bool restoreConnection();
-    bool connectionIsDead() const;
     void endTransaction(bool commitWork);
-    void endReadOnlyTransaction();
+    // False (with the failure set) when the rollback that ends a read failed.
+    bool endReadOnlyTransaction();
     // Prepares (or takes the statement prepared before from the cache),
     // binds and executes; onResult then reads the open statement.
     // `writes`: the statement may change data, so the transaction stays open.
     bool run(const QString &sql, const std::vector<QVariant> &params, bool writes,
+        const std::function<bool(void *statement)> &onResult);
+    // The driver calls of run(), on the guarded road.
+    bool runStatement(const QString &sql, const std::vector<QVariant> &params,
         const std::function<bool(void *statement)> &onResult);
     std::optional<std::vector<Row>> fetchRows(
         const QString &sql, const std::vector<QVariant> &params, long maxRows);

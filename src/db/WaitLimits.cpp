@@ -5,7 +5,9 @@
 #include "db/DataSourceSettings.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QStringList>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -45,28 +47,53 @@ WaitLimits::Driver driverOfLibrary(const QString &name)
     return WaitLimits::Driver::Other;
 }
 
-// Whether the server options `options` ("-c name=value --name=value ...")
-// set `name`.
-bool optionsSet(const QString &options, const QString &name)
+// A setting's name as the server reads it: names are not case-sensitive
+// and a dash stands for an underscore.
+QString normalizedSettingName(QString name)
 {
-    const QRegularExpression pattern(
-        u"(?:^|\\s)(?:-c\\s*|--)%1\\s*="_s.arg(QRegularExpression::escape(name)));
-    return pattern.match(options).hasMatch();
+    return name.toLower().replace(u'-', u'_');
 }
 
-void applySqlite(ConnectString &connect, const DataSourceSettings &settings)
+// The words of a server options string, split as the server splits it: at
+// white space, a backslash taking the next character as it stands.
+QStringList optionWords(const QString &options)
+{
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QChar c = options.at(i);
+        if (c.isSpace()) {
+            if (inWord)
+                words.append(std::exchange(word, QString()));
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == u'\\' && i + 1 < options.size())
+            word += options.at(++i);
+        else
+            word += c;
+    }
+    if (inWord)
+        words.append(word);
+    return words;
+}
+
+void applySqlite(
+    const WaitLimits &limits, ConnectString &connect, const DataSourceSettings &settings)
 {
     if (!settingOf(connect, settings, u"Timeout"_s))
-        connect.append(u"Timeout"_s, QString::number(WaitLimits::kSqliteBusyTimeout.count()));
+        connect.append(u"Timeout"_s, QString::number(limits.sqliteBusyTimeout.count()));
 }
 
-void applyPostgres(ConnectString &connect, const DataSourceSettings &settings)
+void applyPostgres(
+    const WaitLimits &limits, ConnectString &connect, const DataSourceSettings &settings)
 {
     if (!settingOf(connect, settings, u"KeepaliveTime"_s))
-        connect.append(u"KeepaliveTime"_s, QString::number(WaitLimits::kKeepaliveIdle.count()));
+        connect.append(u"KeepaliveTime"_s, QString::number(limits.keepaliveIdle.count()));
     if (!settingOf(connect, settings, u"KeepaliveInterval"_s))
-        connect.append(
-            u"KeepaliveInterval"_s, QString::number(WaitLimits::kKeepaliveInterval.count()));
+        connect.append(u"KeepaliveInterval"_s, QString::number(limits.keepaliveInterval.count()));
 
     // A pqopt in the connect string is the caller's whole choice; one of the
     // data source is kept and completed (a new pqopt replaces it whole).
@@ -81,25 +108,25 @@ void applyPostgres(ConnectString &connect, const DataSourceSettings &settings)
         return; // the client library will report the data source's own text
 
     if (!info->contains(u"connect_timeout") && !settings.environmentValue("PGCONNECT_TIMEOUT"))
-        info->set(u"connect_timeout"_s, QString::number(WaitLimits::kConnectTime.count()));
+        info->set(u"connect_timeout"_s, QString::number(limits.connectTime.count()));
     if (!info->contains(u"keepalives_count"))
-        info->set(u"keepalives_count"_s, QString::number(WaitLimits::kKeepaliveCount));
+        info->set(u"keepalives_count"_s, QString::number(limits.keepaliveCount));
     if (!info->contains(u"tcp_user_timeout"))
-        info->set(u"tcp_user_timeout"_s, QString::number(WaitLimits::kUnacknowledgedTime.count()));
+        info->set(u"tcp_user_timeout"_s, QString::number(limits.unacknowledgedTime.count()));
 
     // Given here, "options" replaces PGOPTIONS: start from either.
     QString options = info->value(u"options")
                           .value_or(settings.environmentValue("PGOPTIONS").value_or(QString()))
                           .trimmed();
     const auto addOption = [&options](const QString &name, qint64 milliseconds) {
-        if (optionsSet(options, name))
+        if (WaitLimits::optionsSet(options, name))
             return;
         if (!options.isEmpty())
             options += u' ';
         options += u"-c %1=%2"_s.arg(name).arg(milliseconds);
     };
-    addOption(u"lock_timeout"_s, WaitLimits::kLockWait.count());
-    addOption(u"statement_timeout"_s, WaitLimits::kStatementTime.count());
+    addOption(u"lock_timeout"_s, limits.lockWait.count());
+    addOption(u"statement_timeout"_s, limits.statementTime.count());
     info->set(u"options"_s, options);
 
     connect.append(u"pqopt"_s, info->toString());
@@ -128,15 +155,45 @@ WaitLimits::Driver WaitLimits::driverOf(
     return Driver::Other;
 }
 
-QString WaitLimits::applyTo(const QString &connect, const DataSourceSettings &settings)
+bool WaitLimits::optionsSet(const QString &options, const QString &name)
+{
+    const QString wanted = normalizedSettingName(name);
+    const QStringList words = optionWords(options);
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        // "-c name=value", "-cname=value" and "--name=value".
+        QString setting;
+        if (words[i] == u"-c"_s) {
+            if (i + 1 < words.size())
+                setting = words[++i];
+        } else if (words[i].startsWith(u"--"_s)) {
+            setting = words[i].mid(2);
+        } else if (words[i].startsWith(u"-c"_s)) {
+            setting = words[i].mid(2);
+        }
+        const qsizetype equals = setting.indexOf(u'=');
+        if (equals > 0 && normalizedSettingName(setting.left(equals).trimmed()) == wanted)
+            return true;
+    }
+    return false;
+}
+
+QString WaitLimits::callLimitText() const
+{
+    const auto ms = callLimit.count();
+    if (ms % 1000 == 0)
+        return QString::number(ms / 1000);
+    return QString::number(double(ms) / 1000.0, 'f', ms % 100 == 0 ? 1 : 3);
+}
+
+QString WaitLimits::applyTo(const QString &connect, const DataSourceSettings &settings) const
 {
     ConnectString result(connect);
     switch (driverOf(result, settings)) {
     case Driver::Sqlite:
-        applySqlite(result, settings);
+        applySqlite(*this, result, settings);
         break;
     case Driver::Postgres:
-        applyPostgres(result, settings);
+        applyPostgres(*this, result, settings);
         break;
     case Driver::Other:
         break;

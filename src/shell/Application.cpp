@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 
+#include "db/Connection.h"
 #include "runtime/MessageBoxService.h"
 #include "runtime/Windows.h"
 #include "shell/w_flash.h"
@@ -28,8 +29,9 @@ QString Application::connectParameters()
     return u"ConnectString='DSN=vomar;PWD=merovi2749'"_s;
 }
 
-bool Application::open()
+bool Application::open(const db::WaitLimits &limits)
 {
+    sqlca.setWaitLimits(limits);
     sqlca.DBMS = u"ODBC"_s;
     sqlca.AutoCommit = false;
     sqlca.DBParm = connectParameters();
@@ -50,12 +52,14 @@ void Application::close()
     sqlca.disconnect();
 }
 
-int Application::run()
+int Application::run(const db::WaitLimits &limits)
 {
-    if (!open())
-        return 1;
-    const int rc = QApplication::exec();
-    close();
+    int rc = 1;
+    if (open(limits)) {
+        rc = QApplication::exec();
+        close();
+    }
+    db::Connection::waitForAbandonedConnects(limits.callLimit);
     return rc;
 }
 

@@ -257,13 +257,13 @@ void TestWaitLimits::sqliteTimeoutOnlyWhereNoneIsSet()
     FixedSettings settings = standardSettings();
     if (!dataSourceTimeout.isEmpty())
         settings.dataSources.insert(u"lite/Timeout"_s, dataSourceTimeout);
-    QCOMPARE(WaitLimits::applyTo(connect, settings), expected);
+    QCOMPARE(WaitLimits {}.applyTo(connect, settings), expected);
 }
 
 void TestWaitLimits::postgresGetsEveryLimit()
 {
     const FixedSettings settings = standardSettings();
-    const QString result = WaitLimits::applyTo(u"DSN=pg;PWD=merovi2749"_s, settings);
+    const QString result = WaitLimits {}.applyTo(u"DSN=pg;PWD=merovi2749"_s, settings);
     const ConnectString connect(result);
     QVERIFY2(result.startsWith(u"DSN=pg;PWD=merovi2749;"_s), qPrintable(result));
     QCOMPARE(connect.value(u"KeepaliveTime"), std::optional<QString>(u"2"_s));
@@ -281,7 +281,7 @@ void TestWaitLimits::postgresKeepsWhatTheDataSourceSets()
     settings.dataSources.insert(u"pg/KeepaliveTime"_s, u"30"_s);
     settings.dataSources.insert(u"pg/pqopt"_s,
         u"connect_timeout=20 application_name=school options='-c search_path=s -c lock_timeout=1s'"_s);
-    const QString result = WaitLimits::applyTo(u"DSN=pg"_s, settings);
+    const QString result = WaitLimits {}.applyTo(u"DSN=pg"_s, settings);
     const ConnectString connect(result);
     QVERIFY(!connect.contains(u"KeepaliveTime"));
     QCOMPARE(connect.value(u"KeepaliveInterval"), std::optional<QString>(u"1"_s));
@@ -299,7 +299,7 @@ void TestWaitLimits::postgresEnvironmentCounts()
     FixedSettings settings = standardSettings();
     settings.environment.insert(u"PGCONNECT_TIMEOUT"_s, u"30"_s);
     settings.environment.insert(u"PGOPTIONS"_s, u"--statement_timeout=60000"_s);
-    const ConnInfo pqopt = pqoptOf(WaitLimits::applyTo(u"DSN=pg"_s, settings));
+    const ConnInfo pqopt = pqoptOf(WaitLimits {}.applyTo(u"DSN=pg"_s, settings));
     QVERIFY(!pqopt.contains(u"connect_timeout"));
     // Given in pqopt, "options" would hide PGOPTIONS: it is carried over.
     QCOMPARE(pqopt.value(u"options"),
@@ -309,7 +309,7 @@ void TestWaitLimits::postgresEnvironmentCounts()
 void TestWaitLimits::postgresConnectStringPqoptIsTheCallersChoice()
 {
     const FixedSettings settings = standardSettings();
-    const QString result = WaitLimits::applyTo(u"DSN=pg;pqopt={keepalives=0}"_s, settings);
+    const QString result = WaitLimits {}.applyTo(u"DSN=pg;pqopt={keepalives=0}"_s, settings);
     QCOMPARE(ConnectString(result).value(u"pqopt"), std::optional<QString>(u"keepalives=0"_s));
 }
 
@@ -325,7 +325,7 @@ void TestWaitLimits::postgresPqoptThatCannotBeCompletedIsLeftAlone()
     QFETCH(QString, dataSourcePqopt);
     FixedSettings settings = standardSettings();
     settings.dataSources.insert(u"pg/pqopt"_s, dataSourcePqopt);
-    const ConnectString connect(WaitLimits::applyTo(u"DSN=pg"_s, settings));
+    const ConnectString connect(WaitLimits {}.applyTo(u"DSN=pg"_s, settings));
     QVERIFY(!connect.contains(u"pqopt"));
     QVERIFY(connect.contains(u"KeepaliveTime"));
 }
@@ -333,8 +333,8 @@ void TestWaitLimits::postgresPqoptThatCannotBeCompletedIsLeftAlone()
 void TestWaitLimits::otherDriversAreLeftAlone()
 {
     const FixedSettings settings = standardSettings();
-    QCOMPARE(WaitLimits::applyTo(u"DSN=other;PWD=p"_s, settings), u"DSN=other;PWD=p"_s);
-    QCOMPARE(WaitLimits::applyTo(u"DSN=nosuch;PWD=p"_s, settings), u"DSN=nosuch;PWD=p"_s);
+    QCOMPARE(WaitLimits {}.applyTo(u"DSN=other;PWD=p"_s, settings), u"DSN=other;PWD=p"_s);
+    QCOMPARE(WaitLimits {}.applyTo(u"DSN=nosuch;PWD=p"_s, settings), u"DSN=nosuch;PWD=p"_s);
 }
 
 QTEST_APPLESS_MAIN(TestWaitLimits)
