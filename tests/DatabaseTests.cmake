@@ -148,6 +148,11 @@ Database=${database}
 ${common}
 Database=${database}
 pqopt=options='-c lock_timeout=1500'
+
+[vomar_own_spelt]
+${common}
+Database=${database}
+pqopt=options='--LOCK-TIMEOUT=1000'
 ${extra}")
 endfunction()
 
@@ -165,7 +170,7 @@ function(kelvaro_register_postgres_test name common_env labels)
     add_test(NAME ${name}_postgres COMMAND ${name})
     set_tests_properties(${name}_postgres PROPERTIES TIMEOUT ${KELVARO_DB_TEST_TIMEOUT} LABELS "db;postgres${labels}"
         FIXTURES_REQUIRED pg_server ENVIRONMENT
-        "${common_env};KELVARO_TEST_BACKEND=postgres;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_PG_DATABASE=${database}")
+        "${common_env};KELVARO_TEST_BACKEND=postgres;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_PG_DATABASE=${database};KELVARO_TEST_PG_PORT=${KELVARO_PG_TEST_PORT}")
 endfunction()
 
 # kelvaro_register_netns_test(<name> <env> <labels>) registers <name>_netns:
@@ -195,10 +200,28 @@ Database=${database}
 Username=${KELVARO_PG_TEST_ROLE}
 SSLMode=disable
 UseServerSidePrepare=0
+
+[vomar_named]
+Driver=PostgreSQL Unicode
+Servername=kelvaro-db.example
+Port=${KELVARO_PG_TEST_PORT}
+Database=${database}
+Username=${KELVARO_PG_TEST_ROLE}
+SSLMode=disable
+UseServerSidePrepare=0
+
+[vomar_abstract]
+Driver=PostgreSQL Unicode
+Servername=@kelvaro-pg-${KELVARO_PG_TEST_PORT}
+Port=${KELVARO_PG_TEST_PORT}
+Database=${database}
+Username=${KELVARO_PG_TEST_ROLE}
+SSLMode=disable
+UseServerSidePrepare=0
 ")
     add_test(NAME ${name}_netns COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/netns-test.sh
         ${KELVARO_PG_TEST_DIR}-netns-${name} ${KELVARO_PG_TEST_PORT} $<TARGET_FILE:${name}>)
     set_tests_properties(${name}_netns PROPERTIES TIMEOUT ${KELVARO_DB_TEST_TIMEOUT}
         LABELS "db;postgres;netns${labels}" SKIP_RETURN_CODE 77 ENVIRONMENT
-        "${common_env};KELVARO_TEST_BACKEND=postgres;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_PG_DATABASE=${database};KELVARO_TEST_UNREACHABLE_ADDRESS=${KELVARO_NETNS_UNREACHABLE_ADDRESS};KELVARO_TEST_PG_CLUSTER_DIR=${KELVARO_PG_TEST_DIR}-netns-${name}")
+        "${common_env};KELVARO_TEST_BACKEND=postgres;ODBCSYSINI=${dir};ODBCINI=${dir}/odbc.ini;KELVARO_TEST_PG_DATABASE=${database};KELVARO_TEST_PG_PORT=${KELVARO_PG_TEST_PORT};KELVARO_TEST_UNREACHABLE_ADDRESS=${KELVARO_NETNS_UNREACHABLE_ADDRESS};KELVARO_TEST_PG_CLUSTER_DIR=${KELVARO_PG_TEST_DIR}-netns-${name}")
 endfunction()

@@ -121,26 +121,35 @@ void TestItemSettingsWindow::openYear()
     setSaveAvailable(true);
 }
 
+bool TestItemSettingsWindow::rereadYearRow()
+{
+    const long found = m_yearRow.retrieve({ m_profile.yearCode });
+    if (found > 0)
+        return true;
+    return found == 0 && m_yearRow.insertRow(0) > 0;
+}
+
 void TestItemSettingsWindow::saveChoices()
 {
-    const long row = m_yearRow.getRow();
+    // After a failed save the database may hold the year's row or not (a
+    // commit whose answer was lost has stored it all the same): read what
+    // is there, so that this save updates the row or inserts it as the
+    // database stands, never inserting it twice.
     bool saved = false;
-    if (row > 0) {
-        for (const ChoiceItem &item : choiceItems()) {
-            m_yearRow.setItem(
-                row, item.column, choiceButton(item.radioButton)->isChecked() ? u"1"_s : u"0"_s);
-        }
-        m_yearRow.setItem(row, u"nj"_s, m_profile.yearCode);
-        m_yearRow.acceptText();
-
-        // The rows as they stand before writing: a refused commit puts them
-        // back, so that the next attempt writes the same statements again.
-        const db::DataView beforeUpdate = m_yearRow;
-        if (m_yearRow.update() == 1) {
-            m_sqlca.commit();
-            saved = m_sqlca.SQLCode == 0;
-            if (!saved)
-                m_yearRow = beforeUpdate;
+    if (!m_rereadBeforeSaving || rereadYearRow()) {
+        m_rereadBeforeSaving = false;
+        const long row = m_yearRow.getRow();
+        if (row > 0) {
+            for (const ChoiceItem &item : choiceItems()) {
+                m_yearRow.setItem(row, item.column,
+                    choiceButton(item.radioButton)->isChecked() ? u"1"_s : u"0"_s);
+            }
+            m_yearRow.setItem(row, u"nj"_s, m_profile.yearCode);
+            m_yearRow.acceptText();
+            if (m_yearRow.update() == 1) {
+                m_sqlca.commit();
+                saved = m_sqlca.SQLCode == 0;
+            }
         }
     }
     // Without a current row there is nothing to store: that is a failure too.
@@ -148,6 +157,7 @@ void TestItemSettingsWindow::saveChoices()
         setSaveAvailable(false);
         return;
     }
+    m_rereadBeforeSaving = true;
     rt::MessageBoxService::show(
         this, kAttention, u"保存失败！"_s, rt::MessageBoxService::Icon::Exclamation);
     m_sqlca.rollback();

@@ -40,6 +40,9 @@ private:
     void openYear();
     // The save button.
     void saveChoices();
+    // Reads the year's row again (a new one when there is none); false if
+    // it cannot be read.
+    bool rereadYearRow();
     // Any choice radio button clicked by the user.
     void choiceClicked();
     void setSaveAvailable(bool available);
@@ -48,6 +51,8 @@ private:
     const SettingsYearProfile &m_profile;
     db::Transaction &m_sqlca;
     db::DataView m_yearRow; // the year's row of xmsz
+    // A save failed: the year's row is read again before the next one.
+    bool m_rereadBeforeSaving = false;
     std::map<QString, QRadioButton *> m_choiceButtons; // by name
     pfc_picture_command_button *m_saveButton = nullptr;
     rt::CloseGuard *m_closeGuard = nullptr;

@@ -70,6 +70,7 @@ private Q_SLOTS:
     void secondUpdateChangesTheSameRow();
     void nullAndEmptyItemsReadBack();
     void failedUpdateCanBeRetriedAfterRollback();
+    void duplicateRowFailsWithItsOwnTextEachTime();
     void updateOfVanishedRowFails();
     void failedUpdateTakesBackItsEarlierRows();
     void newRowWithNothingSetIsNotWritten();
@@ -338,6 +339,30 @@ void TestDataView::retrieveFailureGivesMinusOne()
     unsafe.setTransObject(&m_sqlca);
     QCOMPARE(unsafe.retrieve({ u"21"_s }), -1L);
     QCOMPARE(storedRowCount(m_db), 0L);
+}
+
+void TestDataView::duplicateRowFailsWithItsOwnTextEachTime()
+{
+    // Another session stored the year meanwhile: the new row's insert is
+    // refused by the key each time it is tried, and each time with the
+    // database's own reason, never with a savepoint the driver lost.
+    QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('22', '1')"_s));
+    db::DataView dw(xmszObject());
+    dw.setTransObject(&m_sqlca);
+    QCOMPARE(dw.insertRow(0), 1L);
+    dw.setItem(1, u"nj"_s, u"22"_s);
+    dw.setItem(1, u"xm_l_m"_s, u"1"_s);
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        QCOMPARE(dw.update(), -1);
+        QCOMPARE(m_sqlca.SQLCode, -1L);
+        QVERIFY2(!m_sqlca.SQLErrText.contains(u"savepoint"_s, Qt::CaseInsensitive),
+            qPrintable(m_sqlca.SQLErrText));
+        QVERIFY2(m_sqlca.SQLState.startsWith(u"23"_s) || m_sqlca.SQLErrText.contains(u"UNIQUE"_s),
+            qPrintable(m_sqlca.SQLState + u' ' + m_sqlca.SQLErrText));
+        m_sqlca.rollback();
+        QCOMPARE(m_sqlca.SQLCode, 0L);
+    }
+    QCOMPARE(storedRowCount(m_db), 1L);
 }
 
 QTEST_GUILESS_MAIN(TestDataView)

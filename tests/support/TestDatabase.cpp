@@ -73,6 +73,21 @@ void TestDatabase::setUpProgramTransaction(db::Transaction &transaction, const Q
     transaction.DBParm = u"ConnectString='DSN=%1;PWD=%2'"_s.arg(dsn, password());
 }
 
+db::WaitLimits TestDatabase::shortWaitLimits()
+{
+    db::WaitLimits limits;
+    limits.callLimit = std::chrono::milliseconds(1000);
+    limits.lockWait = std::chrono::milliseconds(400);
+    limits.sqliteBusyTimeout = std::chrono::milliseconds(200);
+    limits.statementTime = std::chrono::milliseconds(800);
+    limits.connectTime = std::chrono::seconds(2); // the client library's least
+    limits.unacknowledgedTime = std::chrono::milliseconds(800);
+    limits.keepaliveIdle = std::chrono::seconds(1);
+    limits.keepaliveInterval = std::chrono::seconds(1);
+    limits.keepaliveCount = 1;
+    return limits;
+}
+
 std::optional<QString> TestDatabase::singleValue(db::Transaction &transaction, const QString &sql)
 {
     const auto row = transaction.selectSingleRow(sql);

@@ -63,6 +63,11 @@ public:
     static void setUpProgramTransaction(db::Transaction &transaction);
     // The same on the data source `dsn` of the test's list (DatabaseTests.cmake).
     static void setUpProgramTransaction(db::Transaction &transaction, const QString &dsn);
+    // Limits of about a second on every call (db::WaitLimits), for tests of
+    // a server or network that does not answer: they take what the
+    // program's own limits take, in a tenth of the time.
+    static db::WaitLimits shortWaitLimits();
+
     // The first column of a single-row query on `transaction`; nullopt when
     // it fails or gives no row.
     static std::optional<QString> singleValue(db::Transaction &transaction, const QString &sql);
