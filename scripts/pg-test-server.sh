@@ -50,10 +50,11 @@ start)
             exit 1
         }
     as_postgres tee -a "$dir/data/postgresql.conf" >/dev/null <<CONF
-# Throwaway test cluster: loopback only, its own socket folder, no fsync.
+# Throwaway test cluster: loopback only, its own socket folder (and one of
+# the same port in the abstract namespace of its network), no fsync.
 listen_addresses = '127.0.0.1'
 port = $port
-unix_socket_directories = '$dir'
+unix_socket_directories = '$dir, @kelvaro-pg-$port'
 password_encryption = 'scram-sha-256'
 fsync = off
 synchronous_commit = off

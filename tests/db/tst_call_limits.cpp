@@ -50,6 +50,8 @@ void TestCallLimits::sessionCarriesTheLimits_data()
     QTest::addColumn<QString>("statementTimeout");
     QTest::newRow("program's limits") << u"vomar"_s << u"5s"_s << u"8s"_s;
     QTest::newRow("the data source's own lock wait") << u"vomar_own"_s << u"1500ms"_s << u"8s"_s;
+    QTest::newRow("the data source's own, spelt another way")
+        << u"vomar_own_spelt"_s << u"1s"_s << u"8s"_s;
 }
 
 void TestCallLimits::sessionCarriesTheLimits()

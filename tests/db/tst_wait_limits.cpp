@@ -107,6 +107,9 @@ private Q_SLOTS:
     void postgresPqoptThatCannotBeCompletedIsLeftAlone_data();
     void postgresPqoptThatCannotBeCompletedIsLeftAlone();
     void otherDriversAreLeftAlone();
+    void userLimitCountsHoweverItIsSpelt_data();
+    void userLimitCountsHoweverItIsSpelt();
+    void limitsAreTheValueHandedIn();
 };
 
 void TestWaitLimits::connectStringValues_data()
@@ -335,6 +338,55 @@ void TestWaitLimits::otherDriversAreLeftAlone()
     const FixedSettings settings = standardSettings();
     QCOMPARE(WaitLimits {}.applyTo(u"DSN=other;PWD=p"_s, settings), u"DSN=other;PWD=p"_s);
     QCOMPARE(WaitLimits {}.applyTo(u"DSN=nosuch;PWD=p"_s, settings), u"DSN=nosuch;PWD=p"_s);
+}
+
+void TestWaitLimits::userLimitCountsHoweverItIsSpelt_data()
+{
+    // The server takes a setting's name in any case, with dashes for
+    // underscores, after "-c", "-c" joined to it, or "--".
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<bool>("setsLockTimeout");
+    QTest::newRow("-c lock_timeout") << u"-c lock_timeout=1000"_s << true;
+    QTest::newRow("-c LOCK_TIMEOUT") << u"-c LOCK_TIMEOUT=1000"_s << true;
+    QTest::newRow("--lock-timeout") << u"--lock-timeout=1000"_s << true;
+    QTest::newRow("--Lock_Timeout") << u"--Lock_Timeout=1000"_s << true;
+    QTest::newRow("-clock_timeout") << u"-clock_timeout=1000"_s << true;
+    QTest::newRow("among others") << u"-c search_path=s  -c lock-timeout=1s"_s << true;
+    QTest::newRow("another setting") << u"-c lock_timeout_x=1 --statement-timeout=1"_s << false;
+    QTest::newRow("only in a value") << u"-c application_name=lock_timeout=1"_s << false;
+}
+
+void TestWaitLimits::userLimitCountsHoweverItIsSpelt()
+{
+    QFETCH(QString, options);
+    QFETCH(bool, setsLockTimeout);
+    QCOMPARE(WaitLimits::optionsSet(options, u"lock_timeout"_s), setsLockTimeout);
+    // The data source's options as they stand, and the program's lock wait
+    // only where they set none.
+    FixedSettings settings = standardSettings();
+    settings.dataSources.insert(u"pg/pqopt"_s, u"options='%1'"_s.arg(options));
+    const QString result = *pqoptOf(WaitLimits {}.applyTo(u"DSN=pg"_s, settings)).value(u"options");
+    QVERIFY2(result.startsWith(options), qPrintable(result));
+    QCOMPARE(result.contains(u"-c lock_timeout=5000"_s), !setsLockTimeout);
+}
+
+void TestWaitLimits::limitsAreTheValueHandedIn()
+{
+    WaitLimits limits;
+    limits.lockWait = std::chrono::milliseconds(400);
+    limits.statementTime = std::chrono::milliseconds(800);
+    limits.connectTime = std::chrono::seconds(2);
+    limits.sqliteBusyTimeout = std::chrono::milliseconds(200);
+    const FixedSettings settings = standardSettings();
+    const ConnInfo pqopt = pqoptOf(limits.applyTo(u"DSN=pg"_s, settings));
+    QCOMPARE(pqopt.value(u"options"),
+        std::optional<QString>(u"-c lock_timeout=400 -c statement_timeout=800"_s));
+    QCOMPARE(pqopt.value(u"connect_timeout"), std::optional<QString>(u"2"_s));
+    QCOMPARE(ConnectString(limits.applyTo(u"DSN=lite"_s, settings)).value(u"Timeout"),
+        std::optional<QString>(u"200"_s));
+    limits.callLimit = std::chrono::milliseconds(1500);
+    QCOMPARE(limits.callLimitText(), u"1.5"_s);
+    QCOMPARE(WaitLimits {}.callLimitText(), u"10"_s);
 }
 
 QTEST_APPLESS_MAIN(TestWaitLimits)
