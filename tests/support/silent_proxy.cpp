@@ -117,6 +117,8 @@ int main(int argc, char *argv[])
             return 1;
         if (fds[0].revents != 0)
             return 0; // standard input closed: the test is over
+        // A connection accepted now is polled from the next round on.
+        const std::size_t polled = links.size();
         if (fds[1].revents & POLLIN) {
             const int client = accept(listener, nullptr, nullptr);
             const int server = client >= 0 ? connectUpstream(upstream) : -1;
@@ -128,8 +130,8 @@ int main(int argc, char *argv[])
         std::vector<Link> kept;
         for (std::size_t i = 0; i < links.size(); ++i) {
             Link &link = links[i];
-            const short fromClient = fds[2 + 2 * i].revents;
-            const short fromServer = fds[3 + 2 * i].revents;
+            const short fromClient = i < polled ? fds[2 + 2 * i].revents : 0;
+            const short fromServer = i < polled ? fds[3 + 2 * i].revents : 0;
             bool open = true;
             char buffer[65536];
             if (fromClient != 0) {
