@@ -225,6 +225,12 @@ bool Connection::connectBounded(const QString &connectString, Failure &failure)
         return false;
     }
 
+    // The sockets that appear while the driver connects are told apart by
+    // looking before and after: one connect at a time in the whole process
+    // (a test's second connection on a thread of its own, say), so that no
+    // other connection's socket can appear meanwhile.
+    static std::mutex oneConnectAtATime;
+    const std::lock_guard connecting(oneConnectAtATime);
     const ServerSockets before = ServerSockets::ofProcess(true);
     std::thread(runConnect, attempt).detach();
     std::unique_lock lock(attempt->mutex);

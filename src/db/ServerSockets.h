@@ -12,14 +12,17 @@ namespace db {
 //
 // A driver keeps its socket to itself, so the connection's sockets are
 // found by looking: the server sockets that appear while the driver
-// connects are its connection's (openedSince()). That holds only while no
-// other thread of the process opens a server socket at the same moment;
-// the program connects on one thread at a time and its other threads
-// (the call deadline's, the toolkit's) open none, and the tests keep to
-// that too. A connection whose sockets cannot be found that way (a driver
-// that talks to its server over something else) is still bounded where
-// it can be: Connection says so in its log and cuts its connect off by
-// abandoning it.
+// connects are its connection's (openedSince()). That holds only while
+// nothing else in the process opens a server socket at that moment:
+// Connection makes one connection at a time in the whole process, and the
+// program's other threads (the call deadline's, the toolkit's) open none.
+// A connect abandoned at the call limit goes on in the background and
+// could still open a socket during a later connect; it has not reached its
+// server by then, and its socket is shut down when it fails. A connection
+// whose sockets cannot be found that way (a driver that talks to its
+// server over something else) says so in the program's log: its calls are
+// bounded by the driver's own limits only, its connect still by the call
+// limit.
 //
 // shutDown() ends the traffic on them (shutdown(2), the descriptors stay
 // open and the driver's own): a driver that waits for its server then sees
