@@ -102,16 +102,17 @@ GraduationWindow::GraduationWindow(QWidget *parent)
 {
     rt::setUpWindow(this, windowDecl());
 
-    m_firstYear = m_controls.get<my_maskedit>(u"em_c1"_s);
-    m_secondYear = m_controls.get<my_maskedit>(u"em_c2"_s);
-    m_thirdYear = m_controls.get<my_maskedit>(u"em_c3"_s);
-    m_score = m_controls.get<my_maskedit>(u"em_by_cj"_s);
+    m_firstYear = m_controls.get<controls::my_maskedit>(u"em_c1"_s);
+    m_secondYear = m_controls.get<controls::my_maskedit>(u"em_c2"_s);
+    m_thirdYear = m_controls.get<controls::my_maskedit>(u"em_c3"_s);
+    m_score = m_controls.get<controls::my_maskedit>(u"em_by_cj"_s);
     m_rating = m_controls.get<QLineEdit>(u"sle_by_dj"_s);
     m_closeButton = m_controls.get<QPushButton>(u"cb_1"_s);
 
     m_closeGuard = new rt::CloseGuard(this);
-    for (my_maskedit *field : { m_firstYear, m_secondYear, m_thirdYear })
-        connect(field, &my_maskedit::modified, this, &GraduationWindow::showGraduationScore);
+    for (controls::my_maskedit *field : { m_firstYear, m_secondYear, m_thirdYear })
+        connect(
+            field, &controls::my_maskedit::modified, this, &GraduationWindow::showGraduationScore);
     connect(m_closeButton, &QPushButton::clicked, m_closeGuard, &rt::CloseGuard::closeWindow);
 }
 

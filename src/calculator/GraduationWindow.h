@@ -8,7 +8,10 @@
 
 class QLineEdit;
 class QPushButton;
+
+namespace controls {
 class my_maskedit;
+}
 
 namespace rt {
 class CloseGuard;
@@ -44,10 +47,10 @@ private:
 
     rt::ControlBuilder m_controls;
     rt::CloseGuard *m_closeGuard = nullptr;
-    my_maskedit *m_firstYear = nullptr;
-    my_maskedit *m_secondYear = nullptr;
-    my_maskedit *m_thirdYear = nullptr;
-    my_maskedit *m_score = nullptr;
+    controls::my_maskedit *m_firstYear = nullptr;
+    controls::my_maskedit *m_secondYear = nullptr;
+    controls::my_maskedit *m_thirdYear = nullptr;
+    controls::my_maskedit *m_score = nullptr;
     QLineEdit *m_rating = nullptr;
     QPushButton *m_closeButton = nullptr;
 };

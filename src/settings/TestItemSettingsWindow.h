@@ -9,7 +9,10 @@
 #include <map>
 
 class QRadioButton;
+
+namespace controls {
 class pfc_picture_command_button;
+}
 
 namespace rt {
 class CloseGuard;
@@ -49,7 +52,7 @@ private:
     db::Transaction &m_sqlca;
     db::DataView m_yearRow; // the year's row of xmsz
     std::map<QString, QRadioButton *> m_choiceButtons; // by name
-    pfc_picture_command_button *m_saveButton = nullptr;
+    controls::pfc_picture_command_button *m_saveButton = nullptr;
     rt::CloseGuard *m_closeGuard = nullptr;
     bool m_opened = false;
 };

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-class uo_toolbarutil;
-
 namespace ui {
+
+class uo_toolbarutil;
 
 // The application-wide toolbar switches. The toolbars read them whenever
 // they need them, so a change applies at once.

@@ -16,6 +16,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace ui {
+
 namespace {
 
 const QString kHideText = u"隐藏(&H)"_s;
@@ -158,3 +160,5 @@ void w_genapp_toolbars::setTextFromBox()
     if (const auto &util = ui::toolbarUtil())
         util->of_toolbarshowtext(m_showText->isChecked());
 }
+
+} // namespace ui

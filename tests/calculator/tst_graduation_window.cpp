@@ -61,7 +61,7 @@ private Q_SLOTS:
     void openedByMenuAndStartPage();
 
 private:
-    my_maskedit *field(const QString &name) const;
+    controls::my_maskedit *field(const QString &name) const;
     QLineEdit *rating() const;
     // Types `text` into `name` (its whole text selected first, as getting
     // the focus does) and presses Enter.
@@ -88,9 +88,9 @@ void TestGraduationWindow::cleanup()
     delete m_window;
 }
 
-my_maskedit *TestGraduationWindow::field(const QString &name) const
+controls::my_maskedit *TestGraduationWindow::field(const QString &name) const
 {
-    auto *found = m_window->findChild<my_maskedit *>(name);
+    auto *found = m_window->findChild<controls::my_maskedit *>(name);
     Q_ASSERT_X(found, "field", qPrintable(name));
     return found;
 }
@@ -104,7 +104,7 @@ QLineEdit *TestGraduationWindow::rating() const
 
 void TestGraduationWindow::enter(const QString &name, const QString &text)
 {
-    my_maskedit *target = field(name);
+    controls::my_maskedit *target = field(name);
     if (!target->hasFocus())
         QTest::mouseClick(target, Qt::LeftButton);
     QTRY_VERIFY(target->hasFocus());
@@ -160,7 +160,7 @@ void TestGraduationWindow::opensAsDeclared()
     // Nothing is computed when the window opens: every field is empty, not
     // the entry field's initial "none".
     for (const QString &name : { u"em_c1"_s, u"em_c2"_s, u"em_c3"_s, u"em_by_cj"_s }) {
-        my_maskedit *entry = field(name);
+        controls::my_maskedit *entry = field(name);
         QCOMPARE(entry->text(), QString());
         QCOMPARE(entry->mask(), calculator::scoreMask());
         QCOMPARE(entry->font().pointSize(), 14);
@@ -356,7 +356,7 @@ void TestGraduationWindow::openedByMenuAndStartPage()
              u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
         QVERIFY2(rt::WindowRegistry::instance().contains(name), qPrintable(name));
     support::MessageBoxRecorder boxes;
-    QPointer<w_main1> frame = new w_main1;
+    QPointer<shell::w_main1> frame = new shell::w_main1;
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
 
@@ -374,10 +374,10 @@ void TestGraduationWindow::openedByMenuAndStartPage()
         poll.stop();
         opened = window;
         wasModal = window->isModal() && window->parentWidget() == frame;
-        auto *first = window->findChild<my_maskedit *>(u"em_c1"_s);
+        auto *first = window->findChild<controls::my_maskedit *>(u"em_c1"_s);
         QTest::keyClicks(first, u"80"_s);
         QTest::keyClick(first, Qt::Key_Return);
-        score = window->findChild<my_maskedit *>(u"em_by_cj"_s)->text();
+        score = window->findChild<controls::my_maskedit *>(u"em_by_cj"_s)->text();
         QTest::mouseClick(window->findChild<QPushButton *>(u"cb_1"_s), Qt::LeftButton);
     });
     poll.start();

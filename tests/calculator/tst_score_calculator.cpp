@@ -166,7 +166,7 @@ private:
     // transaction, committed.
     void saveThroughProgram(const QString &sql);
     std::unique_ptr<ScoreCalculatorWindow> openWindow();
-    template <typename T = my_maskedit> T *find(const QString &name) const
+    template <typename T = controls::my_maskedit> T *find(const QString &name) const
     {
         T *widget = m_window->findChild<T *>(name);
         if (!widget)
@@ -477,7 +477,7 @@ void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
         modal->setProperty("driven", true);
         ++visits;
         auto button = [modal](const QString &name) {
-            return modal->findChild<pfc_picture_command_button *>(name)->innerButton();
+            return modal->findChild<controls::pfc_picture_command_button *>(name)->innerButton();
         };
         if (visits == 2) {
             QTest::mouseClick(modal->findChild<QRadioButton *>(u"rb_w_m"_s), Qt::LeftButton);
@@ -574,7 +574,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
     insertYearRow();
     calculator::registerCalculatorWindows(m_sqlca);
     QApplication::setQuitOnLastWindowClosed(false);
-    auto frame = std::make_unique<w_main1>();
+    auto frame = std::make_unique<shell::w_main1>();
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
 
@@ -1583,7 +1583,7 @@ void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
             return;
         closedSettings = true;
         QPushButton *close
-            = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s)->innerButton();
+            = modal->findChild<controls::pfc_picture_command_button *>(u"cb_2"_s)->innerButton();
         QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
     });
     driver.start();
