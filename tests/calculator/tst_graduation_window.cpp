@@ -1,6 +1,6 @@
 #include "app/AppWindows.h"
-#include "calculator/GraduationWindow.h"
 #include "calculator/ScoreMask.h"
+#include "calculator/w_jsq_by.h"
 #include "controls/my_maskedit.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/SystemColors.h"
@@ -18,7 +18,7 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-using calculator::GraduationWindow;
+using calculator::w_jsq_by;
 
 namespace {
 
@@ -67,7 +67,7 @@ private:
     // the focus does) and presses Enter.
     void enter(const QString &name, const QString &text);
 
-    QPointer<GraduationWindow> m_window;
+    QPointer<w_jsq_by> m_window;
 };
 
 void TestGraduationWindow::initTestCase()
@@ -77,7 +77,7 @@ void TestGraduationWindow::initTestCase()
 
 void TestGraduationWindow::init()
 {
-    m_window = new GraduationWindow;
+    m_window = new w_jsq_by;
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -124,17 +124,17 @@ void TestGraduationWindow::opensAsDeclared()
     QVERIFY(!(m_window->windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMinMaxButtonsHint));
     QVERIFY(!(m_window->windowFlags() & Qt::WindowSystemMenuHint));
-    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(GraduationWindow::windowDecl().size));
+    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(w_jsq_by::windowDecl().size));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 
     // Every control stands where the table puts it.
-    for (const rt::ControlDecl &decl : GraduationWindow::controlTable()) {
+    for (const rt::ControlDecl &decl : w_jsq_by::controlTable()) {
         QWidget *widget = m_window->findChild<QWidget *>(decl.name);
         QVERIFY2(widget, qPrintable(decl.name));
         QCOMPARE(widget->geometry(), rt::units::toPixels(decl.rect));
     }
     QStringList created;
-    for (const rt::ControlDecl &decl : GraduationWindow::controlTable())
+    for (const rt::ControlDecl &decl : w_jsq_by::controlTable())
         created << decl.name;
     QCOMPARE(created,
         QStringList({ u"em_by_cj"_s, u"em_c3"_s, u"em_c2"_s, u"em_c1"_s, u"cb_1"_s, u"sle_by_dj"_s,
@@ -362,13 +362,13 @@ void TestGraduationWindow::openedByMenuAndStartPage()
 
     // Seen from inside the window's own run: modal, with the frame as its
     // parent; a value typed is scored, and "关闭(&X)" ends the run.
-    QPointer<GraduationWindow> opened;
+    QPointer<w_jsq_by> opened;
     bool wasModal = false;
     QString score;
     QTimer poll;
     poll.setInterval(10);
     connect(&poll, &QTimer::timeout, frame, [&] {
-        auto *window = qobject_cast<GraduationWindow *>(QApplication::activeModalWidget());
+        auto *window = qobject_cast<w_jsq_by *>(QApplication::activeModalWidget());
         if (!window || !window->isActiveWindow())
             return;
         poll.stop();

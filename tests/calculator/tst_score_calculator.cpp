@@ -3,9 +3,9 @@
 // drivers. Every scenario runs for each year's profile; its data rows carry
 // the year and what that year's ladders, texts and layout make of it.
 #include "calculator/CalculatorWindows.h"
-#include "calculator/GraduationWindow.h"
 #include "calculator/ScoreCalculatorWindow.h"
 #include "calculator/YearProfile.h"
+#include "calculator/w_jsq_by.h"
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
 #include "items/XmszTable.h"
@@ -232,7 +232,7 @@ void TestScoreCalculator::cleanup()
         rt::WindowRegistry::instance().unregisterClass(profile->settingsWindow);
         rt::WindowRegistry::instance().unregisterClass(profile->className);
     }
-    rt::WindowRegistry::instance().unregisterClass(calculator::GraduationWindow::className());
+    rt::WindowRegistry::instance().unregisterClass(calculator::w_jsq_by::className());
     m_sqlca.disconnect();
 }
 
@@ -541,7 +541,7 @@ void TestScoreCalculator::registeredByClassName()
     calculator::registerCalculatorWindows(m_sqlca);
     auto &registry = rt::WindowRegistry::instance();
     QVERIFY(registry.contains(m_profile->className));
-    QVERIFY(registry.contains(calculator::GraduationWindow::className()));
+    QVERIFY(registry.contains(calculator::w_jsq_by::className()));
     std::unique_ptr<QWidget> window(registry.create(m_profile->className, nullptr));
     auto *calculatorWindow = qobject_cast<ScoreCalculatorWindow *>(window.get());
     QVERIFY(calculatorWindow);

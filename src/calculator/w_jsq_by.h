@@ -25,12 +25,12 @@ namespace calculator {
 // score field recomputes the result when its text has been changed and it is
 // left. Uses no database and stores nothing; it closes only through its
 // button "关闭(&X)".
-class GraduationWindow : public QDialog
+class w_jsq_by : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit GraduationWindow(QWidget *parent = nullptr);
+    explicit w_jsq_by(QWidget *parent = nullptr);
 
     // The window's class name in the registry.
     static QString className();
