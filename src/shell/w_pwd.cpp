@@ -82,7 +82,7 @@ void w_pwd::enter()
     auto *frame = new w_main1;
     frame->showMaximized();
 
-    std::unique_ptr<ui::uo_toolbarutil> &util = ui::toolbarUtil();
+    std::unique_ptr<ui::uo_toolbarutil> &util = ui::guo_toolbarutil();
     ui::f_create_toolbarutil(util);
     // A host version without a toolbar utility leaves the global empty: the
     // toolbar then keeps the look it was made with.

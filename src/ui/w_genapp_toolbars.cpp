@@ -157,7 +157,7 @@ void w_genapp_toolbars::setTipsFromBox()
 
 void w_genapp_toolbars::setTextFromBox()
 {
-    if (const auto &util = ui::toolbarUtil())
+    if (const auto &util = ui::guo_toolbarutil())
         util->of_toolbarshowtext(m_showText->isChecked());
 }
 

@@ -156,7 +156,7 @@ void TestFrame::placedByTheRuleAfterEnter()
 {
     // Through the real start window: "登录(&L)" opens the frame and only then
     // makes its toolbar taller (24-pixel icons with their text under them).
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     QPointer<shell::w_pwd> start = new shell::w_pwd;
     start->show();
     QVERIFY(QTest::qWaitForWindowExposed(start));
@@ -173,12 +173,12 @@ void TestFrame::placedByTheRuleAfterEnter()
     QTest::qWait(100);
     QCOMPARE(pagePlace(*frame), rulePlace(*frame));
     delete frame.data();
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
 }
 
 void TestFrame::placeFollowsToolbarChanges()
 {
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     shell::w_main1 frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -186,10 +186,10 @@ void TestFrame::placeFollowsToolbarChanges()
     // As "登录(&L)" does on a display without a window manager: the frame
     // is on the screen at its restored size when its toolbar grows.
     const int plainToolbar = frame.frameToolBar()->height();
-    QVERIFY(ui::f_create_toolbarutil(ui::toolbarUtil()));
-    QVERIFY(ui::toolbarUtil()->of_inittoolbar(&frame, 24));
-    ui::toolbarUtil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
-    ui::toolbarUtil()->of_toolbarshowtext(true);
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QVERIFY(ui::guo_toolbarutil()->of_inittoolbar(&frame, 24));
+    ui::guo_toolbarutil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
+    ui::guo_toolbarutil()->of_toolbarshowtext(true);
     QTRY_VERIFY(frame.frameToolBar()->height() > plainToolbar);
     QCOMPARE(pagePlace(frame), rulePlace(frame));
 
@@ -227,7 +227,7 @@ void TestFrame::placeFollowsToolbarChanges()
     QTest::mouseClick(visible, Qt::LeftButton);
     QTRY_VERIFY(frame.frameToolBar()->isVisible());
     QCOMPARE(pagePlace(frame), rulePlace(frame));
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
 }
 
 void TestFrame::startPageKeepsItsRaisedPictureInTheFrame()

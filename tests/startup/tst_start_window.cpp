@@ -105,7 +105,7 @@ void TestStartWindow::enterOpensFrameWithToolbarText()
     QCOMPARE(toolBar->font().family(), u"Courier New"_s);
     QCOMPARE(toolBar->font().pointSize(), 11);
     QVERIFY(toolBar->separatorsShown());
-    QVERIFY(ui::toolbarUtil());
+    QVERIFY(ui::guo_toolbarutil());
 }
 
 void TestStartWindow::enteringAgainRebindsTheSameUtility()
@@ -113,7 +113,7 @@ void TestStartWindow::enteringAgainRebindsTheSameUtility()
     QPointer<shell::w_pwd> window = openStartWindow();
     clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
-    ui::uo_toolbarutil *first = ui::toolbarUtil().get();
+    ui::uo_toolbarutil *first = ui::guo_toolbarutil().get();
     QVERIFY(first);
     QPointer<shell::w_main1> firstFrame = shell::w_main1::current();
     firstFrame->close();
@@ -122,7 +122,7 @@ void TestStartWindow::enteringAgainRebindsTheSameUtility()
     window = openStartWindow();
     clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
-    QCOMPARE(ui::toolbarUtil().get(), first);
+    QCOMPARE(ui::guo_toolbarutil().get(), first);
     auto *toolBar = qobject_cast<ui::FrameToolBar *>(shell::w_main1::current()->frameToolBar());
     QVERIFY(toolBar->isTextShown());
     QCOMPARE(toolBar->font().family(), u"Courier New"_s);
@@ -133,12 +133,12 @@ void TestStartWindow::enteringWithoutAToolbarUtilityStillOpensTheFrame()
     // A host version for which there is no toolbar utility: the factory
     // leaves the global empty, and entering must neither fail nor keep the
     // start window open.
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(9));
     QPointer<shell::w_pwd> window = openStartWindow();
     clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
-    QVERIFY(!ui::toolbarUtil());
+    QVERIFY(!ui::guo_toolbarutil());
     shell::w_main1 *frame = shell::w_main1::current();
     QVERIFY(frame && frame->isVisible());
     // The toolbar keeps the look it was made with.

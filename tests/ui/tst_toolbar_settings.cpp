@@ -77,24 +77,24 @@ void TestToolbarSettings::init()
 {
     ui::toolbarSwitches() = ui::ToolbarSwitches();
     ui::toolbarSwitches().userControl = false;
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     rt::message().objectParameter = nullptr;
 
     m_frame = std::make_unique<ToolbarTestFrame>();
     m_frame->frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame->frame));
     // As after "登录(&L)": the utility made, bound with 24 and the text on.
-    QVERIFY(ui::f_create_toolbarutil(ui::toolbarUtil()));
-    QVERIFY(ui::toolbarUtil()->of_inittoolbar(m_frame->frame, 24));
-    ui::toolbarUtil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
-    ui::toolbarUtil()->of_toolbarshowtext(true);
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QVERIFY(ui::guo_toolbarutil()->of_inittoolbar(m_frame->frame, 24));
+    ui::guo_toolbarutil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
+    ui::guo_toolbarutil()->of_toolbarshowtext(true);
 }
 
 void TestToolbarSettings::cleanup()
 {
     m_dialog.reset();
     m_frame.reset();
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     ui::toolbarSwitches() = ui::ToolbarSwitches();
     rt::message().objectParameter = nullptr;
 }
@@ -407,7 +407,7 @@ void TestToolbarSettings::frameWithoutToolbar()
 
 void TestToolbarSettings::withoutToolbarUtility()
 {
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     auto *box = control<QCheckBox>(dialog, u"cbx_showtext"_s);
     QTest::mouseClick(box, Qt::LeftButton);

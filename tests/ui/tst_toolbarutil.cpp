@@ -63,7 +63,7 @@ private Q_SLOTS:
 void TestToolbarUtil::init()
 {
     ui::toolbarSwitches() = ui::ToolbarSwitches();
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     ui::installHostEnvironment(nullptr);
 }
 
@@ -115,8 +115,8 @@ void TestToolbarUtil::factoryCreatesVariantForHost()
 void TestToolbarUtil::factoryFirstCallVersion8()
 {
     // The program's own host, with no test host installed.
-    QVERIFY(ui::f_create_toolbarutil(ui::toolbarUtil()));
-    auto *made = dynamic_cast<ui::uo_toolbarutil8 *>(ui::toolbarUtil().get());
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    auto *made = dynamic_cast<ui::uo_toolbarutil8 *>(ui::guo_toolbarutil().get());
     QVERIFY(made);
     QCOMPARE(made->toolClassName(), u"FNFIXEDBAR80"_s);
     QCOMPARE(made->iconSize(), ui::uo_toolbarutil::kDefaultIconSize);
@@ -125,10 +125,10 @@ void TestToolbarUtil::factoryFirstCallVersion8()
 
 void TestToolbarUtil::factorySecondCallKeepsObject()
 {
-    QVERIFY(ui::f_create_toolbarutil(ui::toolbarUtil()));
-    ui::uo_toolbarutil *first = ui::toolbarUtil().get();
-    QVERIFY(!ui::f_create_toolbarutil(ui::toolbarUtil()));
-    QCOMPARE(ui::toolbarUtil().get(), first);
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    ui::uo_toolbarutil *first = ui::guo_toolbarutil().get();
+    QVERIFY(!ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QCOMPARE(ui::guo_toolbarutil().get(), first);
 }
 
 void TestToolbarUtil::factoryFailedQueryKeepsHolder()
@@ -217,8 +217,8 @@ void TestToolbarUtil::initFailureKeepsEarlierBinding()
 
 void TestToolbarUtil::initBindsAgainToNewFrame()
 {
-    QVERIFY(ui::f_create_toolbarutil(ui::toolbarUtil()));
-    ui::uo_toolbarutil *util = ui::toolbarUtil().get();
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    ui::uo_toolbarutil *util = ui::guo_toolbarutil().get();
     {
         ToolbarTestFrame first;
         QVERIFY(util->of_inittoolbar(first.frame, 24));
@@ -226,8 +226,8 @@ void TestToolbarUtil::initBindsAgainToNewFrame()
     QVERIFY(!util->isBound());
 
     ToolbarTestFrame second;
-    QVERIFY(!ui::f_create_toolbarutil(ui::toolbarUtil()));
-    QCOMPARE(ui::toolbarUtil().get(), util);
+    QVERIFY(!ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QCOMPARE(ui::guo_toolbarutil().get(), util);
     QVERIFY(util->of_inittoolbar(second.frame, 24));
     util->of_toolbarshowtext(true);
     QCOMPARE(second.toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
