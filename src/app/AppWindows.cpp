@@ -13,11 +13,11 @@ namespace app {
 void registerAppWindows()
 {
     rt::WindowRegistry &registry = rt::WindowRegistry::instance();
-    registry.registerClass(w_pwd::className(), [](QWidget *) { return new w_pwd; });
+    registry.registerClass(shell::w_pwd::className(), [](QWidget *) { return new shell::w_pwd; });
     // The menu makes the dialog with the frame as its parent: that is the
     // frame whose toolbar it changes.
-    registry.registerClass(w_genapp_toolbars::className(), [](QWidget *parent) {
-        return new w_genapp_toolbars(qobject_cast<QMainWindow *>(parent), parent);
+    registry.registerClass(ui::w_genapp_toolbars::className(), [](QWidget *parent) {
+        return new ui::w_genapp_toolbars(qobject_cast<QMainWindow *>(parent), parent);
     });
 
     db::Transaction &sqlca = shell::Application::instance().sqlca;

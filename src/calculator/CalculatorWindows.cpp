@@ -1,8 +1,8 @@
 #include "calculator/CalculatorWindows.h"
 
-#include "calculator/GraduationWindow.h"
 #include "calculator/ScoreCalculatorWindow.h"
 #include "calculator/YearProfile.h"
+#include "calculator/w_jsq_by.h"
 #include "runtime/WindowRegistry.h"
 
 namespace calculator {
@@ -16,8 +16,8 @@ void registerCalculatorWindows(db::Transaction &sqlca)
             });
     }
 
-    rt::WindowRegistry::instance().registerClass(GraduationWindow::className(),
-        [](QWidget *parent) -> QWidget * { return new GraduationWindow(parent); });
+    rt::WindowRegistry::instance().registerClass(
+        w_jsq_by::className(), [](QWidget *parent) -> QWidget * { return new w_jsq_by(parent); });
 }
 
 } // namespace calculator

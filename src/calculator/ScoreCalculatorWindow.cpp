@@ -52,9 +52,9 @@ ScoreCalculatorWindow::~ScoreCalculatorWindow()
     m_closing = true;
 }
 
-my_maskedit *ScoreCalculatorWindow::field(const QString &name) const
+controls::my_maskedit *ScoreCalculatorWindow::field(const QString &name) const
 {
-    return m_controls.get<my_maskedit>(name);
+    return m_controls.get<controls::my_maskedit>(name);
 }
 
 void ScoreCalculatorWindow::connectControls()
@@ -62,7 +62,7 @@ void ScoreCalculatorWindow::connectControls()
     m_controls.get<QGroupBox>(u"gb_6"_s)->setTitle(m_profile.totalCaption);
     for (const rt::ControlDecl &decl : m_profile.controls) {
         if (decl.kind == rt::ControlKind::MaskedEdit)
-            m_controls.get<my_maskedit>(decl.name)->installEventFilter(this);
+            m_controls.get<controls::my_maskedit>(decl.name)->installEventFilter(this);
     }
 
     m_rating = m_controls.get<QLineEdit>(u"sle_dj"_s);
@@ -118,10 +118,11 @@ void ScoreCalculatorWindow::connectControls()
         // A changed first- or second-year total recomputes everything at
         // once, as the other fields do when they are left.
         for (const QString &name : m_profile.graduation->inputs) {
-            connect(m_controls.get<my_maskedit>(name), &my_maskedit::modified, this, [this] {
-                if (m_ready && !m_closing)
-                    showSchoolYearTotal();
-            });
+            connect(m_controls.get<controls::my_maskedit>(name), &controls::my_maskedit::modified,
+                this, [this] {
+                    if (m_ready && !m_closing)
+                        showSchoolYearTotal();
+                });
         }
     }
 }
@@ -179,7 +180,7 @@ void ScoreCalculatorWindow::open()
     }
     readFlags();
     enableItemRows();
-    for (my_maskedit *entry : m_entries)
+    for (controls::my_maskedit *entry : m_entries)
         entry->setText(QString());
     m_controls.get<QWidget>(m_profile.firstFocus)->setFocus(Qt::OtherFocusReason);
     m_ready = true;
@@ -267,14 +268,14 @@ bool ScoreCalculatorWindow::eventFilter(QObject *watched, QEvent *event)
         // A box or another window taking the focus for a while is no leave.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
             && reason != Qt::MenuBarFocusReason) {
-            if (auto *field = qobject_cast<my_maskedit *>(watched))
+            if (auto *field = qobject_cast<controls::my_maskedit *>(watched))
                 leaveField(field);
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void ScoreCalculatorWindow::leaveField(my_maskedit *field)
+void ScoreCalculatorWindow::leaveField(controls::my_maskedit *field)
 {
     bool scored = true;
     if (field == m_height) {
@@ -415,7 +416,7 @@ void ScoreCalculatorWindow::switchSex()
     // left for the new sex, in the order of the form.
     m_scoredDuringSwitch.clear();
     m_switchingSex = true;
-    for (my_maskedit *entry : m_entries) {
+    for (controls::my_maskedit *entry : m_entries) {
         if (entry != m_vitalCapacity)
             entry->setFocus(Qt::OtherFocusReason);
     }

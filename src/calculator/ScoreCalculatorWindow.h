@@ -19,7 +19,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace controls {
 class my_maskedit;
+}
 
 namespace rt {
 class CloseGuard;
@@ -64,12 +67,12 @@ private:
         QString girlsFlag {}; // empty: always disabled for girls
         QLabel *label = nullptr;
         QLabel *unit = nullptr;
-        my_maskedit *entry = nullptr;
-        my_maskedit *score = nullptr;
+        controls::my_maskedit *entry = nullptr;
+        controls::my_maskedit *score = nullptr;
     };
 
     void connectControls();
-    my_maskedit *field(const QString &name) const;
+    controls::my_maskedit *field(const QString &name) const;
 
     void open();
     void openSettings();
@@ -95,7 +98,7 @@ private:
     void showSchoolYearTotal();
 
     // Leave handling of the entry fields.
-    void leaveField(my_maskedit *field);
+    void leaveField(controls::my_maskedit *field);
     void scoreOptionalRow(OptionalItemRow &row);
     void scoreVitalCapacity();
     void leaveWeight();
@@ -112,13 +115,13 @@ private:
     // The optional rows in the order in which the total adds them up, and
     // every row's entry field top to bottom.
     std::vector<OptionalItemRow> m_optionalRows;
-    std::vector<my_maskedit *> m_entries;
-    my_maskedit *m_height = nullptr;
-    my_maskedit *m_weight = nullptr;
-    my_maskedit *m_vitalCapacity = nullptr;
-    my_maskedit *m_heightWeightScore = nullptr;
-    my_maskedit *m_vitalCapacityScore = nullptr;
-    my_maskedit *m_total = nullptr;
+    std::vector<controls::my_maskedit *> m_entries;
+    controls::my_maskedit *m_height = nullptr;
+    controls::my_maskedit *m_weight = nullptr;
+    controls::my_maskedit *m_vitalCapacity = nullptr;
+    controls::my_maskedit *m_heightWeightScore = nullptr;
+    controls::my_maskedit *m_vitalCapacityScore = nullptr;
+    controls::my_maskedit *m_total = nullptr;
     QLineEdit *m_rating = nullptr;
     QRadioButton *m_boysButton = nullptr;
     QRadioButton *m_girlsButton = nullptr;
@@ -138,7 +141,7 @@ private:
     bool m_ready = false; // scoring runs only once the open handling is done
     bool m_closing = false;
     bool m_switchingSex = false;
-    std::set<const my_maskedit *> m_scoredDuringSwitch;
+    std::set<const controls::my_maskedit *> m_scoredDuringSwitch;
 };
 
 } // namespace calculator

@@ -98,11 +98,11 @@ rt::LayoutOverrides makeThirdYearLayout()
 void showGraduation(const rt::ControlBuilder &controls, const scoring::TotalResult &total)
 {
     auto read = [&](const QString &name) {
-        return scoring::readReal32(controls.get<my_maskedit>(name)->text().toStdString());
+        return scoring::readReal32(controls.get<controls::my_maskedit>(name)->text().toStdString());
     };
     const scoring::GraduationResult result
         = scoring::thirdYearWindowGraduation(read(u"em_c1"_s), read(u"em_c2"_s), total.total);
-    controls.get<my_maskedit>(u"em_by_cj"_s)->setText(QString::number(result.score));
+    controls.get<controls::my_maskedit>(u"em_by_cj"_s)->setText(QString::number(result.score));
     showRating(controls.get<QLineEdit>(u"sle_by_dj"_s), result.rating);
 }
 

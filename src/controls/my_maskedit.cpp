@@ -11,6 +11,8 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 
+namespace controls {
+
 namespace {
 
 // Lets through only what the field's mask can hold.
@@ -194,5 +196,7 @@ void my_maskedit::mousePressEvent(QMouseEvent *event)
         selectAll();
     }
 }
+
+} // namespace controls
 
 #include "my_maskedit.moc"

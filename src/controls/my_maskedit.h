@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+namespace controls {
+
 // The numeric entry field of the calculators and the graduation window.
 // It shows its value under a numeric mask (by default "###,###.00"),
 // refuses input the mask cannot hold, moves on with Enter exactly as with
@@ -61,3 +63,5 @@ private:
     bool m_edited = false;
     QString m_committedText;
 };
+
+} // namespace controls

@@ -17,6 +17,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace controls {
+
 namespace {
 
 // The picture box: draws its one picture at its top-left corner. It is
@@ -338,5 +340,7 @@ void pfc_picture_command_button::handleKeyRelease(QKeyEvent *event)
         toRestingPlace();
     }
 }
+
+} // namespace controls
 
 #include "pfc_picture_command_button.moc"

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace controls {
+
 // The push button with a small picture at the left of its caption. The
 // inner push button `command_button` carries the caption and the focus;
 // the picture `uo_bitmap` lies over its left part and moves 3 layout units
@@ -101,3 +103,5 @@ private:
     bool m_mouseHeld = false;
     bool m_spaceHeld = false;
 };
+
+} // namespace controls

@@ -14,6 +14,8 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+
+namespace deskcalc {
 using Key = deskcalc::DeskCalcEngine::Key;
 
 namespace {
@@ -251,3 +253,5 @@ bool w_4::eventFilter(QObject *watched, QEvent *event)
         return true;
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace deskcalc

@@ -13,6 +13,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace deskcalc {
+
 // The desk calculator: a number view, twenty-five buttons and a date-and-
 // time view that takes the number view's place on demand. An ordinary
 // top-level window that blocks no other window; the pending operation and
@@ -53,3 +55,5 @@ private:
     std::map<QString, QPushButton *> m_buttons; // by name
     QTimer m_clockTimer;
 };
+
+} // namespace deskcalc

@@ -46,12 +46,12 @@ void TestItemSettingsWindow::buildControls()
         // setChecked from code raises none.
         connect(button, &QRadioButton::clicked, this, &TestItemSettingsWindow::choiceClicked);
     }
-    m_saveButton = built.get<pfc_picture_command_button>(u"cb_1"_s);
-    auto *closeButton = built.get<pfc_picture_command_button>(u"cb_2"_s);
-    connect(m_saveButton, &pfc_picture_command_button::clicked, this,
+    m_saveButton = built.get<controls::pfc_picture_command_button>(u"cb_1"_s);
+    auto *closeButton = built.get<controls::pfc_picture_command_button>(u"cb_2"_s);
+    connect(m_saveButton, &controls::pfc_picture_command_button::clicked, this,
         &TestItemSettingsWindow::saveChoices);
     // Closes at once, without saving and without a question.
-    connect(closeButton, &pfc_picture_command_button::clicked, m_closeGuard,
+    connect(closeButton, &controls::pfc_picture_command_button::clicked, m_closeGuard,
         &rt::CloseGuard::closeWindow);
 
     // The choice radio buttons declare no tab order: the keyboard reaches

@@ -9,7 +9,10 @@
 #include <map>
 
 class QRadioButton;
+
+namespace controls {
 class pfc_picture_command_button;
+}
 
 namespace rt {
 class CloseGuard;
@@ -54,7 +57,7 @@ private:
     // A save failed: the year's row is read again before the next one.
     bool m_rereadBeforeSaving = false;
     std::map<QString, QRadioButton *> m_choiceButtons; // by name
-    pfc_picture_command_button *m_saveButton = nullptr;
+    controls::pfc_picture_command_button *m_saveButton = nullptr;
     rt::CloseGuard *m_closeGuard = nullptr;
     bool m_opened = false;
 };

@@ -12,6 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace shell {
+
 namespace {
 
 const QString kSite = u"https://example.com/"_s;
@@ -87,3 +89,5 @@ w_about::w_about(QWidget *parent)
     connect(close, &QPushButton::clicked, guard, &rt::CloseGuard::closeWindow);
     close->setFocus();
 }
+
+} // namespace shell

@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace shell {
+
 namespace {
 
 // No frame: the declared size is the client area, all of it the splash
@@ -74,3 +76,5 @@ void w_flash::reject()
 {
     // The splash closes only by handing over to the start window.
 }
+
+} // namespace shell

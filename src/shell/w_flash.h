@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace shell {
+
 // The splash window: shows the splash picture for two seconds or until it
 // is clicked, then opens the start window and closes itself.
 class w_flash : public QDialog
@@ -29,3 +31,5 @@ private:
     QTimer m_timer;
     bool m_handedOver = false;
 };
+
+} // namespace shell

@@ -24,6 +24,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace shell {
+
 namespace {
 QPointer<w_main1> &currentFrame()
 {
@@ -162,7 +164,7 @@ QString w_main1::of_gettagstring(
 void w_main1::open()
 {
     shell::Application::instance().button_flag = true;
-    uo_microbarutil().of_initmicrobar(this);
+    ui::uo_microbarutil().of_initmicrobar(this);
 }
 
 void w_main1::showEvent(QShowEvent *event)
@@ -197,3 +199,5 @@ bool w_main1::eventFilter(QObject *watched, QEvent *event)
     }
     return QMainWindow::eventFilter(watched, event);
 }
+
+} // namespace shell

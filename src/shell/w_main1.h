@@ -8,6 +8,8 @@
 
 class QToolBar;
 
+namespace shell {
+
 // The program's main window: a multiple-document frame with a menu, a
 // toolbar, a status bar that shows the highlighted menu item's help text,
 // and the start page in its client area.
@@ -77,3 +79,5 @@ private:
     bool m_opened = false;
     QString m_focusPicture;
 };
+
+} // namespace shell

@@ -12,6 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace shell {
+
 namespace {
 
 // A title bar with a system menu and a close box, and no minimize or
@@ -67,12 +69,12 @@ w_pwd::w_pwd(QWidget *parent)
     rt::setUpWindow(this, startWindow());
 
     const rt::ControlBuilder built(this, startControls(), controls::entryControlFactories());
-    auto *enterButton = built.get<pfc_picture_command_button>(u"uo_3"_s);
-    auto *exitButton = built.get<pfc_picture_command_button>(u"uo_4"_s);
+    auto *enterButton = built.get<controls::pfc_picture_command_button>(u"uo_3"_s);
+    auto *exitButton = built.get<controls::pfc_picture_command_button>(u"uo_4"_s);
     enterButton->setFocus();
 
-    connect(enterButton, &pfc_picture_command_button::clicked, this, &w_pwd::enter);
-    connect(exitButton, &pfc_picture_command_button::clicked, this, &QWidget::close);
+    connect(enterButton, &controls::pfc_picture_command_button::clicked, this, &w_pwd::enter);
+    connect(exitButton, &controls::pfc_picture_command_button::clicked, this, &QWidget::close);
 }
 
 void w_pwd::enter()
@@ -80,8 +82,8 @@ void w_pwd::enter()
     auto *frame = new w_main1;
     frame->showMaximized();
 
-    std::unique_ptr<uo_toolbarutil> &util = ui::toolbarUtil();
-    f_create_toolbarutil(util);
+    std::unique_ptr<ui::uo_toolbarutil> &util = ui::guo_toolbarutil();
+    ui::f_create_toolbarutil(util);
     // A host version without a toolbar utility leaves the global empty: the
     // toolbar then keeps the look it was made with.
     if (util && util->of_inittoolbar(frame, 24)) {
@@ -90,3 +92,5 @@ void w_pwd::enter()
     }
     close();
 }
+
+} // namespace shell

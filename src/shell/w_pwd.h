@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace shell {
+
 // The start window between the splash and the frame: "登录(&L)" opens the
 // frame and sets up its toolbar, "退出(&X)" (or the close box) leaves.
 class w_pwd : public QWidget
@@ -17,3 +19,5 @@ public:
 private:
     void enter();
 };
+
+} // namespace shell

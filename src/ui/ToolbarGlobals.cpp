@@ -10,7 +10,7 @@ ToolbarSwitches &toolbarSwitches()
     return switches;
 }
 
-std::unique_ptr<uo_toolbarutil> &toolbarUtil()
+std::unique_ptr<uo_toolbarutil> &guo_toolbarutil()
 {
     static std::unique_ptr<uo_toolbarutil> util;
     return util;

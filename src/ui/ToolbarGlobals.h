@@ -2,9 +2,9 @@
 
 #include <memory>
 
-class uo_toolbarutil;
-
 namespace ui {
+
+class uo_toolbarutil;
 
 // The application-wide toolbar switches. The toolbars read them whenever
 // they need them, so a change applies at once.
@@ -22,8 +22,8 @@ struct ToolbarSwitches
 
 ToolbarSwitches &toolbarSwitches();
 
-// The global toolbar utility (guo_toolbarutil): empty until the start
+// The global toolbar utility guo_toolbarutil: empty until the start
 // window has the factory create it; kept until the program ends.
-std::unique_ptr<uo_toolbarutil> &toolbarUtil();
+std::unique_ptr<uo_toolbarutil> &guo_toolbarutil();
 
 } // namespace ui

@@ -5,6 +5,8 @@
 #include "ui/uo_toolbarutil7.h"
 #include "ui/uo_toolbarutil8.h"
 
+namespace ui {
+
 bool f_create_toolbarutil(std::unique_ptr<uo_toolbarutil> &util)
 {
     ui::Environment environment;
@@ -27,3 +29,5 @@ bool f_create_toolbarutil(std::unique_ptr<uo_toolbarutil> &util)
     }
     return true;
 }
+
+} // namespace ui

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+namespace ui {
+
 void uo_microbarutil::of_initmicrobar(QWidget *frame)
 {
     if (ui::windowType(frame) != ui::WindowType::MdiFrameWithHelp)
@@ -30,3 +32,5 @@ void uo_microbarutil::of_initmicrobar(QWidget *frame)
     bar->setFont(font);
     bar->setFixedHeight(kBarHeight);
 }
+
+} // namespace ui

@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace ui {
+
 // Gives the frame window's status bar its font (宋体, 16 pixels high, with
 // CJK fallbacks) and a height of 23 pixels. The frame calls it once from
 // its open handling.
@@ -17,3 +19,5 @@ public:
     // or a host that cannot be asked leave everything as it is.
     void of_initmicrobar(QWidget *frame);
 };
+
+} // namespace ui

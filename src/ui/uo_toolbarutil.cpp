@@ -3,6 +3,8 @@
 #include "ui/FrameToolBar.h"
 #include "ui/ToolbarGlobals.h"
 
+namespace ui {
+
 bool uo_toolbarutil::of_inittoolbar(QWidget *frame, int iconSize)
 {
     if (!frame)
@@ -73,3 +75,5 @@ void uo_toolbarutil::showToolbarText(ui::FrameToolBar &toolbar, bool show)
 {
     toolbar.setTextShown(show);
 }
+
+} // namespace ui

@@ -6,10 +6,12 @@
 #include <QString>
 #include <QWidget>
 
+namespace ui {
+
 // Changes the frame window's toolbar: the font of the button texts, the
 // text under the icons, the separators and the icon size the buttons are
 // laid out for. The program holds one variant of it (uo_toolbarutil6/7/8,
-// one per host version) in ui::toolbarUtil(), made by
+// one per host version) in the global guo_toolbarutil(), made by
 // f_create_toolbarutil.
 //
 // The object is unbound until of_inittoolbar has found the frame's toolbar.
@@ -64,3 +66,5 @@ private:
     QString m_toolClassName;
     int m_iconSize = kDefaultIconSize;
 };
+
+} // namespace ui

@@ -16,6 +16,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace ui {
+
 namespace {
 
 const QString kHideText = u"隐藏(&H)"_s;
@@ -155,6 +157,8 @@ void w_genapp_toolbars::setTipsFromBox()
 
 void w_genapp_toolbars::setTextFromBox()
 {
-    if (const auto &util = ui::toolbarUtil())
+    if (const auto &util = ui::guo_toolbarutil())
         util->of_toolbarshowtext(m_showText->isChecked());
 }
+
+} // namespace ui

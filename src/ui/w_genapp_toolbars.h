@@ -8,6 +8,8 @@ class QButtonGroup;
 class QCheckBox;
 class QPushButton;
 
+namespace ui {
+
 // The toolbar settings dialog: where the frame's toolbar stands (left,
 // top, right, bottom or floating), whether it is shown, whether its icons
 // carry their text and whether its buttons show tips. Every click applies
@@ -45,3 +47,5 @@ private:
     QCheckBox *m_showTips = nullptr;
     QPushButton *m_visibleButton = nullptr;
 };
+
+} // namespace ui

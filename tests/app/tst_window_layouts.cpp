@@ -128,9 +128,9 @@ void TestWindowLayouts::addWindows()
         QTest::newRow(qPrintable(className))
             << Maker([className] { return fromRegistry(className); });
     }
-    QTest::newRow("w_flash") << Maker([] { return new w_flash({}); });
-    QTest::newRow("w_about") << Maker([] { return new w_about; });
-    QTest::newRow("w_genapp_toolbars") << Maker([] { return new w_genapp_toolbars(nullptr); });
+    QTest::newRow("w_flash") << Maker([] { return new shell::w_flash({}); });
+    QTest::newRow("w_about") << Maker([] { return new shell::w_about; });
+    QTest::newRow("w_genapp_toolbars") << Maker([] { return new ui::w_genapp_toolbars(nullptr); });
 }
 
 void TestWindowLayouts::controlsDoNotCoverEachOther()

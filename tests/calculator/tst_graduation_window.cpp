@@ -1,6 +1,6 @@
 #include "app/AppWindows.h"
-#include "calculator/GraduationWindow.h"
 #include "calculator/ScoreMask.h"
+#include "calculator/w_jsq_by.h"
 #include "controls/my_maskedit.h"
 #include "runtime/LayoutUnits.h"
 #include "runtime/SystemColors.h"
@@ -18,7 +18,7 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-using calculator::GraduationWindow;
+using calculator::w_jsq_by;
 
 namespace {
 
@@ -61,13 +61,13 @@ private Q_SLOTS:
     void openedByMenuAndStartPage();
 
 private:
-    my_maskedit *field(const QString &name) const;
+    controls::my_maskedit *field(const QString &name) const;
     QLineEdit *rating() const;
     // Types `text` into `name` (its whole text selected first, as getting
     // the focus does) and presses Enter.
     void enter(const QString &name, const QString &text);
 
-    QPointer<GraduationWindow> m_window;
+    QPointer<w_jsq_by> m_window;
 };
 
 void TestGraduationWindow::initTestCase()
@@ -77,7 +77,7 @@ void TestGraduationWindow::initTestCase()
 
 void TestGraduationWindow::init()
 {
-    m_window = new GraduationWindow;
+    m_window = new w_jsq_by;
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -88,9 +88,9 @@ void TestGraduationWindow::cleanup()
     delete m_window;
 }
 
-my_maskedit *TestGraduationWindow::field(const QString &name) const
+controls::my_maskedit *TestGraduationWindow::field(const QString &name) const
 {
-    auto *found = m_window->findChild<my_maskedit *>(name);
+    auto *found = m_window->findChild<controls::my_maskedit *>(name);
     Q_ASSERT_X(found, "field", qPrintable(name));
     return found;
 }
@@ -104,7 +104,7 @@ QLineEdit *TestGraduationWindow::rating() const
 
 void TestGraduationWindow::enter(const QString &name, const QString &text)
 {
-    my_maskedit *target = field(name);
+    controls::my_maskedit *target = field(name);
     if (!target->hasFocus())
         QTest::mouseClick(target, Qt::LeftButton);
     QTRY_VERIFY(target->hasFocus());
@@ -124,17 +124,17 @@ void TestGraduationWindow::opensAsDeclared()
     QVERIFY(!(m_window->windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMinMaxButtonsHint));
     QVERIFY(!(m_window->windowFlags() & Qt::WindowSystemMenuHint));
-    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(GraduationWindow::windowDecl().size));
+    QCOMPARE(m_window->size(), rt::style::clientSizeForOuter(w_jsq_by::windowDecl().size));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
 
     // Every control stands where the table puts it.
-    for (const rt::ControlDecl &decl : GraduationWindow::controlTable()) {
+    for (const rt::ControlDecl &decl : w_jsq_by::controlTable()) {
         QWidget *widget = m_window->findChild<QWidget *>(decl.name);
         QVERIFY2(widget, qPrintable(decl.name));
         QCOMPARE(widget->geometry(), rt::units::toPixels(decl.rect));
     }
     QStringList created;
-    for (const rt::ControlDecl &decl : GraduationWindow::controlTable())
+    for (const rt::ControlDecl &decl : w_jsq_by::controlTable())
         created << decl.name;
     QCOMPARE(created,
         QStringList({ u"em_by_cj"_s, u"em_c3"_s, u"em_c2"_s, u"em_c1"_s, u"cb_1"_s, u"sle_by_dj"_s,
@@ -160,7 +160,7 @@ void TestGraduationWindow::opensAsDeclared()
     // Nothing is computed when the window opens: every field is empty, not
     // the entry field's initial "none".
     for (const QString &name : { u"em_c1"_s, u"em_c2"_s, u"em_c3"_s, u"em_by_cj"_s }) {
-        my_maskedit *entry = field(name);
+        controls::my_maskedit *entry = field(name);
         QCOMPARE(entry->text(), QString());
         QCOMPARE(entry->mask(), calculator::scoreMask());
         QCOMPARE(entry->font().pointSize(), 14);
@@ -356,28 +356,28 @@ void TestGraduationWindow::openedByMenuAndStartPage()
              u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
         QVERIFY2(rt::WindowRegistry::instance().contains(name), qPrintable(name));
     support::MessageBoxRecorder boxes;
-    QPointer<w_main1> frame = new w_main1;
+    QPointer<shell::w_main1> frame = new shell::w_main1;
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
 
     // Seen from inside the window's own run: modal, with the frame as its
     // parent; a value typed is scored, and "关闭(&X)" ends the run.
-    QPointer<GraduationWindow> opened;
+    QPointer<w_jsq_by> opened;
     bool wasModal = false;
     QString score;
     QTimer poll;
     poll.setInterval(10);
     connect(&poll, &QTimer::timeout, frame, [&] {
-        auto *window = qobject_cast<GraduationWindow *>(QApplication::activeModalWidget());
+        auto *window = qobject_cast<w_jsq_by *>(QApplication::activeModalWidget());
         if (!window || !window->isActiveWindow())
             return;
         poll.stop();
         opened = window;
         wasModal = window->isModal() && window->parentWidget() == frame;
-        auto *first = window->findChild<my_maskedit *>(u"em_c1"_s);
+        auto *first = window->findChild<controls::my_maskedit *>(u"em_c1"_s);
         QTest::keyClicks(first, u"80"_s);
         QTest::keyClick(first, Qt::Key_Return);
-        score = window->findChild<my_maskedit *>(u"em_by_cj"_s)->text();
+        score = window->findChild<controls::my_maskedit *>(u"em_by_cj"_s)->text();
         QTest::mouseClick(window->findChild<QPushButton *>(u"cb_1"_s), Qt::LeftButton);
     });
     poll.start();

@@ -3,9 +3,9 @@
 // drivers. Every scenario runs for each year's profile; its data rows carry
 // the year and what that year's ladders, texts and layout make of it.
 #include "calculator/CalculatorWindows.h"
-#include "calculator/GraduationWindow.h"
 #include "calculator/ScoreCalculatorWindow.h"
 #include "calculator/YearProfile.h"
+#include "calculator/w_jsq_by.h"
 #include "controls/my_maskedit.h"
 #include "controls/pfc_picture_command_button.h"
 #include "items/XmszTable.h"
@@ -166,7 +166,7 @@ private:
     // transaction, committed.
     void saveThroughProgram(const QString &sql);
     std::unique_ptr<ScoreCalculatorWindow> openWindow();
-    template <typename T = my_maskedit> T *find(const QString &name) const
+    template <typename T = controls::my_maskedit> T *find(const QString &name) const
     {
         T *widget = m_window->findChild<T *>(name);
         if (!widget)
@@ -232,7 +232,7 @@ void TestScoreCalculator::cleanup()
         rt::WindowRegistry::instance().unregisterClass(profile->settingsWindow);
         rt::WindowRegistry::instance().unregisterClass(profile->className);
     }
-    rt::WindowRegistry::instance().unregisterClass(calculator::GraduationWindow::className());
+    rt::WindowRegistry::instance().unregisterClass(calculator::w_jsq_by::className());
     m_sqlca.disconnect();
 }
 
@@ -477,7 +477,7 @@ void TestScoreCalculator::setUpLoopWithTheRealSettingsWindow()
         modal->setProperty("driven", true);
         ++visits;
         auto button = [modal](const QString &name) {
-            return modal->findChild<pfc_picture_command_button *>(name)->innerButton();
+            return modal->findChild<controls::pfc_picture_command_button *>(name)->innerButton();
         };
         if (visits == 2) {
             QTest::mouseClick(modal->findChild<QRadioButton *>(u"rb_w_m"_s), Qt::LeftButton);
@@ -541,7 +541,7 @@ void TestScoreCalculator::registeredByClassName()
     calculator::registerCalculatorWindows(m_sqlca);
     auto &registry = rt::WindowRegistry::instance();
     QVERIFY(registry.contains(m_profile->className));
-    QVERIFY(registry.contains(calculator::GraduationWindow::className()));
+    QVERIFY(registry.contains(calculator::w_jsq_by::className()));
     std::unique_ptr<QWidget> window(registry.create(m_profile->className, nullptr));
     auto *calculatorWindow = qobject_cast<ScoreCalculatorWindow *>(window.get());
     QVERIFY(calculatorWindow);
@@ -574,7 +574,7 @@ void TestScoreCalculator::openedByMenuAndStartPage()
     insertYearRow();
     calculator::registerCalculatorWindows(m_sqlca);
     QApplication::setQuitOnLastWindowClosed(false);
-    auto frame = std::make_unique<w_main1>();
+    auto frame = std::make_unique<shell::w_main1>();
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
 
@@ -1583,7 +1583,7 @@ void TestScoreCalculator::firstClickAfterTheSettingsWindowCloses()
             return;
         closedSettings = true;
         QPushButton *close
-            = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s)->innerButton();
+            = modal->findChild<controls::pfc_picture_command_button *>(u"cb_2"_s)->innerButton();
         QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
     });
     driver.start();

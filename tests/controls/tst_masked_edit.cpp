@@ -21,7 +21,7 @@ public:
     {
         auto *layout = new QVBoxLayout(this);
         for (int i = 0; i < 3; ++i) {
-            auto *field = new my_maskedit(this);
+            auto *field = new controls::my_maskedit(this);
             field->setObjectName(u"em_%1"_s.arg(i + 1));
             layout->addWidget(field);
             fields[i] = field;
@@ -29,7 +29,7 @@ public:
         fields[0]->installEventFilter(this);
     }
 
-    my_maskedit *fields[3] = {};
+    controls::my_maskedit *fields[3] = {};
     int focusOuts = 0;
     QString textWhenLeft;
 
@@ -107,7 +107,7 @@ void TestMaskedEdit::cleanup()
 
 void TestMaskedEdit::initialLook()
 {
-    my_maskedit field;
+    controls::my_maskedit field;
     QCOMPARE(field.text(), u"none"_s);
     QCOMPARE(field.mask(), u"###,###.00"_s);
     QCOMPARE(field.palette().color(QPalette::Base), rt::colors::fromCode(rt::colors::kFieldBlue));
@@ -127,7 +127,7 @@ void TestMaskedEdit::enterMovesOnLikeTab_data()
 void TestMaskedEdit::enterMovesOnLikeTab()
 {
     QFETCH(int, key);
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     QTest::keyClicks(first, u"3450"_s);
     QTest::keyClick(first, Qt::Key(key));
     QVERIFY(m_window->fields[1]->hasFocus());
@@ -140,7 +140,7 @@ void TestMaskedEdit::enterMovesOnLikeTab()
 
 void TestMaskedEdit::enterDoesNotReachTheWindow()
 {
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     QSignalSpy returnPressed(first, &QLineEdit::returnPressed);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(first, &enter);
@@ -163,7 +163,7 @@ void TestMaskedEdit::tabSelectsWholeText()
 
 void TestMaskedEdit::clickSelectsWholeText()
 {
-    my_maskedit *third = m_window->fields[2];
+    controls::my_maskedit *third = m_window->fields[2];
     third->setText(u"123.45"_s);
     // A click in the middle of the text would place the cursor there.
     QTest::mouseClick(third, Qt::LeftButton, {}, QPoint(third->width() / 3, third->height() / 2));
@@ -205,14 +205,14 @@ void TestMaskedEdit::badInputRefused()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     QTest::keyClicks(first, typed);
     QCOMPARE(first->text(), shown);
 }
 
 void TestMaskedEdit::minusCanBeTyped()
 {
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     QTest::keyClicks(first, u"-2.5"_s);
     QCOMPARE(first->text(), u"-2.5"_s);
     QCOMPARE(first->value(), -2.5f);
@@ -223,7 +223,7 @@ void TestMaskedEdit::minusCanBeTyped()
 
 void TestMaskedEdit::leavingFormats()
 {
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     QTest::keyClicks(first, u"123456.7"_s);
     QTest::keyClick(first, Qt::Key_Tab);
     QCOMPARE(first->text(), u"123,456.70"_s);
@@ -238,7 +238,7 @@ void TestMaskedEdit::leavingFormats()
 
 void TestMaskedEdit::setTextFormats()
 {
-    my_maskedit field;
+    controls::my_maskedit field;
     field.setText(u"3450"_s);
     QCOMPARE(field.text(), u"3,450.00"_s);
     QCOMPARE(field.value(), 3450.0f);
@@ -250,7 +250,7 @@ void TestMaskedEdit::setTextFormats()
 
 void TestMaskedEdit::oneDecimalMask()
 {
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     first->setMask(u"###,###.0"_s);
     QTest::keyClicks(first, u"85.25"_s);
     QCOMPARE(first->text(), u"85.2"_s);
@@ -275,7 +275,7 @@ void TestMaskedEdit::value()
     QFETCH(QString, text);
     QFETCH(float, expected);
     // Typed by the user, not set from code.
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     if (text.isEmpty())
         QTest::keyClick(first, Qt::Key_Backspace);
     else if (text != u"none"_s)
@@ -308,7 +308,7 @@ void TestMaskedEdit::everyValueShownWhole()
     QFETCH(int, pointSize);
     QFETCH(QString, value);
     QWidget window;
-    auto *field = new my_maskedit(&window);
+    auto *field = new controls::my_maskedit(&window);
     field->setMask(mask);
     if (pointSize > 0) {
         QFont font = field->font();
@@ -343,8 +343,8 @@ void TestMaskedEdit::everyValueShownWhole()
 
 void TestMaskedEdit::modifiedOnlyAfterAnEdit()
 {
-    my_maskedit *first = m_window->fields[0];
-    QSignalSpy modified(first, &my_maskedit::modified);
+    controls::my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &controls::my_maskedit::modified);
     QTest::keyClick(first, Qt::Key_Tab);
     QCOMPARE(modified.count(), 0); // left without a change
     first->setFocus(Qt::OtherFocusReason);
@@ -372,14 +372,14 @@ void TestMaskedEdit::modifiedWhenChangedAndLeft_data()
 void TestMaskedEdit::modifiedWhenChangedAndLeft()
 {
     QFETCH(QString, how);
-    my_maskedit *first = m_window->fields[0];
+    controls::my_maskedit *first = m_window->fields[0];
     int leavesBefore = -1;
     QString textWhenModified;
-    connect(first, &my_maskedit::modified, m_window, [&] {
+    connect(first, &controls::my_maskedit::modified, m_window, [&] {
         leavesBefore = m_window->focusOuts;
         textWhenModified = first->text();
     });
-    QSignalSpy modified(first, &my_maskedit::modified);
+    QSignalSpy modified(first, &controls::my_maskedit::modified);
 
     QTest::keyClicks(first, u"80"_s);
     QCOMPARE(modified.count(), 0); // typing alone is no change yet
@@ -413,8 +413,8 @@ void TestMaskedEdit::notModifiedWithoutAChange()
 {
     QFETCH(QString, initial);
     QFETCH(QString, typed);
-    my_maskedit *first = m_window->fields[0];
-    QSignalSpy modified(first, &my_maskedit::modified);
+    controls::my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &controls::my_maskedit::modified);
     // A text set from code is no change of the user's.
     first->setText(initial);
     first->selectAll();
@@ -431,8 +431,8 @@ void TestMaskedEdit::notModifiedWithoutAChange()
 
 void TestMaskedEdit::modifiedOncePerChange()
 {
-    my_maskedit *first = m_window->fields[0];
-    QSignalSpy modified(first, &my_maskedit::modified);
+    controls::my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &controls::my_maskedit::modified);
     QTest::keyClicks(first, u"60"_s);
     QTest::keyClick(first, Qt::Key_Tab);
     QCOMPARE(modified.count(), 1);
@@ -456,8 +456,8 @@ void TestMaskedEdit::modifiedOncePerChange()
 
 void TestMaskedEdit::anotherWindowIsNoLeave()
 {
-    my_maskedit *first = m_window->fields[0];
-    QSignalSpy modified(first, &my_maskedit::modified);
+    controls::my_maskedit *first = m_window->fields[0];
+    QSignalSpy modified(first, &controls::my_maskedit::modified);
     QTest::keyClicks(first, u"75"_s);
 
     QWidget other;

@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using Declaration = pfc_picture_command_button::Declaration;
+using Declaration = controls::pfc_picture_command_button::Declaration;
 
 namespace {
 
@@ -25,7 +25,7 @@ Declaration declared(
 
 // The gap in pixels between the picture box's right edge and the first
 // column of the caption's ink, as the button is drawn.
-int captionGap(pfc_picture_command_button &button)
+int captionGap(controls::pfc_picture_command_button &button)
 {
     const QImage face = button.grab().toImage();
     const QColor back = face.pixelColor(face.width() / 2, 3);
@@ -60,7 +60,7 @@ struct FocusWindow
 {
     QWidget window;
     QLineEdit *before = nullptr;
-    pfc_picture_command_button *button = nullptr;
+    controls::pfc_picture_command_button *button = nullptr;
     QLineEdit *after = nullptr;
 
     FocusWindow()
@@ -72,7 +72,7 @@ struct FocusWindow
         Declaration declaration = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
         declaration.x = 100;
         declaration.y = 200;
-        button = new pfc_picture_command_button(declaration, &window);
+        button = new controls::pfc_picture_command_button(declaration, &window);
         after = new QLineEdit(&window);
         after->setObjectName(u"after"_s);
         after->setGeometry(10, 120, 100, 24);
@@ -112,7 +112,7 @@ private Q_SLOTS:
 
 void TestPictureCommandButton::construction()
 {
-    pfc_picture_command_button button(declared(u"None"_s, QString(), 329, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, QString(), 329, true));
     QCOMPARE(button.innerButton()->objectName(), u"command_button"_s);
     QCOMPARE(button.pictureBox()->objectName(), u"uo_bitmap"_s);
     QCOMPARE(button.size(), rt::units::toPixels(QSize(329, 100)));
@@ -149,7 +149,7 @@ void TestPictureCommandButton::bitmapname()
     QFETCH(QString, bitmapname);
     QFETCH(bool, shown);
     QFETCH(QString, caption);
-    pfc_picture_command_button button(declared(u"保存（&S)"_s, bitmapname, 329, true));
+    controls::pfc_picture_command_button button(declared(u"保存（&S)"_s, bitmapname, 329, true));
     QCOMPARE(button.pictureShown(), shown);
     QCOMPARE(button.innerButton()->text(), caption);
 }
@@ -158,7 +158,7 @@ void TestPictureCommandButton::sizeFromControlWhenOneIsZero()
 {
     Declaration declaration = declared(u"None"_s, QString(), 361);
     declaration.buttonWidth = 200;
-    pfc_picture_command_button button(declaration);
+    controls::pfc_picture_command_button button(declaration);
     QCOMPARE(button.buttonWidth(), rt::units::toPixelsX(361));
     QCOMPARE(button.buttonHeight(), rt::units::toPixelsY(100));
     QCOMPARE(button.innerButton()->size(), button.size());
@@ -169,7 +169,7 @@ void TestPictureCommandButton::explicitButtonSize()
     Declaration declaration;
     declaration.buttonWidth = 60;
     declaration.buttonHeight = 20;
-    pfc_picture_command_button button(declaration);
+    controls::pfc_picture_command_button button(declaration);
     QCOMPARE(button.buttonWidth(), 60);
     QCOMPARE(button.innerButton()->size(), QSize(60, 20));
     // The resting place follows the inner button, not the control.
@@ -191,7 +191,7 @@ void TestPictureCommandButton::restingAndPressedPlace()
 {
     QFETCH(int, width);
     QFETCH(QPoint, rest);
-    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, width, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, width, true));
     button.show();
     QCOMPARE(button.restingPlace(), rest);
     QCOMPARE(button.pictureBox()->pos(), pixels(rest));
@@ -204,7 +204,7 @@ void TestPictureCommandButton::restingAndPressedPlace()
 
 void TestPictureCommandButton::pressDragOutInRelease()
 {
-    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
     QVERIFY(QTest::qWaitForWindowExposed(&button));
     QPushButton *inner = button.innerButton();
@@ -237,7 +237,7 @@ void TestPictureCommandButton::pressDragOutInRelease()
 
 void TestPictureCommandButton::enteringWithButtonHeldElsewhere()
 {
-    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
     QPushButton *inner = button.innerButton();
     const QPoint inside(20, 10);
@@ -250,7 +250,7 @@ void TestPictureCommandButton::enteringWithButtonHeldElsewhere()
 
 void TestPictureCommandButton::spaceWhileMouseHolds()
 {
-    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
     QPushButton *inner = button.innerButton();
     QTest::mousePress(inner, Qt::LeftButton, {}, QPoint(20, 10));
@@ -265,7 +265,7 @@ void TestPictureCommandButton::spaceWhileMouseHolds()
 
 void TestPictureCommandButton::mouseMovesIgnoredWhileSpaceHeld()
 {
-    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
     QPushButton *inner = button.innerButton();
     QTest::keyPress(inner, Qt::Key_Space);
@@ -283,7 +283,7 @@ void TestPictureCommandButton::mouseMovesIgnoredWhileSpaceHeld()
 
 void TestPictureCommandButton::spaceRepeatStaysPressed()
 {
-    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 361, true));
     button.show();
     QPushButton *inner = button.innerButton();
     QTest::keyPress(inner, Qt::Key_Space);
@@ -300,9 +300,9 @@ void TestPictureCommandButton::spaceRepeatStaysPressed()
 
 void TestPictureCommandButton::clickIsPostedOnce()
 {
-    pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 329, true));
+    controls::pfc_picture_command_button button(declared(u"None"_s, u"Save!"_s, 329, true));
     button.show();
-    QSignalSpy clicked(&button, &pfc_picture_command_button::clicked);
+    QSignalSpy clicked(&button, &controls::pfc_picture_command_button::clicked);
     int innerClicks = 0;
     int controlClicksSeenByInnerHandler = -1;
     connect(button.innerButton(), &QPushButton::clicked, &button, [&] {
@@ -324,7 +324,7 @@ void TestPictureCommandButton::enterClicksOnceAfterHandler()
     focus.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&focus.window));
     focus.button->innerButton()->setFocus();
-    QSignalSpy clicked(focus.button, &pfc_picture_command_button::clicked);
+    QSignalSpy clicked(focus.button, &controls::pfc_picture_command_button::clicked);
     QSignalSpy innerClicked(focus.button->innerButton(), &QPushButton::clicked);
     QTest::keyClick(focus.button->innerButton(), Qt::Key_Return);
     // The inner button clicked at once; the control's clicked waits for the
@@ -366,7 +366,7 @@ void TestPictureCommandButton::arrowsMoveFocus()
 
 void TestPictureCommandButton::disabledAtCreation()
 {
-    pfc_picture_command_button button(declared(u"保存（&S)"_s, u"Save!"_s, 329, false));
+    controls::pfc_picture_command_button button(declared(u"保存（&S)"_s, u"Save!"_s, 329, false));
     QVERIFY(!button.isEnabled());
     QVERIFY(!button.innerEnabledFlag());
     QVERIFY(!button.innerButton()->isEnabled());
@@ -382,14 +382,14 @@ void TestPictureCommandButton::disabledAtCreation()
 
 void TestPictureCommandButton::setEnabledTouchesInnerButtonOnly()
 {
-    pfc_picture_command_button button(declared(u"None"_s, QString(), 329, false));
+    controls::pfc_picture_command_button button(declared(u"None"_s, QString(), 329, false));
     button.of_setenabled(true);
     QVERIFY(button.innerEnabledFlag());
     QVERIFY(!button.isEnabled());
     QVERIFY(!button.isAvailable());
     QVERIFY(!button.pictureBox()->isEnabled());
 
-    pfc_picture_command_button enabled(declared(u"None"_s, QString(), 329, true));
+    controls::pfc_picture_command_button enabled(declared(u"None"_s, QString(), 329, true));
     enabled.of_setenabled(false);
     QVERIFY(enabled.isEnabled());
     QVERIFY(!enabled.innerEnabledFlag());
@@ -398,9 +398,9 @@ void TestPictureCommandButton::setEnabledTouchesInnerButtonOnly()
 
 void TestPictureCommandButton::disabledButtonRaisesNoClick()
 {
-    pfc_picture_command_button button(declared(u"None"_s, QString(), 329, false));
+    controls::pfc_picture_command_button button(declared(u"None"_s, QString(), 329, false));
     button.show();
-    QSignalSpy clicked(&button, &pfc_picture_command_button::clicked);
+    QSignalSpy clicked(&button, &controls::pfc_picture_command_button::clicked);
     QTest::mouseClick(button.innerButton(), Qt::LeftButton, {}, QPoint(20, 10));
     QTest::qWait(20);
     QCOMPARE(clicked.count(), 0);
@@ -415,8 +415,8 @@ void TestPictureCommandButton::captionKeepsTheSameGapAfterThePicture()
     Declaration save = declared(u"保存（&S)"_s, u"Save!"_s, 361);
     Declaration close = declared(u"关闭(&X)"_s, u"Close!"_s, 361);
     close.y = 200;
-    pfc_picture_command_button saveButton(save, &window);
-    pfc_picture_command_button closeButton(close, &window);
+    controls::pfc_picture_command_button saveButton(save, &window);
+    controls::pfc_picture_command_button closeButton(close, &window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(saveButton.innerButton()->text(), u"   保存（&S)"_s);

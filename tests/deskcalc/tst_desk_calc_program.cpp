@@ -57,7 +57,7 @@ void TestDeskCalcProgram::initTestCase()
 
 void TestDeskCalcProgram::calculatorOutlivesTheFrame()
 {
-    QPointer<w_main1> frame = new w_main1;
+    QPointer<shell::w_main1> frame = new shell::w_main1;
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
 

@@ -135,7 +135,7 @@ private:
 void TestDeskCalcWindow::initTestCase()
 {
     deskcalc::registerDeskCalcWindows();
-    w_4::setClock([this] { return m_now; });
+    deskcalc::w_4::setClock([this] { return m_now; });
 }
 
 void TestDeskCalcWindow::open()

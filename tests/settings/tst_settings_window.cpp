@@ -91,7 +91,7 @@ private:
     // Opens the settings window of `className` on the program's connection.
     settings::TestItemSettingsWindow *open(const QString &className);
     QRadioButton *radio(const QString &name) const;
-    pfc_picture_command_button *button(const QString &name) const;
+    controls::pfc_picture_command_button *button(const QString &name) const;
     void click(QAbstractButton *button);
     void clickSave();
     // The stored row of `year` as column -> value (nullopt for NULL).
@@ -139,9 +139,9 @@ QRadioButton *TestSettingsWindow::radio(const QString &name) const
     return m_window->findChild<QRadioButton *>(name);
 }
 
-pfc_picture_command_button *TestSettingsWindow::button(const QString &name) const
+controls::pfc_picture_command_button *TestSettingsWindow::button(const QString &name) const
 {
-    return m_window->findChild<pfc_picture_command_button *>(name);
+    return m_window->findChild<controls::pfc_picture_command_button *>(name);
 }
 
 void TestSettingsWindow::click(QAbstractButton *target)
@@ -762,9 +762,9 @@ void TestSettingsWindow::registeredAndOpenedModally()
         QWidget *modal = QApplication::activeModalWidget();
         QVERIFY(modal);
         seenTitle = modal->windowTitle();
-        auto *save = modal->findChild<pfc_picture_command_button *>(u"cb_1"_s);
+        auto *save = modal->findChild<controls::pfc_picture_command_button *>(u"cb_1"_s);
         seenAvailable = save && save->isAvailable();
-        auto *close = modal->findChild<pfc_picture_command_button *>(u"cb_2"_s);
+        auto *close = modal->findChild<controls::pfc_picture_command_button *>(u"cb_2"_s);
         QVERIFY(close);
         QTest::mouseClick(
             close->innerButton(), Qt::LeftButton, {}, close->innerButton()->rect().center());

@@ -26,12 +26,12 @@ private Q_SLOTS:
     void modalRunEndsWithButton();
 
 private:
-    w_about *m_box = nullptr;
+    shell::w_about *m_box = nullptr;
 };
 
 void TestAbout::init()
 {
-    m_box = new w_about;
+    m_box = new shell::w_about;
     m_box->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_box));
     m_box->activateWindow();

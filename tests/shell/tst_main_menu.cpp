@@ -53,7 +53,7 @@ private:
     void clickNavigation();
     QRect pictureInFrame() const;
 
-    QPointer<w_main1> m_frame;
+    QPointer<shell::w_main1> m_frame;
 };
 
 void TestMainMenu::initTestCase()
@@ -67,7 +67,7 @@ void TestMainMenu::init()
     rt::message().objectParameter = nullptr;
     for (const QString &name : modalWindowClasses())
         registerRecordingDialog(name);
-    m_frame = new w_main1;
+    m_frame = new shell::w_main1;
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame));
 }
@@ -291,7 +291,7 @@ void TestMainMenu::unregisteredWindowShowsMessage()
 
     action(item)->trigger();
     QCOMPARE(boxes.boxes().size(), size_t(1));
-    QCOMPARE(boxes.boxes().front().title, w_main1::frameTitle());
+    QCOMPARE(boxes.boxes().front().title, shell::w_main1::frameTitle());
     QCOMPARE(
         boxes.boxes().front().text, u"对不起, 您指定起动的窗口不存在, 请与系统管理员联系修改"_s);
     QCOMPARE(boxes.boxes().front().icon, rt::MessageBoxService::Icon::StopSign);

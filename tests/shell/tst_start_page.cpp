@@ -42,7 +42,7 @@ private:
     QPoint centreOf(const QString &name) const;
     void moveTo(const QString &name);
 
-    QPointer<w_main1> m_frame;
+    QPointer<shell::w_main1> m_frame;
     shell::StartPage *m_page = nullptr;
 };
 
@@ -56,7 +56,7 @@ void TestStartPage::init()
     OpenLog::records().clear();
     for (const QString &name : modalWindowClasses())
         registerRecordingDialog(name);
-    m_frame = new w_main1;
+    m_frame = new shell::w_main1;
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame));
     m_page = m_frame->startPage();

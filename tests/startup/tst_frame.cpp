@@ -52,15 +52,15 @@ namespace {
 
 // Where the start page sits, counted from the top-left of the frame's
 // client area below the menu bar, in pixels.
-QPoint pagePlace(const w_main1 &frame)
+QPoint pagePlace(const shell::w_main1 &frame)
 {
     return frame.startPage()->mapTo(&frame, QPoint(0, 0)) - QPoint(0, frame.menuBar()->height());
 }
 
 // Where the centring rule puts it for the frame's outer size now.
-QPoint rulePlace(const w_main1 &frame)
+QPoint rulePlace(const shell::w_main1 &frame)
 {
-    return rt::units::toPixels(w_main1::centredStartPagePosition(
+    return rt::units::toPixels(shell::w_main1::centredStartPagePosition(
         frame.widthUnits(), frame.heightUnits(), kPageWidth, kPageHeight));
 }
 
@@ -84,14 +84,15 @@ void TestFrame::centring()
     QFETCH(int, frameWidth);
     QFETCH(int, frameHeight);
     QFETCH(QPoint, expected);
-    QCOMPARE(w_main1::centredStartPagePosition(frameWidth, frameHeight, kPageWidth, kPageHeight),
+    QCOMPARE(
+        shell::w_main1::centredStartPagePosition(frameWidth, frameHeight, kPageWidth, kPageHeight),
         expected);
 }
 
 void TestFrame::opensInStartPageState()
 {
     shell::Application::instance().button_flag = false;
-    w_main1 frame;
+    shell::w_main1 frame;
     frame.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QVERIFY(shell::Application::instance().button_flag);
@@ -103,7 +104,7 @@ void TestFrame::opensInStartPageState()
     QCOMPARE(frame.windowTitle(), u"TavrinKelvaro（初中） "_s);
     QVERIFY(frame.focusPicture().isEmpty());
     // The status bar has the height that the frame's open handling gave it.
-    QCOMPARE(frame.statusBar()->height(), uo_microbarutil::kBarHeight);
+    QCOMPARE(frame.statusBar()->height(), ui::uo_microbarutil::kBarHeight);
 }
 
 void TestFrame::resizeCentresTheStartPage_data()
@@ -123,7 +124,7 @@ void TestFrame::resizeCentresTheStartPage()
     QFETCH(int, frameWidth);
     QFETCH(int, frameHeight);
     QFETCH(QPoint, expected);
-    w_main1 frame;
+    shell::w_main1 frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     // The sizes are outer sizes: the window frame counts.
@@ -139,7 +140,7 @@ void TestFrame::resizeCentresTheStartPage()
 
 void TestFrame::restoredSizeIsCentredOnTheScreen()
 {
-    w_main1 frame;
+    shell::w_main1 frame;
     QCOMPARE(frame.size(), rt::units::toPixels(QSize(4018, 2692)));
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -155,15 +156,15 @@ void TestFrame::placedByTheRuleAfterEnter()
 {
     // Through the real start window: "登录(&L)" opens the frame and only then
     // makes its toolbar taller (24-pixel icons with their text under them).
-    ui::toolbarUtil().reset();
-    QPointer<w_pwd> start = new w_pwd;
+    ui::guo_toolbarutil().reset();
+    QPointer<shell::w_pwd> start = new shell::w_pwd;
     start->show();
     QVERIFY(QTest::qWaitForWindowExposed(start));
-    auto *enter = support::control<pfc_picture_command_button>(start, u"uo_3"_s);
+    auto *enter = support::control<controls::pfc_picture_command_button>(start, u"uo_3"_s);
     QTest::mouseClick(enter->innerButton(), Qt::LeftButton);
     // The button's click is posted; the start window closes once it ran.
     QTRY_VERIFY(start.isNull());
-    QPointer<w_main1> frame = w_main1::current();
+    QPointer<shell::w_main1> frame = shell::w_main1::current();
     QVERIFY(frame);
     QVERIFY(QTest::qWaitForWindowExposed(frame));
     QCOMPARE(frame->frameToolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -172,28 +173,28 @@ void TestFrame::placedByTheRuleAfterEnter()
     QTest::qWait(100);
     QCOMPARE(pagePlace(*frame), rulePlace(*frame));
     delete frame.data();
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
 }
 
 void TestFrame::placeFollowsToolbarChanges()
 {
-    ui::toolbarUtil().reset();
-    w_main1 frame;
+    ui::guo_toolbarutil().reset();
+    shell::w_main1 frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(pagePlace(frame), rulePlace(frame));
     // As "登录(&L)" does on a display without a window manager: the frame
     // is on the screen at its restored size when its toolbar grows.
     const int plainToolbar = frame.frameToolBar()->height();
-    QVERIFY(f_create_toolbarutil(ui::toolbarUtil()));
-    QVERIFY(ui::toolbarUtil()->of_inittoolbar(&frame, 24));
-    ui::toolbarUtil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
-    ui::toolbarUtil()->of_toolbarshowtext(true);
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QVERIFY(ui::guo_toolbarutil()->of_inittoolbar(&frame, 24));
+    ui::guo_toolbarutil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
+    ui::guo_toolbarutil()->of_toolbarshowtext(true);
     QTRY_VERIFY(frame.frameToolBar()->height() > plainToolbar);
     QCOMPARE(pagePlace(frame), rulePlace(frame));
 
     // The toolbar settings dialog, driven as the user does.
-    w_genapp_toolbars dialog(&frame);
+    ui::w_genapp_toolbars dialog(&frame);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto *text = support::control<QCheckBox>(&dialog, u"cbx_showtext"_s);
@@ -226,13 +227,13 @@ void TestFrame::placeFollowsToolbarChanges()
     QTest::mouseClick(visible, Qt::LeftButton);
     QTRY_VERIFY(frame.frameToolBar()->isVisible());
     QCOMPARE(pagePlace(frame), rulePlace(frame));
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
 }
 
 void TestFrame::startPageKeepsItsRaisedPictureInTheFrame()
 {
     // The page tells the frame which picture is raised; the frame keeps it.
-    w_main1 frame;
+    shell::w_main1 frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     shell::StartPage *page = frame.startPage();

@@ -32,14 +32,14 @@ private Q_SLOTS:
 
 namespace {
 // The start window's picture button `name`, as the user finds it.
-pfc_picture_command_button *button(QWidget *window, const char *name)
+controls::pfc_picture_command_button *button(QWidget *window, const char *name)
 {
-    return support::control<pfc_picture_command_button>(window, QLatin1StringView(name));
+    return support::control<controls::pfc_picture_command_button>(window, QLatin1StringView(name));
 }
 
-w_pwd *openStartWindow()
+shell::w_pwd *openStartWindow()
 {
-    auto *window = new w_pwd;
+    auto *window = new shell::w_pwd;
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
@@ -47,7 +47,7 @@ w_pwd *openStartWindow()
     return window;
 }
 
-void clickButton(pfc_picture_command_button *button)
+void clickButton(controls::pfc_picture_command_button *button)
 {
     QTest::mouseClick(button->innerButton(), Qt::LeftButton);
 }
@@ -66,7 +66,7 @@ void TestStartWindow::cleanup()
 
 void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()
 {
-    QPointer<w_pwd> window = openStartWindow();
+    QPointer<shell::w_pwd> window = openStartWindow();
     QCOMPARE(window->windowTitle(), u"登录管理系统....."_s);
     QCOMPARE(QApplication::focusWidget(), button(window, "uo_3")->innerButton());
     QTest::keyClick(button(window, "uo_3")->innerButton(), Qt::Key_Down);
@@ -81,20 +81,20 @@ void TestStartWindow::enterButtonHasFocusAndArrowsMoveIt()
 
 void TestStartWindow::exitClosesTheWindow()
 {
-    QPointer<w_pwd> window = openStartWindow();
+    QPointer<shell::w_pwd> window = openStartWindow();
     clickButton(button(window, "uo_4"));
     QTRY_VERIFY(window.isNull());
-    QVERIFY(!w_main1::current());
+    QVERIFY(!shell::w_main1::current());
 }
 
 void TestStartWindow::enterOpensFrameWithToolbarText()
 {
-    QPointer<w_pwd> window = openStartWindow();
+    QPointer<shell::w_pwd> window = openStartWindow();
     // Enter on the focused enter button clicks it.
     QTest::keyClick(button(window, "uo_3")->innerButton(), Qt::Key_Return);
     QTRY_VERIFY(window.isNull());
 
-    w_main1 *frame = w_main1::current();
+    shell::w_main1 *frame = shell::w_main1::current();
     QVERIFY(frame);
     QVERIFY(frame->isVisible());
     QVERIFY(frame->windowState() & Qt::WindowMaximized);
@@ -105,25 +105,25 @@ void TestStartWindow::enterOpensFrameWithToolbarText()
     QCOMPARE(toolBar->font().family(), u"Courier New"_s);
     QCOMPARE(toolBar->font().pointSize(), 11);
     QVERIFY(toolBar->separatorsShown());
-    QVERIFY(ui::toolbarUtil());
+    QVERIFY(ui::guo_toolbarutil());
 }
 
 void TestStartWindow::enteringAgainRebindsTheSameUtility()
 {
-    QPointer<w_pwd> window = openStartWindow();
+    QPointer<shell::w_pwd> window = openStartWindow();
     clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
-    uo_toolbarutil *first = ui::toolbarUtil().get();
+    ui::uo_toolbarutil *first = ui::guo_toolbarutil().get();
     QVERIFY(first);
-    QPointer<w_main1> firstFrame = w_main1::current();
+    QPointer<shell::w_main1> firstFrame = shell::w_main1::current();
     firstFrame->close();
     QTRY_VERIFY(firstFrame.isNull());
 
     window = openStartWindow();
     clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
-    QCOMPARE(ui::toolbarUtil().get(), first);
-    auto *toolBar = qobject_cast<ui::FrameToolBar *>(w_main1::current()->frameToolBar());
+    QCOMPARE(ui::guo_toolbarutil().get(), first);
+    auto *toolBar = qobject_cast<ui::FrameToolBar *>(shell::w_main1::current()->frameToolBar());
     QVERIFY(toolBar->isTextShown());
     QCOMPARE(toolBar->font().family(), u"Courier New"_s);
 }
@@ -133,13 +133,13 @@ void TestStartWindow::enteringWithoutAToolbarUtilityStillOpensTheFrame()
     // A host version for which there is no toolbar utility: the factory
     // leaves the global empty, and entering must neither fail nor keep the
     // start window open.
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(9));
-    QPointer<w_pwd> window = openStartWindow();
+    QPointer<shell::w_pwd> window = openStartWindow();
     clickButton(button(window, "uo_3"));
     QTRY_VERIFY(window.isNull());
-    QVERIFY(!ui::toolbarUtil());
-    w_main1 *frame = w_main1::current();
+    QVERIFY(!ui::guo_toolbarutil());
+    shell::w_main1 *frame = shell::w_main1::current();
     QVERIFY(frame && frame->isVisible());
     // The toolbar keeps the look it was made with.
     auto *toolBar = qobject_cast<ui::FrameToolBar *>(frame->frameToolBar());

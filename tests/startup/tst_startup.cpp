@@ -103,17 +103,18 @@ void TestStartup::splashHandsOverAfterTwoSeconds()
     int opened = 0;
     QElapsedTimer clock;
     clock.start();
-    rt::windows::openModal(new w_flash([&opened] { ++opened; }));
+    rt::windows::openModal(new shell::w_flash([&opened] { ++opened; }));
     const qint64 elapsed = clock.elapsed();
     QCOMPARE(opened, 1);
-    QVERIFY2(elapsed >= w_flash::kTimerPeriodMs - 100 && elapsed < 2 * w_flash::kTimerPeriodMs,
+    QVERIFY2(elapsed >= shell::w_flash::kTimerPeriodMs - 100
+            && elapsed < 2 * shell::w_flash::kTimerPeriodMs,
         qPrintable(QString::number(elapsed)));
 }
 
 void TestStartup::clickOnPictureHandsOverAtOnceAndOnlyOnce()
 {
     int opened = 0;
-    auto *splash = new w_flash([&opened] { ++opened; });
+    auto *splash = new shell::w_flash([&opened] { ++opened; });
     QTimer::singleShot(100, splash, [splash] {
         QTest::mouseClick(support::control<QWidget>(splash, u"p_1"_s), Qt::LeftButton);
     });
@@ -130,7 +131,7 @@ void TestStartup::clickOnPictureHandsOverAtOnceAndOnlyOnce()
 void TestStartup::escapeDoesNotCloseTheSplash()
 {
     int opened = 0;
-    w_flash splash([&opened] { ++opened; });
+    shell::w_flash splash([&opened] { ++opened; });
     auto *picture = support::control<QLabel>(&splash, u"p_1"_s);
     // The splash picture is carried in the program's resources.
     QVERIFY(!picture->pixmap().isNull());

@@ -21,9 +21,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 // The start window's picture button `name`, as the user finds it.
-pfc_picture_command_button *button(QWidget *window, const char *name)
+controls::pfc_picture_command_button *button(QWidget *window, const char *name)
 {
-    return support::control<pfc_picture_command_button>(window, QLatin1StringView(name));
+    return support::control<controls::pfc_picture_command_button>(window, QLatin1StringView(name));
 }
 } // namespace
 
@@ -96,10 +96,10 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     QVERIFY(start);
     QVERIFY(!ui::toolbarSwitches().userControl);
 
-    auto *pwd = static_cast<w_pwd *>(start.data());
+    auto *pwd = static_cast<shell::w_pwd *>(start.data());
     QTest::mouseClick(button(pwd, "uo_3")->innerButton(), Qt::LeftButton);
     QTRY_VERIFY(start.isNull());
-    QPointer<w_main1> frame = w_main1::current();
+    QPointer<shell::w_main1> frame = shell::w_main1::current();
     QVERIFY(frame);
 
     // "重新登录": the start window opens, then the frame closes.
@@ -108,10 +108,10 @@ void TestStartupConnected::splashThenStartWindowThenFrameAndBack()
     start = visibleByName(u"w_pwd"_s);
     QVERIFY(start);
 
-    pwd = static_cast<w_pwd *>(start.data());
+    pwd = static_cast<shell::w_pwd *>(start.data());
     QTest::mouseClick(button(pwd, "uo_3")->innerButton(), Qt::LeftButton);
     QTRY_VERIFY(start.isNull());
-    QVERIFY(w_main1::current());
+    QVERIFY(shell::w_main1::current());
     QVERIFY(shell::Application::instance().button_flag);
 
     // Still the same, working connection.

@@ -14,7 +14,7 @@ namespace support {
 inline void typeInto(QWidget *window, const QString &field, const QString &text)
 {
     QVERIFY(window);
-    auto *edit = window->findChild<my_maskedit *>(field);
+    auto *edit = window->findChild<controls::my_maskedit *>(field);
     QVERIFY2(edit, qPrintable(field));
     QTest::mouseClick(edit, Qt::LeftButton);
     QTRY_VERIFY(edit->hasFocus());
@@ -26,3 +26,13 @@ inline void typeInto(QWidget *window, const QString &field, const QString &text)
 }
 
 } // namespace support
+
+namespace controls {
+class pfc_picture_command_button;
+}
+
+// The database tests in tests/db still name these two controls without
+// their namespace; these two declarations go once those tests write
+// controls::my_maskedit and controls::pfc_picture_command_button.
+using controls::my_maskedit;
+using controls::pfc_picture_command_button;

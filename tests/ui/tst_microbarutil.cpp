@@ -65,14 +65,14 @@ void TestMicrobarUtil::frameWithStatusBar()
     ToolbarTestFrame fixture;
     QStatusBar *bar = fixture.frame->statusBar();
     bar->showMessage(u"就绪"_s);
-    uo_microbarutil().of_initmicrobar(fixture.frame);
+    ui::uo_microbarutil().of_initmicrobar(fixture.frame);
 
     QCOMPARE(bar->font().families().value(0), u"宋体"_s);
     QVERIFY(bar->font().families().contains(u"WenQuanYi Zen Hei"_s));
-    QCOMPARE(bar->font().pixelSize(), uo_microbarutil::kFontPixelHeight);
+    QCOMPARE(bar->font().pixelSize(), ui::uo_microbarutil::kFontPixelHeight);
     fixture.frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(fixture.frame));
-    QCOMPARE(bar->height(), uo_microbarutil::kBarHeight);
+    QCOMPARE(bar->height(), ui::uo_microbarutil::kBarHeight);
     QCOMPARE(bar->geometry().bottom(), fixture.frame->rect().bottom());
 }
 
@@ -97,7 +97,7 @@ void TestMicrobarUtil::otherHostsLeaveStatusBar()
     const QFont before = bar->font();
     const int minimumBefore = bar->minimumHeight();
     const int maximumBefore = bar->maximumHeight();
-    uo_microbarutil().of_initmicrobar(fixture.frame);
+    ui::uo_microbarutil().of_initmicrobar(fixture.frame);
     QCOMPARE(bar->font(), before);
     QCOMPARE(bar->minimumHeight(), minimumBefore);
     QCOMPARE(bar->maximumHeight(), maximumBefore);
@@ -108,14 +108,14 @@ void TestMicrobarUtil::frameWithoutStatusBar()
     ToolbarTestFrame::Options bare;
     bare.withStatusBar = false;
     ToolbarTestFrame fixture(bare);
-    uo_microbarutil().of_initmicrobar(fixture.frame);
+    ui::uo_microbarutil().of_initmicrobar(fixture.frame);
     // No status bar was made for it.
     QVERIFY(!fixture.frame->findChild<QStatusBar *>());
 }
 
 void TestMicrobarUtil::otherWindows()
 {
-    uo_microbarutil util;
+    ui::uo_microbarutil util;
     util.of_initmicrobar(nullptr);
 
     QMainWindow plain;

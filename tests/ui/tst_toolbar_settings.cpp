@@ -66,42 +66,42 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<ToolbarTestFrame> m_frame;
-    std::unique_ptr<w_genapp_toolbars> m_dialog;
+    std::unique_ptr<ui::w_genapp_toolbars> m_dialog;
 
     // Opens the dialog (not modally, so that the test can drive it) with
     // `parameter` handed over as its frame, as the main menu does.
-    w_genapp_toolbars *open(QObject *parameter);
+    ui::w_genapp_toolbars *open(QObject *parameter);
 };
 
 void TestToolbarSettings::init()
 {
     ui::toolbarSwitches() = ui::ToolbarSwitches();
     ui::toolbarSwitches().userControl = false;
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     rt::message().objectParameter = nullptr;
 
     m_frame = std::make_unique<ToolbarTestFrame>();
     m_frame->frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame->frame));
     // As after "登录(&L)": the utility made, bound with 24 and the text on.
-    QVERIFY(f_create_toolbarutil(ui::toolbarUtil()));
-    QVERIFY(ui::toolbarUtil()->of_inittoolbar(m_frame->frame, 24));
-    ui::toolbarUtil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
-    ui::toolbarUtil()->of_toolbarshowtext(true);
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QVERIFY(ui::guo_toolbarutil()->of_inittoolbar(m_frame->frame, 24));
+    ui::guo_toolbarutil()->of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
+    ui::guo_toolbarutil()->of_toolbarshowtext(true);
 }
 
 void TestToolbarSettings::cleanup()
 {
     m_dialog.reset();
     m_frame.reset();
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     ui::toolbarSwitches() = ui::ToolbarSwitches();
     rt::message().objectParameter = nullptr;
 }
 
-w_genapp_toolbars *TestToolbarSettings::open(QObject *parameter)
+ui::w_genapp_toolbars *TestToolbarSettings::open(QObject *parameter)
 {
-    m_dialog = std::make_unique<w_genapp_toolbars>(qobject_cast<QMainWindow *>(parameter));
+    m_dialog = std::make_unique<ui::w_genapp_toolbars>(qobject_cast<QMainWindow *>(parameter));
     m_dialog->show();
     if (!QTest::qWaitForWindowExposed(m_dialog.get()))
         qWarning("dialog not exposed");
@@ -128,7 +128,7 @@ void TestToolbarSettings::controlsAndTexts()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     QCOMPARE(dialog->objectName(), u"w_genapp_toolbars"_s);
     QCOMPARE(dialog->windowTitle(), u"工具栏设置"_s);
     QVERIFY(dialog->isModal());
@@ -158,7 +158,7 @@ void TestToolbarSettings::opensWithToolbarState()
     QFETCH(int, code);
     QFETCH(QString, checked);
     ui::setToolbarAlignment(*m_frame->frame, code);
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     // The dialog's radio buttons are the buttons of its position group, each
     // under its position code.
     const QStringList byCode
@@ -186,7 +186,7 @@ void TestToolbarSettings::opensWithApplicationSwitches()
 {
     // Start-up switched the text on through the utility, which keeps the
     // application's switch in step.
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     QVERIFY(control<QCheckBox>(dialog, u"cbx_showtext"_s)->isChecked());
     QVERIFY(control<QCheckBox>(dialog, u"cbx_showtips"_s)->isChecked());
     m_dialog.reset();
@@ -214,7 +214,7 @@ void TestToolbarSettings::radioButtonMovesToolbar()
     QFETCH(int, area);
     // Start away from the target so that every row moves the toolbar.
     ui::setToolbarAlignment(*m_frame->frame, area == Qt::TopToolBarArea ? 3 : 1);
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
 
     QTest::mouseClick(control<QRadioButton>(dialog, radio), Qt::LeftButton);
     QVERIFY(control<QRadioButton>(dialog, radio)->isChecked());
@@ -246,7 +246,7 @@ void TestToolbarSettings::radioButtonMovesToolbar()
 
 void TestToolbarSettings::floatingAndBackKeepsVisibility()
 {
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     ui::FrameToolBar *bar = m_frame->toolbar;
 
     QTest::mouseClick(control<QRadioButton>(dialog, u"rb_floating"_s), Qt::LeftButton);
@@ -275,7 +275,7 @@ void TestToolbarSettings::floatingAndBackKeepsVisibility()
 void TestToolbarSettings::checkedRadioAgainChangesNothing()
 {
     ui::setToolbarAlignment(*m_frame->frame, 0);
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     auto *left = control<QRadioButton>(dialog, u"rb_left"_s);
     QVERIFY(left->isChecked());
     QTRY_VERIFY(m_frame->toolbar->isVisible());
@@ -290,7 +290,7 @@ void TestToolbarSettings::checkedRadioAgainChangesNothing()
 void TestToolbarSettings::visibleButtonToggles()
 {
     ui::setToolbarVisible(*m_frame->frame, false);
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     auto *visible = control<QPushButton>(dialog, u"cb_visible"_s);
     QCOMPARE(visible->text(), kShow);
 
@@ -310,7 +310,7 @@ void TestToolbarSettings::visibleButtonToggles()
 
 void TestToolbarSettings::enterClicksVisibleButton()
 {
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     QTest::keyClick(dialog, Qt::Key_Return);
     QVERIFY(!m_frame->toolbar->isVisible());
     QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kShow);
@@ -318,7 +318,7 @@ void TestToolbarSettings::enterClicksVisibleButton()
 
 void TestToolbarSettings::textBoxSwitchesText()
 {
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     auto *box = control<QCheckBox>(dialog, u"cbx_showtext"_s);
     ui::FrameToolBar *bar = m_frame->toolbar;
     QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -338,7 +338,7 @@ void TestToolbarSettings::textBoxSwitchesText()
 
 void TestToolbarSettings::tipsBoxSwitchesTips()
 {
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     auto *box = control<QCheckBox>(dialog, u"cbx_showtips"_s);
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(!ui::toolbarSwitches().tips);
@@ -363,7 +363,7 @@ void TestToolbarSettings::tipsBoxSwitchesTips()
 
 void TestToolbarSettings::withoutFrameParameter()
 {
-    w_genapp_toolbars *dialog = open(nullptr);
+    ui::w_genapp_toolbars *dialog = open(nullptr);
     for (QRadioButton *radio : dialog->findChildren<QRadioButton *>())
         QVERIFY(!radio->isChecked());
 
@@ -386,7 +386,7 @@ void TestToolbarSettings::withoutFrameParameter()
 void TestToolbarSettings::parameterNotAFrame()
 {
     QLabel notAFrame(u"不是框架"_s);
-    w_genapp_toolbars *dialog = open(&notAFrame);
+    ui::w_genapp_toolbars *dialog = open(&notAFrame);
     QTest::mouseClick(control<QRadioButton>(dialog, u"rb_bottom"_s), Qt::LeftButton);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
 }
@@ -396,7 +396,7 @@ void TestToolbarSettings::frameWithoutToolbar()
     ToolbarTestFrame::Options bare;
     bare.withToolbar = false;
     ToolbarTestFrame other(bare);
-    w_genapp_toolbars *dialog = open(other.frame);
+    ui::w_genapp_toolbars *dialog = open(other.frame);
     for (QRadioButton *radio : dialog->findChildren<QRadioButton *>())
         QVERIFY(!radio->isChecked());
     QCOMPARE(control<QPushButton>(dialog, u"cb_visible"_s)->text(), kShow);
@@ -407,8 +407,8 @@ void TestToolbarSettings::frameWithoutToolbar()
 
 void TestToolbarSettings::withoutToolbarUtility()
 {
-    ui::toolbarUtil().reset();
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::guo_toolbarutil().reset();
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     auto *box = control<QCheckBox>(dialog, u"cbx_showtext"_s);
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(!box->isChecked());
@@ -420,10 +420,10 @@ void TestToolbarSettings::withoutToolbarUtility()
 
 void TestToolbarSettings::modalOpenKeepsChanges()
 {
-    QPointer<w_genapp_toolbars> seen;
+    QPointer<ui::w_genapp_toolbars> seen;
     bool driven = false;
     QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<w_genapp_toolbars *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<ui::w_genapp_toolbars *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         seen = dialog;
@@ -433,7 +433,7 @@ void TestToolbarSettings::modalOpenKeepsChanges()
         // The control menu's close command.
         dialog->close();
     });
-    rt::windows::openModalWithParameter(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
+    rt::windows::openModalWithParameter(new ui::w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QVERIFY(driven);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::RightToolBarArea);
     QVERIFY(!ui::toolbarSwitches().tips);
@@ -441,19 +441,19 @@ void TestToolbarSettings::modalOpenKeepsChanges()
 
     // Closed through its own button likewise.
     QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<w_genapp_toolbars *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<ui::w_genapp_toolbars *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         QTest::mouseClick(control<QRadioButton>(dialog, u"rb_top"_s), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(dialog, u"cb_done"_s), Qt::LeftButton);
     });
-    rt::windows::openModalWithParameter(new w_genapp_toolbars(m_frame->frame), m_frame->frame);
+    rt::windows::openModalWithParameter(new ui::w_genapp_toolbars(m_frame->frame), m_frame->frame);
     QCOMPARE(m_frame->frame->toolBarArea(m_frame->toolbar), Qt::TopToolBarArea);
 }
 
 void TestToolbarSettings::titleBarOffersOnlyClose()
 {
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     QVERIFY(dialog->windowHandle());
     const Qt::WindowFlags flags = dialog->windowHandle()->flags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
@@ -479,7 +479,7 @@ void TestToolbarSettings::tabLeavesRadioButtonsAndBoxesOut()
     QFETCH(int, code);
     QFETCH(QString, clicked);
     ui::setToolbarAlignment(*m_frame->frame, code);
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     if (!clicked.isEmpty())
@@ -520,7 +520,7 @@ void TestToolbarSettings::controlsTakeTheDialogsBackground_data()
 void TestToolbarSettings::controlsTakeTheDialogsBackground()
 {
     QFETCH(QString, name);
-    w_genapp_toolbars *dialog = open(m_frame->frame);
+    ui::w_genapp_toolbars *dialog = open(m_frame->frame);
     QWidget *widget = control<QWidget>(dialog, name);
     // The dialog as the user sees it: the control's right end, past its
     // text, shows what lies around the control (the dialog's silver, or the

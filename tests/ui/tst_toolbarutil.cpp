@@ -20,7 +20,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 // The toolbar's icons before any utility lays it out.
-const QSize kStartIconSize(uo_toolbarutil::kDefaultIconSize, uo_toolbarutil::kDefaultIconSize);
+const QSize kStartIconSize(
+    ui::uo_toolbarutil::kDefaultIconSize, ui::uo_toolbarutil::kDefaultIconSize);
 } // namespace
 
 class TestToolbarUtil : public QObject
@@ -62,7 +63,7 @@ private Q_SLOTS:
 void TestToolbarUtil::init()
 {
     ui::toolbarSwitches() = ui::ToolbarSwitches();
-    ui::toolbarUtil().reset();
+    ui::guo_toolbarutil().reset();
     ui::installHostEnvironment(nullptr);
 }
 
@@ -88,25 +89,25 @@ void TestToolbarUtil::factoryCreatesVariantForHost()
     QFETCH(QString, className);
     support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(version));
 
-    std::unique_ptr<uo_toolbarutil> holder;
-    QVERIFY(f_create_toolbarutil(holder));
+    std::unique_ptr<ui::uo_toolbarutil> holder;
+    QVERIFY(ui::f_create_toolbarutil(holder));
     if (className.isEmpty()) {
         QVERIFY(!holder);
         return;
     }
     QVERIFY(holder);
     QCOMPARE(holder->toolClassName(), className);
-    QCOMPARE(holder->iconSize(), uo_toolbarutil::kDefaultIconSize);
+    QCOMPARE(holder->iconSize(), ui::uo_toolbarutil::kDefaultIconSize);
     QVERIFY(!holder->isBound());
     switch (version) {
     case 6:
-        QVERIFY(dynamic_cast<uo_toolbarutil6 *>(holder.get()));
+        QVERIFY(dynamic_cast<ui::uo_toolbarutil6 *>(holder.get()));
         break;
     case 7:
-        QVERIFY(dynamic_cast<uo_toolbarutil7 *>(holder.get()));
+        QVERIFY(dynamic_cast<ui::uo_toolbarutil7 *>(holder.get()));
         break;
     default:
-        QVERIFY(dynamic_cast<uo_toolbarutil8 *>(holder.get()));
+        QVERIFY(dynamic_cast<ui::uo_toolbarutil8 *>(holder.get()));
         break;
     }
 }
@@ -114,32 +115,32 @@ void TestToolbarUtil::factoryCreatesVariantForHost()
 void TestToolbarUtil::factoryFirstCallVersion8()
 {
     // The program's own host, with no test host installed.
-    QVERIFY(f_create_toolbarutil(ui::toolbarUtil()));
-    auto *made = dynamic_cast<uo_toolbarutil8 *>(ui::toolbarUtil().get());
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    auto *made = dynamic_cast<ui::uo_toolbarutil8 *>(ui::guo_toolbarutil().get());
     QVERIFY(made);
     QCOMPARE(made->toolClassName(), u"FNFIXEDBAR80"_s);
-    QCOMPARE(made->iconSize(), uo_toolbarutil::kDefaultIconSize);
+    QCOMPARE(made->iconSize(), ui::uo_toolbarutil::kDefaultIconSize);
     QVERIFY(!made->isBound());
 }
 
 void TestToolbarUtil::factorySecondCallKeepsObject()
 {
-    QVERIFY(f_create_toolbarutil(ui::toolbarUtil()));
-    uo_toolbarutil *first = ui::toolbarUtil().get();
-    QVERIFY(!f_create_toolbarutil(ui::toolbarUtil()));
-    QCOMPARE(ui::toolbarUtil().get(), first);
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    ui::uo_toolbarutil *first = ui::guo_toolbarutil().get();
+    QVERIFY(!ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QCOMPARE(ui::guo_toolbarutil().get(), first);
 }
 
 void TestToolbarUtil::factoryFailedQueryKeepsHolder()
 {
     support::ScopedHostEnvironment host(std::make_unique<support::FixedHostEnvironment>(8, false));
-    std::unique_ptr<uo_toolbarutil> empty;
-    QVERIFY(!f_create_toolbarutil(empty));
+    std::unique_ptr<ui::uo_toolbarutil> empty;
+    QVERIFY(!ui::f_create_toolbarutil(empty));
     QVERIFY(!empty);
 
-    std::unique_ptr<uo_toolbarutil> filled = std::make_unique<uo_toolbarutil7>();
-    uo_toolbarutil *kept = filled.get();
-    QVERIFY(!f_create_toolbarutil(filled));
+    std::unique_ptr<ui::uo_toolbarutil> filled = std::make_unique<ui::uo_toolbarutil7>();
+    ui::uo_toolbarutil *kept = filled.get();
+    QVERIFY(!ui::f_create_toolbarutil(filled));
     QCOMPARE(filled.get(), kept);
 }
 
@@ -150,7 +151,7 @@ void TestToolbarUtil::initFindsToolbarByClassName_data()
     QTest::newRow("24") << 24 << 24;
     QTest::newRow("17") << 17 << 17;
     QTest::newRow("16") << 16 << 16;
-    QTest::newRow("0") << 0 << uo_toolbarutil::kDefaultIconSize;
+    QTest::newRow("0") << 0 << ui::uo_toolbarutil::kDefaultIconSize;
 }
 
 void TestToolbarUtil::initFindsToolbarByClassName()
@@ -158,7 +159,7 @@ void TestToolbarUtil::initFindsToolbarByClassName()
     QFETCH(int, size);
     QFETCH(int, iconSize);
     ToolbarTestFrame fixture;
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(fixture.frame, size));
     QVERIFY(util.isBound());
     QCOMPARE(util.boundToolbar(), fixture.toolbar.data());
@@ -176,10 +177,10 @@ void TestToolbarUtil::initWithoutMatchingToolbar()
     ToolbarTestFrame fixture(options);
     const QFont before = fixture.toolbar->font();
 
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(!util.of_inittoolbar(fixture.frame, 24));
     QVERIFY(!util.isBound());
-    QCOMPARE(util.iconSize(), uo_toolbarutil::kDefaultIconSize);
+    QCOMPARE(util.iconSize(), ui::uo_toolbarutil::kDefaultIconSize);
     util.of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
     QCOMPARE(fixture.toolbar->font(), before);
 
@@ -193,7 +194,7 @@ void TestToolbarUtil::initWithoutMatchingToolbar()
 
 void TestToolbarUtil::initWithoutFrame()
 {
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(!util.of_inittoolbar(nullptr, 24));
     QVERIFY(!util.isBound());
     QVERIFY(!util.boundFrame());
@@ -206,7 +207,7 @@ void TestToolbarUtil::initFailureKeepsEarlierBinding()
     noToolbar.withToolbar = false;
     ToolbarTestFrame bare(noToolbar);
 
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(bound.frame, 24));
     QVERIFY(!util.of_inittoolbar(bare.frame, 32));
     QCOMPARE(util.boundToolbar(), bound.toolbar.data());
@@ -216,8 +217,8 @@ void TestToolbarUtil::initFailureKeepsEarlierBinding()
 
 void TestToolbarUtil::initBindsAgainToNewFrame()
 {
-    QVERIFY(f_create_toolbarutil(ui::toolbarUtil()));
-    uo_toolbarutil *util = ui::toolbarUtil().get();
+    QVERIFY(ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    ui::uo_toolbarutil *util = ui::guo_toolbarutil().get();
     {
         ToolbarTestFrame first;
         QVERIFY(util->of_inittoolbar(first.frame, 24));
@@ -225,8 +226,8 @@ void TestToolbarUtil::initBindsAgainToNewFrame()
     QVERIFY(!util->isBound());
 
     ToolbarTestFrame second;
-    QVERIFY(!f_create_toolbarutil(ui::toolbarUtil()));
-    QCOMPARE(ui::toolbarUtil().get(), util);
+    QVERIFY(!ui::f_create_toolbarutil(ui::guo_toolbarutil()));
+    QCOMPARE(ui::guo_toolbarutil().get(), util);
     QVERIFY(util->of_inittoolbar(second.frame, 24));
     util->of_toolbarshowtext(true);
     QCOMPARE(second.toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -247,7 +248,7 @@ void TestToolbarUtil::fontFollowsHostSize()
     QFETCH(int, pointSize);
     QFETCH(int, pixelSize);
     ToolbarTestFrame fixture;
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(fixture.frame, 24));
     util.of_settoolbarfont(u"Courier New"_s, size, u"12345"_s);
 
@@ -269,7 +270,7 @@ void TestToolbarUtil::fontWhileUnboundChangesNothing()
 {
     ToolbarTestFrame fixture;
     const QFont before = fixture.toolbar->font();
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     util.of_settoolbarfont(u"Courier New"_s, -11, u"12345"_s);
     QCOMPARE(fixture.toolbar->font(), before);
     QVERIFY(fixture.toolbar->extentText().isEmpty());
@@ -280,7 +281,7 @@ void TestToolbarUtil::showTextOn()
     ToolbarTestFrame fixture;
     fixture.frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(fixture.frame));
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(fixture.frame, 24));
 
     util.of_toolbarshowtext(true);
@@ -298,7 +299,7 @@ void TestToolbarUtil::showTextOffLaysOutIconSize()
     ToolbarTestFrame fixture;
     fixture.frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(fixture.frame));
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(fixture.frame, 24));
     util.of_toolbarshowtext(true);
 
@@ -319,7 +320,7 @@ void TestToolbarUtil::showTextOffLaysOutIconSize()
 void TestToolbarUtil::showTextOffAtSize16KeepsLayout()
 {
     ToolbarTestFrame fixture;
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(fixture.frame, 16));
     util.of_toolbarshowtext(false);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
@@ -330,7 +331,7 @@ void TestToolbarUtil::showTextOffAtSize16KeepsLayout()
 void TestToolbarUtil::showTextOnAgainKeepsIconSize()
 {
     ToolbarTestFrame fixture;
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(fixture.frame, 24));
     util.of_toolbarshowtext(false);
     util.of_toolbarshowtext(true);
@@ -342,7 +343,7 @@ void TestToolbarUtil::showTextOnAgainKeepsIconSize()
 void TestToolbarUtil::showTextWhileUnboundIsSkipped()
 {
     ToolbarTestFrame fixture;
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     util.of_toolbarshowtext(true);
     util.of_toolbarshowtext(false);
     QCOMPARE(fixture.toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
@@ -353,7 +354,7 @@ void TestToolbarUtil::showTextWhileUnboundIsSkipped()
 void TestToolbarUtil::frameClosedUnbinds()
 {
     auto fixture = std::make_unique<ToolbarTestFrame>();
-    uo_toolbarutil8 util;
+    ui::uo_toolbarutil8 util;
     QVERIFY(util.of_inittoolbar(fixture->frame, 24));
     QVERIFY(util.isBound());
     fixture.reset();

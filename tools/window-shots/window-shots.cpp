@@ -44,12 +44,15 @@
 #include <map>
 #include <set>
 
-// The program's start-up functions stand in the namespaces of their layers
-// in later revisions and in the global namespace in earlier ones: an
-// unqualified name finds them in either.
+// The program's start-up functions and the desk calculator's window class
+// stand in the namespaces of their layers in later revisions and in the
+// global namespace in earlier ones: an unqualified name finds them in
+// either.
 namespace app { }
+namespace deskcalc { }
 namespace shell { }
 using namespace app;
+using namespace deskcalc;
 using namespace shell;
 
 using namespace Qt::StringLiterals;

@@ -21,6 +21,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace shell {
+
 m_main::m_main(w_main1 *frame)
     : QObject(frame)
     , m_frame(frame)
@@ -159,7 +161,7 @@ void m_main::openToolbarSettings()
     // The dialog takes the frame from the message object when it opens.
     rt::message().objectParameter = m_frame;
     QWidget *dialog
-        = rt::WindowRegistry::instance().create(w_genapp_toolbars::className(), m_frame);
+        = rt::WindowRegistry::instance().create(ui::w_genapp_toolbars::className(), m_frame);
     if (!dialog) {
         m_frame->showMissingWindow();
         return;
@@ -232,3 +234,5 @@ bool m_main::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace shell

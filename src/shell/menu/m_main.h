@@ -7,6 +7,9 @@
 
 class QAction;
 class QMenu;
+
+namespace shell {
+
 class w_main1;
 
 // The frame's main menu: the item tree on the frame's menu bar, one action
@@ -55,3 +58,5 @@ private:
     };
     std::vector<PendingButton> m_buttons;
 };
+
+} // namespace shell

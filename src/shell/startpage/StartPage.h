@@ -9,9 +9,9 @@
 
 #include <vector>
 
-class w_main1;
-
 namespace shell {
+
+class w_main1;
 
 // The frame's start page (objectName "dw_main"): draws the objects of
 // d_start, raises the picture under the pointer and, on a click on the

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-using namespace ui::printer;
+namespace ui::printer {
 
 namespace {
 
@@ -370,3 +370,5 @@ QString n_printer::of_getstringfromblob(const QByteArray &source, int offset)
         end = source.size();
     return QString::fromLocal8Bit(source.mid(start, end - start));
 }
+
+} // namespace ui::printer

@@ -14,8 +14,8 @@ class QPageLayout;
 class QWidget;
 
 namespace ui::printer {
+
 class PrinterSystem;
-}
 
 // The printer service: the printers and the default printer, what a printer
 // tells about itself (driver, port, status and attribute words, default
@@ -131,3 +131,5 @@ private:
 
     ui::printer::PrinterSystem *m_system;
 };
+
+} // namespace ui::printer

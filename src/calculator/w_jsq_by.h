@@ -8,7 +8,10 @@
 
 class QLineEdit;
 class QPushButton;
+
+namespace controls {
 class my_maskedit;
+}
 
 namespace rt {
 class CloseGuard;
@@ -22,12 +25,12 @@ namespace calculator {
 // score field recomputes the result when its text has been changed and it is
 // left. Uses no database and stores nothing; it closes only through its
 // button "关闭(&X)".
-class GraduationWindow : public QDialog
+class w_jsq_by : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit GraduationWindow(QWidget *parent = nullptr);
+    explicit w_jsq_by(QWidget *parent = nullptr);
 
     // The window's class name in the registry.
     static QString className();
@@ -44,10 +47,10 @@ private:
 
     rt::ControlBuilder m_controls;
     rt::CloseGuard *m_closeGuard = nullptr;
-    my_maskedit *m_firstYear = nullptr;
-    my_maskedit *m_secondYear = nullptr;
-    my_maskedit *m_thirdYear = nullptr;
-    my_maskedit *m_score = nullptr;
+    controls::my_maskedit *m_firstYear = nullptr;
+    controls::my_maskedit *m_secondYear = nullptr;
+    controls::my_maskedit *m_thirdYear = nullptr;
+    controls::my_maskedit *m_score = nullptr;
     QLineEdit *m_rating = nullptr;
     QPushButton *m_closeButton = nullptr;
 };

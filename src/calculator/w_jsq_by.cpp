@@ -1,4 +1,4 @@
-#include "calculator/GraduationWindow.h"
+#include "calculator/w_jsq_by.h"
 
 #include "calculator/RatingField.h"
 #include "calculator/ScoreMask.h"
@@ -70,7 +70,7 @@ std::int64_t tenthsOf(const QLineEdit *field)
 
 } // namespace
 
-const rt::WindowDecl &GraduationWindow::windowDecl()
+const rt::WindowDecl &w_jsq_by::windowDecl()
 {
     static const rt::WindowDecl decl {
         .name = u"w_jsq_by"_s,
@@ -85,37 +85,37 @@ const rt::WindowDecl &GraduationWindow::windowDecl()
     return decl;
 }
 
-QString GraduationWindow::className()
+QString w_jsq_by::className()
 {
     return windowDecl().name;
 }
 
-const rt::ControlTable &GraduationWindow::controlTable()
+const rt::ControlTable &w_jsq_by::controlTable()
 {
     static const rt::ControlTable table = makeTable();
     return table;
 }
 
-GraduationWindow::GraduationWindow(QWidget *parent)
+w_jsq_by::w_jsq_by(QWidget *parent)
     : QDialog(parent)
     , m_controls(this, controlTable(), controls::entryControlFactories())
 {
     rt::setUpWindow(this, windowDecl());
 
-    m_firstYear = m_controls.get<my_maskedit>(u"em_c1"_s);
-    m_secondYear = m_controls.get<my_maskedit>(u"em_c2"_s);
-    m_thirdYear = m_controls.get<my_maskedit>(u"em_c3"_s);
-    m_score = m_controls.get<my_maskedit>(u"em_by_cj"_s);
+    m_firstYear = m_controls.get<controls::my_maskedit>(u"em_c1"_s);
+    m_secondYear = m_controls.get<controls::my_maskedit>(u"em_c2"_s);
+    m_thirdYear = m_controls.get<controls::my_maskedit>(u"em_c3"_s);
+    m_score = m_controls.get<controls::my_maskedit>(u"em_by_cj"_s);
     m_rating = m_controls.get<QLineEdit>(u"sle_by_dj"_s);
     m_closeButton = m_controls.get<QPushButton>(u"cb_1"_s);
 
     m_closeGuard = new rt::CloseGuard(this);
-    for (my_maskedit *field : { m_firstYear, m_secondYear, m_thirdYear })
-        connect(field, &my_maskedit::modified, this, &GraduationWindow::showGraduationScore);
+    for (controls::my_maskedit *field : { m_firstYear, m_secondYear, m_thirdYear })
+        connect(field, &controls::my_maskedit::modified, this, &w_jsq_by::showGraduationScore);
     connect(m_closeButton, &QPushButton::clicked, m_closeGuard, &rt::CloseGuard::closeWindow);
 }
 
-void GraduationWindow::showGraduationScore()
+void w_jsq_by::showGraduationScore()
 {
     const scoring::GraduationResult result = scoring::graduationWindowScore(
         tenthsOf(m_firstYear), tenthsOf(m_secondYear), tenthsOf(m_thirdYear));
