@@ -1,6 +1,7 @@
 #include "runtime/SystemColors.h"
 
 #include <QApplication>
+#include <QPalette>
 
 namespace rt::colors {
 

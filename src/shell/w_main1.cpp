@@ -14,6 +14,7 @@
 #include "ui/FrameToolBar.h"
 #include "ui/uo_microbarutil.h"
 
+#include <QEvent>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
