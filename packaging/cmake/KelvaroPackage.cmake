@@ -4,18 +4,20 @@
 #
 # Its dependencies: dpkg-shlibdeps (package dpkg-dev) names the packages of
 # the shared libraries that the installed program links, whichever they are
-# (Qt 6, unixODBC's driver manager libodbc2, ...). The packages listed here
-# are the ones it does not link but the program is made for:
-#   qt6-qpa-plugins      the toolkit's platform plugins (X11, Wayland);
-#                        without them no window opens
+# (Qt 6, unixODBC's driver manager libodbc2, ...); the toolkit's X11
+# platform plugin (libqxcb.so) comes with libqt6gui6, which the program
+# links. The packages listed here are the ones it does not link but the
+# program is made for:
 #   libsqliteodbc        the SQLite3 ODBC driver of the embedded data source
 #   sqlite3              create-data-source.sh builds the database with it
 #   odbcinst             the launcher and create-data-source.sh ask the
 #                        driver manager with it whether vomar exists
 # The printer service is not in the program (no window calls it), so
 # neither Qt's print support nor libcups is a dependency.
-# Recommended: Qt's own Chinese translation (the standard dialogs' texts)
-# and a font with Chinese characters. Suggested: psqlODBC, for a data source
+# Recommended: the toolkit's Wayland platform plugin (qt6-wayland: without it
+# the program runs on Wayland through XWayland only), Qt's own Chinese
+# translation (the standard dialogs' texts) and a font with Chinese
+# characters. Suggested: psqlODBC, for a data source
 # on a PostgreSQL server.
 
 set(CPACK_PACKAGE_NAME kelvaro)
@@ -52,9 +54,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libsqliteodbc, sqlite3, odbcinst")
+    "libsqliteodbc, sqlite3, odbcinst")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-translations-l10n, fonts-wqy-zenhei | fonts-noto-cjk | fonts-wqy-microhei")
+    "qt6-wayland, qt6-translations-l10n, fonts-wqy-zenhei | fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")
 
 find_program(KELVARO_DPKG_SHLIBDEPS dpkg-shlibdeps)

@@ -22,3 +22,18 @@ if(CPACK_PACKAGE_CONTACT MATCHES "@localhost>?$")
     message(WARNING "The package's maintainer is \"${CPACK_PACKAGE_CONTACT}\", no real address: "
         "configure with -DKELVARO_PACKAGE_MAINTAINER=\"Name <address>\".")
 endif()
+# A reproducible package: every staged file and folder gets the time of
+# SOURCE_DATE_EPOCH (as Debian's build sets it, from the changelog; the
+# package check sets the commit's time), not the time it was built, so that
+# two builds of one commit give the same package.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    if(NOT "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
+        message(FATAL_ERROR "SOURCE_DATE_EPOCH is not a number of seconds: $ENV{SOURCE_DATE_EPOCH}")
+    endif()
+    execute_process(COMMAND find "${CPACK_TEMPORARY_INSTALL_DIRECTORY}" -exec
+        touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} +
+        RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "could not set the staged files' times to SOURCE_DATE_EPOCH")
+    endif()
+endif()

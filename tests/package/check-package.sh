@@ -13,10 +13,18 @@ source_dir="$1"
 build="$2"
 werror="${3:-OFF}"
 
-cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF -DKELVARO_BUILD_BENCHMARKS=OFF \
-    -DKELVARO_DEBIAN_BUILD_FLAGS=ON -DKELVARO_WARNINGS_AS_ERRORS="$werror" \
-    -DKELVARO_PACKAGE_MAINTAINER="kelvaro package check <package-check@kelvaro.example>"
+# The package's time: the commit's, as Debian takes the changelog's.
+SOURCE_DATE_EPOCH="$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null || echo 1700000000)"
+export SOURCE_DATE_EPOCH
+# Without precompiled headers, so that every file must include what it uses.
+configure() {
+    cmake -S "$source_dir" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF -DKELVARO_BUILD_BENCHMARKS=OFF \
+        -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON \
+        -DKELVARO_DEBIAN_BUILD_FLAGS=ON -DKELVARO_WARNINGS_AS_ERRORS="$werror" \
+        -DKELVARO_PACKAGE_MAINTAINER="kelvaro package check <package-check@kelvaro.example>"
+}
+configure "$build"
 cmake --build "$build"
 rm -f "$build"/kelvaro_*.deb
 (cd "$build" && cpack -G DEB)
@@ -29,6 +37,31 @@ fail() {
     echo "FAIL: $*" >&2
     failed=1
 }
+
+# Debian's flags alone decide the optimisation: -O2 as dpkg-buildflags
+# gives it, and with DEB_BUILD_OPTIONS=noopt -O0, never the build type's -O3.
+flags="$(grep -m1 'FLAGS =' "$build/build.ninja")"
+grep -qw -- '-O2' <<<"$flags" && ! grep -qw -- '-O3' <<<"$flags" ||
+    fail "the package's compile flags are not Debian's: $flags"
+DEB_BUILD_OPTIONS=noopt configure "$build-noopt" >/dev/null
+flags="$(grep -m1 'FLAGS =' "$build-noopt/build.ninja")"
+grep -qw -- '-O0' <<<"$flags" && ! grep -qE -- '-O[1-3s]' <<<"$flags" ||
+    fail "DEB_BUILD_OPTIONS=noopt does not give -O0 alone: $flags"
+rm -rf "$build-noopt"
+
+# Only what the program links is built: not the printer library.
+! cmake --build "$build" --target help | grep -q kelvaro_printer ||
+    fail "the package's build makes the printer library"
+
+# Reproducible: the program built again (a new file, another time) gives
+# the same package.
+cp "$deb" "$build/first.deb"
+rm -f "$build/src/kelvaro"
+sleep 1
+cmake --build "$build" >/dev/null
+(cd "$build" && cpack -G DEB >/dev/null)
+cmp -s "$deb" "$build/first.deb" || fail "two packages of one commit differ"
+rm -f "$build/first.deb"
 contents="$build/package-contents"
 rm -rf "$contents"
 dpkg-deb -x "$deb" "$contents"
@@ -51,9 +84,15 @@ echo "Depends: $depends"
 for library in libqt6printsupport6 libcups2; do
     ! grep -qw "$library" <<<"$depends" || fail "Depends names $library, which the program does not link"
 done
-for needed in libqt6widgets6 libodbc2 odbcinst libsqliteodbc; do
+for needed in libqt6widgets6 libqt6gui6 libodbc2 odbcinst libsqliteodbc; do
     grep -qw "$needed" <<<"$depends" || fail "Depends does not name $needed"
 done
+# The X11 platform plugin is in libqt6gui6; qt6-qpa-plugins holds only VNC
+# and touch plugins the program does not use. Wayland's is recommended.
+! grep -qw qt6-qpa-plugins <<<"$depends" || fail "Depends names qt6-qpa-plugins"
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+echo "Recommends: $recommends"
+grep -qw qt6-wayland <<<"$recommends" || fail "Recommends does not name qt6-wayland"
 
 skipped=()
 if command -v lintian >/dev/null; then
