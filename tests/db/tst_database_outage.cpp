@@ -28,6 +28,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/StoppedProcess.h"
 #include "support/TestDatabase.h"
+#include "support/WindowSteps.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -134,7 +135,6 @@ private:
     // Stops the server process of `sqlca`'s session.
     bool stopServerOf(db::Transaction &sqlca, support::StoppedProcess &stopped);
     QWidget *open(const QString &className);
-    void checkOneBox(const QString &title, const QString &fragment = {});
     // Start-up fails with the connection's box within the connect limit,
     // then succeeds once `mend` has run.
     void startUpFailsThenWorks(const std::function<void()> &mend);
@@ -205,15 +205,6 @@ QWidget *TestDatabaseOutage::open(const QString &className)
     return m_window.data();
 }
 
-void TestDatabaseOutage::checkOneBox(const QString &title, const QString &fragment)
-{
-    QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
-    const rt::MessageBoxService::Shown &box = m_boxes->boxes().front();
-    QCOMPARE(box.title, title);
-    QVERIFY(!box.text.trimmed().isEmpty());
-    QVERIFY2(box.text.contains(fragment), qPrintable(box.text));
-}
-
 void TestDatabaseOutage::readWhenTheNetworkIsLost()
 {
     QVERIFY(open(u"w_jsq_cz1"_s));
@@ -228,7 +219,7 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
     support::typeInto(m_window, u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
         return;
-    checkOneBox(u"错误"_s);
+    support::checkOneBox(*m_boxes, u"错误"_s);
     if (QTest::currentTestFailed())
         return;
     const qint64 stalled = stall.longestMs();
@@ -250,33 +241,26 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
 void TestDatabaseOutage::saveWhenTheNetworkIsLost()
 {
     QVERIFY(open(u"w_xm_cz2"_s));
-    auto *sitAndReach = m_window->findChild<QRadioButton *>(u"rb_z_m"_s);
-    auto *save = m_window->findChild<pfc_picture_command_button *>(u"cb_1"_s);
-    QVERIFY(sitAndReach && save);
-    QTest::mouseClick(sitAndReach, Qt::LeftButton, {}, QPoint(8, sitAndReach->height() / 2));
-    QVERIFY(save->isAvailable());
-
-    QVERIFY(m_cut.cut(kMendAfter));
-    support::EventLoopStall stall;
-    QTest::mouseClick(
-        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
-    checkOneBox(u"注意"_s, u"保存失败！"_s);
+    support::SecondYearSave save(m_window, *m_boxes);
+    save.choose();
     if (QTest::currentTestFailed())
         return;
-    const qint64 stalled = stall.longestMs();
+
+    QVERIFY(m_cut.cut(kMendAfter));
+    qint64 stalled = 0;
+    save.fails(&stalled);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY2(
         stalled < kCallLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
-    QVERIFY(save->isAvailable());
     m_cut.mend();
     const auto none = m_db.query(u"select count(*) from xmsz where nj = '22'"_s);
     QVERIFY2(none, qPrintable(m_db.lastError()));
     QCOMPARE(none->front().front(), std::optional<QString>(u"0"_s));
 
-    m_boxes->clear();
-    QTest::mouseClick(
-        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
-    QTRY_VERIFY(!save->isAvailable());
-    QVERIFY(m_boxes->boxes().empty());
+    save.works();
+    if (QTest::currentTestFailed())
+        return;
     const auto rows = m_db.query(u"select xm_z_m from xmsz where nj = '22'"_s);
     QVERIFY2(rows, qPrintable(m_db.lastError()));
     QCOMPARE(rows->size(), std::size_t(1));
@@ -289,7 +273,7 @@ void TestDatabaseOutage::startUpFailsThenWorks(const std::function<void()> &mend
     support::EventLoopStall stall;
     QVERIFY(!book.open(TestDatabase::shortWaitLimits()));
     const qint64 stalled = stall.longestMs();
-    checkOneBox(u"数据库连接失败"_s);
+    support::checkOneBox(*m_boxes, u"数据库连接失败"_s);
     if (QTest::currentTestFailed())
         return;
     QVERIFY2(

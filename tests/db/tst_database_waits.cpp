@@ -18,6 +18,7 @@
 #include "support/LockHolder.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
+#include "support/WindowSteps.h"
 
 #include <QPointer>
 #include <QRadioButton>
@@ -82,7 +83,6 @@ private:
     bool connectProgram(const QString &dsn);
     QWidget *open(const QString &className);
     // Checks the one box shown: its title and that it holds `fragment`.
-    void checkOneBox(const QString &title, const QString &fragment);
     // Checks that the stall took the expected wait, give or take.
     static void checkStall(qint64 stallMs, qint64 expectedMs);
 
@@ -138,14 +138,6 @@ QWidget *TestDatabaseWaits::open(const QString &className)
     return m_window.data();
 }
 
-void TestDatabaseWaits::checkOneBox(const QString &title, const QString &fragment)
-{
-    QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
-    const rt::MessageBoxService::Shown &box = m_boxes->boxes().front();
-    QCOMPARE(box.title, title);
-    QVERIFY2(box.text.contains(fragment), qPrintable(box.text));
-}
-
 void TestDatabaseWaits::checkStall(qint64 stallMs, qint64 expectedMs)
 {
     QVERIFY2(stallMs >= expectedMs - 300 && stallMs <= expectedMs + 2500,
@@ -184,7 +176,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
     support::typeInto(m_window, u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
         return;
-    checkOneBox(u"错误"_s, lockText());
+    support::checkOneBox(*m_boxes, u"错误"_s, lockText());
     if (QTest::currentTestFailed())
         return;
     checkStall(stall.longestMs(), expectedWaitMs(dsn));
@@ -220,7 +212,7 @@ void TestDatabaseWaits::windowOpenWaitsAtMostTheLockWait()
     QVERIFY2(m_lock.hold({ u"xmsz"_s }, kHoldAtMost), qPrintable(m_lock.lastError()));
     support::EventLoopStall stall;
     QVERIFY(open(className));
-    checkOneBox(u"错误"_s, lockText());
+    support::checkOneBox(*m_boxes, u"错误"_s, lockText());
     if (QTest::currentTestFailed())
         return;
     checkStall(stall.longestMs(), expectedWaitMs(dsn));
@@ -251,34 +243,28 @@ void TestDatabaseWaits::saveWaitsAtMostTheLockWait()
     QVERIFY(connectProgram(dsn));
     // The second year has no row yet: the window starts a new one.
     QVERIFY(open(u"w_xm_cz2"_s));
-    auto *sitAndReach = m_window->findChild<QRadioButton *>(u"rb_z_m"_s);
-    auto *save = m_window->findChild<pfc_picture_command_button *>(u"cb_1"_s);
-    QVERIFY(sitAndReach && save);
-    QTest::mouseClick(sitAndReach, Qt::LeftButton, {}, QPoint(8, sitAndReach->height() / 2));
-    QVERIFY(save->isAvailable());
+    support::SecondYearSave save(m_window, *m_boxes);
+    save.choose();
+    if (QTest::currentTestFailed())
+        return;
 
     QVERIFY2(m_lock.hold({ u"xmsz"_s }, kHoldAtMost), qPrintable(m_lock.lastError()));
-    support::EventLoopStall stall;
-    QTest::mouseClick(
-        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
-    checkOneBox(u"注意"_s, u"保存失败！"_s);
+    qint64 stalled = 0;
+    save.fails(&stalled);
     if (QTest::currentTestFailed())
         return;
-    checkStall(stall.longestMs(), expectedWaitMs(dsn));
+    checkStall(stalled, expectedWaitMs(dsn));
     if (QTest::currentTestFailed())
         return;
-    QVERIFY(save->isAvailable());
     m_lock.release();
     const auto none = m_db.query(u"select count(*) from xmsz where nj = '22'"_s);
     QVERIFY2(none, qPrintable(m_db.lastError()));
     QCOMPARE(none->front().front(), std::optional<QString>(u"0"_s));
 
     // Saved once the lock is gone.
-    m_boxes->clear();
-    QTest::mouseClick(
-        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
-    QTRY_VERIFY(!save->isAvailable());
-    QVERIFY(m_boxes->boxes().empty());
+    save.works();
+    if (QTest::currentTestFailed())
+        return;
     const auto rows = m_db.query(u"select xm_z_m from xmsz where nj = '22'"_s);
     QVERIFY2(rows, qPrintable(m_db.lastError()));
     QCOMPARE(rows->size(), std::size_t(1));

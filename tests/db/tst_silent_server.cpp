@@ -18,6 +18,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/SilentProxy.h"
 #include "support/TestDatabase.h"
+#include "support/WindowSteps.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -51,8 +52,6 @@ private:
     // The program's transaction, through the relay, with the short limits.
     bool connectThrough(const support::SilentProxy &proxy);
     QWidget *open(const QString &className);
-    void checkOneBox(const QString &title, const QString &fragment);
-    void clickSave();
 
     TestDatabase m_db;
     db::Transaction m_sqlca;
@@ -105,21 +104,6 @@ QWidget *TestSilentServer::open(const QString &className)
     return m_window.data();
 }
 
-void TestSilentServer::checkOneBox(const QString &title, const QString &fragment)
-{
-    QTRY_COMPARE(m_boxes->boxes().size(), std::size_t(1));
-    const rt::MessageBoxService::Shown &box = m_boxes->boxes().front();
-    QCOMPARE(box.title, title);
-    QVERIFY2(box.text.contains(fragment), qPrintable(box.text));
-}
-
-void TestSilentServer::clickSave()
-{
-    auto *save = m_window->findChild<pfc_picture_command_button *>(u"cb_1"_s);
-    QTest::mouseClick(
-        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
-}
-
 void TestSilentServer::readWhoseClosingRollbackIsCutOff()
 {
     // Silent from the rollback that ends the height-weight read on.
@@ -136,7 +120,7 @@ void TestSilentServer::readWhoseClosingRollbackIsCutOff()
     support::typeInto(m_window, u"em_s2"_s, u"45"_s);
     if (QTest::currentTestFailed())
         return;
-    checkOneBox(u"错误"_s, u"数据库服务器在 1 秒内没有应答，连接已断开。"_s);
+    support::checkOneBox(*m_boxes, u"错误"_s, u"数据库服务器在 1 秒内没有应答，连接已断开。"_s);
     if (QTest::currentTestFailed())
         return;
     QVERIFY2(stall.longestMs() < kWaitAtMostMs,
@@ -172,39 +156,30 @@ void TestSilentServer::saveWhoseCommitIsCutOff()
     QVERIFY(proxy.start(support::SilentProxy::Silence(silence), u"COMMIT"_s));
     QVERIFY(connectThrough(proxy));
     QVERIFY(open(u"w_xm_cz2"_s));
-    auto *save = m_window->findChild<pfc_picture_command_button *>(u"cb_1"_s);
-    const auto click = [this](const QString &name) {
-        auto *radio = m_window->findChild<QRadioButton *>(name);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
-    };
-    click(u"rb_z_m"_s);
-    QVERIFY(save->isAvailable());
-
-    support::EventLoopStall stall;
-    clickSave();
-    checkOneBox(u"注意"_s, u"保存失败！"_s);
+    support::SecondYearSave save(m_window, *m_boxes);
+    save.choose();
     if (QTest::currentTestFailed())
         return;
-    QVERIFY2(stall.longestMs() < kWaitAtMostMs,
-        qPrintable(u"the window did not answer for %1 ms"_s.arg(stall.longestMs())));
-    QVERIFY(save->isAvailable());
+
+    qint64 stalled = 0;
+    save.fails(&stalled);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY2(
+        stalled < kWaitAtMostMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
     const auto count = u"select count(*) from xmsz where nj = '22'"_s;
     QTRY_COMPARE(m_db.query(count).value_or(std::vector<db::Transaction::Row> { {} }).front(),
         db::Transaction::Row { leftBehind });
 
     // The next save stores the user's choice, whatever the cut-off commit
     // left behind; so does the one after it.
-    m_boxes->clear();
-    clickSave();
-    QTRY_VERIFY2(!save->isAvailable(),
-        qPrintable(m_boxes->boxes().empty() ? u"no box"_s : m_boxes->boxes().front().text));
-    QVERIFY2(m_boxes->boxes().empty(), qPrintable(m_boxes->boxes().front().text));
-    click(u"rb_l_m"_s);
-    QVERIFY(save->isAvailable());
-    clickSave();
-    QTRY_VERIFY2(!save->isAvailable(),
-        qPrintable(m_boxes->boxes().empty() ? u"no box"_s : m_boxes->boxes().front().text));
-    QVERIFY2(m_boxes->boxes().empty(), qPrintable(m_boxes->boxes().front().text));
+    save.works();
+    if (QTest::currentTestFailed())
+        return;
+    save.choose(u"rb_l_m"_s);
+    save.works();
+    if (QTest::currentTestFailed())
+        return;
     const auto rows = m_db.query(u"select xm_z_m, xm_l_m from xmsz where nj = '22'"_s);
     QVERIFY2(rows, qPrintable(m_db.lastError()));
     QCOMPARE(rows->size(), std::size_t(1));

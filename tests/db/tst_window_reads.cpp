@@ -14,6 +14,7 @@
 #include "support/FieldTyping.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
+#include "support/WindowSteps.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -167,8 +168,7 @@ void TestWindowReads::settingsWindowSaveStillCommits()
     auto *save = window->findChild<pfc_picture_command_button *>(u"cb_1"_s);
     QVERIFY(save);
     QVERIFY(save->isAvailable());
-    QTest::mouseClick(
-        save->innerButton(), Qt::LeftButton, {}, save->innerButton()->rect().center());
+    support::clickPictureButton(save);
     // The button's click is posted: saved once the save turns unavailable.
     QTRY_VERIFY(!save->isAvailable());
     QVERIFY(m_boxes->boxes().empty());

@@ -8,6 +8,7 @@
 #include "settings/TestItemSettingsWindow.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/TestDatabase.h"
+#include "support/WindowSteps.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -766,8 +767,7 @@ void TestSettingsWindow::registeredAndOpenedModally()
         seenAvailable = save && save->isAvailable();
         auto *close = modal->findChild<controls::pfc_picture_command_button *>(u"cb_2"_s);
         QVERIFY(close);
-        QTest::mouseClick(
-            close->innerButton(), Qt::LeftButton, {}, close->innerButton()->rect().center());
+        support::clickPictureButton(close);
     });
     QVERIFY(rt::windows::openModalByName(u"w_xm_cz2"_s, nullptr));
     QCOMPARE(seenTitle, u"初中二年级项目"_s);
