@@ -25,7 +25,7 @@ private Q_SLOTS:
     void failedQueryKeepsDriverText();
 
 private:
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
 };
 
@@ -35,7 +35,7 @@ void TestHeightWeightStandard::init()
     QVERIFY(m_db.setStandardRows(
         u"cz123_m"_s, { { 150, 35.5, 40, 50, 55.5 }, { 151, 36, 41, 51, 56 } }));
     QVERIFY(m_db.setStandardRows(u"cz123_w"_s, { { 150, 33, 38, 48, 53 } }));
-    TestDatabase::setUpProgramTransaction(m_sqlca);
+    support::TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
 }
@@ -110,7 +110,7 @@ void TestHeightWeightStandard::failedQueryKeepsDriverText()
     const auto lookup = standard.lookup(Sex::Boy, 150.0f);
     QCOMPARE(lookup.outcome, HeightWeightStandard::Outcome::Failed);
     QVERIFY(!lookup.errorText.isEmpty());
-    QVERIFY(!lookup.errorText.contains(TestDatabase::password()));
+    QVERIFY(!lookup.errorText.contains(support::TestDatabase::password()));
 }
 
 QTEST_GUILESS_MAIN(TestHeightWeightStandard)

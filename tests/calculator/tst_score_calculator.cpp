@@ -189,7 +189,7 @@ private:
     QString graduation() const { return find(u"em_by_cj"_s)->text(); }
     QLineEdit *graduationRating() const { return find<QLineEdit>(u"sle_by_dj"_s); }
 
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
     std::unique_ptr<MessageBoxRecorder> m_boxes;
     std::unique_ptr<ScoreCalculatorWindow> m_window;
@@ -217,7 +217,7 @@ void TestScoreCalculator::init()
             { 186, 50, 56.4, 70, 80 } }));
     QVERIFY(m_db.setStandardRows(u"cz123_w"_s,
         { { 121, 19, 22, 27, 30 }, { 150, 30, 35, 42, 50 }, { 177, 50, 55, 65, 70 } }));
-    TestDatabase::setUpProgramTransaction(m_sqlca);
+    support::TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
     m_boxes = std::make_unique<MessageBoxRecorder>();
@@ -905,7 +905,7 @@ void TestScoreCalculator::heightWeightFailedQueryShowsDriverText()
     QVERIFY(!m_boxes->boxes().empty());
     QCOMPARE(m_boxes->boxes().front().title, u"错误"_s);
     QVERIFY(!m_boxes->boxes().front().text.isEmpty());
-    QVERIFY(!m_boxes->boxes().front().text.contains(TestDatabase::password()));
+    QVERIFY(!m_boxes->boxes().front().text.contains(support::TestDatabase::password()));
     // The failed read leaves the connection usable for the next one.
     m_boxes->clear();
     registerSettings({});

@@ -16,7 +16,7 @@ namespace {
 
 void connectTo(db::Transaction &sqlca, const QString &dsn)
 {
-    TestDatabase::setUpProgramTransaction(sqlca, dsn);
+    support::TestDatabase::setUpProgramTransaction(sqlca, dsn);
     sqlca.connect();
 }
 
@@ -33,12 +33,12 @@ private Q_SLOTS:
     void statementThatRunsTooLongEnds();
 
 private:
-    TestDatabase m_db;
+    support::TestDatabase m_db;
 };
 
 void TestCallLimits::init()
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         QSKIP("the limits of a database server; SQLite's lock wait: tst_database_waits");
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
 }
@@ -62,9 +62,10 @@ void TestCallLimits::sessionCarriesTheLimits()
     db::Transaction sqlca;
     connectTo(sqlca, dsn);
     QCOMPARE(sqlca.SQLCode, 0L);
+    QCOMPARE(support::TestDatabase::singleValue(sqlca, u"select current_setting('lock_timeout')"_s),
+        lockTimeout);
     QCOMPARE(
-        TestDatabase::singleValue(sqlca, u"select current_setting('lock_timeout')"_s), lockTimeout);
-    QCOMPARE(TestDatabase::singleValue(sqlca, u"select current_setting('statement_timeout')"_s),
+        support::TestDatabase::singleValue(sqlca, u"select current_setting('statement_timeout')"_s),
         statementTimeout);
 }
 
@@ -73,7 +74,7 @@ void TestCallLimits::statementThatRunsTooLongEnds()
     db::Transaction sqlca;
     connectTo(sqlca, u"vomar"_s);
     QCOMPARE(sqlca.SQLCode, 0L);
-    const auto pid = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
+    const auto pid = support::TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     QVERIFY(pid);
     QElapsedTimer clock;
     clock.start();
@@ -82,7 +83,7 @@ void TestCallLimits::statementThatRunsTooLongEnds()
     QCOMPARE(sqlca.SQLState, u"57014"_s);
     QVERIFY2(sqlca.SQLErrText.contains(u"statement timeout"_s), qPrintable(sqlca.SQLErrText));
     // The server ended the statement, not the connection.
-    QCOMPARE(TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s), pid);
+    QCOMPARE(support::TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s), pid);
 }
 
 QTEST_GUILESS_MAIN(TestCallLimits)

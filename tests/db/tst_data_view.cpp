@@ -38,7 +38,7 @@ db::DataObject xmszObject()
 
 // One stored column of one year's row, read by a second connection; "<null>"
 // for SQL NULL, "<none>" when there is no such row.
-QString stored(TestDatabase &db, const QString &nj, const QString &column)
+QString stored(support::TestDatabase &db, const QString &nj, const QString &column)
 {
     const auto rows = db.query(u"select %1 from xmsz where nj = ?"_s.arg(column), { nj });
     if (!rows)
@@ -48,7 +48,7 @@ QString stored(TestDatabase &db, const QString &nj, const QString &column)
     return rows->front().front().value_or(u"<null>"_s);
 }
 
-long storedRowCount(TestDatabase &db)
+long storedRowCount(support::TestDatabase &db)
 {
     const auto rows = db.query(u"select count(*) from xmsz"_s);
     return rows && !rows->empty() ? rows->front().front().value_or(QString()).toLong() : -1;
@@ -79,14 +79,14 @@ private Q_SLOTS:
     void retrieveFailureGivesMinusOne();
 
 private:
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
 };
 
 void TestDataView::init()
 {
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
-    TestDatabase::setUpProgramTransaction(m_sqlca);
+    support::TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QVERIFY2(m_sqlca.SQLCode == 0, qPrintable(m_sqlca.SQLErrText));
 }

@@ -9,7 +9,7 @@
 // written on a lost connection is never committed in part. A host name whose
 // name server never answers, and a server on a socket in the abstract
 // namespace that stops answering, are bounded the same way. The tests use
-// limits of a second (TestDatabase::shortWaitLimits); one runs on the
+// limits of a second (support::TestDatabase::shortWaitLimits); one runs on the
 // program's own 10 s. (A cluster of its own also because a stopped server
 // process holds up every DROP DATABASE of its cluster.) Each cut mends
 // itself after 30 s, so that a wait without limit shows here as a wait that
@@ -103,9 +103,9 @@ private:
 };
 
 void connectTo(db::Transaction &sqlca, const QString &dsn,
-    const db::WaitLimits &limits = TestDatabase::shortWaitLimits())
+    const db::WaitLimits &limits = support::TestDatabase::shortWaitLimits())
 {
-    TestDatabase::setUpProgramTransaction(sqlca, dsn);
+    support::TestDatabase::setUpProgramTransaction(sqlca, dsn);
     sqlca.setWaitLimits(limits);
     sqlca.connect();
 }
@@ -139,7 +139,7 @@ private:
     // then succeeds once `mend` has run.
     void startUpFailsThenWorks(const std::function<void()> &mend);
 
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
     std::unique_ptr<support::MessageBoxRecorder> m_boxes;
     QPointer<QWidget> m_window;
@@ -170,8 +170,8 @@ void TestDatabaseOutage::init()
         qPrintable(m_db.lastError()));
     QVERIFY2(m_db.addFirstYearChoices(), qPrintable(m_db.lastError()));
     m_boxes = std::make_unique<support::MessageBoxRecorder>();
-    TestDatabase::setUpProgramTransaction(m_sqlca);
-    m_sqlca.setWaitLimits(TestDatabase::shortWaitLimits());
+    support::TestDatabase::setUpProgramTransaction(m_sqlca);
+    m_sqlca.setWaitLimits(support::TestDatabase::shortWaitLimits());
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0L);
     settings::registerSettingsWindows(m_sqlca);
@@ -208,7 +208,7 @@ QWidget *TestDatabaseOutage::open(const QString &className)
 void TestDatabaseOutage::readWhenTheNetworkIsLost()
 {
     QVERIFY(open(u"w_jsq_cz1"_s));
-    QTRY_VERIFY(m_window->findChild<my_maskedit *>(u"em_s1"_s)->hasFocus());
+    QTRY_VERIFY(m_window->findChild<controls::my_maskedit *>(u"em_s1"_s)->hasFocus());
     support::typeInto(m_window, u"em_s1"_s, u"150"_s);
     if (QTest::currentTestFailed())
         return;
@@ -225,7 +225,7 @@ void TestDatabaseOutage::readWhenTheNetworkIsLost()
     const qint64 stalled = stall.longestMs();
     QVERIFY2(
         stalled < kCallLimitMs, qPrintable(u"the window did not answer for %1 ms"_s.arg(stalled)));
-    auto *score = m_window->findChild<my_maskedit *>(u"em_s_t"_s);
+    auto *score = m_window->findChild<controls::my_maskedit *>(u"em_s_t"_s);
     QCOMPARE(score->value(), 0.0f);
 
     // The network back: the next leave of the field reads again.
@@ -271,7 +271,7 @@ void TestDatabaseOutage::startUpFailsThenWorks(const std::function<void()> &mend
 {
     shell::Application &book = shell::Application::instance();
     support::EventLoopStall stall;
-    QVERIFY(!book.open(TestDatabase::shortWaitLimits()));
+    QVERIFY(!book.open(support::TestDatabase::shortWaitLimits()));
     const qint64 stalled = stall.longestMs();
     support::checkOneBox(*m_boxes, u"数据库连接失败"_s);
     if (QTest::currentTestFailed())
@@ -282,7 +282,7 @@ void TestDatabaseOutage::startUpFailsThenWorks(const std::function<void()> &mend
 
     mend();
     m_boxes->clear();
-    QVERIFY(book.open(TestDatabase::shortWaitLimits()));
+    QVERIFY(book.open(support::TestDatabase::shortWaitLimits()));
     QCOMPARE(book.sqlca.SQLCode, 0L);
     QVERIFY(m_boxes->boxes().empty());
 }
@@ -299,8 +299,8 @@ void TestDatabaseOutage::connectToAnAddressThatNeverAnswers()
     // The client library's connect_timeout (2 s here) ends it, with its
     // own text, before the call limit would.
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca, u"vomar_unreachable"_s);
-    db::WaitLimits limits = TestDatabase::shortWaitLimits();
+    support::TestDatabase::setUpProgramTransaction(sqlca, u"vomar_unreachable"_s);
+    db::WaitLimits limits = support::TestDatabase::shortWaitLimits();
     limits.callLimit = std::chrono::milliseconds(3000);
     sqlca.setWaitLimits(limits);
     support::EventLoopStall stall;
@@ -313,7 +313,7 @@ void TestDatabaseOutage::connectToAnAddressThatNeverAnswers()
     QVERIFY(!sqlca.isConnected());
 
     // The same connection object reaches a server that answers.
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0L);
     QVERIFY(sqlca.select(u"select count(*) from xmsz"_s));
@@ -334,7 +334,7 @@ void TestDatabaseOutage::startUpWithAServerThatDoesNotAnswer()
 
 bool TestDatabaseOutage::stopServerOf(db::Transaction &sqlca, support::StoppedProcess &stopped)
 {
-    const auto pid = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
+    const auto pid = support::TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     if (!pid) {
         qWarning("pg_backend_pid: %s", qPrintable(sqlca.SQLErrText));
         return false;
@@ -364,11 +364,11 @@ void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
     QFETCH(bool, programLimits);
     QFETCH(QString, text);
     const db::WaitLimits limits
-        = programLimits ? db::WaitLimits {} : TestDatabase::shortWaitLimits();
+        = programLimits ? db::WaitLimits {} : support::TestDatabase::shortWaitLimits();
     db::Transaction sqlca;
     connectTo(sqlca, dsn, limits);
     QVERIFY2(sqlca.SQLCode == 0, qPrintable(sqlca.SQLErrText));
-    const auto before = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
+    const auto before = support::TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     support::StoppedProcess stopped;
     if (!stopServerOf(sqlca, stopped))
         QSKIP("the server's process cannot be stopped from here (needs root)");
@@ -385,10 +385,10 @@ void TestDatabaseOutage::serverThatStopsAnsweringIsCutOff()
 
     // Once the server answers again, the next call connects anew.
     stopped.resume();
-    const auto after = TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
+    const auto after = support::TestDatabase::singleValue(sqlca, u"select pg_backend_pid()"_s);
     QVERIFY2(after, qPrintable(sqlca.SQLErrText));
     QVERIFY(after != before);
-    QCOMPARE(TestDatabase::singleValue(sqlca, u"select count(*) from xmsz"_s),
+    QCOMPARE(support::TestDatabase::singleValue(sqlca, u"select count(*) from xmsz"_s),
         std::optional<QString>(u"1"_s));
 }
 

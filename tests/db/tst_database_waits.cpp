@@ -41,7 +41,7 @@ constexpr std::chrono::seconds kHoldAtMost { 20 };
 // over in a call that finds the database locked.
 qint64 expectedWaitMs(const QString &dsn)
 {
-    if (TestDatabase::backend() == TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() == support::TestDatabase::Backend::Postgres)
         return dsn == u"vomar_own"_s ? 1500 : 5000;
     return 2 * (dsn == u"vomar_own"_s ? 1500 : 2500);
 }
@@ -49,7 +49,7 @@ qint64 expectedWaitMs(const QString &dsn)
 // The driver's text for a lock it gave up on.
 QString lockText()
 {
-    return TestDatabase::backend() == TestDatabase::Backend::Postgres
+    return support::TestDatabase::backend() == support::TestDatabase::Backend::Postgres
         ? u"canceling statement due to lock timeout"_s
         : u"database is locked"_s;
 }
@@ -86,7 +86,7 @@ private:
     // Checks that the stall took the expected wait, give or take.
     static void checkStall(qint64 stallMs, qint64 expectedMs);
 
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
     std::unique_ptr<support::MessageBoxRecorder> m_boxes;
     QPointer<QWidget> m_window;
@@ -118,7 +118,7 @@ void TestDatabaseWaits::cleanup()
 
 bool TestDatabaseWaits::connectProgram(const QString &dsn)
 {
-    TestDatabase::setUpProgramTransaction(m_sqlca, dsn);
+    support::TestDatabase::setUpProgramTransaction(m_sqlca, dsn);
     m_sqlca.connect();
     if (m_sqlca.SQLCode != 0) {
         qWarning("connect %s: %s", qPrintable(dsn), qPrintable(m_sqlca.SQLErrText));
@@ -162,7 +162,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
     QFETCH(bool, girl);
     QVERIFY(connectProgram(dsn));
     QVERIFY(open(u"w_jsq_cz1"_s));
-    QTRY_VERIFY(m_window->findChild<my_maskedit *>(u"em_s1"_s)->hasFocus());
+    QTRY_VERIFY(m_window->findChild<controls::my_maskedit *>(u"em_s1"_s)->hasFocus());
     if (girl)
         QTest::mouseClick(m_window->findChild<QRadioButton *>(u"rb_sex_woman"_s), Qt::LeftButton);
     support::typeInto(m_window, u"em_s1"_s, u"150"_s);
@@ -182,7 +182,7 @@ void TestDatabaseWaits::heightWeightReadWaitsAtMostTheLockWait()
     checkStall(stall.longestMs(), expectedWaitMs(dsn));
     if (QTest::currentTestFailed())
         return;
-    auto *score = m_window->findChild<my_maskedit *>(u"em_s_t"_s);
+    auto *score = m_window->findChild<controls::my_maskedit *>(u"em_s_t"_s);
     QCOMPARE(score->value(), 0.0f);
 
     // Once the lock is gone the same field scores.
@@ -227,7 +227,7 @@ void TestDatabaseWaits::windowOpenWaitsAtMostTheLockWait()
         auto *stepTest = m_window->findChild<QRadioButton *>(u"rb_t_m"_s);
         QTRY_VERIFY(stepTest->isChecked());
     } else {
-        QTRY_VERIFY(m_window->findChild<my_maskedit *>(u"em_s1"_s)->hasFocus());
+        QTRY_VERIFY(m_window->findChild<controls::my_maskedit *>(u"em_s1"_s)->hasFocus());
     }
     QVERIFY(m_boxes->boxes().empty());
 }

@@ -53,7 +53,7 @@ private:
     bool connectThrough(const support::SilentProxy &proxy);
     QWidget *open(const QString &className);
 
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
     std::unique_ptr<support::MessageBoxRecorder> m_boxes;
     QPointer<QWidget> m_window;
@@ -61,7 +61,7 @@ private:
 
 void TestSilentServer::init()
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         QSKIP("a database server that stops answering; SQLite has none");
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
     QVERIFY2(m_db.setStandardRows(u"cz123_m"_s, { { 150, 35, 40, 50, 55 } }),
@@ -85,10 +85,10 @@ void TestSilentServer::cleanup()
 
 bool TestSilentServer::connectThrough(const support::SilentProxy &proxy)
 {
-    TestDatabase::setUpProgramTransaction(m_sqlca);
-    m_sqlca.DBParm
-        = u"ConnectString='%1;Port=%2'"_s.arg(TestDatabase::connectString()).arg(proxy.port());
-    m_sqlca.setWaitLimits(TestDatabase::shortWaitLimits());
+    support::TestDatabase::setUpProgramTransaction(m_sqlca);
+    m_sqlca.DBParm = u"ConnectString='%1;Port=%2'"_s.arg(support::TestDatabase::connectString())
+                         .arg(proxy.port());
+    m_sqlca.setWaitLimits(support::TestDatabase::shortWaitLimits());
     m_sqlca.connect();
     if (m_sqlca.SQLCode != 0)
         qWarning("connect through the relay: %s", qPrintable(m_sqlca.SQLErrText));
@@ -114,7 +114,7 @@ void TestSilentServer::readWhoseClosingRollbackIsCutOff()
     support::typeInto(m_window, u"em_s1"_s, u"150"_s);
     if (QTest::currentTestFailed())
         return;
-    auto *score = m_window->findChild<my_maskedit *>(u"em_s_t"_s);
+    auto *score = m_window->findChild<controls::my_maskedit *>(u"em_s_t"_s);
 
     support::EventLoopStall stall;
     support::typeInto(m_window, u"em_s2"_s, u"45"_s);

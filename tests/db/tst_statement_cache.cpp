@@ -59,14 +59,14 @@ private:
     // Runs on a side connection and checks that it did not wait for a lock.
     void sideWritesAtOnce(const QString &sql);
 
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
 };
 
 void TestStatementCache::init()
 {
-    QVERIFY2(m_db.create(TestDatabase::Standard::Demo), qPrintable(m_db.lastError()));
-    TestDatabase::setUpProgramTransaction(m_sqlca);
+    QVERIFY2(m_db.create(support::TestDatabase::Standard::Demo), qPrintable(m_db.lastError()));
+    support::TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
 }
@@ -228,7 +228,7 @@ void TestStatementCache::keptReadHoldsNothingOpen()
     // columns, at once.
     sideWritesAtOnce(u"insert into cz123_m (s, z1, z2, z3, z4) values (500, 1, 2, 3, 4)"_s);
     sideWritesAtOnce(u"alter table cz123_m add column extra NUMERIC"_s);
-    if (TestDatabase::backend() == TestDatabase::Backend::Postgres) {
+    if (support::TestDatabase::backend() == support::TestDatabase::Backend::Postgres) {
         const auto idle
             = m_db.query(u"select count(*) from pg_stat_activity where datname = current_database()"
                          " and pid <> pg_backend_pid() and state like 'idle in transaction%'"_s);

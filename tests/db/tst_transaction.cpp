@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-long countRows(TestDatabase &db, const QString &table)
+long countRows(support::TestDatabase &db, const QString &table)
 {
     const auto rows = db.query(u"select count(*) from "_s + table);
     if (!rows || rows->size() != 1 || !rows->front().front())
@@ -27,7 +27,7 @@ long countRows(TestDatabase &db, const QString &table)
 QString saveFromSecondConnection(const QString &nj)
 {
     db::Transaction other;
-    TestDatabase::setUpProgramTransaction(other);
+    support::TestDatabase::setUpProgramTransaction(other);
     other.connect();
     if (other.SQLCode != 0)
         return u"connect: "_s + other.SQLErrText;
@@ -48,9 +48,9 @@ QString saveFromSecondConnection(const QString &nj)
 // connection that asks which are idle inside an open transaction, and the
 // locks that other sessions hold on table xmsz. Both 0 on SQLite, which
 // has no such views; there the second connection's save shows the lock.
-long otherSessionsIdleInTransaction(TestDatabase &db)
+long otherSessionsIdleInTransaction(support::TestDatabase &db)
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         return 0;
     const auto rows
         = db.query(u"select count(*) from pg_stat_activity where datname = current_database()"
@@ -60,9 +60,9 @@ long otherSessionsIdleInTransaction(TestDatabase &db)
     return rows->front().front()->toLong();
 }
 
-long otherSessionsLocksOnXmsz(TestDatabase &db)
+long otherSessionsLocksOnXmsz(support::TestDatabase &db)
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         return 0;
     const auto rows
         = db.query(u"select count(*) from pg_locks l join pg_class c on c.oid = l.relation"
@@ -111,18 +111,18 @@ private Q_SLOTS:
     void refusedConnectionTextIsTrimmed();
 
 private:
-    TestDatabase m_db;
+    support::TestDatabase m_db;
 };
 
 void TestTransaction::init()
 {
-    QVERIFY2(m_db.create(TestDatabase::Standard::Demo), qPrintable(m_db.lastError()));
+    QVERIFY2(m_db.create(support::TestDatabase::Standard::Demo), qPrintable(m_db.lastError()));
 }
 
 void TestTransaction::connectsThroughTheProgramsConnectString()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     QCOMPARE(sqlca.connectString(), u"DSN=vomar;PWD=merovi2749"_s);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
@@ -136,7 +136,7 @@ void TestTransaction::connectsThroughTheProgramsConnectString()
 void TestTransaction::refusedWithoutDataSource()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.DBParm = u"ConnectString='DSN=kelvaro_no_such_dsn;PWD=merovi2749'"_s;
     sqlca.connect();
     QVERIFY(sqlca.SQLCode != 0);
@@ -153,13 +153,13 @@ void TestTransaction::refusedWhenDatabaseIsMissing()
 {
     QVERIFY2(m_db.remove(), qPrintable(m_db.lastError()));
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.SQLCode != 0);
     QVERIFY(!sqlca.isConnected());
     QVERIFY(!sqlca.SQLErrText.isEmpty());
     QVERIFY(!sqlca.SQLErrText.contains(u"merovi2749"_s));
-    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+    if (support::TestDatabase::backend() == support::TestDatabase::Backend::Sqlite) {
         // NoCreat=1: the refused connection leaves no new empty file behind.
         QVERIFY(!QFile::exists(qEnvironmentVariable("KELVARO_TEST_SQLITE_FILE")));
     } else {
@@ -169,10 +169,10 @@ void TestTransaction::refusedWhenDatabaseIsMissing()
 
 void TestTransaction::refusedWithWrongPassword()
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         QSKIP("SQLite files have no password");
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.DBParm = u"ConnectString='DSN=vomar;PWD=wrongpw0000'"_s;
     sqlca.connect();
     QVERIFY(sqlca.SQLCode != 0);
@@ -188,7 +188,7 @@ void TestTransaction::disconnectWithoutConnectionIsHarmless()
     db::Transaction sqlca;
     sqlca.disconnect();
     QCOMPARE(sqlca.SQLCode, 0);
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
     sqlca.disconnect();
@@ -211,7 +211,7 @@ void TestTransaction::statementWithoutConnectionFails()
 void TestTransaction::uncommittedInsertIsInvisibleToSecondConnection()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
     QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values (?, ?)"_s, { u"21"_s, u"1"_s }),
@@ -231,7 +231,7 @@ void TestTransaction::uncommittedInsertIsInvisibleToSecondConnection()
 void TestTransaction::rollbackUndoesInsert()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, { u"22"_s }));
     sqlca.rollback();
@@ -250,7 +250,7 @@ void TestTransaction::rollbackUndoesInsert()
 void TestTransaction::disconnectDoesNotCommit()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"insert into xmsz (nj) values (?)"_s, { u"21"_s }));
     sqlca.disconnect();
@@ -286,7 +286,7 @@ void TestTransaction::floatParameterQuery()
     QFETCH(QString, z4);
 
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
     // The calculators' query, with the 4-byte real height in both places.
@@ -315,7 +315,7 @@ void TestTransaction::floatParameterQuery()
 void TestTransaction::singleRowQueryWithMoreThanOneRowFails()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     const auto row
         = sqlca.selectSingleRow(u"select z1 from cz123_m where s < ?"_s, { QVariant(125.0f) });
@@ -328,7 +328,7 @@ void TestTransaction::singleRowQueryWithMoreThanOneRowFails()
 void TestTransaction::failedStatementGivesDriverText()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(!sqlca.select(u"select nj from kelvaro_no_such_table"_s));
     QCOMPARE(sqlca.SQLCode, -1);
@@ -344,7 +344,7 @@ void TestTransaction::failedStatementGivesDriverText()
 void TestTransaction::parameterTypesRoundTrip()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     // Integer, double and null parameters; an empty string is not null.
     QVERIFY2(sqlca.execute(u"delete from cz123_m where s = ?"_s, { QVariant(150) }),
@@ -380,7 +380,7 @@ void TestTransaction::parameterTypesRoundTrip()
 void TestTransaction::chineseTextRoundTrips()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     const QString text = u"身高标准体重（15分）优秀"_s;
     QVERIFY2(sqlca.execute(u"insert into xmsz (nj, xm_t_w) values (?, ?)"_s, { u"21"_s, text }),
@@ -402,7 +402,7 @@ void TestTransaction::chineseTextRoundTrips()
 void TestTransaction::longValueIsReadWhole()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"create table long_text (t VARCHAR(5000))"_s));
     QString text;
@@ -444,7 +444,7 @@ void TestTransaction::readEndsItsTransaction()
     QVERIFY(m_db.exec(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
 
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
     if (singleRow)
@@ -478,7 +478,7 @@ void TestTransaction::readEndsItsTransaction()
 void TestTransaction::readAfterWriteStaysInTheTransaction()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(!sqlca.hasPendingWrites());
     QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
@@ -489,7 +489,7 @@ void TestTransaction::readAfterWriteStaysInTheTransaction()
     QVERIFY(sqlca.select(u"select z1 from cz123_m where s = 150"_s));
     QVERIFY(sqlca.hasPendingWrites());
     QCOMPARE(countRows(m_db, u"xmsz"_s), 0L);
-    if (TestDatabase::backend() == TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() == support::TestDatabase::Backend::Postgres)
         QCOMPARE(otherSessionsIdleInTransaction(m_db), 1L);
 
     sqlca.commit();
@@ -508,7 +508,7 @@ void TestTransaction::readAfterWriteStaysInTheTransaction()
 void TestTransaction::readAfterCommitEndsItsTransactionAgain()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QVERIFY(sqlca.execute(u"insert into xmsz (nj, xm_z_m) values ('21', '1')"_s));
     sqlca.commit();
@@ -566,7 +566,7 @@ void TestTransaction::errorTextIsOneTrimmedLinePerMessage()
     QFETCH(QString, sqliteText);
     QFETCH(QString, postgresText);
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     sqlca.connect();
     QCOMPARE(sqlca.SQLCode, 0);
     if (isRead)
@@ -576,7 +576,8 @@ void TestTransaction::errorTextIsOneTrimmedLinePerMessage()
     QCOMPARE(sqlca.SQLCode, -1);
     QVERIFY(!sqlca.SQLState.isEmpty());
     QCOMPARE(sqlca.SQLErrText,
-        TestDatabase::backend() == TestDatabase::Backend::Postgres ? postgresText : sqliteText);
+        support::TestDatabase::backend() == support::TestDatabase::Backend::Postgres ? postgresText
+                                                                                     : sqliteText);
     sqlca.rollback();
     sqlca.disconnect();
 }
@@ -584,13 +585,14 @@ void TestTransaction::errorTextIsOneTrimmedLinePerMessage()
 void TestTransaction::refusedConnectionTextIsTrimmed()
 {
     db::Transaction sqlca;
-    TestDatabase::setUpProgramTransaction(sqlca);
+    support::TestDatabase::setUpProgramTransaction(sqlca);
     QString expected;
-    if (TestDatabase::backend() == TestDatabase::Backend::Postgres) {
+    if (support::TestDatabase::backend() == support::TestDatabase::Backend::Postgres) {
         // Nothing listens on port 1 of the loopback: the client library's
         // two-line text, whose second line it indents with a tab and ends
         // with a line break.
-        sqlca.DBParm = u"ConnectString='DSN=vomar;PWD=%1;Port=1'"_s.arg(TestDatabase::password());
+        sqlca.DBParm
+            = u"ConnectString='DSN=vomar;PWD=%1;Port=1'"_s.arg(support::TestDatabase::password());
         expected = u"connection to server at \"127.0.0.1\", port 1 failed: Connection refused\n"
                    "Is the server running on that host and accepting TCP/IP connections?"_s;
     } else {

@@ -50,7 +50,7 @@ private:
     long sessionsIdleInTransaction();
     long locksOnXmsz();
 
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     db::Transaction m_sqlca;
     std::unique_ptr<support::MessageBoxRecorder> m_boxes;
     std::unique_ptr<QWidget> m_window;
@@ -62,7 +62,7 @@ void TestWindowReads::init()
     QVERIFY(m_db.setStandardRows(u"cz123_m"_s,
         { { 123, 20, 23, 28, 31 }, { 150, 35, 40, 50, 55 }, { 186, 50, 56.4, 70, 80 } }));
     QVERIFY2(m_db.addFirstYearChoices(), qPrintable(m_db.lastError()));
-    TestDatabase::setUpProgramTransaction(m_sqlca);
+    support::TestDatabase::setUpProgramTransaction(m_sqlca);
     m_sqlca.connect();
     QCOMPARE(m_sqlca.SQLCode, 0);
     m_boxes = std::make_unique<support::MessageBoxRecorder>();
@@ -96,7 +96,7 @@ QString TestWindowReads::saveFromSecondConnection(const QString &nj)
     QElapsedTimer clock;
     clock.start();
     db::Transaction other;
-    TestDatabase::setUpProgramTransaction(other);
+    support::TestDatabase::setUpProgramTransaction(other);
     other.connect();
     if (other.SQLCode != 0)
         return u"connect: "_s + other.SQLErrText;
@@ -118,7 +118,7 @@ QString TestWindowReads::saveFromSecondConnection(const QString &nj)
 
 long TestWindowReads::sessionsIdleInTransaction()
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         return 0;
     const auto rows
         = m_db.query(u"select count(*) from pg_stat_activity where datname = current_database()"
@@ -129,7 +129,7 @@ long TestWindowReads::sessionsIdleInTransaction()
 
 long TestWindowReads::locksOnXmsz()
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         return 0;
     const auto rows
         = m_db.query(u"select count(*) from pg_locks l join pg_class c on c.oid = l.relation"
@@ -165,7 +165,7 @@ void TestWindowReads::settingsWindowSaveStillCommits()
     QVERIFY(sitAndReach);
     QTest::mouseClick(sitAndReach, Qt::LeftButton, {}, QPoint(8, sitAndReach->height() / 2));
     QVERIFY(sitAndReach->isChecked());
-    auto *save = window->findChild<pfc_picture_command_button *>(u"cb_1"_s);
+    auto *save = window->findChild<controls::pfc_picture_command_button *>(u"cb_1"_s);
     QVERIFY(save);
     QVERIFY(save->isAvailable());
     support::clickPictureButton(save);
@@ -203,7 +203,7 @@ void TestWindowReads::calculatorHoldsNoLockAfterTheHeightWeightQuery()
     // After the height-weight query.
     support::typeInto(window, u"em_s1"_s, u"150"_s);
     support::typeInto(window, u"em_s2"_s, u"45"_s);
-    auto *score = window->findChild<my_maskedit *>(u"em_s_t"_s);
+    auto *score = window->findChild<controls::my_maskedit *>(u"em_s_t"_s);
     QVERIFY(score);
     QCOMPARE(score->value(), 15.0f);
     QVERIFY(m_boxes->boxes().empty());

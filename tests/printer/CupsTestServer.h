@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-using namespace Qt::StringLiterals;
+namespace support {
 
 // The throwaway print server that CTest starts for the printer tests
 // (scripts/cups-test-server.sh): queues kelvaro_a (the server's default),
@@ -26,15 +26,15 @@ public:
     static bool running()
     {
         const QString dir = folder();
-        return !dir.isEmpty() && QFileInfo(dir + u"/cups.sock"_s).exists()
-            && qEnvironmentVariable("CUPS_SERVER") == dir + u"/cups.sock"_s
+        return !dir.isEmpty() && QFileInfo(dir + QStringLiteral("/cups.sock")).exists()
+            && qEnvironmentVariable("CUPS_SERVER") == dir + QStringLiteral("/cups.sock")
             && qEnvironmentVariable("HOME").startsWith(dir + QLatin1Char('/'));
     }
 
     // The user's defaults, where `lpoptions` keeps them.
     static QString userOptionsFile()
     {
-        return qEnvironmentVariable("HOME") + u"/.cups/lpoptions"_s;
+        return qEnvironmentVariable("HOME") + QStringLiteral("/.cups/lpoptions");
     }
 
     static QString userOptions()
@@ -53,7 +53,7 @@ public:
         QProcess process;
         if (!home.isEmpty()) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(u"HOME"_s, home);
+            environment.insert(QStringLiteral("HOME"), home);
             process.setProcessEnvironment(environment);
         }
         process.start(program, arguments);
@@ -61,7 +61,7 @@ public:
             || process.exitCode() != 0) {
             qWarning(
                 "%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-            return u"<failed>"_s;
+            return QStringLiteral("<failed>");
         }
         return QString::fromUtf8(process.readAllStandardOutput());
     }
@@ -71,6 +71,9 @@ public:
     static void reset()
     {
         QFile::remove(userOptionsFile());
-        run(u"cupsenable"_s, { u"kelvaro_a"_s, u"kelvaro_b"_s });
+        run(QStringLiteral("cupsenable"),
+            { QStringLiteral("kelvaro_a"), QStringLiteral("kelvaro_b") });
     }
 };
+
+} // namespace support

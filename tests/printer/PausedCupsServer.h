@@ -8,7 +8,7 @@
 #include <signal.h>
 #include <sys/types.h>
 
-using namespace Qt::StringLiterals;
+namespace support {
 
 // Stops the throwaway print server (SIGSTOP) for as long as it lives: the
 // server still accepts connections but answers none, as one that hangs or
@@ -20,7 +20,7 @@ class PausedCupsServer
 public:
     PausedCupsServer()
     {
-        QFile pidFile(CupsTestServer::folder() + u"/run/cupsd.pid"_s);
+        QFile pidFile(CupsTestServer::folder() + QStringLiteral("/run/cupsd.pid"));
         if (!pidFile.open(QIODevice::ReadOnly))
             return;
         bool isNumber = false;
@@ -31,9 +31,10 @@ public:
         // CTest reads until the last holder has closed them; ended early,
         // it ends its sleep with it.
         QProcess watchdog;
-        watchdog.setProgram(u"sh"_s);
-        watchdog.setArguments({ u"-c"_s,
-            u"sleep 60 & s=$!; trap 'kill $s; exit' TERM; wait $s; kill -CONT %1"_s.arg(server) });
+        watchdog.setProgram(QStringLiteral("sh"));
+        watchdog.setArguments({ QStringLiteral("-c"),
+            QStringLiteral("sleep 60 & s=$!; trap 'kill $s; exit' TERM; wait $s; kill -CONT %1")
+                .arg(server) });
         watchdog.setStandardInputFile(QProcess::nullDevice());
         watchdog.setStandardOutputFile(QProcess::nullDevice());
         watchdog.setStandardErrorFile(QProcess::nullDevice());
@@ -60,3 +61,5 @@ private:
     pid_t m_server = 0;
     qint64 m_watchdog = 0;
 };
+
+} // namespace support

@@ -17,6 +17,9 @@
 
 #include <functional>
 
+using support::CupsTestServer;
+using support::PausedCupsServer;
+
 using namespace Qt::StringLiterals;
 using namespace ui::printer;
 

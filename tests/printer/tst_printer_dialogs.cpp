@@ -21,6 +21,8 @@
 
 #include <functional>
 
+using support::CupsTestServer;
+
 using namespace Qt::StringLiterals;
 using namespace ui::printer;
 using support::control;

@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+using support::MemoryPrinterSystem;
+using support::PrinterDialogAnswerer;
+
 using namespace Qt::StringLiterals;
 using namespace ui::printer;
 

@@ -100,7 +100,7 @@ private:
     int rowCount();
     bool insertRow(const QString &year, const std::map<QString, std::optional<QString>> &values);
 
-    TestDatabase m_db;
+    support::TestDatabase m_db;
     std::unique_ptr<db::Transaction> m_sqlca;
     std::unique_ptr<settings::TestItemSettingsWindow> m_window;
     std::unique_ptr<support::MessageBoxRecorder> m_boxes;
@@ -110,7 +110,7 @@ void TestSettingsWindow::init()
 {
     QVERIFY2(m_db.create(), qPrintable(m_db.lastError()));
     m_sqlca = std::make_unique<db::Transaction>();
-    TestDatabase::setUpProgramTransaction(*m_sqlca);
+    support::TestDatabase::setUpProgramTransaction(*m_sqlca);
     m_sqlca->connect();
     QCOMPARE(m_sqlca->SQLCode, 0L);
     m_boxes = std::make_unique<support::MessageBoxRecorder>();
@@ -580,7 +580,7 @@ void TestSettingsWindow::refusedWriteReportedAndRetried()
 
 void TestSettingsWindow::refusedCommitReportedAndRetried()
 {
-    if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+    if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
         QSKIP("a deferred constraint trigger refuses the commit; PostgreSQL only");
     // Every statement is accepted, the commit is refused.
     QVERIFY2(
@@ -618,7 +618,7 @@ void TestSettingsWindow::savesAfterTransactionEndedByDatabase()
     // itself (as SQLite does on an I/O error or a file that has become
     // read-only): the window's rollback then finds no transaction open.
     // On PostgreSQL the refused write leaves the transaction aborted.
-    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+    if (support::TestDatabase::backend() == support::TestDatabase::Backend::Sqlite) {
         for (const QString &event : { u"INSERT"_s, u"UPDATE"_s }) {
             QVERIFY2(m_db.exec(u"CREATE TRIGGER gone_%1 BEFORE %1 ON xmsz BEGIN "
                                "SELECT RAISE(ROLLBACK, 'database is read-only'); END"_s.arg(event)),
@@ -637,7 +637,7 @@ void TestSettingsWindow::savesAfterTransactionEndedByDatabase()
 
     // Writable again: this save and every later one stores the row, shows
     // no failure and greys the save button.
-    if (TestDatabase::backend() == TestDatabase::Backend::Sqlite) {
+    if (support::TestDatabase::backend() == support::TestDatabase::Backend::Sqlite) {
         for (const QString &event : { u"INSERT"_s, u"UPDATE"_s })
             QVERIFY2(m_db.exec(u"DROP TRIGGER gone_%1"_s.arg(event)), qPrintable(m_db.lastError()));
     } else {
@@ -691,7 +691,7 @@ void TestSettingsWindow::failedRetrievalReported()
     } else if (cause == u"missing"_s) {
         QVERIFY2(m_db.exec(u"DROP TABLE xmsz"_s), qPrintable(m_db.lastError()));
     } else {
-        if (TestDatabase::backend() != TestDatabase::Backend::Postgres)
+        if (support::TestDatabase::backend() != support::TestDatabase::Backend::Postgres)
             QSKIP("the server ends the program's connection; PostgreSQL only");
         QVERIFY2(m_db.exec(u"SELECT pg_terminate_backend(pid, 10000) FROM pg_stat_activity "
                            "WHERE datname = current_database() AND pid <> pg_backend_pid()"_s),

@@ -15,6 +15,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using support::modalWindowClasses;
+using support::OpenLog;
+using support::OpenRecord;
+using support::registerRecordingDialog;
+using support::registerRecordingWindow;
+using support::whyNotOpenedModallyOver;
+
 using namespace Qt::StringLiterals;
 
 // The frame's menu and toolbar, driven through their actions and widgets.

@@ -6,6 +6,11 @@
 
 #include <QTest>
 
+using support::modalWindowClasses;
+using support::OpenLog;
+using support::registerRecordingDialog;
+using support::whyNotOpenedModallyOver;
+
 using namespace Qt::StringLiterals;
 using shell::startpage::kBorderLowered;
 using shell::startpage::kBorderNone;

@@ -38,7 +38,7 @@ private Q_SLOTS:
     void splashThenStartWindowThenFrameAndBack();
 
 private:
-    TestDatabase m_db;
+    support::TestDatabase m_db;
 };
 
 namespace {

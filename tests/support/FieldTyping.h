@@ -30,9 +30,3 @@ inline void typeInto(QWidget *window, const QString &field, const QString &text)
 namespace controls {
 class pfc_picture_command_button;
 }
-
-// The database tests in tests/db still name these two controls without
-// their namespace; these two declarations go once those tests write
-// controls::my_maskedit and controls::pfc_picture_command_button.
-using controls::my_maskedit;
-using controls::pfc_picture_command_button;

@@ -18,8 +18,9 @@ bool LockHolder::hold(const QStringList &tables, std::chrono::seconds atMost)
 {
     release();
     m_error.clear();
-    return TestDatabase::backend() == TestDatabase::Backend::Postgres ? holdPostgres(tables, atMost)
-                                                                      : holdSqlite(atMost);
+    return support::TestDatabase::backend() == support::TestDatabase::Backend::Postgres
+        ? holdPostgres(tables, atMost)
+        : holdSqlite(atMost);
 }
 
 bool LockHolder::holdPostgres(const QStringList &tables, std::chrono::seconds atMost)
@@ -27,7 +28,7 @@ bool LockHolder::holdPostgres(const QStringList &tables, std::chrono::seconds at
     m_state = State::Taking;
     m_thread = std::thread([this, tables, atMost] {
         db::Transaction session;
-        TestDatabase::setUpProgramTransaction(session);
+        support::TestDatabase::setUpProgramTransaction(session);
         session.connect();
         QString failure = session.SQLCode == 0 ? QString() : session.SQLErrText;
         for (const QString &table : tables) {

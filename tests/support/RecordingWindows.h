@@ -11,7 +11,7 @@
 
 #include <vector>
 
-using namespace Qt::StringLiterals;
+namespace support {
 
 // Window classes for the registry that note how they were opened.
 struct OpenRecord
@@ -123,20 +123,23 @@ inline QString whyNotOpenedModallyOver(const QString &className, const QWidget *
 {
     const std::vector<OpenRecord> &records = OpenLog::records();
     if (records.size() != 1)
-        return u"%1 windows opened, not one"_s.arg(records.size());
+        return QStringLiteral("%1 windows opened, not one").arg(records.size());
     const OpenRecord &record = records.front();
     if (record.className != className)
-        return u"%1 opened, not %2"_s.arg(record.className, className);
+        return QStringLiteral("%1 opened, not %2").arg(record.className, className);
     if (record.parent.data() != parent)
-        return u"%1 opened with another parent window"_s.arg(className);
+        return QStringLiteral("%1 opened with another parent window").arg(className);
     if (!record.modal)
-        return u"%1 opened, but not modally"_s.arg(className);
+        return QStringLiteral("%1 opened, but not modally").arg(className);
     return {};
 }
 
 inline const QStringList &modalWindowClasses()
 {
-    static const QStringList names = { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
-        u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s };
+    static const QStringList names = { QStringLiteral("w_xm_cz1"), QStringLiteral("w_xm_cz2"),
+        QStringLiteral("w_xm_cz3"), QStringLiteral("w_jsq_cz1"), QStringLiteral("w_jsq_cz2"),
+        QStringLiteral("w_jsq_cz3"), QStringLiteral("w_jsq_by") };
     return names;
 }
+
+} // namespace support

@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace support {
+
 namespace {
 
 bool isPlainName(const QString &name)
@@ -269,3 +271,5 @@ bool TestDatabase::makeWritable(const QString &table)
     }
     return true;
 }
+
+} // namespace support

@@ -39,6 +39,8 @@
 #include <optional>
 #include <vector>
 
+namespace support {
+
 class TestDatabase
 {
 public:
@@ -103,3 +105,5 @@ private:
 
     QString m_error;
 };
+
+} // namespace support

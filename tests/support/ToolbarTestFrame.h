@@ -12,7 +12,7 @@
 
 #include <vector>
 
-using namespace Qt::StringLiterals;
+namespace support {
 
 // A small stand-in for the program's frame: a QMainWindow with a QMdiArea,
 // an optional status bar and a frame toolbar of three buttons in two
@@ -22,7 +22,7 @@ class ToolbarTestFrame
 public:
     struct Options
     {
-        QString toolbarClass = u"FNFIXEDBAR80"_s;
+        QString toolbarClass = QStringLiteral("FNFIXEDBAR80");
         bool withToolbar = true;
         bool withStatusBar = true;
     };
@@ -34,7 +34,7 @@ public:
     explicit ToolbarTestFrame(const Options &options)
         : frame(new QMainWindow)
     {
-        frame->setObjectName(u"w_main1"_s);
+        frame->setObjectName(QStringLiteral("w_main1"));
         frame->setCentralWidget(new QMdiArea);
         frame->resize(800, 600);
         if (options.withStatusBar)
@@ -42,10 +42,10 @@ public:
         if (options.withToolbar) {
             toolbar = new ui::FrameToolBar(options.toolbarClass, frame);
             frame->addToolBar(Qt::TopToolBarArea, toolbar);
-            addButton(u"初一项目"_s);
-            addButton(u"初一成绩"_s);
+            addButton(QStringLiteral("初一项目"));
+            addButton(QStringLiteral("初一成绩"));
             separator = toolbar->addSeparator();
-            addButton(u"退出系统"_s);
+            addButton(QStringLiteral("退出系统"));
         }
     }
 
@@ -71,3 +71,5 @@ private:
         buttons.push_back(toolbar->addAction(QIcon(picture), caption));
     }
 };
+
+} // namespace support

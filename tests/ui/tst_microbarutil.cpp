@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QTest>
 
+using support::ToolbarTestFrame;
+
 using namespace Qt::StringLiterals;
 
 class TestMicrobarUtil : public QObject

@@ -19,6 +19,8 @@
 #include <QToolTip>
 #include <QWindow>
 
+using support::ToolbarTestFrame;
+
 using namespace Qt::StringLiterals;
 using support::control;
 

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QToolTip>
 
+using support::ToolbarTestFrame;
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -6,7 +6,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace ui::printer {
+using namespace ui::printer;
+
+namespace support {
 
 void MemoryPrinterSystem::addPrinter(Printer printer)
 {
@@ -131,4 +133,4 @@ bool MemoryPrinterSystem::apply(const QString &name, const Change &change)
     return true;
 }
 
-} // namespace ui::printer
+} // namespace support

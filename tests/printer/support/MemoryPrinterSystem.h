@@ -2,13 +2,13 @@
 
 #include "ui/printer/PrinterSystem.h"
 
-namespace ui::printer {
+namespace support {
 
 // A printer system held in memory, for the tests of the printer service's
 // logic: the printers and their defaults are whatever the test puts in, the
 // whole system (as one that does not answer) or the writes can be made to
 // fail, and every write the system takes is noted in writes().
-class MemoryPrinterSystem final : public PrinterSystem
+class MemoryPrinterSystem final : public ui::printer::PrinterSystem
 {
 public:
     struct Printer
@@ -59,4 +59,4 @@ private:
     QStringList m_writes;
 };
 
-} // namespace ui::printer
+} // namespace support

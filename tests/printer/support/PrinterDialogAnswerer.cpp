@@ -1,6 +1,8 @@
 #include "printer/support/PrinterDialogAnswerer.h"
 
-namespace ui::printer {
+using namespace ui::printer;
+
+namespace support {
 
 PrinterDialogAnswerer::PrinterDialogAnswerer(PrinterDialogService::Answer answer)
     : m_answer(std::move(answer))
@@ -34,4 +36,4 @@ PrinterDialogService::Answer PrinterDialogAnswerer::confirmed(const QString &pri
     return answer;
 }
 
-} // namespace ui::printer
+} // namespace support

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace ui::printer {
+namespace support {
 
 // Answers every print and page set-up dialog with one prepared answer
 // instead of showing it, and keeps the requests, for the length of its life.
@@ -17,22 +17,25 @@ namespace ui::printer {
 class PrinterDialogAnswerer
 {
 public:
-    explicit PrinterDialogAnswerer(PrinterDialogService::Answer answer);
+    explicit PrinterDialogAnswerer(ui::printer::PrinterDialogService::Answer answer);
     ~PrinterDialogAnswerer();
     PrinterDialogAnswerer(const PrinterDialogAnswerer &) = delete;
     PrinterDialogAnswerer &operator=(const PrinterDialogAnswerer &) = delete;
 
     // A dialog confirmed on `printerName` with `pageSize`, `orientation`
     // and the same margin of `marginMillimetres` on each side.
-    static PrinterDialogService::Answer confirmed(const QString &printerName,
+    static ui::printer::PrinterDialogService::Answer confirmed(const QString &printerName,
         const QPageSize &pageSize, QPageLayout::Orientation orientation, qreal marginMillimetres);
-    static PrinterDialogService::Answer cancelled() { return {}; }
+    static ui::printer::PrinterDialogService::Answer cancelled() { return {}; }
 
-    const std::vector<PrinterDialogService::Request> &requests() const { return m_requests; }
+    const std::vector<ui::printer::PrinterDialogService::Request> &requests() const
+    {
+        return m_requests;
+    }
 
 private:
-    PrinterDialogService::Answer m_answer;
-    std::vector<PrinterDialogService::Request> m_requests;
+    ui::printer::PrinterDialogService::Answer m_answer;
+    std::vector<ui::printer::PrinterDialogService::Request> m_requests;
 };
 
-} // namespace ui::printer
+} // namespace support
