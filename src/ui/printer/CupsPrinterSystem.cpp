@@ -1,13 +1,9 @@
 #include "ui/printer/CupsPrinterSystem.h"
 
 #include "ui/printer/CupsConnection.h"
-#include "ui/printer/CupsPrinterDescription.h"
+#include "ui/printer/CupsPaperMapping.h"
 #include "ui/printer/CupsStateMapping.h"
 #include "ui/printer/PrinterConstants.h"
-
-#include <QPageSize>
-#include <QRegularExpression>
-#include <QSizeF>
 
 #include <cups/cups.h>
 
@@ -89,246 +85,6 @@ std::optional<QString> option(const cups_dest_t *dest, const char *key)
     if (!value)
         return std::nullopt;
     return QString::fromUtf8(value);
-}
-
-struct FreeIpp
-{
-    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
-};
-using IppMessage = std::unique_ptr<ipp_t, FreeIpp>;
-
-const char *printerUri(const cups_dest_t &dest)
-{
-    return cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
-}
-
-// The printer attribute `name` of the destination's queue as the server
-// tells it; empty when the server does not answer.
-IppMessage printerAttribute(
-    const CupsConnection &connection, const cups_dest_t &dest, const char *name)
-{
-    const char *uri = printerUri(dest);
-    if (!connection.http() || !uri)
-        return nullptr;
-    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(
-        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, name);
-    IppMessage response(cupsDoRequest(connection.http(), request, "/"));
-    if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return nullptr;
-    return response;
-}
-
-int tenths(qreal millimetres)
-{
-    return qRound(millimetres * 10);
-}
-
-// A paper of `width` by `length` hundredths of a millimetre: the paper code
-// of that standard size, with the standard's own width and length (a
-// printer description gives A4 in whole points, 209.9 x 297.0 mm), or
-// paper::kUser for a size without one.
-PrinterSystem::Paper paperOfSize(int width, int length)
-{
-    const QPageSize size(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter, QString(),
-        QPageSize::FuzzyMatch);
-    const int code = size.windowsId();
-    if (code == 0 || code == paper::kUser)
-        return { paper::kUser, qRound(width / 10.0), qRound(length / 10.0) };
-    const QSizeF standard = size.size(QPageSize::Millimeter);
-    return { code, tenths(standard.width()), tenths(standard.height()) };
-}
-
-// A size of the user's own in the "media" option: "Custom.WIDTHxLENGTH"
-// with a unit (mm, cm, in, or points without one).
-std::optional<PrinterSystem::Paper> customMedia(const QString &media)
-{
-    static const QRegularExpression pattern(
-        u"^Custom\\.([0-9]+(?:\\.[0-9]*)?)x([0-9]+(?:\\.[0-9]*)?)(mm|cm|in|pt)?$"_s);
-    const QRegularExpressionMatch match = pattern.match(media);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QString unit = match.captured(3);
-    const qreal perUnit = unit == u"mm"_s ? 1.0
-        : unit == u"cm"_s                 ? 10.0
-        : unit == u"in"_s                 ? 25.4
-                                          : 25.4 / 72.0;
-    const int width = tenths(match.captured(1).toDouble() * perUnit);
-    const int length = tenths(match.captured(2).toDouble() * perUnit);
-    if (width <= 0 || length <= 0)
-        return std::nullopt;
-    return PrinterSystem::Paper { paper::kUser, width, length };
-}
-
-// The size a media name stands for: a size of the user's own, or one of
-// the server's media names (the self-describing ones as in
-// "iso_a4_210x297mm", the printer-description ones as in "A4", or the
-// older ones as in "a4").
-const pwg_media_t *mediaSize(const QByteArray &media)
-{
-    const pwg_media_t *size = pwgMediaForPWG(media.constData());
-    if (!size)
-        size = pwgMediaForPPD(media.constData());
-    if (!size)
-        size = pwgMediaForLegacy(media.constData());
-    return size && size->width > 0 && size->length > 0 ? size : nullptr;
-}
-
-// The paper a media name stands for by itself: a size of the user's own or
-// one of the server's media names.
-std::optional<PrinterSystem::Paper> paperOfName(const QByteArray &media)
-{
-    if (const std::optional<PrinterSystem::Paper> custom = customMedia(QString::fromUtf8(media)))
-        return custom;
-    const pwg_media_t *size = mediaSize(media);
-    if (!size)
-        return std::nullopt;
-    return paperOfSize(size->width, size->length);
-}
-
-std::optional<PrinterSystem::Paper> paperOf(const std::optional<CupsPrinterDescription::Size> &size)
-{
-    if (!size)
-        return std::nullopt;
-    return paperOfSize(size->width, size->length);
-}
-
-// The queue's own default paper, its media-default; empty when the server
-// does not answer or tells none (a raw queue).
-std::optional<PrinterSystem::Paper> mediaDefault(
-    const CupsConnection &connection, const cups_dest_t &dest)
-{
-    const IppMessage response = printerAttribute(connection, dest, "media-default");
-    if (!response)
-        return std::nullopt;
-    ipp_attribute_t *media = ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO);
-    const char *value = media ? ippGetString(media, 0, nullptr) : nullptr;
-    if (!value)
-        return std::nullopt;
-    return paperOfName(value);
-}
-
-// The paper of the user's "media" option: the size its name stands for by
-// itself, else a size of the printer description by the description's own
-// name (media=Ticket), which the client library takes as that size too.
-std::optional<PrinterSystem::Paper> paperOfMediaOption(
-    const CupsConnection &connection, const cups_dest_t &dest, const QByteArray &media)
-{
-    if (const std::optional<PrinterSystem::Paper> paper = paperOfName(media))
-        return paper;
-    return paperOf(CupsPrinterDescription(connection, printerUri(dest)).pageSize(media));
-}
-
-// The paper of the user's "PageSize" option, a size of the printer
-// description: on a queue with one, the size the client library finds in it
-// for the name, and none for a name it has no size of, as the server's
-// filters find none; on a queue without one, the size its name stands for
-// by itself.
-std::optional<PrinterSystem::Paper> paperOfPageSize(
-    const CupsConnection &connection, const cups_dest_t &dest, const QByteArray &pageSize)
-{
-    const CupsPrinterDescription description(connection, printerUri(dest));
-    if (description.isValid())
-        return paperOf(description.pageSize(pageSize));
-    return paperOfName(pageSize);
-}
-
-// The media the queue offers (its media-supported), each with its paper, in
-// the server's order; whether it takes sizes of the caller's own. None when
-// the server does not answer.
-struct OfferedMedia
-{
-    struct Medium
-    {
-        // The name to write into the "media" option; for a size of the
-        // printer's own, the server's name for it.
-        QByteArray written;
-        PrinterSystem::Paper paper;
-        // A size of the printer description without a standard name, which
-        // the server names custom_NAME_WIDTHxLENGTH; its width and length in
-        // hundredths of a millimetre.
-        bool printersOwn = false;
-        int width = 0;
-        int length = 0;
-    };
-    std::vector<Medium> media;
-    bool customSizes = false;
-
-    OfferedMedia(const CupsConnection &connection, const cups_dest_t &dest)
-    {
-        const IppMessage response = printerAttribute(connection, dest, "media-supported");
-        if (!response)
-            return;
-        ipp_attribute_t *supported
-            = ippFindAttribute(response.get(), "media-supported", IPP_TAG_ZERO);
-        bool customMin = false, customMax = false;
-        for (int i = 0; i < ippGetCount(supported); ++i) {
-            const QByteArray name(ippGetString(supported, i, nullptr));
-            const bool minimum = name.startsWith("custom_min_");
-            const bool maximum = name.startsWith("custom_max_");
-            customMin = customMin || minimum;
-            customMax = customMax || maximum;
-            const pwg_media_t *size = mediaSize(name);
-            if (!size || minimum || maximum)
-                continue;
-            const bool own = name.startsWith("custom_");
-            // Written as "lpoptions -o media=A4" writes it where the size
-            // has a printer-description name.
-            const QByteArray written = !own && size->ppd ? QByteArray(size->ppd) : name;
-            media.push_back({ written, paperOfSize(size->width, size->length), own, size->width,
-                size->length });
-        }
-        customSizes = customMin && customMax;
-    }
-};
-
-// How far a size of the caller's own is from the `offered` paper, in tenths
-// of a millimetre; -1 unless it is that paper: the same width and length,
-// give or take the toolkit's rounding of a printer's sizes to whole points
-// (a fifth of a millimetre).
-int userSizeDistance(const PrinterSystem::Paper &offered, const PrinterSystem::Paper &paper)
-{
-    const int width = std::abs(offered.width - paper.width);
-    const int length = std::abs(offered.length - paper.length);
-    return width <= 2 && length <= 2 ? width + length : -1;
-}
-
-// The value of the "media" option that makes `paper` the default: a paper
-// with a code of its own is chosen by that code; a size of the caller's own
-// by the printer's paper of that width and length, else as a custom size,
-// if the printer takes those. A size of the printer's own is written by the
-// printer description's own name for it (as `lpoptions -o media=Ticket`
-// writes it), or by the server's name where the description cannot be read.
-// Empty when the printer does not take the paper.
-QByteArray mediaFor(const CupsConnection &connection, const cups_dest_t &dest,
-    const OfferedMedia &offered, const PrinterSystem::Paper &paper)
-{
-    const bool userSize = paper.code == paper::kUser;
-    if (userSize && (paper.width <= 0 || paper.length <= 0))
-        return {};
-    const OfferedMedia::Medium *chosen = nullptr;
-    int chosenDistance = 0;
-    for (const OfferedMedia::Medium &medium : offered.media) {
-        const int distance = userSize         ? userSizeDistance(medium.paper, paper)
-            : medium.paper.code == paper.code ? 0
-                                              : -1;
-        if (distance >= 0 && (!chosen || distance < chosenDistance)) {
-            chosen = &medium;
-            chosenDistance = distance;
-        }
-    }
-    if (chosen && !chosen->printersOwn)
-        return chosen->written;
-    if (chosen) {
-        const std::optional<CupsPrinterDescription::Size> own
-            = CupsPrinterDescription(connection, printerUri(dest))
-                  .sizeNear(chosen->width, chosen->length);
-        return own ? own->name : chosen->written;
-    }
-    if (userSize && offered.customSizes)
-        return u"Custom.%1x%2mm"_s.arg(paper.width / 10.0).arg(paper.length / 10.0).toUtf8();
-    return {};
 }
 
 // The orientation as the destination's options record it, in either of the
@@ -422,13 +178,13 @@ std::vector<int> CupsPrinterSystem::paperCodes(const QString &name) const
     const cups_dest_t *dest = all.find(name);
     if (!dest)
         return codes;
-    const OfferedMedia offered(connection, *dest);
+    const CupsPaperMapping::OfferedMedia offered(connection, *dest);
     const auto add = [&codes](int code) {
         if (std::find(codes.begin(), codes.end(), code) == codes.end())
             codes.push_back(code);
     };
     bool userSizes = offered.customSizes;
-    for (const OfferedMedia::Medium &medium : offered.media) {
+    for (const CupsPaperMapping::OfferedMedia::Medium &medium : offered.media) {
         if (medium.paper.code != paper::kUser)
             add(medium.paper.code);
         else
@@ -454,13 +210,14 @@ std::optional<PrinterSystem::Paper> CupsPrinterSystem::defaultPaper(const QStrin
         return std::nullopt;
     const QByteArray pageSize(cupsGetOption("PageSize", dest->num_options, dest->options));
     if (!pageSize.isEmpty()) {
-        if (const std::optional<Paper> paper = paperOfPageSize(connection, *dest, pageSize))
+        if (const std::optional<Paper> paper
+            = CupsPaperMapping::paperOfPageSize(connection, *dest, pageSize))
             return paper;
-        return mediaDefault(connection, *dest);
+        return CupsPaperMapping::mediaDefault(connection, *dest);
     }
     if (const char *media = cupsGetOption("media", dest->num_options, dest->options))
-        return paperOfMediaOption(connection, *dest, media);
-    return mediaDefault(connection, *dest);
+        return CupsPaperMapping::paperOfMediaOption(connection, *dest, media);
+    return CupsPaperMapping::mediaDefault(connection, *dest);
 }
 
 std::optional<int> CupsPrinterSystem::defaultOrientation(const QString &name) const
@@ -488,7 +245,8 @@ bool CupsPrinterSystem::apply(const QString &name, const Change &change)
         return false;
     QByteArray media;
     if (change.paper) {
-        media = mediaFor(connection, *dest, OfferedMedia(connection, *dest), *change.paper);
+        media = CupsPaperMapping::mediaFor(
+            connection, *dest, CupsPaperMapping::OfferedMedia(connection, *dest), *change.paper);
         if (media.isEmpty())
             return false;
     }
