@@ -172,6 +172,7 @@ private Q_SLOTS:
     void installedScriptKeepsAnotherVomar();
     void launcherMakesTheDataSourceOnTheFirstStart();
     void launcherLeavesTheUsersOwnVomar();
+    void launcherTellsTheJournalWhyItMadeNoDataSource();
     void scriptInTheSourceTree();
 
 private:
@@ -626,6 +627,37 @@ void TestInstall::launcherLeavesTheUsersOwnVomar()
     QVERIFY2(result.exitCode == 0, qPrintable(result.output));
     QCOMPARE(fileContents(odbcIni), own);
     QVERIFY2(!QFileInfo::exists(home.filePath(u"data"_s)), qPrintable(result.output));
+}
+
+void TestInstall::launcherTellsTheJournalWhyItMadeNoDataSource()
+{
+    // The user's data folder cannot be made (a file stands where its
+    // parent folder should be, which stops root too). Started from the
+    // menu there is no terminal: the reason also goes to the journal,
+    // here to a logger of the test's own that records what it is given.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment env = userEnvironment(home.path());
+    QVERIFY(writeFile(home.filePath(u"blocker"_s), "not a folder\n"));
+    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"blocker/data"_s));
+    const QString bin = home.filePath(u"bin"_s);
+    QVERIFY(QDir().mkpath(bin));
+    const QString record = home.filePath(u"logger.txt"_s);
+    QVERIFY(writeFile(bin + u"/logger"_s,
+        "#!/bin/sh\nprintf '%s\\n' \"$*\" >>\"" + QFile::encodeName(record) + "\"\ncat >>\""
+            + QFile::encodeName(record) + "\"\n"));
+    QVERIFY(QFile::setPermissions(bin + u"/logger"_s,
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup
+            | QFile::ExeOther));
+    env.insert(u"PATH"_s, bin + u':' + env.value(u"PATH"_s));
+
+    const ProcessResult result = startFromTheMenu(env);
+    QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+    QVERIFY2(result.output.contains(u"Not a directory"_s), qPrintable(result.output));
+    const QString logged = QString::fromLocal8Bit(fileContents(record));
+    QVERIFY2(logged.startsWith(u"-t kelvaro -p user.err\n"_s), qPrintable(logged));
+    QVERIFY2(logged.contains(u"the data source vomar could not be made"_s), qPrintable(logged));
+    QVERIFY2(logged.contains(u"Not a directory"_s), qPrintable(logged));
 }
 
 void TestInstall::scriptInTheSourceTree()
