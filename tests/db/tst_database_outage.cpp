@@ -182,10 +182,7 @@ void TestDatabaseOutage::cleanup()
 {
     m_cut.mend();
     delete m_window.data();
-    auto &registry = rt::WindowRegistry::instance();
-    for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
-             u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
-        registry.unregisterClass(name);
+    support::unregisterYearWindows();
     m_sqlca.disconnect();
     shell::Application::instance().close();
     QList<QPointer<QWidget>> windows;
@@ -198,11 +195,7 @@ void TestDatabaseOutage::cleanup()
 
 QWidget *TestDatabaseOutage::open(const QString &className)
 {
-    delete m_window.data();
-    m_window = rt::WindowRegistry::instance().create(className, nullptr);
-    if (m_window)
-        m_window->show();
-    return m_window.data();
+    return support::openInPlace(m_window, className);
 }
 
 void TestDatabaseOutage::readWhenTheNetworkIsLost()

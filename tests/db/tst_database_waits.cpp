@@ -109,10 +109,7 @@ void TestDatabaseWaits::cleanup()
     m_lock.release();
     delete m_window.data();
     m_boxes.reset();
-    auto &registry = rt::WindowRegistry::instance();
-    for (const QString &name : { u"w_xm_cz1"_s, u"w_xm_cz2"_s, u"w_xm_cz3"_s, u"w_jsq_cz1"_s,
-             u"w_jsq_cz2"_s, u"w_jsq_cz3"_s, u"w_jsq_by"_s })
-        registry.unregisterClass(name);
+    support::unregisterYearWindows();
     m_sqlca.disconnect();
 }
 
@@ -131,11 +128,7 @@ bool TestDatabaseWaits::connectProgram(const QString &dsn)
 
 QWidget *TestDatabaseWaits::open(const QString &className)
 {
-    delete m_window.data();
-    m_window = rt::WindowRegistry::instance().create(className, nullptr);
-    if (m_window)
-        m_window->show();
-    return m_window.data();
+    return support::openInPlace(m_window, className);
 }
 
 void TestDatabaseWaits::checkStall(qint64 stallMs, qint64 expectedMs)

@@ -5,14 +5,36 @@
 // second year's settings window saving that fails and then works.
 
 #include "controls/pfc_picture_command_button.h"
+#include "runtime/WindowRegistry.h"
 #include "support/EventLoopStall.h"
 #include "support/MessageBoxRecorder.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 namespace support {
+
+// Opens the window registered as `className` in place of the one `window`
+// holds, and shows it; the window, or null when the class is not known.
+inline QWidget *openInPlace(QPointer<QWidget> &window, const QString &className)
+{
+    delete window.data();
+    window = rt::WindowRegistry::instance().create(className, nullptr);
+    if (window)
+        window->show();
+    return window.data();
+}
+
+// Takes the settings and calculator windows of every year, and the
+// graduation window, out of the registry again.
+inline void unregisterYearWindows()
+{
+    for (const char *name :
+        { "w_xm_cz1", "w_xm_cz2", "w_xm_cz3", "w_jsq_cz1", "w_jsq_cz2", "w_jsq_cz3", "w_jsq_by" })
+        rt::WindowRegistry::instance().unregisterClass(QString::fromLatin1(name));
+}
 
 // A click on the picture button's face, where the user clicks it.
 inline void clickPictureButton(controls::pfc_picture_command_button *button)
